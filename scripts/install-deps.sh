@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs whatever this machine still lacks to build, run and test Trellimenu
+# (Debian, as root). Cheap when everything is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(chromium clang libclang-rt-dev dpkg-dev file)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Node packages of the run-time engine's build and tests, from the lock files.
+for dir in runtime tests/runtime bench/runtime; do
+  if [ -f "$dir/package-lock.json" ] && [ ! -d "$dir/node_modules" ]; then
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+done

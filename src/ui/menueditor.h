@@ -1,0 +1,50 @@
+#pragma once
+// The editing side of the main window: the menu tree (trvwDesignPanel), the
+// page control (pgcntrl1) with the seven menu pages and the two item pages,
+// and the four item commands. The main window places the widgets and the
+// actions; everything between them lives here.
+
+#include <QObject>
+
+class QAction;
+class QTabWidget;
+class QWidget;
+class TEditorHost;
+class TMenuTree;
+
+class TMenuEditor : public QObject {
+    Q_OBJECT
+public:
+    TMenuEditor(TEditorHost& host, QWidget* parentWindow);
+    ~TMenuEditor() override;
+
+    QWidget* TreePanel() const;   // holds trvwDesignPanel
+    QTabWidget* Pages() const;    // pgcntrl1
+
+    // The item commands' actions ("I&nsert", "&Delete", "Move &Up", "Move &Down")
+    // shared by PopupMenu1, the Item menu and the tool bar.
+    QAction* InsertAction() const;
+    QAction* DeleteAction() const;
+    QAction* MoveUpAction() const;
+    QAction* MoveDownAction() const;
+
+    TMenuTree& Tree();  // the agent's view of trvwDesignPanel
+
+    // Clear the tree, add the root "Trellimenu 2006", select it, show the menu pages.
+    void ResetTree();
+    void ResetSelectionState();          // EditedItemNode becomes none
+    void SetSuppressTreeEvents(bool suppress);
+    bool SuppressTreeEvents() const;
+
+    // Gathering: GatherMenuPages, then StoreItemPages for EditedItemNode.
+    void GatherPages();
+    void GatherMenuPages();
+    // Fills the menu pages from the agent. Returns false (after telling the user,
+    // naming the field) when a stored value cannot be shown; nothing changes then.
+    bool RefreshMenuPages();
+    void ApplyEnablingRules();
+
+private:
+    struct Private;
+    Private* d;
+};
