@@ -1,0 +1,50 @@
+#pragma once
+// The help window: a small tool window beside the main window that shows the
+// help page of a settings group. Created once at start-up and kept hidden;
+// closing it only hides it, so it keeps the last page shown.
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+// One row of the help-button table: the button's tag and the page it shows.
+struct THelpTopic {
+    int tag;
+    const char* button;  // objectName of the help button that carries the tag
+    const char* page;    // file name inside the help folder
+};
+
+// The 28 help buttons, in tag order (tag 1 first).
+const THelpTopic* HelpTopics(int* count);
+// The page for a button's tag; tag 0 or any unknown tag gives the getting-started page.
+QString HelpPageForTag(int tag);
+// The page shown for tags outside the table.
+extern const char* const kHelpFallbackPage;  // "getting_started.htm"
+
+class TfrmHelp : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder ends with a separator; mainWindow is where the window docks beside.
+    TfrmHelp(const QString& programFolder, QWidget* mainWindow);
+
+    // A help button was pressed: show its page and bring the window forward.
+    void SpeedButton1Click(int tag);
+    // The address of the page shown now (empty before the first page).
+    QUrl CurrentAddress() const;
+    QTextBrowser* WebBrowser1() const { return webBrowser1_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Navigate(const QString& path);
+    void PlaceBesideMainWindow();
+
+    QString programFolder_;
+    QWidget* mainWindow_;
+    QTextBrowser* webBrowser1_;
+    QUrl currentAddress_;
+    bool placed_ = false;
+};
