@@ -65,6 +65,9 @@ public:
 
     // --- Generation, preview folder, publishing ---
     void MakeHTMLCodes(const std::string& pagePath);
+    // pLevel, pHasChildren, pSiblingPosition and pIsFirstItem of every item
+    // from MenuTree(), or from the stored levels when no tree matches the list.
+    void RefreshDerivedItemFields();
     void CopyToPreview(const std::string& path);
     void CopyScriptsToPreview(const std::string& folder);
     void CopyArrowImagesToPreview(const std::string& folder);
