@@ -68,3 +68,6 @@ private:
 std::string NthField(const std::string& line, int n, const std::string& separator);
 // All fields at once, for the readers: the first `count` values, "" past the end.
 std::vector<std::string> SplitFields(const std::string& line, int count, const std::string& separator);
+// The same into `count` strings the caller owns, so a reader fills a record in
+// place without building an array per line.
+void SplitFieldsInto(const std::string& line, const std::string& separator, std::string* out, size_t count);

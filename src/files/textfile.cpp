@@ -1,0 +1,170 @@
+#include "files/textfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace {
+
+constexpr char kCtrlZ = '\x1A';
+
+std::string DescribeFailure(const std::string& action, const std::string& path, const std::string& reason)
+{
+    return action + " \"" + path + "\". " + reason;
+}
+
+// A name beside the target that no other writer picks, so two saves into the
+// same folder never share a temporary file.
+std::string TemporaryNameBeside(const std::string& path)
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".~%012llx.tmp",
+                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFull));
+    return path + suffix;
+}
+
+}  // namespace
+
+TFileError::TFileError(const std::string& action, const std::string& path, const std::string& reason)
+    : std::runtime_error(DescribeFailure(action, path, reason)), path_(path), reason_(reason)
+{
+}
+
+std::string ReasonFromErrno(int error)
+{
+    switch (error) {
+    case ENOENT: return "File not found";
+    case EACCES:
+    case EPERM: return "Access denied";
+    case ENOSPC: return "Disk full";
+    case EISDIR: return "Is a folder, not a file";
+    case EROFS: return "The disk is write-protected";
+    default: return error ? std::strerror(error) : "Unknown input/output error";
+    }
+}
+
+TTextLineReader::TTextLineReader(const std::string& path)
+{
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        data_.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed)
+        throw TFileError("Cannot read file", path, ReasonFromErrno(error));
+    const size_t ctrlZ = data_.find(kCtrlZ);
+    end_ = ctrlZ == std::string::npos ? data_.size() : ctrlZ;
+}
+
+bool TTextLineReader::ReadLine(std::string& line)
+{
+    if (pos_ >= end_)
+        return false;
+    const char* begin = data_.data() + pos_;
+    const void* cr = std::memchr(begin, '\r', end_ - pos_);
+    const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_.data()) : end_;
+    line.assign(begin, stop - pos_);
+    pos_ = stop + 1;
+    if (cr && pos_ < end_ && data_[pos_] == '\n')
+        ++pos_;
+    return true;
+}
+
+TTextFileWriter::TTextFileWriter(const std::string& path, Mode mode)
+    : path_(path), writePath_(mode == Mode::AtomicReplace ? TemporaryNameBeside(path) : path), mode_(mode)
+{
+    errno = 0;
+    out_.open(writePath_, std::ios::binary | std::ios::trunc);
+    if (!out_)
+        throw TFileError("Cannot create file", path_, ReasonFromErrno(errno));
+}
+
+TTextFileWriter::~TTextFileWriter()
+{
+    if (committed_)
+        return;
+    out_.close();
+    if (mode_ == Mode::AtomicReplace)
+        std::remove(writePath_.c_str());
+}
+
+void TTextFileWriter::WriteLine(const std::string& line)
+{
+    out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+    out_.write("\r\n", 2);
+}
+
+void TTextFileWriter::Write(const std::string& text)
+{
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void TTextFileWriter::Commit()
+{
+    if (committed_)
+        return;
+    errno = 0;
+    out_.flush();
+    out_.close();
+    if (!out_) {
+        const int error = errno;
+        if (mode_ == Mode::AtomicReplace)
+            std::remove(writePath_.c_str());
+        committed_ = true;
+        throw TFileError("Cannot write file", path_, ReasonFromErrno(error ? error : EIO));
+    }
+    if (mode_ == Mode::AtomicReplace && std::rename(writePath_.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        std::remove(writePath_.c_str());
+        committed_ = true;
+        throw TFileError("Cannot write file", path_, ReasonFromErrno(error));
+    }
+    committed_ = true;
+}
+
+void SplitFieldsInto(const std::string& line, const std::string& separator, std::string* out, size_t count)
+{
+    size_t filled = 0;
+    if (!separator.empty()) {
+        size_t start = 0;
+        while (filled < count) {
+            const size_t at = line.find(separator, start);
+            if (at == std::string::npos)
+                break;
+            out[filled++].assign(line, start, at - start);
+            start = at + separator.size();
+        }
+    }
+    for (; filled < count; ++filled)
+        out[filled].clear();
+}
+
+std::vector<std::string> SplitFields(const std::string& line, int count, const std::string& separator)
+{
+    std::vector<std::string> fields(count > 0 ? static_cast<size_t>(count) : 0);
+    SplitFieldsInto(line, separator, fields.data(), fields.size());
+    return fields;
+}
+
+std::string NthField(const std::string& line, int n, const std::string& separator)
+{
+    if (n < 1 || separator.empty())
+        return "";
+    size_t start = 0;
+    for (int i = 1;; ++i) {
+        const size_t at = line.find(separator, start);
+        if (at == std::string::npos)
+            return "";
+        if (i == n)
+            return line.substr(start, at - start);
+        start = at + separator.size();
+    }
+}

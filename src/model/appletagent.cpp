@@ -1,0 +1,186 @@
+#include "model/appletagent.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "model/itemlevels.h"
+
+namespace {
+
+using Node = TMenuTree::Node;
+
+// Node count of a subtree, its top included, without recursion: a menu may be
+// one long chain.
+int SubtreeSize(const TMenuTree& tree, Node top)
+{
+    int size = 0;
+    std::vector<Node> pending{top};
+    while (!pending.empty()) {
+        Node node = pending.back();
+        pending.pop_back();
+        ++size;
+        const int children = tree.ChildCount(node);
+        for (int i = 0; i < children; ++i)
+            pending.push_back(tree.Child(node, i));
+    }
+    return size;
+}
+
+}  // namespace
+
+TvarnAppletAgent::TvarnAppletAgent(TStatusDisplay* status)
+    : scriptFileNames_{"tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js"},
+      fieldSeparator_("#$@"),
+      status_(status ? status : &silentStatus_)
+{
+}
+
+void TvarnAppletAgent::SetStatusDisplay(TStatusDisplay* status)
+{
+    status_ = status ? status : &silentStatus_;
+}
+
+void TvarnAppletAgent::SetProgramFolder(const std::string& folder)
+{
+    programFolder_ = folder;
+    if (!programFolder_.empty() && programFolder_.back() != '/' && programFolder_.back() != '\\')
+        programFolder_ += '/';
+}
+
+TItemData TvarnAppletAgent::GetItem(int i) const
+{
+    return items_.at(static_cast<size_t>(i));
+}
+
+void TvarnAppletAgent::SetItem(int i, const TItemData& item)
+{
+    items_.at(static_cast<size_t>(i)) = item;
+}
+
+void TvarnAppletAgent::ResetAppletToDefaults()
+{
+    appletData_ = DefaultAppletData();
+    items_.clear();
+}
+
+void TvarnAppletAgent::InsertItem(int index, const TItemData& item)
+{
+    if (items_.empty()) {
+        items_.push_back(item);
+        return;
+    }
+    if (index < 0 || index > ItemCount())
+        return;
+    items_.insert(items_.begin() + index, item);
+}
+
+void TvarnAppletAgent::DeleteItem(int index)
+{
+    if (items_.empty())
+        return;
+    if (items_.size() == 1) {
+        items_.clear();
+        return;
+    }
+    if (index < 0 || index >= ItemCount())
+        return;
+    items_.erase(items_.begin() + index);
+}
+
+void TvarnAppletAgent::SwapWithPrevious(int index)
+{
+    if (index > 0 && index < ItemCount())
+        std::swap(items_[static_cast<size_t>(index) - 1], items_[static_cast<size_t>(index)]);
+}
+
+Node TvarnAppletAgent::InsertItemUnder(TMenuTree& tree, Node parent)
+{
+    if (!parent)
+        return nullptr;
+    TItemData item = NewDefaultItem();
+    Node node = tree.AddChild(parent, item[ICaption]);
+    tree.Expand(parent);
+    item[pLevel] = std::to_string(tree.Level(node) - 1);
+    InsertItem(tree.AbsoluteIndex(node) - 1, item);
+    return node;
+}
+
+void TvarnAppletAgent::DeleteItemSubtree(TMenuTree& tree, Node node)
+{
+    if (!node || node == tree.Root())
+        return;
+    const size_t first = static_cast<size_t>(tree.AbsoluteIndex(node) - 1);
+    const size_t size = static_cast<size_t>(SubtreeSize(tree, node));
+    if (first < items_.size()) {
+        const size_t last = std::min(items_.size(), first + size);
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(first),
+                     items_.begin() + static_cast<std::ptrdiff_t>(last));
+    }
+    tree.DeleteSubtree(node);
+}
+
+// Both moves are "the later of two neighbouring siblings goes up": its block
+// of items rotates in front of the earlier sibling's block, inner order kept.
+static bool MoveBlockUp(TItemArray& items, TMenuTree& tree, Node later, Node earlier)
+{
+    const size_t earlierStart = static_cast<size_t>(tree.AbsoluteIndex(earlier) - 1);
+    const size_t laterStart = static_cast<size_t>(tree.AbsoluteIndex(later) - 1);
+    const size_t laterEnd = laterStart + static_cast<size_t>(SubtreeSize(tree, later));
+    if (earlierStart < laterStart && laterEnd <= items.size())
+        std::rotate(items.begin() + static_cast<std::ptrdiff_t>(earlierStart),
+                    items.begin() + static_cast<std::ptrdiff_t>(laterStart),
+                    items.begin() + static_cast<std::ptrdiff_t>(laterEnd));
+    tree.MoveBefore(later, earlier);
+    return true;
+}
+
+bool TvarnAppletAgent::MoveItemUp(TMenuTree& tree, Node node)
+{
+    Node previous = node ? tree.PrevSibling(node) : nullptr;
+    return previous && MoveBlockUp(items_, tree, node, previous);
+}
+
+bool TvarnAppletAgent::MoveItemDown(TMenuTree& tree, Node node)
+{
+    Node next = node ? tree.NextSibling(node) : nullptr;
+    return next && MoveBlockUp(items_, tree, next, node);
+}
+
+void TvarnAppletAgent::BuildTreeFromLevels(TMenuTree& tree)
+{
+    std::vector<int> levels;
+    const int bad = NormalizeItemLevels(items_, &levels);
+    if (bad >= 0)
+        throw std::invalid_argument(InvalidIntegerMessage(items_[static_cast<size_t>(bad)][pLevel]));
+    Node root = tree.Root();
+    if (!root)
+        root = tree.AddRoot(kRootNodeText);
+    // lastAtDepth[d] is the newest node at depth d; after clamping, an item of
+    // level L always hangs under lastAtDepth[L].
+    std::vector<Node> lastAtDepth{root};
+    for (size_t k = 0; k < items_.size(); ++k) {
+        const size_t level = static_cast<size_t>(levels[k]);
+        lastAtDepth.resize(level + 1);
+        lastAtDepth.push_back(tree.AddChild(lastAtDepth[level], items_[k][ICaption]));
+    }
+}
+
+void TvarnAppletAgent::RefreshLevelsFromTree(const TMenuTree& tree)
+{
+    Node root = tree.Root();
+    if (!root)
+        return;
+    // Pre-order walk with an explicit stack of (node, next child to visit).
+    std::vector<std::pair<Node, int>> path{{root, 0}};
+    size_t k = 0;
+    while (!path.empty() && k < items_.size()) {
+        auto& [node, nextChild] = path.back();
+        if (nextChild >= tree.ChildCount(node)) {
+            path.pop_back();
+            continue;
+        }
+        Node child = tree.Child(node, nextChild++);
+        items_[k++][pLevel] = std::to_string(path.size() - 1);
+        path.emplace_back(child, 0);
+    }
+}

@@ -1,0 +1,52 @@
+#include "model/itemlevels.h"
+
+#include <climits>
+
+bool ParseLevel(const std::string& text, int& level)
+{
+    const bool hasSign = !text.empty() && (text[0] == '-' || text[0] == '+');
+    const bool negative = hasSign && text[0] == '-';
+    size_t i = hasSign ? 1 : 0;
+    if (i == text.size())
+        return false;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return false;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        return false;
+    level = static_cast<int>(value);
+    return true;
+}
+
+int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
+{
+    std::vector<int> parsed(items.size());
+    for (size_t k = 0; k < items.size(); ++k)
+        if (!ParseLevel(items[k][pLevel], parsed[k]))
+            return static_cast<int>(k);
+    int previous = -1;
+    for (size_t k = 0; k < items.size(); ++k) {
+        const int level = ClampLevel(parsed[k], previous);
+        if (level != parsed[k]) {
+            items[k][pLevel] = std::to_string(level);
+            parsed[k] = level;
+        }
+        previous = level;
+    }
+    if (levels)
+        *levels = std::move(parsed);
+    return -1;
+}
+
+std::string InvalidIntegerMessage(const std::string& text)
+{
+    return "'" + text + "' is not a valid integer value";
+}

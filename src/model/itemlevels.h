@@ -1,0 +1,27 @@
+#pragma once
+// The item list stores the tree as a sequence of depths (pLevel). These helpers
+// read a depth and bring damaged sequences back to a shape a tree can hold.
+
+#include <string>
+#include <vector>
+
+#include "model/records.h"
+
+// Decimal text with an optional sign, nothing else; false when it is not an
+// integer or does not fit an int.
+bool ParseLevel(const std::string& text, int& level);
+
+// The deepest level an item may take after one at `previous` (-1 before the
+// first item): 0 at least, one deeper than its predecessor at most.
+inline int ClampLevel(int level, int previous)
+{
+    return level < 0 ? 0 : (level > previous + 1 ? previous + 1 : level);
+}
+
+// Clamps every level in order and writes changed ones back into pLevel; the
+// levels as numbers go to `levels` when given. Returns the index of the first
+// item whose level is not an integer (nothing is changed then), or -1.
+int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels = nullptr);
+
+// The text a conversion error shows, e.g. "'x' is not a valid integer value".
+std::string InvalidIntegerMessage(const std::string& text);

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/textfile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder per test, removed afterwards.
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() /
+                  ("trellimenu-textfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+    static std::string Bytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static std::vector<std::string> Lines(const std::string& path)
+    {
+        TTextLineReader reader(path);
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.ReadLine(line))
+            lines.push_back(line);
+        return lines;
+    }
+
+    fs::path folder_;
+};
+
+using V = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(TextFileTest, LinesEndAtCrAndSkipOneLf)
+{
+    EXPECT_EQ(Lines(Put("a", "one\r\ntwo\rthree\r\n\r\nfour")), (V{"one", "two", "three", "", "four"}));
+    EXPECT_EQ(Lines(Put("b", "a\nb\r\n")), (V{"a\nb"}));           // a lone LF stays in the line
+    EXPECT_EQ(Lines(Put("c", "a\r\n\nb\r\n")), (V{"a", "\nb"}));   // only one LF is skipped
+    EXPECT_EQ(Lines(Put("d", "a\r\nb\x1A" "c\r\n")), (V{"a", "b"}));  // Ctrl-Z ends the file
+    EXPECT_EQ(Lines(Put("e", "")), V{});
+    EXPECT_EQ(Lines(Put("f", std::string("x\0y\r\n", 5))), (V{std::string("x\0y", 3)}));
+}
+
+TEST_F(TextFileTest, MissingFileNamesFileAndReason)
+{
+    const std::string path = PathOf("missing.tmz");
+    try {
+        TTextLineReader reader(path);
+        FAIL() << "no error";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.Path(), path);
+        EXPECT_EQ(e.Reason(), "File not found");
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". File not found");
+    }
+    EXPECT_THROW(TTextLineReader{folder_.string()}, TFileError);  // a folder is no text file
+}
+
+TEST_F(TextFileTest, WriterEndsEveryLineWithCrLfAndReplacesOnCommit)
+{
+    const std::string path = Put("out.txt", "old contents");
+    {
+        TTextFileWriter writer(path);
+        writer.WriteLine("first");
+        writer.Write("raw");
+        writer.WriteLine("");
+        EXPECT_EQ(Bytes(path), "old contents");  // untouched until the commit
+        writer.Commit();
+    }
+    EXPECT_EQ(Bytes(path), "first\r\nraw\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 1);
+}
+
+TEST_F(TextFileTest, WriterWithoutCommitLeavesOldFileAndNoLeftovers)
+{
+    const std::string path = Put("out.txt", "old");
+    {
+        TTextFileWriter writer(path);
+        writer.WriteLine("new");
+    }
+    EXPECT_EQ(Bytes(path), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 1);
+}
+
+TEST_F(TextFileTest, WriterIntoMissingFolderFailsWithTheTargetName)
+{
+    const std::string path = PathOf("no/such/folder/out.tmz");
+    try {
+        TTextFileWriter writer(path);
+        FAIL() << "no error";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.Path(), path);
+        EXPECT_EQ(e.Reason(), "File not found");
+    }
+}
+
+TEST(FieldSplitting, NthFieldNeedsTheClosingSeparator)
+{
+    const std::string sep = "#$@";
+    EXPECT_EQ(NthField("a#$@b#$@c", 1, sep), "a");
+    EXPECT_EQ(NthField("a#$@b#$@c", 2, sep), "b");
+    EXPECT_EQ(NthField("a#$@b#$@c", 3, sep), "");  // no separator after c
+    EXPECT_EQ(NthField("#$@#$@x#$@", 3, sep), "x");
+    EXPECT_EQ(NthField("", 1, sep), "");
+    EXPECT_EQ(NthField("a#$@", 0, sep), "");
+}
+
+TEST(FieldSplitting, SplitFieldsAgreesWithNthField)
+{
+    const std::string sep = "#$@";
+    for (const std::string line : {"", "a", "a#$@", "#$@#$@", "a#$@b#$@c", "x#$#$@@y#$@", "1#$@#$@3#$@4#$@5#$@6#$@"}) {
+        const auto fields = SplitFields(line, 5, sep);
+        ASSERT_EQ(fields.size(), 5u);
+        for (int n = 1; n <= 5; ++n)
+            EXPECT_EQ(fields[static_cast<size_t>(n) - 1], NthField(line, n, sep)) << line << " field " << n;
+    }
+}

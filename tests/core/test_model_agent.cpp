@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+
+namespace {
+
+TItemData Named(const std::string& caption, int level = 0)
+{
+    TItemData item = NewDefaultItem();
+    item[ICaption] = caption;
+    item[pLevel] = std::to_string(level);
+    return item;
+}
+
+std::string Captions(const TvarnAppletAgent& agent)
+{
+    std::string out;
+    for (const auto& item : agent.Items())
+        out += item[ICaption];
+    return out;
+}
+
+std::string Levels(const TvarnAppletAgent& agent)
+{
+    std::string out;
+    for (const auto& item : agent.Items())
+        out += item[pLevel];
+    return out;
+}
+
+// Pre-order captions and depths of the tree below the root, the shape the item
+// list must mirror.
+std::string TreeCaptions(const TMenuTree& tree)
+{
+    std::string out;
+    for (int i = 1; i < tree.Count(); ++i)
+        out += tree.Text(tree.NodeAt(i));
+    return out;
+}
+
+std::string TreeLevels(const TMenuTree& tree)
+{
+    std::string out;
+    for (int i = 1; i < tree.Count(); ++i)
+        out += std::to_string(tree.Level(tree.NodeAt(i)) - 1);
+    return out;
+}
+
+// Agent and tree holding items A.. with the given levels.
+struct Menu {
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+
+    explicit Menu(const std::vector<int>& levels)
+    {
+        agent.ResetAppletToDefaults();
+        for (size_t k = 0; k < levels.size(); ++k)
+            agent.InsertItem(static_cast<int>(k), Named(std::string(1, static_cast<char>('A' + k)), levels[k]));
+        tree.AddRoot(kRootNodeText);
+        agent.BuildTreeFromLevels(tree);
+    }
+    TMenuTree::Node NodeOf(char caption) const
+    {
+        for (int i = 1; i < tree.Count(); ++i)
+            if (tree.Text(tree.NodeAt(i)) == std::string(1, caption))
+                return tree.NodeAt(i);
+        return nullptr;
+    }
+    void ExpectInStep() const
+    {
+        EXPECT_EQ(Captions(agent), TreeCaptions(tree));
+        EXPECT_EQ(Levels(agent), TreeLevels(tree));
+    }
+};
+
+}  // namespace
+
+TEST(AgentState, ConstructorSetsNamesAndSeparatorOnly)
+{
+    TvarnAppletAgent agent;
+    EXPECT_EQ(agent.ItemCount(), 0);
+    EXPECT_EQ(agent.FieldSeparator(), "#$@");
+    EXPECT_EQ(agent.ScriptFileNames(),
+              (TStringArray{"tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js"}));
+    EXPECT_TRUE(agent.PreviewFiles().empty());
+    EXPECT_EQ(agent.GetAppletData()[pMenuZIndex], "");
+}
+
+TEST(AgentState, ResetRestoresDefaultsAndEmptiesItems)
+{
+    TvarnAppletAgent agent;
+    TAppletData changed = DefaultAppletData();
+    changed[pItemNoBgColor] = "123456";
+    agent.SetAppletData(changed);
+    agent.InsertItem(0, Named("x"));
+    agent.ResetAppletToDefaults();
+    const TAppletData data = agent.GetAppletData();
+    EXPECT_EQ(data[pItemFontWeight], "bold");
+    EXPECT_EQ(data[pItemFontStyle], "normal");
+    EXPECT_EQ(data[pParam31], "");
+    EXPECT_EQ(data[pItemNoBgColor], "3879BA");
+    EXPECT_EQ(agent.ItemCount(), 0);
+}
+
+TEST(AgentState, ItemAccessCopiesAndRejectsBadPositions)
+{
+    TvarnAppletAgent agent;
+    agent.InsertItem(0, Named("a"));
+    TItemData copy = agent.GetItem(0);
+    copy[ICaption] = "changed";
+    EXPECT_EQ(agent.GetItem(0)[ICaption], "a");
+    agent.SetItem(0, copy);
+    EXPECT_EQ(agent.GetItem(0)[ICaption], "changed");
+    EXPECT_THROW(agent.GetItem(1), std::out_of_range);
+    EXPECT_THROW(agent.SetItem(-1, copy), std::out_of_range);
+}
+
+TEST(ListEdits, InsertFollowsItsPositionRules)
+{
+    TvarnAppletAgent agent;
+    agent.InsertItem(5, Named("a"));  // empty list: stored whatever the index
+    EXPECT_EQ(Captions(agent), "a");
+    agent.InsertItem(2, Named("x"));  // past the end: ignored
+    EXPECT_EQ(Captions(agent), "a");
+    agent.InsertItem(1, Named("c"));
+    agent.InsertItem(1, Named("b"));
+    agent.InsertItem(0, Named("0"));
+    EXPECT_EQ(Captions(agent), "0abc");
+}
+
+TEST(ListEdits, DeleteFollowsItsPositionRules)
+{
+    TvarnAppletAgent agent;
+    agent.DeleteItem(0);
+    EXPECT_EQ(agent.ItemCount(), 0);
+    agent.InsertItem(0, Named("a"));
+    agent.DeleteItem(7);  // one item: emptied whatever the index
+    EXPECT_EQ(agent.ItemCount(), 0);
+    for (const char* c : {"a", "b", "c"})
+        agent.InsertItem(agent.ItemCount(), Named(c));
+    agent.DeleteItem(7);
+    EXPECT_EQ(Captions(agent), "abc");
+    agent.DeleteItem(1);
+    EXPECT_EQ(Captions(agent), "ac");
+    agent.DeleteItem(1);
+    EXPECT_EQ(Captions(agent), "a");
+}
+
+TEST(ListEdits, SwapIgnoresFirstAndPastEnd)
+{
+    TvarnAppletAgent agent;
+    for (const char* c : {"a", "b", "c"})
+        agent.InsertItem(agent.ItemCount(), Named(c));
+    agent.SwapWithPrevious(0);
+    agent.SwapWithPrevious(3);
+    EXPECT_EQ(Captions(agent), "abc");
+    agent.SwapWithPrevious(2);
+    EXPECT_EQ(Captions(agent), "acb");
+}
+
+TEST(TreeFromLevels, BuildsParentsFromDepths)
+{
+    Menu menu({0, 1, 2, 1, 0});
+    const auto a = menu.NodeOf('A');
+    EXPECT_EQ(menu.tree.ChildCount(a), 2);
+    EXPECT_EQ(menu.tree.Parent(menu.NodeOf('B')), a);
+    EXPECT_EQ(menu.tree.Parent(menu.NodeOf('D')), a);
+    EXPECT_EQ(menu.tree.Parent(menu.NodeOf('C')), menu.NodeOf('B'));
+    EXPECT_EQ(menu.tree.Parent(menu.NodeOf('E')), menu.tree.Root());
+    menu.ExpectInStep();
+}
+
+TEST(TreeFromLevels, ClampsDamagedLevelsAndWritesThemBack)
+{
+    Menu menu({5, 3, 1, -2, 1});
+    EXPECT_EQ(Levels(menu.agent), "01101");
+    menu.ExpectInStep();
+}
+
+TEST(TreeFromLevels, RejectsNonIntegerLevelWithoutTouchingTheTree)
+{
+    TvarnAppletAgent agent;
+    agent.InsertItem(0, Named("a"));
+    TItemData bad = Named("b");
+    bad[pLevel] = "1x";
+    agent.InsertItem(1, bad);
+    TMemoryMenuTree tree;
+    tree.AddRoot(kRootNodeText);
+    try {
+        agent.BuildTreeFromLevels(tree);
+        FAIL() << "no error";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "'1x' is not a valid integer value");
+    }
+    EXPECT_EQ(tree.Count(), 1);
+    EXPECT_EQ(agent.GetItem(0)[pLevel], "0");
+}
+
+TEST(TreeFromLevels, DeepChainNeedsNoRecursion)
+{
+    std::vector<int> levels(200000);
+    for (size_t k = 0; k < levels.size(); ++k)
+        levels[k] = static_cast<int>(k);
+    Menu menu(std::vector<int>{});
+    for (int level : levels)
+        menu.agent.InsertItem(menu.agent.ItemCount(), Named("x", level));
+    menu.tree.AddRoot(kRootNodeText);
+    menu.agent.BuildTreeFromLevels(menu.tree);
+    EXPECT_EQ(menu.tree.Count(), 200001);
+    EXPECT_EQ(menu.tree.Level(menu.tree.NodeAt(200000)), 200000);
+    menu.agent.RefreshLevelsFromTree(menu.tree);
+    EXPECT_EQ(menu.agent.GetItem(199999)[pLevel], "199999");
+    menu.agent.DeleteItemSubtree(menu.tree, menu.tree.NodeAt(1));
+    EXPECT_EQ(menu.agent.ItemCount(), 0);
+    EXPECT_EQ(menu.tree.Count(), 1);
+}
+
+TEST(TreeFromLevels, RefreshTakesLevelsFromTheTree)
+{
+    Menu menu({0, 1, 1, 0});
+    for (int i = 0; i < menu.agent.ItemCount(); ++i) {
+        TItemData item = menu.agent.GetItem(i);
+        item[pLevel] = "";
+        menu.agent.SetItem(i, item);
+    }
+    menu.agent.RefreshLevelsFromTree(menu.tree);
+    EXPECT_EQ(Levels(menu.agent), "0110");
+}
+
+TEST(ItemCommands, InsertGoesAfterLastDescendantOneLevelDown)
+{
+    Menu menu({0, 1, 2, 0});
+    const auto node = menu.agent.InsertItemUnder(menu.tree, menu.NodeOf('A'));
+    EXPECT_EQ(menu.tree.Parent(node), menu.NodeOf('A'));
+    EXPECT_TRUE(menu.tree.IsExpanded(menu.NodeOf('A')));
+    EXPECT_EQ(Captions(menu.agent), "ABCItemD");
+    EXPECT_EQ(Levels(menu.agent), "01210");
+    menu.ExpectInStep();
+
+    menu.agent.InsertItemUnder(menu.tree, menu.tree.Root());
+    EXPECT_EQ(Captions(menu.agent), "ABCItemDItem");
+    EXPECT_EQ(menu.agent.GetItem(5)[pLevel], "0");
+    menu.ExpectInStep();
+}
+
+TEST(ItemCommands, InsertIntoEmptyMenu)
+{
+    Menu menu({});
+    menu.agent.InsertItemUnder(menu.tree, menu.tree.Root());
+    EXPECT_EQ(menu.agent.ItemCount(), 1);
+    EXPECT_EQ(menu.agent.GetItem(0)[pLevel], "0");
+    menu.ExpectInStep();
+}
+
+TEST(ItemCommands, DeleteTakesTheWholeSubtree)
+{
+    Menu leaf({0, 1, 1, 0, 1});
+    leaf.agent.DeleteItemSubtree(leaf.tree, leaf.NodeOf('B'));
+    EXPECT_EQ(Captions(leaf.agent), "ACDE");
+    leaf.ExpectInStep();
+
+    Menu parent({0, 1, 1, 0, 1});
+    parent.agent.DeleteItemSubtree(parent.tree, parent.NodeOf('A'));
+    EXPECT_EQ(Captions(parent.agent), "DE");
+    parent.ExpectInStep();
+
+    Menu last({0, 1, 2, 2});
+    last.agent.DeleteItemSubtree(last.tree, last.NodeOf('B'));
+    EXPECT_EQ(Captions(last.agent), "A");
+    last.ExpectInStep();
+
+    last.agent.DeleteItemSubtree(last.tree, last.tree.Root());  // never the root
+    EXPECT_EQ(last.tree.Count(), 2);
+}
+
+TEST(ItemCommands, MovesCarryBlocksPastSiblingBlocks)
+{
+    Menu up({0, 1, 1, 0, 1});
+    EXPECT_TRUE(up.agent.MoveItemUp(up.tree, up.NodeOf('D')));
+    EXPECT_EQ(Captions(up.agent), "DEABC");
+    EXPECT_EQ(Levels(up.agent), "01011");
+    up.ExpectInStep();
+
+    Menu down({0, 1, 1, 0, 1});
+    EXPECT_TRUE(down.agent.MoveItemDown(down.tree, down.NodeOf('A')));
+    EXPECT_EQ(Captions(down.agent), "DEABC");
+    down.ExpectInStep();
+
+    Menu inner({0, 1, 2, 1, 0});
+    EXPECT_TRUE(inner.agent.MoveItemDown(inner.tree, inner.NodeOf('B')));
+    EXPECT_EQ(Captions(inner.agent), "ADBCE");
+    inner.ExpectInStep();
+}
+
+TEST(ItemCommands, MovesRefuseAtTheEnds)
+{
+    Menu menu({0, 1, 1, 0});
+    EXPECT_FALSE(menu.agent.MoveItemUp(menu.tree, menu.NodeOf('A')));
+    EXPECT_FALSE(menu.agent.MoveItemUp(menu.tree, menu.NodeOf('B')));
+    EXPECT_FALSE(menu.agent.MoveItemDown(menu.tree, menu.NodeOf('C')));
+    EXPECT_FALSE(menu.agent.MoveItemDown(menu.tree, menu.NodeOf('D')));
+    EXPECT_EQ(Captions(menu.agent), "ABCD");
+}
