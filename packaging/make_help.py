@@ -1,0 +1,334 @@
+#!/usr/bin/env python3
+"""Writes the help pages in data/help from the texts below, so every page
+shares one look and one navigation. Run it after editing a text and commit
+the pages. The page names are the ones the editor's help buttons open."""
+import html
+import os
+import sys
+
+STYLE = """body { font-family: 'DejaVu Sans', Verdana, Arial, sans-serif; font-size: 10pt; color: #1d2733; background: #ffffff; margin: 10px; }
+h1 { font-size: 15pt; color: #1f5a96; margin: 0 0 4px 0; }
+h2 { font-size: 11pt; color: #1f5a96; margin: 14px 0 4px 0; }
+p.where { color: #6b7785; font-size: 9pt; margin: 0 0 10px 0; }
+table.settings { border-collapse: collapse; margin: 6px 0; }
+table.settings th { background: #e3edf7; color: #1f5a96; text-align: left; padding: 4px 6px; }
+table.settings td { border-top: 1px solid #d5dee8; padding: 4px 6px; vertical-align: top; }
+p.tip { background: #fff8dc; border: 1px solid #e8d98c; padding: 6px; }
+p.nav { border-top: 1px solid #d5dee8; padding-top: 6px; margin-top: 16px; font-size: 9pt; }
+a { color: #1f5a96; }
+code { font-family: 'DejaVu Sans Mono', monospace; color: #5b2c6f; }"""
+
+# Page name, title, where the group is, introduction, rows (setting, effect,
+# sensible values), tip, related pages.
+GROUPS = [
+    ("customizing_js_menu_menu_position.htm", "Menu position", "Menu page, group \"Position\"",
+     "Where the main menu appears when the page has loaded. The values are pixels from the "
+     "top-left corner of the page.",
+     [("Menu Initial X", "Distance from the left edge of the page.", "10 to 200"),
+      ("Y", "Distance from the top edge of the page.", "10 to 200; leave room for your page header")],
+     "Visitors can still move the menu with the drag bar, and the Scroll and Snap settings "
+     "(Misc page) decide how it follows the page later.",
+     ["customizing_js_menu_misc_scroll.htm", "customizing_js_menu_misc_snap.htm"]),
+    ("customizing_js_menu_menu_slide_effect.htm", "Slide effect", "Menu page, group \"Slide Effect\"",
+     "Submenus can slide open instead of appearing at once.",
+     [("Slide Step", "How many steps the slide takes from closed to open. More steps look smoother.", "10 to 30"),
+      ("Slide Speed", "Milliseconds between two steps. Smaller is faster.", "5 to 20"),
+      ("Slide Opening SubMenu", "Turns the slide on. When it is off, submenus appear at once, and "
+       "Slide Speed and the opening delay are greyed out.", "on")],
+     "Step times speed is roughly how long a slide lasts: 20 steps of 10 ms take about a fifth of a second.",
+     ["customizing_js_menu_menu_delay_open_close_submenu.htm"]),
+    ("customizing_js_menu_menu_delay_open_close_submenu.htm", "Opening and closing submenus",
+     "Menu page, group \"Delay Open/Close Submenu\"",
+     "How patient the menu is with the visitor's mouse.",
+     [("Wait ... millisecond(s) before opening submenu.", "Time the pointer must rest on an item before its "
+       "submenu opens. Stops submenus flashing open while the pointer just passes by.", "150 to 300"),
+      ("Wait ... millisecond(s) before closing submenu.", "Time an opened submenu stays after the pointer "
+       "has left it, so a visitor who slips off by a pixel does not lose it.", "800 to 2000"),
+      ("Auto Close Opened SubMenu", "Closes opened submenus by themselves after that time. When it is off, "
+       "a submenu stays open until another one is opened.", "on")],
+     "", ["customizing_js_menu_menu_slide_effect.htm"]),
+    ("customizing_js_menu_items_color_and_background.htm", "Item colours", "Items page, group \"Color and Background\"",
+     "The colours of every item of every menu. Click a colour box to choose a colour.",
+     [("Text Color, Normal:", "Caption colour while the pointer is elsewhere.", "white on a dark background"),
+      ("BG Color, Normal:", "Item background while the pointer is elsewhere.", ""),
+      ("Text Color, Mouse Over:", "Caption colour under the pointer.", ""),
+      ("BG Color, Mouse Over:", "Item background under the pointer.", "a strong contrast to the normal background")],
+     "Keep enough contrast between text and background in both states: visitors with weak eyesight "
+     "and bright screens will thank you.",
+     ["customizing_js_menu_items_separator.htm", "customizing_js_menu_misc_menu_border.htm"]),
+    ("customizing_js_menu_items_font_settings.htm", "Item font", "Items page, group \"Font Settings\"",
+     "The lettering of the item captions.",
+     [("Font", "Font family, as in a style sheet. You may list fall-backs separated by commas.", "Verdana, Arial, sans-serif"),
+      ("Size", "Font size in pixels.", "11 to 14"),
+      ("Bold and italic buttons", "Press a button to set the style; press it again to clear it.", "")],
+     "A visitor only sees fonts installed on their own computer, so end the list with a generic family "
+     "such as <code>sans-serif</code>.",
+     ["customizing_js_menu_dragbar_title_font_settings.htm", "customizing_js_item_item_caption.htm"]),
+    ("customizing_js_menu_items_separator.htm", "Separator colours", "Items page, group \"Separator\"",
+     "An item marked as a separator is drawn as a thin line between two items. These are its colours.",
+     [("Color", "The line itself.", ""),
+      ("Shadow Color", "The shadow under the line that makes it look engraved.", ""),
+      ("Suggested Color", "Picks a lighter shade of the normal item background for the line and a darker "
+       "one for the shadow.", "a good start")],
+     "", ["customizing_js_item_item_separator.htm", "customizing_js_menu_items_color_and_background.htm"]),
+    ("customizing_js_menu_items_position_offset.htm", "Caption offset", "Items page, group \"Position Offset\"",
+     "Room to the left of every caption.",
+     [("Items Padding-Left", "Pixels between the left edge of an item and its caption. Increase it to move "
+       "captions to the right.", "8 to 20")], "", ["customizing_js_item_itemmisc_menu_size.htm"]),
+    ("customizing_js_menu_misc_menu_border.htm", "Menu border", "Misc page, group \"Menu Border\"",
+     "Each menu has a raised border. You choose one base colour; the editor works out the light and "
+     "dark shades of the border from it every time you save or preview.",
+     [("Base Color", "The middle shade of the border. Light edges get a lighter shade, shadow edges "
+       "darker ones.", "a grey or a muted tone of your item colour")],
+     "", ["customizing_js_menu_items_color_and_background.htm"]),
+    ("customizing_js_menu_misc_submenu_arrow_indicator.htm", "Submenu arrows", "Misc page, group \"Submenu Arrow Indicator\"",
+     "An item that opens a submenu shows a small arrow image at its right side.",
+     [("Submenu-closed Arrow Image", "Image shown while the submenu is closed.", "arrow_normal.gif"),
+      ("Submenu-opened Arrow Image", "Image shown while the pointer is on the item and its submenu is open.", "arrow_over.gif")],
+     "Use the browse buttons to pick your own images (GIF, PNG or JPEG). Saving copies them beside "
+     "your page, so upload them with the rest. Small images of about 8 by 8 pixels look best.",
+     ["customizing_js_item_itemmisc_submenu_arrow_indicator.htm"]),
+    ("customizing_js_menu_misc_scroll.htm", "Scrolling", "Misc page, group \"Scroll\"",
+     "What the menu does when the visitor scrolls the page.",
+     [("No Scroll", "The menu stays where it is on the page and scrolls away with it.", ""),
+      ("Horizontal Scroll Only", "The menu follows sideways scrolling only.", ""),
+      ("Vertical Scroll Only", "The menu follows up and down scrolling only.", "long pages"),
+      ("Both H and V Scroll", "The menu always stays in view.", "the usual choice")],
+     "", ["customizing_js_menu_menu_position.htm", "customizing_js_menu_misc_snap.htm"]),
+    ("customizing_js_menu_misc_snap.htm", "Snapping", "Misc page, group \"Snap\"",
+     "When a visitor drags the menu close to the edge of the browser window, it can jump to the edge.",
+     [("Snap Enabled", "Turns snapping on.", "on"),
+      ("Snap Distance", "How close, in pixels, the menu border must come to the window border to snap.", "10 to 20")],
+     "", ["customizing_js_menu_dragbar_dragbar.htm"]),
+    ("customizing_js_menu_dragbar_dragbar.htm", "The drag bar", "Drag Bar page, group \"Drag Bar\"",
+     "A title bar above the main menu. Visitors press and hold the mouse button on it to move the "
+     "menu anywhere on the page.",
+     [("Display Drag Bar", "Shows the drag bar. Turn it off for a menu that always stays in place.", "on")],
+     "Without a drag bar, choose the position on the Menu page with care: visitors cannot move the "
+     "menu out of the way.",
+     ["customizing_js_menu_dragbar_title_and_tip.htm", "customizing_js_menu_dragbar_color.htm"]),
+    ("customizing_js_menu_dragbar_title_and_tip.htm", "Drag bar title and tip", "Drag Bar page, group \"Title and Tip\"",
+     "The words on the drag bar.",
+     [("Title", "Text on the bar.", "a short word such as Menu or your site's name"),
+      ("Title Align", "Left, Center or Right.", "Center"),
+      ("PopUp Tip", "A hint that pops up when the pointer rests on the bar.", "Hold the mouse button down to move the menu")],
+     "", ["customizing_js_menu_dragbar_title_font_settings.htm"]),
+    ("customizing_js_menu_dragbar_title_font_settings.htm", "Drag bar font", "Drag Bar page, group \"Title Font Settings\"",
+     "The lettering of the drag bar title.",
+     [("Font", "Font family, with fall-backs separated by commas.", "Arial, sans-serif"),
+      ("Size", "Font size in pixels.", "12 to 14"),
+      ("Bold and italic buttons", "Press to set, press again to clear.", "bold")],
+     "", ["customizing_js_menu_items_font_settings.htm"]),
+    ("customizing_js_menu_dragbar_color.htm", "Drag bar colours", "Drag Bar page, group \"Color\"",
+     "The colours of the drag bar.",
+     [("Title Color", "Colour of the title text.", ""),
+      ("Background Color", "Colour of the bar.", "a darker shade of the item background")],
+     "", ["customizing_js_menu_items_color_and_background.htm"]),
+    ("customizing_js_menu_popupbox_color.htm", "Description box colours", "PopUp Box page, group \"Color\"",
+     "The PopUp Description Box appears next to an item that has a description message (Item page) "
+     "while the pointer rests on it.",
+     [("Text Color", "Colour of the description text.", "black or a dark tone"),
+      ("Background Color", "Colour of the box.", "a pale tone, such as light yellow")],
+     "", ["customizing_js_item_item_description.htm", "customizing_js_menu_popupbox_border.htm"]),
+    ("customizing_js_menu_popupbox_size.htm", "Description box width", "PopUp Box page, group \"Size\"",
+     "How wide the PopUp Description Box is.",
+     [("PopUp Description Box Width", "Width in pixels. Longer messages wrap onto more lines.", "150 to 250")],
+     "", ["customizing_js_menu_popupbox_color.htm"]),
+    ("customizing_js_menu_popupbox_delay_setting.htm", "Description box delay", "PopUp Box page, group \"Delay Setting\"",
+     "How long the pointer must rest on an item before its description appears.",
+     [("Wait ... millisecond(s) before displaying PopUp Box.", "Delay in milliseconds.",
+       "300 to 800; shorter makes the box pop up on every pass")],
+     "", ["customizing_js_item_item_description.htm"]),
+    ("customizing_js_menu_popupbox_border.htm", "Description box border", "PopUp Box page, group \"Border\"",
+     "The frame around the PopUp Description Box.",
+     [("Width", "Border width in pixels; 0 for none.", "1 or 2"),
+      ("Style", "none, solid, double, groove, ridge, inset, outset, dotted or dashed, as in a style sheet. "
+       "double, groove, ridge, inset and outset need a width of 2 or more to show.", "solid"),
+      ("Color", "Colour of the border.", "")],
+     "", ["customizing_js_menu_popupbox_color.htm"]),
+    ("customizing_js_menu_advanced_z_index.htm", "Stacking order (Z-Index)", "Advanced page, beside \"Z-Index\"",
+     "Elements of a web page lie in layers. The menu must lie above everything else on your page, "
+     "or parts of it will be hidden.",
+     [("Z-Index", "The layer of the menu. Higher numbers lie on top.", "1000; raise it if a video, map or "
+       "another script's box covers the menu")], "", ["customizing_js_menu_advanced_event_handlers.htm"]),
+    ("customizing_js_menu_advanced_event_handlers.htm", "Page event handlers", "Advanced page, below the handler boxes",
+     "For developers only. The menu listens to some events of the whole page. If another script on "
+     "the same page needs the same events, put its handler code here; the menu calls it whenever the "
+     "event occurs, so both keep working.",
+     [("OnResize", "Script run when the browser window is resized.", "empty"),
+      ("OnMouseMove", "Script run when the pointer moves over the page.", "empty"),
+      ("OnMouseUp", "Script run when a mouse button is released.", "empty"),
+      ("OnClick", "Script run on a click anywhere on the page.", "empty")],
+     "Write plain JavaScript statements, for example <code>myResize();</code>. Leave the boxes empty "
+     "unless you know you need them.", ["customizing_js_menu_advanced_z_index.htm"]),
+    ("customizing_js_menu_path_path.htm", "Local and web paths", "Path page, group \"Path Replacement for Publishing\"",
+     "Links that point at your own computer do not work on the web server, and the other way round. "
+     "If you give both roots, every save rewrites the links of all items (and their status and "
+     "description messages) from one root to the other.",
+     [("Root Directory for Local Computer", "The start of your links on this computer.", "file:///home/me/site/"),
+      ("Root Directory for Web Server", "The same place on the web.", "https://www.example.com/"),
+      ("Test on Local Computer", "Links that start with the web root are changed to the local root.", "while you build the site"),
+      ("Upload to Web Server", "Links that start with the local root are changed to the web root.", "before you upload")],
+     "The comparison ignores letter case. Nothing is rewritten while either box is empty. The rewritten "
+     "links are kept in the project, so switching back and saving again turns them back. Relative "
+     "links (such as <code>about.html</code>) need no rewriting at all.",
+     ["customizing_js_item_item_link.htm"]),
+    ("customizing_js_item_item_separator.htm", "Separator items", "Item page, group \"Separator\"",
+     "Turns the selected item into a thin dividing line. Its caption and link are then not used.",
+     [("Set selected item to separator.", "Draws the item as a line in the separator colours (Items page).",
+       "")],
+     "A separator must sit between two items: it cannot be the last item of its menu, and it cannot "
+     "have a submenu. The box is greyed out where it is not allowed.",
+     ["customizing_js_menu_items_separator.htm"]),
+    ("customizing_js_item_item_caption.htm", "Caption", "Item page, group \"Caption\"",
+     "The text shown on the item, and in the tree on the left.",
+     [("Caption", "Plain text, or a small piece of HTML such as <code>&lt;b&gt;New&lt;/b&gt;</code>, an "
+       "<code>&lt;img&gt;</code> tag or an entity such as <code>&amp;eacute;</code>.", "one to three words")],
+     "The text may not contain the three characters <code>#$@</code>: the project file uses them to "
+     "separate values.", ["customizing_js_menu_items_font_settings.htm"]),
+    ("customizing_js_item_item_link.htm", "Link", "Item page, group \"Link\"",
+     "Where a click on the item leads.",
+     [("URL", "The address: a page of your site (<code>about.html</code>), a full web address, "
+       "<code>mailto:</code> for e-mail, or <code>javascript:</code> code. The button beside it picks a "
+       "file on this computer.", "relative links to your own pages"),
+      ("Target", "Which window or frame opens the link: _self (the same window), _blank (a new window), "
+       "_top (the whole window, leaving frames), _parent, or the name of a frame.", "_self")],
+     "An item with a submenu may have a link too; leave the URL empty if it only opens its submenu. "
+     "Addresses picked with the button point at this computer: use the Path page to switch them to "
+     "web addresses before you upload.", ["customizing_js_menu_path_path.htm", "customizing_js_item_item_description.htm"]),
+    ("customizing_js_item_item_description.htm", "Status bar and description messages",
+     "Item page, group \"Description (Web browser status bar message and PopUp Desc Box message)\"",
+     "Two short texts that explain an item to the visitor.",
+     [("Status Bar Msg", "Shown in the browser's status bar while the pointer is on the item.", ""),
+      ("Set URL as Status Bar Msg.", "Uses the link address as the status bar message; the box above is then greyed out.", "on"),
+      ("PopUp Box Msg", "Shown in the PopUp Description Box beside the item.", "one short sentence"),
+      ("Set PopUp Description Msg as Status Bar Msg.", "Shows the status bar message in the PopUp Description Box "
+       "too; the box above is then greyed out.", "off")],
+     "Many browsers show the link address in their status bar whatever a page asks, so the PopUp "
+     "Description Box is the surer way to tell visitors what an item does.",
+     ["customizing_js_menu_popupbox_color.htm", "customizing_js_menu_popupbox_delay_setting.htm"]),
+    ("customizing_js_item_itemmisc_menu_size.htm", "Menu width", "Item Misc page, group \"Menu Size\"",
+     "The width, in pixels, of the menu that holds the selected item. Every menu takes its width "
+     "from its first item, so the box is greyed out for the other items.",
+     [("Menu Width", "Width of the whole menu (main menu or submenu).", "120 to 180")],
+     "Make the menu wide enough for its longest caption, then move the submenu arrows (below) to "
+     "the new right edge.", ["customizing_js_item_itemmisc_submenu_arrow_indicator.htm"]),
+    ("customizing_js_item_itemmisc_submenu_arrow_indicator.htm", "Submenu arrow position",
+     "Item Misc page, group \"Submenu Arrow Indicator Position\"",
+     "Where the arrow image sits inside an item that opens a submenu. Only such items can change it.",
+     [("Image X", "Pixels from the left edge of the item.", "menu width minus 15"),
+      ("Y", "Pixels from the top edge of the item.", "3 to 6, so the arrow sits level with the caption")],
+     "", ["customizing_js_menu_misc_submenu_arrow_indicator.htm", "customizing_js_item_itemmisc_menu_size.htm"]),
+]
+
+GETTING_STARTED = """
+<p>Trellimenu builds pop-up navigation menus for web pages. You design the menu here; saving
+writes everything a web page needs to show it.</p>
+<h2>1. Start a menu</h2>
+<p>At start-up the template chooser offers ready-made menus; pick one or press Cancel for an
+empty menu. <b>File &gt; Templates</b> brings the chooser back at any time.</p>
+<h2>2. Build the tree</h2>
+<p>The tree on the left is your menu. Its top node, <i>Trellimenu 2006</i>, stands for the whole
+menu; every other node is an item, and the items under an item form its submenu. Right-click
+the tree (or use the <b>Item</b> menu or the tool bar) to <b>Insert</b>, <b>Delete</b>,
+<b>Move Up</b> and <b>Move Down</b> items.</p>
+<h2>3. Set it up</h2>
+<p>Select the top node to set the look of the whole menu on the pages Menu, Items, Misc, Drag
+Bar, PopUp Box, Advanced and Path. Select an item to set its caption, link and messages on the
+pages Item and Item Misc. Every group has a <b>?</b> button that opens its help here.</p>
+<h2>4. Preview</h2>
+<p><b>Menu &gt; Preview</b> (Ctrl+P) shows the menu in your web browser. <b>Option &gt; Web
+Browser</b> chooses which browser.</p>
+<h2>5. Save and publish</h2>
+<p><b>File &gt; Save</b> writes the project (<code>name.tmz</code>) and, beside it, the files of
+the published menu:</p>
+<table class="settings">
+<tr><th>File</th><th>What it is</th></tr>
+<tr><td><code>name.html</code></td><td>A page holding the block of code to paste into your own pages</td></tr>
+<tr><td><code>tmzcfg.js</code></td><td>Your menu's settings and items</td></tr>
+<tr><td><code>tmzparams.js</code>, <code>tmzie.js</code>, <code>tmzmo.js</code>, <code>tmzop.js</code></td><td>The menu engine</td></tr>
+<tr><td><code>arrow_normal.gif</code>, <code>arrow_over.gif</code></td><td>The submenu arrows</td></tr>
+<tr><td><code>name_PublishReport.txt</code></td><td>The list of files to upload, for your records</td></tr>
+</table>
+<p>Open <code>name.html</code>, copy the code between <code>&lt;!-- CODES BEGIN --&gt;</code> and
+<code>&lt;!-- CODES END --&gt;</code> (<b>Menu &gt; Build HTML</b> shows it too) and paste it right
+after the <code>&lt;body&gt;</code> tag of each page that shows the menu. Upload the scripts and
+images into the same folder as those pages.</p>
+"""
+
+INDEX_INTRO = """
+<p>Welcome to Trellimenu, the editor for pop-up navigation menus on web pages.</p>
+<p><a href="getting_started.htm"><b>Getting started</b></a>: from a template to a published menu in five steps.</p>
+"""
+
+SECTIONS = [
+    ("The whole menu", [
+        ("Menu page", [0, 1, 2]),
+        ("Items page", [3, 4, 5, 6]),
+        ("Misc page", [7, 8, 9, 10]),
+        ("Drag Bar page", [11, 12, 13, 14]),
+        ("PopUp Box page", [15, 16, 17, 18]),
+        ("Advanced page", [19, 20]),
+        ("Path page", [21]),
+    ]),
+    ("The selected item", [
+        ("Item page", [22, 23, 24, 25]),
+        ("Item Misc page", [26, 27]),
+    ]),
+]
+
+
+def page(title, body, home=False):
+    nav = "" if home else ('<p class="nav"><a href="index.html">Contents</a> &middot; '
+                           '<a href="getting_started.htm">Getting started</a></p>')
+    return ("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<title>%s - Trellimenu Help</title>\n<style>\n%s\n</style>\n</head>\n<body>\n"
+            "<h1>%s</h1>\n%s%s\n</body>\n</html>\n") % (html.escape(title), STYLE, html.escape(title), body, nav)
+
+
+def group_page(group):
+    name, title, where, intro, rows, tip, related = group
+    parts = ['<p class="where">%s</p>' % html.escape(where), "<p>%s</p>" % intro]
+    parts.append('<table class="settings">\n<tr><th>Setting</th><th>What it does</th><th>Try</th></tr>')
+    for label, effect, values in rows:
+        parts.append("<tr><td><b>%s</b></td><td>%s</td><td>%s</td></tr>" % (html.escape(label), effect, values))
+    parts.append("</table>")
+    if tip:
+        parts.append('<p class="tip">%s</p>' % tip)
+    if related:
+        links = ", ".join('<a href="%s">%s</a>' % (r, html.escape(title_of(r))) for r in related)
+        parts.append("<p>See also: %s.</p>" % links)
+    return page(title, "\n".join(parts))
+
+
+def title_of(name):
+    return next(g[1] for g in GROUPS if g[0] == name)
+
+
+def index_page():
+    parts = [INDEX_INTRO]
+    for heading, pages in SECTIONS:
+        parts.append("<h2>%s</h2>" % heading)
+        parts.append('<table class="settings">')
+        for label, numbers in pages:
+            links = "<br>".join('<a href="%s">%s</a>' % (GROUPS[n][0], html.escape(GROUPS[n][1])) for n in numbers)
+            parts.append("<tr><td><b>%s</b></td><td>%s</td></tr>" % (label, links))
+        parts.append("</table>")
+    return page("Trellimenu Help", "\n".join(parts), home=True)
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data", "help")
+    os.makedirs(out, exist_ok=True)
+    files = {"index.html": index_page(), "getting_started.htm": page("Getting started", GETTING_STARTED)}
+    for group in GROUPS:
+        files[group[0]] = group_page(group)
+    assert sorted(n for _, ps in SECTIONS for _, ns in ps for n in ns) == list(range(len(GROUPS)))
+    for name, text in files.items():
+        with open(os.path.join(out, name), "w", encoding="utf-8", newline="\n") as f:
+            f.write(text)
+    print("%d help pages written to %s" % (len(files), os.path.normpath(out)))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,216 @@
+// The help window, the Help menu commands and the About box.
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest/QtTest>
+
+#include "model/product.h"
+#include "scriptedprompts.h"
+#include "ui/about.h"
+#include "ui/helpcommands.h"
+#include "ui/helpwindow.h"
+
+namespace {
+
+QString ProgramFolder()
+{
+    return QDir(TRELLIMENU_BIN_DIR).absolutePath() + "/";
+}
+
+QUrl HelpAddress(const QString& page)
+{
+    return QUrl::fromLocalFile(ProgramFolder() + "help/" + page);
+}
+
+}  // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void helpButtonShowsItsPage_data();
+    void helpButtonShowsItsPage();
+    void tagsOutsideTheTableShowGettingStarted_data();
+    void tagsOutsideTheTableShowGettingStarted();
+    void secondButtonReplacesThePageInTheSameWindow();
+    void closingOnlyHides();
+    void missingPageIsExplainedInTheView();
+    void everyLinkedHelpPageExists();
+    void helpMenuOpensFilesAndWebPages();
+    void aboutShowsProductAndOpensLinks();
+};
+
+void TestHelp::helpButtonShowsItsPage_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<QString>("page");
+    // The rows that the buttons and pages could most easily get wrong.
+    QTest::newRow("position") << 1 << "customizing_js_menu_menu_position.htm";
+    QTest::newRow("z-index") << 20 << "customizing_js_menu_advanced_z_index.htm";
+    QTest::newRow("event handlers") << 21 << "customizing_js_menu_advanced_event_handlers.htm";
+    QTest::newRow("path, on the 28th button") << 22 << "customizing_js_menu_path_path.htm";
+    QTest::newRow("item separator") << 23 << "customizing_js_item_item_separator.htm";
+    QTest::newRow("arrow position") << 28 << "customizing_js_item_itemmisc_submenu_arrow_indicator.htm";
+}
+
+void TestHelp::helpButtonShowsItsPage()
+{
+    QFETCH(int, tag);
+    QFETCH(QString, page);
+    QWidget main;
+    TfrmHelp help(ProgramFolder(), &main);
+    QVERIFY(!help.isVisible());
+    help.SpeedButton1Click(tag);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.CurrentAddress(), HelpAddress(page));
+    auto* view = help.findChild<QTextBrowser*>("WebBrowser1");
+    QVERIFY(view);
+    QCOMPARE(view->source(), HelpAddress(page));
+    QVERIFY(!view->toPlainText().trimmed().isEmpty());
+}
+
+void TestHelp::tagsOutsideTheTableShowGettingStarted_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::newRow("0") << 0;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("29") << 29;
+    QTest::newRow("1000") << 1000;
+}
+
+void TestHelp::tagsOutsideTheTableShowGettingStarted()
+{
+    QFETCH(int, tag);
+    TfrmHelp help(ProgramFolder(), nullptr);
+    help.SpeedButton1Click(tag);
+    QCOMPARE(help.CurrentAddress(), HelpAddress("getting_started.htm"));
+}
+
+void TestHelp::secondButtonReplacesThePageInTheSameWindow()
+{
+    QWidget main;
+    TfrmHelp help(ProgramFolder(), &main);
+    help.SpeedButton1Click(20);
+    const QString first = help.WebBrowser1()->toPlainText();
+    help.SpeedButton1Click(21);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.CurrentAddress(), HelpAddress(HelpPageForTag(21)));
+    QVERIFY(help.WebBrowser1()->toPlainText() != first);
+    QCOMPARE(main.findChildren<TfrmHelp*>().size(), 1);
+}
+
+void TestHelp::closingOnlyHides()
+{
+    QWidget main;
+    auto* help = new TfrmHelp(ProgramFolder(), &main);
+    QPointer<TfrmHelp> alive(help);
+    help->SpeedButton1Click(5);
+    help->close();
+    QVERIFY(alive);
+    QVERIFY(!help->isVisible());
+    QCOMPARE(help->CurrentAddress(), HelpAddress(HelpPageForTag(5)));
+    help->SpeedButton1Click(6);
+    QVERIFY(help->isVisible());
+}
+
+void TestHelp::missingPageIsExplainedInTheView()
+{
+    QTemporaryDir empty;
+    TfrmHelp help(empty.path() + "/", nullptr);
+    help.SpeedButton1Click(3);
+    QCOMPARE(help.CurrentAddress(), QUrl::fromLocalFile(empty.path() + "/help/" + HelpPageForTag(3)));
+    const QString shown = help.WebBrowser1()->toPlainText();
+    QVERIFY2(shown.contains("not found"), qPrintable(shown));
+    QVERIFY2(shown.contains(HelpPageForTag(3)), qPrintable(shown));
+}
+
+// Every page the buttons name, and every page the help pages link to, ships.
+void TestHelp::everyLinkedHelpPageExists()
+{
+    const QDir helpDir(ProgramFolder() + "help");
+    int count = 0;
+    const THelpTopic* topics = HelpTopics(&count);
+    QCOMPARE(count, 28);
+    QSet<QString> pages;
+    QSet<QString> buttons;
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(topics[i].tag, i + 1);
+        pages.insert(topics[i].page);
+        buttons.insert(topics[i].button);
+    }
+    QCOMPARE(pages.size(), 28);
+    QCOMPARE(buttons.size(), 28);
+    pages << "index.html" << kHelpFallbackPage;
+
+    const QRegularExpression href(R"(href="([^"#:]+)(#[^"]*)?")");
+    QSet<QString> linked;
+    for (const QString& page : std::as_const(pages)) {
+        QFile file(helpDir.filePath(page));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable("missing help page " + page));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains("href=\"index.html\"") || page == "index.html", qPrintable(page));
+        for (auto it = href.globalMatch(text); it.hasNext();)
+            linked.insert(it.next().captured(1));
+    }
+    for (const QString& target : std::as_const(linked))
+        QVERIFY2(helpDir.exists(target), qPrintable("broken help link " + target));
+}
+
+void TestHelp::helpMenuOpensFilesAndWebPages()
+{
+    TRecordingShell shell;
+    THelpCommands commands(shell, "/opt/menus/");
+    commands.Topic1Click();
+    commands.ViewSample1Click();
+    commands.Homepage1Click();
+    commands.ContactUs1Click();
+    const QList<QUrl> expected = {QUrl::fromLocalFile("/opt/menus/help/index.html"),
+                                  QUrl::fromLocalFile("/opt/menus/samples/index.html"),
+                                  QUrl(kMakerWebAddress), QUrl(kMakerWebAddress)};
+    QCOMPARE(shell.openedUrls, expected);
+    QVERIFY(QFile::exists(ProgramFolder() + "help/index.html"));
+}
+
+void TestHelp::aboutShowsProductAndOpensLinks()
+{
+    TRecordingShell shell;
+    TformAbout about(shell);
+    QStringList texts;
+    for (auto* label : about.findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY(texts.contains("Trellimenu 2006"));
+    QVERIFY(texts.contains("Version 1.0"));
+    QVERIFY(texts.contains(kCopyrightNotice));
+
+    auto* home = about.findChild<QLabel*>("lblHomepage");
+    auto* contact = about.findChild<QLabel*>("lblContact");
+    QVERIFY(home && contact);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(home, Qt::LeftButton);
+    QTest::mouseClick(contact, Qt::LeftButton);
+    QCOMPARE(shell.openedUrls, (QList<QUrl>{QUrl(kMakerWebAddress), QUrl(MakerContactAddress())}));
+    QCOMPARE(QUrl(MakerContactAddress()).host(), QUrl(kMakerWebAddress).host());
+
+    // Under the pointer the link turns red, and back when the pointer leaves.
+    QVERIFY(!home->styleSheet().contains("red"));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(home, &enter);
+    QVERIFY(home->styleSheet().contains("red"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(home, &leave);
+    QVERIFY(!home->styleSheet().contains("red"));
+
+    auto* ok = about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
