@@ -6,17 +6,7 @@ import html
 import os
 import sys
 
-STYLE = """body { font-family: 'DejaVu Sans', Verdana, Arial, sans-serif; font-size: 10pt; color: #1d2733; background: #ffffff; margin: 10px; }
-h1 { font-size: 15pt; color: #1f5a96; margin: 0 0 4px 0; }
-h2 { font-size: 11pt; color: #1f5a96; margin: 14px 0 4px 0; }
-p.where { color: #6b7785; font-size: 9pt; margin: 0 0 10px 0; }
-table.settings { border-collapse: collapse; margin: 6px 0; }
-table.settings th { background: #e3edf7; color: #1f5a96; text-align: left; padding: 4px 6px; }
-table.settings td { border-top: 1px solid #d5dee8; padding: 4px 6px; vertical-align: top; }
-p.tip { background: #fff8dc; border: 1px solid #e8d98c; padding: 6px; }
-p.nav { border-top: 1px solid #d5dee8; padding-top: 6px; margin-top: 16px; font-size: 9pt; }
-a { color: #1f5a96; }
-code { font-family: 'DejaVu Sans Mono', monospace; color: #5b2c6f; }"""
+# The look of every page lives in data/help/help.css, which is edited by hand.
 
 # Page name, title, where the group is, introduction, rows (setting, effect,
 # sensible values), tip, related pages.
@@ -167,8 +157,10 @@ GROUPS = [
      "description messages) from one root to the other.",
      [("Root Directory for Local Computer", "The start of your links on this computer.", "file:///home/me/site/"),
       ("Root Directory for Web Server", "The same place on the web.", "https://www.example.com/"),
-      ("Test on Local Computer", "Links that start with the web root are changed to the local root.", "while you build the site"),
-      ("Upload to Web Server", "Links that start with the local root are changed to the web root.", "before you upload")],
+      ("Test on Local Computer", "Links that start with the web root are changed to the local root. "
+       "Choose it while you build and test the site on this computer.", ""),
+      ("Upload to Web Server", "Links that start with the local root are changed to the web root. "
+       "Choose it, then save, before you upload.", "")],
      "The comparison ignores letter case. Nothing is rewritten while either box is empty. The rewritten "
      "links are kept in the project, so switching back and saving again turns them back. Relative "
      "links (such as <code>about.html</code>) need no rewriting at all.",
@@ -282,16 +274,18 @@ def page(title, body, home=False):
     nav = "" if home else ('<p class="nav"><a href="index.html">Contents</a> &middot; '
                            '<a href="getting_started.htm">Getting started</a></p>')
     return ("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-            "<title>%s - Trellimenu Help</title>\n<style>\n%s\n</style>\n</head>\n<body>\n"
-            "<h1>%s</h1>\n%s%s\n</body>\n</html>\n") % (html.escape(title), STYLE, html.escape(title), body, nav)
+            "<title>%s - Trellimenu Help</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">\n</head>\n<body>\n"
+            "<h1>%s</h1>\n%s%s\n</body>\n</html>\n") % (html.escape(title), html.escape(title), body, nav)
 
 
 def group_page(group):
     name, title, where, intro, rows, tip, related = group
     parts = ['<p class="where">%s</p>' % html.escape(where), "<p>%s</p>" % intro]
-    parts.append('<table class="settings">\n<tr><th>Setting</th><th>What it does</th><th>Try</th></tr>')
+    # Two columns: the help window is narrow.
+    parts.append('<table class="settings">\n<tr><th>Setting</th><th>What it does</th></tr>')
     for label, effect, values in rows:
-        parts.append("<tr><td><b>%s</b></td><td>%s</td><td>%s</td></tr>" % (html.escape(label), effect, values))
+        suggestion = '<br><span class="try">Try: %s</span>' % values if values else ""
+        parts.append("<tr><td><b>%s</b></td><td>%s%s</td></tr>" % (html.escape(label), effect, suggestion))
     parts.append("</table>")
     if tip:
         parts.append('<p class="tip">%s</p>' % tip)
@@ -314,7 +308,7 @@ def index_page():
             links = "<br>".join('<a href="%s">%s</a>' % (GROUPS[n][0], html.escape(GROUPS[n][1])) for n in numbers)
             parts.append("<tr><td><b>%s</b></td><td>%s</td></tr>" % (label, links))
         parts.append("</table>")
-    return page("Trellimenu Help", "\n".join(parts), home=True)
+    return page("Contents", "\n".join(parts), home=True)
 
 
 def main():
