@@ -18,6 +18,8 @@ struct TReadResult {
     bool Accepted() const { return status != Refused; }
 };
 
+struct TReadDocument;
+
 extern const char* const kProjectRefusedMessage;    // "This file wasn't saved by Trellimenu 2006 1.0, open failed!"
 extern const char* const kStructureRefusedMessage;  // "This file wasn't saved by specified format, open failed!"
 
@@ -86,6 +88,9 @@ public:
     std::string PreviewFolder() const;  // program folder + "preview" + separator
 
 private:
+    // Takes over an accepted read and rebuilds the tree from its levels.
+    void AdoptDocument(TReadDocument& document, TMenuTree& tree);
+
     // Members of the document, in their documented order.
     TAppletData appletData_;
     TItemArray items_;

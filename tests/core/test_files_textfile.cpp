@@ -6,37 +6,16 @@
 #include <sstream>
 
 #include "files/textfile.h"
+#include "test_files_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder per test, removed afterwards.
-class TextFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() /
-                  ("trellimenu-textfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+using testfiles::ReadBytes;
 
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-    std::string Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
-    }
-    static std::string Bytes(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+class TextFileTest : public testfiles::ScratchFolderTest {
+protected:
     static std::vector<std::string> Lines(const std::string& path)
     {
         TTextLineReader reader(path);
@@ -46,8 +25,6 @@ protected:
             lines.push_back(line);
         return lines;
     }
-
-    fs::path folder_;
 };
 
 using V = std::vector<std::string>;
@@ -86,11 +63,11 @@ TEST_F(TextFileTest, WriterEndsEveryLineWithCrLfAndReplacesOnCommit)
         writer.WriteLine("first");
         writer.Write("raw");
         writer.WriteLine("");
-        EXPECT_EQ(Bytes(path), "old contents");  // untouched until the commit
+        EXPECT_EQ(ReadBytes(path), "old contents");  // untouched until the commit
         writer.Commit();
     }
-    EXPECT_EQ(Bytes(path), "first\r\nraw\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 1);
+    EXPECT_EQ(ReadBytes(path), "first\r\nraw\r\n");
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(TextFileTest, WriterWithoutCommitLeavesOldFileAndNoLeftovers)
@@ -100,8 +77,8 @@ TEST_F(TextFileTest, WriterWithoutCommitLeavesOldFileAndNoLeftovers)
         TTextFileWriter writer(path);
         writer.WriteLine("new");
     }
-    EXPECT_EQ(Bytes(path), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 1);
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(TextFileTest, WriterIntoMissingFolderFailsWithTheTargetName)

@@ -1,0 +1,59 @@
+// The agent's file operations: each reads into a document on the side and
+// adopts it only when accepted; each writes through a temporary file.
+
+#include "files/projectfile.h"
+#include "files/structurefile.h"
+#include "model/appletagent.h"
+
+const char* const kProjectRefusedMessage = "This file wasn't saved by Trellimenu 2006 1.0, open failed!";
+const char* const kStructureRefusedMessage = "This file wasn't saved by specified format, open failed!";
+
+void TvarnAppletAgent::AdoptDocument(TReadDocument& document, TMenuTree& tree)
+{
+    appletData_ = document.applet;
+    items_ = std::move(document.items);
+    loadedFileVersion_ = document.version;
+    tree.Clear();
+    tree.AddRoot(kRootNodeText);
+    BuildTreeFromLevels(tree);
+}
+
+TReadResult TvarnAppletAgent::LoadProject(const std::string& path, TMenuTree& tree)
+{
+    TStatusTask task(Status());
+    TReadDocument document = ReadProjectFile(path, fieldSeparator_, task);
+    if (document.result.Accepted())
+        AdoptDocument(document, tree);
+    return document.result;
+}
+
+TReadResult TvarnAppletAgent::ImportStructure(const std::string& path, TMenuTree& tree)
+{
+    TStatusTask task(Status());
+    TReadDocument document = ReadStructureFile(path, fieldSeparator_, task);
+    if (document.result.Accepted())
+        AdoptDocument(document, tree);
+    return document.result;
+}
+
+void TvarnAppletAgent::SaveProject(const std::string& path)
+{
+    TTextFileWriter out(path);
+    TStatusTask task(Status());
+    task.BeginWithProgress(SavingProgressMaximum(items_.size()), kSavingDataHint);
+    WriteProjectFile(out, task, appletData_, items_, fieldSeparator_);
+    out.Commit();
+}
+
+void TvarnAppletAgent::ExportStructure(const std::string& path)
+{
+    TTextFileWriter out(path);
+    TStatusTask task(Status());
+    task.BeginWithProgress(SavingProgressMaximum(items_.size()), kSavingDataHint);
+    WriteStructureHeader(out, task);
+    // The tree is the authority on depth; stored levels may be stale or "".
+    if (menuTree_)
+        RefreshLevelsFromTree(*menuTree_);
+    WriteStructureItems(out, items_, fieldSeparator_);
+    out.Commit();
+}

@@ -1,0 +1,94 @@
+#include "files/projectfile.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace {
+
+const std::array<const char*, 10> kHeaderLines = {{
+    "<Warning_Info>",
+    "Note: This file be created and maintained by Trellimenu 2006 1.0.",
+    "It may cause the project file can't be opened correctly if you modify it by yourself!",
+    "</Warning_Info>",
+    "<Product_Name>",
+    "Trellimenu 2006",
+    "</Product_Name>",
+    "<Product_Version>",
+    "1.0",
+    "</Product_Version>",
+}};
+
+bool IsOurProductName(const std::string& line)
+{
+    return line == "Trellimenu 2006" || line == "Trellimenu";
+}
+
+}  // namespace
+
+int SavingProgressMaximum(size_t itemCount)
+{
+    const unsigned long long maximum = static_cast<unsigned long long>(itemCount) * kItemFieldCount + 15;
+    return static_cast<int>(std::min<unsigned long long>(maximum, INT_MAX));
+}
+
+void AppendFields(std::string& line, const std::string* values, size_t count, const std::string& separator)
+{
+    for (size_t i = 0; i < count; ++i) {
+        line += values[i];
+        line += separator;
+    }
+}
+
+void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData& applet, const TItemArray& items,
+                      const std::string& separator)
+{
+    for (const char* line : kHeaderLines)
+        out.WriteLine(line);
+    task.Step(10);
+
+    out.WriteLine("<Applet_Parameters>");
+    const TStringArray parameters = AppletToStrings(applet);
+    std::string line;
+    AppendFields(line, parameters.data(), parameters.size(), separator);
+    out.WriteLine(line);
+    out.WriteLine("</Applet_Parameters>");
+    task.Step(5);
+
+    out.WriteLine("<Item_Parameters>");
+    for (const TItemData& item : items) {
+        line.clear();
+        AppendFields(line, item.values.data(), item.values.size(), separator);
+        out.WriteLine(line);
+        task.Step(kItemFieldCount);  // one step per value, given at once: the bar shows whole items
+    }
+    out.WriteLine("</Item_Parameters>");
+}
+
+TReadDocument ReadProjectFile(const std::string& path, const std::string& separator, TStatusTask& task)
+{
+    TReadDocument document;
+    TSectionReader in(path);
+    if (!in.Next() || !in.SkipUntil("<Product_Name>") || !in.Next() || !IsOurProductName(in.Line())) {
+        Refuse(document, kProjectRefusedMessage);
+        return document;
+    }
+    // From here on the end of the file keeps what was read so far.
+    bool complete = false;
+    if (in.Next() && in.SkipUntil("<Product_Version>") && in.Next()) {
+        document.version = in.Line();
+        if (in.Next() && in.SkipUntil("<Applet_Parameters>") && in.Next()) {
+            document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, separator));
+            if (in.SkipUntil("<Item_Parameters>")) {
+                task.Begin(kLoadingDataHint);
+                complete = ReadItemLines(in, "</Item_Parameters>", document, [&](const std::string& text) {
+                    TItemData item;
+                    SplitFieldsInto(text, separator, item.values.data(), item.values.size());
+                    return item;
+                });
+            }
+        }
+    }
+    FinishReading(document, complete, path);
+    return document;
+}

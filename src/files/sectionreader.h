@@ -1,0 +1,38 @@
+#pragma once
+// The reading discipline shared by the project and the structure file: whole
+// lines compared exactly, "skip until a tag", and the line number of the
+// current line for error messages.
+
+#include <string>
+
+#include "files/textfile.h"
+
+class TSectionReader {
+public:
+    explicit TSectionReader(const std::string& path) : lines_(path) {}  // throws TFileError
+
+    // Makes the next line current; false at the end of the file.
+    bool Next()
+    {
+        if (!lines_.ReadLine(line_))
+            return false;
+        ++lineNumber_;
+        return true;
+    }
+    // Advances until the current line is `tag`, the current line counting
+    // first; false when the file ends before.
+    bool SkipUntil(const std::string& tag)
+    {
+        while (line_ != tag)
+            if (!Next())
+                return false;
+        return true;
+    }
+    const std::string& Line() const { return line_; }
+    int LineNumber() const { return lineNumber_; }  // 1-based, 0 before the first line
+
+private:
+    TTextLineReader lines_;
+    std::string line_;
+    int lineNumber_ = 0;
+};

@@ -1,0 +1,79 @@
+#pragma once
+// Helpers shared by the file tests: a scratch folder per test, byte access,
+// golden files and a status display that records what it was told.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/statusdisplay.h"
+
+namespace testfiles {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline std::string GoldenPath(const std::string& name)
+{
+    return std::string(TRELLIMENU_TEST_DATA) + "/files/" + name;
+}
+
+class ScratchFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  (std::string("trellimenu-") + info->test_suite_name() + "-" + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+    size_t FileCount() const
+    {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}));
+    }
+
+    fs::path folder_;
+};
+
+// Keeps the calls in order as readable words, and the running state.
+class TRecordingStatus final : public TStatusDisplay {
+public:
+    void SetHint(const std::string& text) override { calls.push_back("hint:" + text); hint = text; }
+    void SetProgressMax(int maximum) override { calls.push_back("max:" + std::to_string(maximum)); }
+    void StepProgress(int step) override { position += step; }
+    void SetProgressPosition(int p) override
+    {
+        calls.push_back("position:" + std::to_string(p));
+        reached = position;
+        position = p;
+    }
+    void SetBusy(bool b) override { calls.push_back(b ? "busy" : "normal"); busy = b; }
+
+    std::vector<std::string> calls;
+    std::string hint;
+    int position = 0;
+    int reached = 0;  // the position before the last reset
+    bool busy = false;
+};
+
+}  // namespace testfiles
