@@ -45,6 +45,21 @@ public:
     void ApplyEnablingRules();
 
 private:
+    // Handlers of the tree, the commands and the caption box.
+    void trvwDesignPanelChange();
+    void trvwDesignPanelMouseDown();
+    void edtICaptionChange(const QString& trimmed);
+    void Insert1Click();
+    void Delete1Click();
+    void MoveUp1Click();
+    void MoveDown1Click();
+    void MoveSelected(bool up);
+
+    void ShowPagesFor(void* node);  // menu pages for the root, item pages otherwise
+    void StoreItemPages(void* node);
+    bool LoadItemPages(void* node);  // false after telling the user
+    void SetItemPagesUsable(bool usable);
+
     struct Private;
     Private* d;
 };

@@ -1,0 +1,71 @@
+#pragma once
+// The menu tree panel: the tree view trvwDesignPanel with its two pictures and
+// its pop-up menu, seen by the agent through TMenuTree (node = QTreeWidgetItem*).
+//
+// Absolute (pre-order) indices are served from a cached node order that is
+// rebuilt once after a structural change, so a command costs O(n) and reading
+// a file node by node stays linear: nodes appended at the end of the
+// pre-order, as the file readers add them, extend the cache in place.
+
+#include <QHash>
+#include <QVector>
+#include <QWidget>
+
+#include "model/menutree.h"
+
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class TDesignPanel final : public QWidget, public TMenuTree {
+    Q_OBJECT
+public:
+    explicit TDesignPanel(QWidget* parent = nullptr);
+
+    QTreeWidget* TreeWidget() const { return tree_; }
+    QMenu* PopupMenu() const { return popup_; }
+
+    static QTreeWidgetItem* Item(Node node) { return static_cast<QTreeWidgetItem*>(node); }
+    Node Selected() const;
+    void Select(Node node);  // makes the node current and selected
+
+    // TMenuTree
+    void Clear() override;
+    Node AddRoot(const std::string& text) override;
+    int Count() const override;
+    Node Root() const override;
+    Node NodeAt(int absoluteIndex) const override;
+    int AbsoluteIndex(Node node) const override;
+    int Level(Node node) const override;
+    Node Parent(Node node) const override;
+    int ChildCount(Node node) const override;
+    Node Child(Node node, int i) const override;
+    Node NextSibling(Node node) const override;
+    Node PrevSibling(Node node) const override;
+    Node AddChild(Node parent, const std::string& text) override;
+    std::string Text(Node node) const override;
+    void SetText(Node node, const std::string& text) override;
+    void DeleteSubtree(Node node) override;
+    void MoveBefore(Node node, Node sibling) override;
+    void Expand(Node node) override;
+    void Collapse(Node node) override;
+
+signals:
+    // A press of any mouse button on the tree, after Qt has moved the selection.
+    void treeMousePressed();
+
+private:
+    void EnsureOrder() const;
+    void Invalidate() const { orderValid_ = false; }
+    bool EndsThePreOrder(QTreeWidgetItem* item) const;
+
+    QTreeWidget* tree_;
+    QMenu* popup_;
+    mutable QVector<QTreeWidgetItem*> order_;
+    mutable QHash<QTreeWidgetItem*, int> indexOf_;
+    mutable bool orderValid_ = false;
+};
+
+// The panel's pictures, drawn rather than shipped.
+QIcon ItemNodeIcon();     // a grey box lit white along its top and left edges
+QIcon RootNodeIcon();     // five coloured squares set like a die's five

@@ -1,0 +1,194 @@
+#include "itempages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "files/pathtofileurl.h"
+#include "ui/editorhost.h"
+#include "ui/pagecommon.h"
+#include "ui/prompts.h"
+
+namespace {
+
+using K = TControlKind;
+
+// The order in which a load sets the controls.
+const TPageBinding kItemPageBindings[] = {
+    {ICaption, "edtICaption", K::Text, true},
+    {pImageLeft, "spnedtpImageLeft", K::Spin, false},
+    {pImageTop, "spnedtpImageTop", K::Spin, false},
+    {pMenuWidth, "spnedtpMenuWidth", K::Spin, false},
+    {pSeparator, "chckbxpSeparator", K::Check, false},
+    {pURL, "cmbxpURL", K::Text, true},
+    {pTarget, "cmbxpTarget", K::Text, true},
+    {pPopDescText, "edtpPopDescText", K::Text, true},
+    {pStatusMsg, "edtpStatusMsg", K::Text, true},
+    {UseStatusMsgAsPopDescMsg, "chckbxUseStatusMsgAsPopDescMsg", K::Check, false},
+    {UseURLAsStatusBarMsg, "chckbxUseURLAsStatusBarMsg", K::Check, false},
+};
+
+const char* const kLinkFilter = "HTML files (*.htm *.html);;Any file (*)";
+
+}  // namespace
+
+TItemPages::TItemPages(TPageCommon& common, QObject* parent) : QObject(parent), common_(common)
+{
+    BuildItemPage();
+    BuildItemMiscPage();
+    binder_ = std::make_unique<TPageBinder>(QList<QWidget*>{pages_[0].page, pages_[1].page}, kItemPageBindings,
+                                            int(std::size(kItemPageBindings)));
+    connect(caption_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!common_.Quiet())
+            common_.Host().MarkModified();
+        emit captionChanged(text.trimmed());
+        common_.ValidateText(caption_);
+    });
+    for (QCheckBox* check : {separator_, urlAsStatus_, statusAsPopDesc_})
+        connect(check, &QCheckBox::clicked, this, &TItemPages::enablingRulesNeeded);
+}
+
+TItemPages::~TItemPages() = default;
+
+void TItemPages::BuildItemPage()
+{
+    QVBoxLayout* page;
+    QWidget* widget = common_.NewPage("tbshtItem", &page);
+    QGridLayout* grid;
+
+    page->addWidget(common_.NewGroup("Separator", 23, &grid));
+    TGroupRows separator(grid);
+    separator.Note(common_.NewNote("Check this if you would like to make the selected item as a separator."));
+    separator_ = new QCheckBox("Set selected item to separator.");
+    separator_->setObjectName("chckbxpSeparator");
+    separator.Span(separator_);
+
+    QGroupBox* group = common_.NewGroup("Caption", 24, &grid);
+    common_.WatchHint(group);
+    page->addWidget(group);
+    TGroupRows caption(grid);
+    caption.Note(common_.NewNote("The text you specified here will appear on the selected item.."));
+    caption_ = new QLineEdit;
+    caption_->setObjectName("edtICaption");
+    common_.WatchHint(caption_);
+    caption.Span(caption_);
+
+    group = common_.NewGroup("Link", 25, &grid);
+    common_.WatchHint(group);
+    page->addWidget(group);
+    TGroupRows link(grid);
+    link.Note(common_.NewNote("Set where the selected item should link to and the name of the frame which will be used to load the linked document."));
+    url_ = common_.NewList("cmbxpURL", {"http://", "mailto://", "javascript:", "ftp://", "news://"}, true);
+    url_->setMinimumWidth(220);
+    browse_ = new QToolButton;
+    browse_->setObjectName("spdbtnItURL");
+    browse_->setText("...");
+    browse_->setAccessibleName("Browse");
+    common_.WatchHint(browse_);
+    connect(browse_, &QToolButton::clicked, this, &TItemPages::spdbtnItURLClick);
+    link.Row({NewLabel("URL"), url_, browse_});
+    target_ = common_.NewList("cmbxpTarget", {"_self", "_top", "_blank", "_parent"}, true);
+    link.Row({NewLabel("Target"), target_});
+
+    group = common_.NewGroup("Description (Web browser status bar message and PopUp Desc Box message)", 26, &grid);
+    common_.WatchHint(group);
+    page->addWidget(group);
+    TGroupRows description(grid);
+    description.Note(common_.NewNote("The text you specified here will be displayed on the status bar of the web browser when visitors move mouse pointer over the selected item."));
+    statusMsg_ = new QLineEdit;
+    statusMsg_->setObjectName("edtpStatusMsg");
+    statusMsg_->setMinimumWidth(220);
+    common_.WatchChanges(statusMsg_);
+    common_.WatchHint(statusMsg_);
+    description.Row({NewLabel("Status Bar Msg"), statusMsg_});
+    urlAsStatus_ = new QCheckBox("Set URL as Status Bar Msg.");
+    urlAsStatus_->setObjectName("chckbxUseURLAsStatusBarMsg");
+    description.Span(urlAsStatus_);
+    description.Note(common_.NewNote("The text you specified here will be displayed on the PopUp Description Box when visitors move mouse pointer over the selected item."));
+    popDescText_ = new QLineEdit;
+    popDescText_->setObjectName("edtpPopDescText");
+    common_.WatchChanges(popDescText_);
+    common_.WatchHint(popDescText_);
+    description.Row({NewLabel("PopUp Box Msg"), popDescText_});
+    statusAsPopDesc_ = new QCheckBox("Set PopUp Description Msg as Status Bar Msg.");
+    statusAsPopDesc_->setObjectName("chckbxUseStatusMsgAsPopDescMsg");
+    description.Span(statusAsPopDesc_);
+
+    page->addStretch(1);
+    pages_.append({widget, "Item"});
+}
+
+void TItemPages::BuildItemMiscPage()
+{
+    QVBoxLayout* page;
+    QWidget* widget = common_.NewPage("tbshtItemMisc", &page);
+    QGridLayout* grid;
+
+    page->addWidget(common_.NewGroup("Menu Size", 27, &grid));
+    TGroupRows size(grid);
+    size.Note(common_.NewNote("The width of the menu which contains currently selected item."));
+    size.Row({NewLabel("Menu Width"), common_.NewSpin("spnedtpMenuWidth")});
+
+    page->addWidget(common_.NewGroup("Submenu Arrow Indicator Position", 28, &grid));
+    TGroupRows arrow(grid);
+    arrow.Note(common_.NewNote("The position of the arrow image that will be displayed if the selected item has submenu. You may need to adjust the x and y position to make it looks better."));
+    arrow.Row({NewLabel("Image X"), common_.NewSpin("spnedtpImageLeft"), NewLabel("Y"), common_.NewSpin("spnedtpImageTop")});
+
+    page->addStretch(1);
+    pages_.append({widget, "Item Misc"});
+}
+
+TItemData TItemPages::Store() const
+{
+    TItemData item;  // every field "", the derived ones too
+    binder_->GatherInto(item);
+    return item;
+}
+
+std::optional<TRefreshError> TItemPages::Load(const TItemData& item)
+{
+    TPageCommon::QuietScope quiet(common_);
+    return binder_->Refresh(item);
+}
+
+void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
+{
+    separator_->setEnabled(shape.hasNextSibling && !shape.hasChildren);
+    binder_->Control(pMenuWidth)->setEnabled(!shape.hasPrevSibling);
+    binder_->Control(pImageLeft)->setEnabled(shape.hasChildren);
+    binder_->Control(pImageTop)->setEnabled(shape.hasChildren);
+
+    // A disabled box keeps its text; the store still takes it.
+    const bool separator = separator_->isChecked();
+    auto setBox = [](QWidget* box, bool enabled) {
+        box->setEnabled(enabled);
+        SetSilverBackground(box, !enabled);
+    };
+    setBox(caption_, !separator);
+    setBox(url_, !separator);
+    setBox(target_, !separator);
+    setBox(statusMsg_, !separator && !urlAsStatus_->isChecked());
+    setBox(popDescText_, !separator && !statusAsPopDesc_->isChecked());
+    for (QWidget* w : std::initializer_list<QWidget*>{urlAsStatus_, statusAsPopDesc_, browse_})
+        w->setEnabled(!separator);
+}
+
+void TItemPages::spdbtnItURLClick()
+{
+    TEditorHost& host = common_.Host();
+    const QString path = host.Prompts().OpenFileName(QString(), QString(), kLinkFilter);
+    if (path.isEmpty())
+        return;
+    // The stored link keeps the drive form the run-time scripts expect.
+    {
+        TPageCommon::QuietScope quiet(common_);  // no separator check for it
+        url_->setEditText(QString::fromStdString(PathToFileURL(path.toStdString())));
+    }
+    host.MarkModified();
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The two item pages ("Item" and "Item Misc") that edit the record of the
+// item selected in the tree: store and load through a binding table, the
+// caption box that renames the node, the URL browse button and the enabling
+// rules that depend on the node's place in the tree.
+
+#include <QObject>
+#include <QVector>
+#include <memory>
+#include <optional>
+
+#include "model/records.h"
+#include "ui/menupages.h"
+#include "ui/pagebindings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QToolButton;
+class TPageCommon;
+
+// Where the selected node stands, for the item-dependent rules.
+struct TNodeShape {
+    bool hasPrevSibling = false;
+    bool hasNextSibling = false;
+    bool hasChildren = false;
+};
+
+class TItemPages final : public QObject {
+    Q_OBJECT
+public:
+    explicit TItemPages(TPageCommon& common, QObject* parent = nullptr);
+    ~TItemPages() override;
+
+    const QVector<TPageTab>& Pages() const { return pages_; }
+
+    // A whole new item record from the pages; unedited fields are "".
+    TItemData Store() const;
+    // Fills the pages from the record, or, when a number does not convert,
+    // sets nothing and returns the error.
+    std::optional<TRefreshError> Load(const TItemData& item);
+    void ApplyEnablingRules(const TNodeShape& shape);
+
+signals:
+    // edtICaptionChange: the caption box's text changed (typed or loaded).
+    void captionChanged(const QString& text);
+    // A check box of the pages was clicked: the editor runs all rules.
+    void enablingRulesNeeded();
+
+private:
+    void BuildItemPage();
+    void BuildItemMiscPage();
+    void spdbtnItURLClick();
+
+    TPageCommon& common_;
+    QVector<TPageTab> pages_;
+    std::unique_ptr<TPageBinder> binder_;
+    QLineEdit* caption_ = nullptr;
+    QComboBox* url_ = nullptr;
+    QComboBox* target_ = nullptr;
+    QLineEdit* statusMsg_ = nullptr;
+    QLineEdit* popDescText_ = nullptr;
+    QCheckBox* separator_ = nullptr;
+    QCheckBox* urlAsStatus_ = nullptr;
+    QCheckBox* statusAsPopDesc_ = nullptr;
+    QToolButton* browse_ = nullptr;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// The seven menu pages ("Menu", "Items", "Misc", "Drag Bar", "PopUp Box",
+// "Advanced", "Path") that edit the menu-wide record, with their binding
+// table, the derived border colours, "Suggested Color", the arrow image
+// browse buttons and the slide enabling rule.
+
+#include <QObject>
+#include <QVector>
+#include <memory>
+#include <optional>
+
+#include "model/records.h"
+#include "ui/pagebindings.h"
+
+class QCheckBox;
+class QWidget;
+class TPageCommon;
+
+struct TPageTab {
+    QWidget* page;
+    QString caption;
+};
+
+class TMenuPages final : public QObject {
+    Q_OBJECT
+public:
+    explicit TMenuPages(TPageCommon& common, QObject* parent = nullptr);
+    ~TMenuPages() override;
+
+    // The seven pages in tab order.
+    const QVector<TPageTab>& Pages() const { return pages_; }
+
+    // A whole new record from the controls: unbound fields "", border shades
+    // derived from the base colour.
+    TAppletData Gather() const;
+    // Sets every control from the record, or none when a field does not convert.
+    std::optional<TRefreshError> Refresh(const TAppletData& data);
+    // "Slide Speed" and the opening delay follow "Slide Opening SubMenu".
+    void ApplyEnablingRules();
+
+signals:
+    // "Slide Opening SubMenu" was clicked: the editor runs all enabling rules.
+    void slideOpenClicked();
+
+private:
+    void BuildMenuPage();
+    void BuildItemsPage();
+    void BuildMiscPage();
+    void BuildDragBarPage();
+    void BuildPopUpBoxPage();
+    void BuildAdvancedPage();
+    void BuildPathPage();
+    QWidget* NewArrowBrowseButton(const QString& name);
+    QWidget* NewWatchedEdit(const QString& name);
+    void AddPage(QWidget* page, const QString& caption) { pages_.append({page, caption}); }
+
+    void btnSeparatorSuggestedColorClick();
+    void spdbtn_SubMenuArrowClick(QWidget* button);
+
+    TPageCommon& common_;
+    QVector<TPageTab> pages_;
+    std::unique_ptr<TPageBinder> binder_;
+    QCheckBox* slideOpen_ = nullptr;
+};
+
+// Fields 35 to 43 (39 excepted) from the base border colour in field 34.
+void DeriveBorderColors(TAppletData& data);

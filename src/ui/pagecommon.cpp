@@ -1,0 +1,280 @@
+#include "pagecommon.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "model/appletagent.h"
+#include "ui/colorswatch.h"
+#include "ui/editorhost.h"
+#include "ui/prompts.h"
+
+namespace {
+
+const QColor kNoteColor(0x70, 0x70, 0x70);
+
+QIcon HelpIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x2F, 0x6F, 0xC0));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(12);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "?");
+    return QIcon(pixmap);
+}
+
+QString TextOf(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->currentText();
+    return QString();
+}
+
+}  // namespace
+
+namespace {
+constexpr int kGroupColumns = 8;  // the last one stretches
+}
+
+void TGroupRows::Note(QLabel* note)
+{
+    Span(note);
+}
+
+void TGroupRows::Span(QWidget* widget)
+{
+    grid_->addWidget(widget, row_++, 0, 1, kGroupColumns);
+}
+
+void TGroupRows::Row(std::initializer_list<QWidget*> widgets)
+{
+    int column = 0;
+    for (QWidget* w : widgets)
+        grid_->addWidget(w, row_, column++);
+    grid_->setColumnStretch(kGroupColumns - 1, 1);
+    ++row_;
+}
+
+QLabel* NewLabel(const QString& text)
+{
+    return new QLabel(text);
+}
+
+void SetSilverBackground(QWidget* control, bool silver)
+{
+    QPalette palette;  // nothing set: the inherited colours
+    if (silver) {
+        palette = control->palette();
+        palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    }
+    control->setPalette(palette);
+}
+
+int HelpButtonNumber(int tag)
+{
+    if (tag == 22)
+        return 28;
+    return tag > 22 ? tag - 1 : tag;
+}
+
+TPageCommon::TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent)
+    : QObject(parent), host_(host), suppressTreeEvents_(suppressTreeEvents)
+{
+}
+
+void TPageCommon::Changed(QWidget* control)
+{
+    if (quiet_)
+        return;
+    host_.MarkModified();
+    ValidateText(control);
+}
+
+void TPageCommon::ValidateText(QWidget* control)
+{
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    auto* combo = qobject_cast<QComboBox*>(control);
+    if (!edit && !combo)
+        return;
+    const QString separator = QString::fromStdString(host_.Agent().FieldSeparator());
+    if (!TextOf(control).contains(separator))
+        return;
+    host_.Prompts().Warning(QString("The text can't include \"%1\", it is used by system!").arg(separator));
+    // Emptying is itself a change and runs the change handling once more.
+    if (edit)
+        edit->setText(QString());
+    else if (combo->isEditable())
+        combo->setEditText(QString());
+    else
+        combo->setCurrentIndex(-1);
+}
+
+void TPageCommon::WatchChanges(QWidget* control)
+{
+    auto changed = [this, control] { Changed(control); };
+    if (auto* spin = qobject_cast<QSpinBox*>(control))
+        connect(spin, &QSpinBox::textChanged, this, changed);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (combo->isEditable())
+            connect(combo, &QComboBox::editTextChanged, this, changed);
+        else
+            connect(combo, &QComboBox::currentIndexChanged, this, changed);
+    } else if (auto* toggle = qobject_cast<QToolButton*>(control))
+        connect(toggle, &QToolButton::clicked, this, changed);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        connect(button, &QAbstractButton::toggled, this, changed);
+}
+
+void TPageCommon::WatchHint(QWidget* widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool TPageCommon::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && !suppressTreeEvents_) {
+        if (auto* widget = qobject_cast<QWidget*>(watched))
+            host_.ShowHint(widget->toolTip());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* TPageCommon::NewPage(const QString& name, QVBoxLayout** layout)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(name);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    content->setObjectName(name + "Content");
+    content->setAutoFillBackground(true);
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    content->setPalette(palette);
+    scroll->setWidget(content);
+    *layout = new QVBoxLayout(content);
+    (*layout)->setContentsMargins(8, 8, 8, 8);
+    (*layout)->setSpacing(8);
+    return scroll;
+}
+
+QGroupBox* TPageCommon::NewGroup(const QString& caption, int helpTag, QGridLayout** grid)
+{
+    auto* group = new QGroupBox(caption);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(8, 6, 6, 8);
+    *grid = new QGridLayout;
+    (*grid)->setHorizontalSpacing(8);
+    (*grid)->setVerticalSpacing(6);
+    row->addLayout(*grid, 1);
+    if (helpTag > 0) {
+        auto* help = new QVBoxLayout;
+        help->addWidget(NewHelpButton(helpTag));
+        help->addStretch(1);
+        row->addLayout(help);
+    }
+    return group;
+}
+
+QToolButton* TPageCommon::NewHelpButton(int tag)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QString("SpeedButton%1").arg(HelpButtonNumber(tag)));
+    button->setProperty("tag", tag);
+    button->setIcon(HelpIcon());
+    button->setAutoRaise(true);
+    button->setAccessibleName("Help");
+    connect(button, &QToolButton::clicked, this, [this, tag] { host_.ShowHelpTopic(tag); });
+    return button;
+}
+
+QLabel* TPageCommon::NewNote(const QString& text)
+{
+    auto* note = new QLabel(text);
+    note->setWordWrap(true);
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::WindowText, kNoteColor);
+    note->setPalette(palette);
+    return note;
+}
+
+QSpinBox* TPageCommon::NewSpin(const QString& name)
+{
+    auto* spin = new QSpinBox;
+    spin->setObjectName(name);
+    spin->setRange(-9999, 9999);
+    spin->setSingleStep(1);
+    spin->setMinimumWidth(80);
+    WatchChanges(spin);
+    WatchHint(spin);
+    return spin;
+}
+
+QToolButton* TPageCommon::NewToggle(const QString& name, bool bold)
+{
+    auto* toggle = new QToolButton;
+    toggle->setObjectName(name);
+    toggle->setCheckable(true);
+    toggle->setText(bold ? "B" : "I");
+    toggle->setAccessibleName(bold ? "Bold" : "Italic");
+    QFont font = toggle->font();
+    font.setBold(bold);
+    font.setItalic(!bold);
+    font.setFamily("Serif");
+    toggle->setFont(font);
+    toggle->setFixedSize(24, 24);
+    WatchChanges(toggle);
+    WatchHint(toggle);
+    return toggle;
+}
+
+TColorSwatch* TPageCommon::NewSwatch(const QString& name)
+{
+    auto* swatch = new TColorSwatch;
+    swatch->setObjectName(name);
+    connect(swatch, &TColorSwatch::clicked, this, [this, swatch] {
+        // pnlApBgClrClick: the document counts as changed even when the
+        // dialog is cancelled.
+        if (std::optional<QColor> chosen = host_.Prompts().PickColor(swatch->Color()))
+            swatch->SetColor(*chosen);
+        host_.MarkModified();
+    });
+    WatchHint(swatch);
+    return swatch;
+}
+
+QComboBox* TPageCommon::NewList(const QString& name, const QStringList& entries, bool editable)
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(name);
+    combo->setEditable(editable);
+    combo->addItems(entries);
+    if (editable) {
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);  // no silent completion of typed links
+    }
+    WatchChanges(combo);
+    return combo;
+}

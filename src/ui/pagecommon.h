@@ -1,0 +1,97 @@
+#pragma once
+// What every property page shares: the change handling that marks the
+// document modified, the separator check of typed text, the help buttons, the
+// status hint line, and the small factories that give each page the same look.
+
+#include <QObject>
+#include <QString>
+#include <initializer_list>
+
+class QAbstractButton;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QSpinBox;
+class QToolButton;
+class QVBoxLayout;
+class QWidget;
+class TColorSwatch;
+class TEditorHost;
+
+class TPageCommon final : public QObject {
+    Q_OBJECT
+public:
+    TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent = nullptr);
+
+    TEditorHost& Host() const { return host_; }
+
+    // While quiet (the program filling the pages) no change handling runs.
+    bool Quiet() const { return quiet_; }
+    class QuietScope {
+    public:
+        explicit QuietScope(TPageCommon& c) : c_(c), was_(c.quiet_) { c_.quiet_ = true; }
+        ~QuietScope() { c_.quiet_ = was_; }
+
+    private:
+        TPageCommon& c_;
+        bool was_;
+    };
+
+    // spnedtApWidthChange: mark modified, then the separator check.
+    void Changed(QWidget* control);
+    // Warns and empties a text box or combo box whose text holds the field
+    // separator. Other controls are never checked.
+    void ValidateText(QWidget* control);
+
+    // Connects the control's user changes to Changed (spin boxes, text boxes,
+    // lists, editable combo boxes, toggle and check buttons).
+    void WatchChanges(QWidget* control);
+    // Over these widgets the status hint line shows their hint (tool tip) or
+    // is emptied, unless tree events are suppressed.
+    void WatchHint(QWidget* widget);
+
+    // --- Factories: controls carry their name as objectName ---
+    QWidget* NewPage(const QString& name, QVBoxLayout** layout);
+    // A captioned group with its help button (tag 0: none) at the right edge.
+    QGroupBox* NewGroup(const QString& caption, int helpTag, QGridLayout** grid);
+    QToolButton* NewHelpButton(int tag);
+    QLabel* NewNote(const QString& text);  // grey explanatory text
+    QSpinBox* NewSpin(const QString& name);
+    QToolButton* NewToggle(const QString& name, bool bold);
+    TColorSwatch* NewSwatch(const QString& name);
+    QComboBox* NewList(const QString& name, const QStringList& entries, bool editable);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TEditorHost& host_;
+    const bool& suppressTreeEvents_;
+    bool quiet_ = false;
+};
+
+// Rows of a group: notes and check boxes span the width; other rows put their
+// widgets in consecutive columns, so labels and fields line up.
+class TGroupRows {
+public:
+    explicit TGroupRows(QGridLayout* grid) : grid_(grid) {}
+    void Note(QLabel* note);
+    void Span(QWidget* widget);
+    void Row(std::initializer_list<QWidget*> widgets);
+    QGridLayout* Grid() const { return grid_; }
+
+private:
+    QGridLayout* grid_;
+    int row_ = 0;
+};
+
+QLabel* NewLabel(const QString& text);
+// A disabled box is shown silver (0xC0C0C0); an enabled one has the normal
+// window background.
+void SetSilverBackground(QWidget* control, bool silver);
+
+// The button of a help tag: tags 1..21 sit on SpeedButton1..21, the Path
+// page's tag 22 on SpeedButton28, and tags 23..28 on SpeedButton22..27.
+int HelpButtonNumber(int tag);
