@@ -1,0 +1,25 @@
+#pragma once
+// Values of the generated parameter script as JavaScript source text. The
+// run-time scripts receive exactly the stored text: a value is escaped for the
+// string literal that holds it, and a value meant to be written as a bare
+// number is only written bare when it really is an integer.
+
+#include <string>
+
+// The quote style of one generated call: createMenuGlobalParams uses double
+// quotes, createItem apostrophes.
+enum class TQuote : char { Double = '"', Apostrophe = '\'' };
+
+// Optional minus sign followed by one or more decimal digits, nothing else.
+bool IsIntegerText(const std::string& text);
+
+// The text with backslash, the quote character, CR, LF, U+2028 and U+2029
+// escaped; every other byte unchanged.
+std::string EscapeForJavaScript(const std::string& text, TQuote quote);
+
+// quote + escaped text + quote.
+std::string QuotedLiteral(const std::string& text, TQuote quote);
+
+// The text itself when it is an integer, else its quoted literal, so that no
+// stored text can end up as script code.
+std::string BareLiteral(const std::string& text, TQuote quote);

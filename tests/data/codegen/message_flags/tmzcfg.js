@@ -1,0 +1,4 @@
+createMenuGlobalParams(1000,20,10,1,1,3,1,0,"E:\\Projects\\_working\\Varnwork\\working dir\\script\\test.wav",1,200,2000,10,15,"","","","","",1,"Center","#6B98E7","#FFFFFF","Arial",14,1,0,"move","Hold your mouse to move!","Welcome...",0,"",0,0,"#C0C0C0","#C0C0C0","#C0C0C0","#939393","#939393","#000000","#FFFFFF","#FFFFFF","#868686","#868686","arrow_normal.gif","arrow_over.gif","#FFFFFF","#3879BA","#004080","#FFFFFF",1,"Arial",12,"bold","normal","#88B1DB","#000027","#EAEA00","#000000","",180,20,"",80,80,2,"ridge","#FFFF00","");
+createItem('Both','','','','','','','','','','','','','',0,'',105,4,0,0,1,1,120,0,'','','u0.htm','_self','u0.htm','','','','','u0.htm');
+createItem('PopOnly','','','','','','','','','','','','','',0,'',105,4,0,0,0,0,120,0,'','','u1.htm','_self','status1','','','','','status1');
+createItem('Neither','','','','','','','','','','','','','',0,'',105,4,0,0,2,0,120,0,'','','u2.htm','_self','pop2','','','','','status2');
