@@ -1,0 +1,96 @@
+/* The floating container: start position, keeping its place in the window
+ * along the chosen scroll axes, dragging by the bar, and snapping to the
+ * window's edges. */
+
+function Float(o, root, bar, menus) {
+  // Scroll modes: 0 none, 1 horizontal only, 2 vertical only, 3 both.
+  var followX = o.scrollType === 1 || o.scrollType === 3;
+  var followY = o.scrollType === 2 || o.scrollType === 3;
+  var fixed = followX && followY;
+  // Along a followed axis pos is a window coordinate, otherwise a page one.
+  var pos = { x: o.x, y: o.y };
+
+  function place() {
+    var s = root.style;
+    s.position = fixed ? 'fixed' : 'absolute';
+    s.left = pos.x + (followX && !fixed ? scrollX : 0) + 'px';
+    s.top = pos.y + (followY && !fixed ? scrollY : 0) + 'px';
+  }
+
+  function moveTo(windowX, windowY) {
+    pos.x = windowX + (followX ? 0 : scrollX);
+    pos.y = windowY + (followY ? 0 : scrollY);
+    place();
+  }
+
+  // How far to move so an edge within reach touches the window's edge.
+  // inside: only pull edges that are still in the window (page scrolling
+  // must not hold the menu at an edge it has passed).
+  function pull(before, after, inside) {
+    var d = o.snapDistance;
+    function near(gap) { return gap <= d && gap >= (inside ? 0 : -d); }
+    return near(before) ? -before : near(after) ? after : 0;
+  }
+
+  function snap(inside) {
+    if (!o.snap) return;
+    var r = root.getBoundingClientRect(), de = doc.documentElement;
+    var dx = pull(r.left, de.clientWidth - r.right, inside);
+    var dy = pull(r.top, de.clientHeight - r.bottom, inside);
+    if (dx || dy) {
+      pos.x += dx;
+      pos.y += dy;
+      place();
+    }
+  }
+
+  place();
+  addEventListener('scroll', function () {
+    if (!fixed) place();
+    snap(true);
+  });
+  addEventListener('resize', function () {
+    menus.closeAll();
+    snap(false);
+  });
+
+  if (!bar) return;
+  bar.addEventListener('pointerdown', function (e) {
+    if (e.button) return;
+    e.preventDefault();
+    menus.closeAll();
+    var r = root.getBoundingClientRect(), dx = e.clientX - r.left, dy = e.clientY - r.top;
+    bar.setPointerCapture(e.pointerId);
+    function move(ev) {
+      moveTo(ev.clientX - dx, ev.clientY - dy);
+      snap(false);
+    }
+    function end() {
+      bar.removeEventListener('pointermove', move);
+      bar.removeEventListener('pointerup', end);
+      bar.removeEventListener('pointercancel', end);
+    }
+    bar.addEventListener('pointermove', move);
+    bar.addEventListener('pointerup', end);
+    bar.addEventListener('pointercancel', end);
+  });
+}
+
+/* The author's page event handlers run on the page's own events. A handler
+ * that does not compile is reported without stopping the menu. */
+var PAGE_EVENTS = [['onResize', 'resize', window], ['onMouseMove', 'mousemove', doc],
+  ['onMouseUp', 'mouseup', doc], ['onClick', 'click', doc]];
+
+function pageHandlers(o) {
+  PAGE_EVENTS.forEach(function (h) {
+    var code = o[h[0]], fn;
+    if (!/\S/.test(code)) return;
+    try {
+      fn = new Function('event', code);
+    } catch (err) {
+      setTimeout(function () { throw err; });
+      return;
+    }
+    h[2].addEventListener(h[1], function (e) { fn.call(h[2], e); });
+  });
+}

@@ -1,0 +1,195 @@
+/* Menus and their submenus. A submenu's elements are made the first time it
+ * opens; every submenu frame lives inside the floating container, so it moves
+ * with the main menu and shares its stacking order. */
+
+var doc = document;
+var serial = 0;
+
+function make(tag, cls, parent) {
+  var e = doc.createElement(tag);
+  if (cls) e.className = cls;
+  if (parent) parent.appendChild(e);
+  return e;
+}
+
+// Text of an HTML fragment, read without loading anything it refers to.
+function plainText(html) {
+  var t = doc.createElement('template');
+  t.innerHTML = html;
+  return t.content.textContent.replace(/\s+/g, ' ').trim();
+}
+
+function focusables(menu) {
+  return menu.items.filter(function (it) { return !it.sep; });
+}
+
+function focusItem(it) {
+  it.a.focus({ preventScroll: true });
+}
+
+function Menus(o, root) {
+  var self = this, desc = null, descTimer = 0;
+
+  function arrows(it) {
+    var normal = o.arrowNormal || o.arrowOver, over = o.arrowOver || o.arrowNormal;
+    if (!normal) return;
+    [[normal, 'tmz-a tmz-n'], [over, 'tmz-a tmz-o']].forEach(function (p) {
+      var img = make('img', p[1], it.a);
+      img.alt = '';
+      img.src = p[0];
+      img.style.left = it.arrowX + 'px';
+      img.style.top = it.arrowY + 'px';
+    });
+  }
+
+  function addItem(menu, it) {
+    var li = make('li', it.sep ? 'tmz-s' : '', menu.list);
+    it.menu = menu;
+    li.setAttribute('role', it.sep ? 'separator' : 'none');
+    if (it.sep) return;
+    var a = it.a = make('a', 'tmz-i', li);
+    a.setAttribute('role', 'menuitem');
+    a.tabIndex = -1;
+    a.innerHTML = it.caption;
+    a.tmzItem = it;
+    if (it.url) a.setAttribute('href', it.url);
+    if (it.target) a.target = it.target;
+    // Today's browsers have no status bar to write to; the message is told
+    // to assistive technology, and shown as a tip when no pop-up box is set.
+    var status = it.status && it.status !== it.url ? it.status : '';
+    var note = it.desc ? plainText(it.desc) : status;
+    if (note) a.setAttribute('aria-description', note);
+    if (status && !it.desc) a.title = status;
+    if (it.group) {
+      a.setAttribute('aria-haspopup', 'menu');
+      a.setAttribute('aria-expanded', 'false');
+      arrows(it);
+    }
+  }
+
+  // owner: the item that opens this menu, or null for the main menu.
+  this.build = function (group, owner, frame) {
+    var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : 1, timer: 0 };
+    var list = menu.list = make('ul', 'tmz-m');
+    list.id = 'tmz-m' + ++serial;
+    list.setAttribute('role', owner ? 'menu' : 'menubar');
+    list.setAttribute('aria-orientation', 'vertical');
+    list.style.width = group[0].width + 'px';
+    group.forEach(function (it) { addItem(menu, it); });
+    if (owner) {
+      frame = make('div', 'tmz-f tmz-sub', root);
+      frame.hidden = true;
+      owner.a.setAttribute('aria-controls', list.id);
+      list.setAttribute('aria-label', plainText(owner.caption));
+    }
+    menu.frame = frame;
+    frame.appendChild(list);
+    return menu;
+  };
+
+  // Right of the parent menu, or left when the window has more room there;
+  // shifted up to stay in the window, scrolling when taller than the window.
+  function place(sub, it) {
+    var f = sub.frame, list = sub.list, de = doc.documentElement;
+    var width = de.clientWidth, height = de.clientHeight;
+    list.style.maxHeight = '';
+    f.style.left = f.style.top = '0px';
+    var w = f.offsetWidth, h = f.offsetHeight;
+    if (h > height) {
+      list.style.maxHeight = Math.max(40, height - (h - list.offsetHeight)) + 'px';
+      list.style.overflowY = 'auto';
+      h = f.offsetHeight;
+    }
+    var fr = f.getBoundingClientRect(), first = list.firstChild.getBoundingClientRect();
+    var box = root.getBoundingClientRect(), pm = it.menu.frame.getBoundingClientRect();
+    var roomRight = width - pm.right, roomLeft = pm.left;
+    var side = it.menu.side > 0
+      ? (w <= roomRight || roomRight >= roomLeft ? 1 : -1)
+      : (w <= roomLeft || roomLeft > roomRight ? -1 : 1);
+    var x = side > 0 ? pm.right : pm.left - w;
+    var y = it.a.getBoundingClientRect().top - (first.top - fr.top);
+    y = Math.max(0, Math.min(y, height - h));
+    sub.side = side;
+    f.style.left = x - box.left - root.clientLeft + 'px';
+    f.style.top = y - box.top - root.clientTop + 'px';
+  }
+
+  function slide(sub) {
+    var f = sub.frame, steps = Math.min(o.slideStep, 200), i = 0;
+    clearTimeout(sub.timer);
+    f.style.clipPath = '';
+    if (!o.slide || steps < 2 || matchMedia('(prefers-reduced-motion: reduce)').matches) return;
+    (function step() {
+      var hide = 100 - 100 * ++i / steps + '%';
+      f.style.clipPath = i >= steps ? '' : sub.side > 0 ? 'inset(0 ' + hide + ' 0 0)' : 'inset(0 0 0 ' + hide + ')';
+      if (i < steps) sub.timer = setTimeout(step, Math.max(0, o.slideSpeed));
+    })();
+  }
+
+  this.isOpen = function (it) {
+    return it.menu.open === it;
+  };
+
+  this.open = function (it) {
+    var menu = it.menu;
+    if (menu.open !== it) {
+      if (menu.open) self.close(menu.open);
+      var sub = it.sub || (it.sub = self.build(it.group, it));
+      menu.open = it;
+      it.a.setAttribute('aria-expanded', 'true');
+      sub.frame.hidden = false;
+      place(sub, it);
+      slide(sub);
+    }
+    return it.sub;
+  };
+
+  this.close = function (it) {
+    var sub = it.sub;
+    if (it.menu.open !== it) return;
+    if (sub.open) self.close(sub.open);
+    it.menu.open = null;
+    it.a.setAttribute('aria-expanded', 'false');
+    clearTimeout(sub.timer);
+    sub.frame.hidden = true;
+    if (sub.frame.contains(doc.activeElement)) focusItem(it);
+  };
+
+  this.closeAll = function () {
+    self.hideDesc();
+    if (self.main.open) self.close(self.main.open);
+  };
+
+  // The pop-up description box, near the item and inside the window.
+  this.showDesc = function (it) {
+    self.hideDesc();
+    if (!it || !/\S/.test(it.desc)) return;
+    descTimer = later(function () {
+      if (!desc) {
+        desc = make('div', 'tmz-d', root);
+        desc.setAttribute('role', 'tooltip');
+      }
+      desc.innerHTML = it.desc;
+      desc.hidden = false;
+      var de = doc.documentElement, r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
+      var w = desc.offsetWidth, h = desc.offsetHeight;
+      var x = Math.max(0, Math.min(r.left + 16, de.clientWidth - w));
+      var y = r.bottom + 2 + h > de.clientHeight ? Math.max(0, r.top - h - 2) : r.bottom + 2;
+      desc.style.left = x - box.left - root.clientLeft + 'px';
+      desc.style.top = y - box.top - root.clientTop + 'px';
+    }, o.descDelay);
+  };
+
+  this.hideDesc = function () {
+    clearTimeout(descTimer);
+    if (desc) desc.hidden = true;
+  };
+}
+
+// A delay of zero or less acts at once, so a menu set to open without delay
+// opens within the pointer event itself.
+function later(fn, ms) {
+  if (ms > 0) return setTimeout(fn, ms);
+  fn();
+  return 0;
+}

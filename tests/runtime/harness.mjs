@@ -1,0 +1,107 @@
+// Shared by the browser tests: one headless Chromium per test file, a
+// loopback HTTP server per published page set, and menus published by
+// trellimenu-cli from the projects in projects/ (optionally with some
+// menu-wide values changed, to try each setting on the same menu).
+import { chromium } from 'playwright-core';
+import { execFileSync } from 'node:child_process';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, extname, normalize, dirname } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const binDir = process.env.TRELLIMENU_BIN_DIR || join(here, '../../build/bin');
+const SEP = '#$@';
+
+export function launchBrowser() {
+  return chromium.launch({
+    executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run']
+  });
+}
+
+// The project's text with menu-wide values replaced, by record index.
+function withValues(text, values) {
+  const lines = text.split('\r\n');
+  const at = lines.indexOf('<Applet_Parameters>') + 1;
+  const fields = lines[at].split(SEP);
+  for (const [index, value] of Object.entries(values)) fields[index] = value;
+  lines[at] = fields.join(SEP);
+  return lines.join('\r\n');
+}
+
+/** Publishes projects/<name>.tmz into a fresh folder; returns the folder. */
+export function publish(name, values = {}) {
+  const folder = mkdtempSync(join(tmpdir(), 'tmz-runtime-'));
+  const project = join(folder, name + '.tmz.in');
+  writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(here, 'projects', name + '.tmz'), 'latin1'), values), 'latin1');
+  rmSync(project, { force: true });
+  const out = join(folder, 'site');
+  execFileSync(join(binDir, 'trellimenu-cli'), ['publish', join(folder, name + '.tmz'), '--out', out], { stdio: 'pipe' });
+  return out;
+}
+
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.gif': 'image/gif' };
+
+/** Serves a folder on 127.0.0.1; pages it lacks answer with a stub, so links can be followed. */
+export function serve(folder) {
+  const server = createServer((req, res) => {
+    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
+    const file = join(folder, path);
+    if (existsSync(file) && extname(file)) {
+      res.writeHead(200, { 'content-type': TYPES[extname(file)] || 'application/octet-stream' });
+      res.end(readFileSync(file));
+    } else if (path.endsWith('.html')) {
+      res.writeHead(200, { 'content-type': 'text/html' });
+      res.end('<!doctype html><title>stub</title><p>' + path);
+    } else {
+      res.writeHead(204);
+      res.end();
+    }
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
+    resolve({ origin: 'http://127.0.0.1:' + server.address().port, close: () => server.close() });
+  }));
+}
+
+/**
+ * Opens a published page in a fresh context. options: viewport, hasTouch,
+ * reducedMotion, clock (install fake timers before the page loads), before
+ * (a script run before the page's own, e.g. to make the page scrollable).
+ * errors collects console errors and uncaught exceptions.
+ */
+export async function openPage(browser, site, page, options = {}) {
+  const context = await browser.newContext({
+    viewport: options.viewport || { width: 800, height: 600 },
+    hasTouch: !!options.hasTouch,
+    reducedMotion: options.reducedMotion || 'no-preference'
+  });
+  const tab = await context.newPage();
+  const errors = [];
+  tab.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  tab.on('pageerror', (e) => errors.push(e.message));
+  if (options.clock) await tab.clock.install();
+  if (options.before) await tab.addInitScript(options.before);
+  await tab.goto(site.origin + '/' + page);
+  await tab.waitForSelector('[role=menubar] [role=menuitem]');
+  return { page: tab, errors, close: () => context.close() };
+}
+
+/** Publishes, serves and opens in one step; close() undoes all three. */
+export async function menuPage(browser, name, values, options) {
+  const folder = publish(name, values);
+  const site = await serve(folder);
+  const opened = await openPage(browser, site, name + '.html', options);
+  return {
+    ...opened,
+    site,
+    close: async () => { await opened.close(); site.close(); rmSync(dirname(folder), { recursive: true, force: true }); }
+  };
+}
+
+export const item = (page, name) => page.getByRole('menuitem', { name, exact: true });
+export const css = (locator, property) => locator.evaluate((e, p) => getComputedStyle(e)[p], property);
+export const box = (locator) => locator.evaluate((e) => e.getBoundingClientRect().toJSON());
