@@ -1,0 +1,311 @@
+#include "ui/mainform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "model/product.h"
+#include "platform/fileassociation.h"
+#include "ui/helpcommands.h"
+#include "ui/helpwindow.h"
+#include "ui/htmlbuild.h"
+#include "ui/menueditor.h"
+#include "ui/prompts.h"
+#include "ui/recentfiles.h"
+#include "ui/statusarea.h"
+#include "ui/toolbaricons.h"
+
+const char* const kProjectFilter = "Trellimenu 2006 Files (*.tmz)";
+const char* const kStructureFilter = "General Menu Structure File (*.gms)";
+
+namespace {
+// The tool bar, in its order; a null name is a separator.
+struct TToolButtonSpec {
+    const char* name;
+    const char* toolTip;
+    TToolBarIcon icon;
+};
+
+const TToolButtonSpec kToolButtons[] = {
+    {"tlbtnNew", "Create a new project", TToolBarIcon::New},
+    {"tlbtnOpen", "Open a project from the file that you saved before", TToolBarIcon::Open},
+    {"tlbtnSave", "Save the current project to a file", TToolBarIcon::Save},
+    {nullptr, nullptr, TToolBarIcon::New},
+    {"tlbtnInsert", "Insert a new item", TToolBarIcon::Insert},
+    {"tlbtnDelete", "Delete selected item", TToolBarIcon::Delete},
+    {"tlbtnMoveUp", "Move the selected item up", TToolBarIcon::MoveUp},
+    {"tlbtnMoveDown", "Move the selected item down", TToolBarIcon::MoveDown},
+    {nullptr, nullptr, TToolBarIcon::New},
+    {"tlbtnBuildHTML", "Build the HTML code", TToolBarIcon::BuildHTML},
+    {"tlbtnPreview", "preview the applet in web browser", TToolBarIcon::Preview},
+    {nullptr, nullptr, TToolBarIcon::New},
+    {"tlbtnHelp", "Show help document", TToolBarIcon::Help},
+};
+}  // namespace
+
+TMainForm::TMainForm(const TEditorEnvironment& environment)
+    : env_(environment),
+      ownPrompts_(environment.prompts ? nullptr : std::make_unique<TDialogPrompts>(this)),
+      prompts_(environment.prompts ? environment.prompts : ownPrompts_.get())
+{
+    setObjectName("MainForm");
+    status_ = std::make_unique<TStatusArea>(statusBar());
+    agent_.SetStatusDisplay(status_.get());
+    agent_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
+    helpCommands_ = std::make_unique<THelpCommands>(*env_.shell, env_.programFolder);
+
+    menuEditor_ = new TMenuEditor(*this, this);
+    agent_.SetMenuTree(&menuEditor_->Tree());
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName("Splitter1");
+    splitter->addWidget(menuEditor_->TreePanel());
+    splitter->addWidget(menuEditor_->Pages());
+    splitter->setHandleWidth(4);
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({337, 431});
+    setCentralWidget(splitter);
+    BuildMenusAndToolBar();
+
+    // The empty document the program starts with.
+    menuEditor_->ResetSelectionState();
+    ProjectFileName_.clear();
+    menuEditor_->ResetTree();
+    agent_.ResetAppletToDefaults();
+    menuEditor_->RefreshMenuPages();
+    setWindowTitle(QString::fromLatin1(kProductName));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    resize(772, 532);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    if (!env_.dataHome.isEmpty())
+        TFileAssociation(env_.executablePath, env_.dataHome).Write();
+    LoadRecentFilesReporting();
+    SetModified(false);
+}
+
+TMainForm::~TMainForm()
+{
+    status_->Reset();
+}
+
+void TMainForm::CreateCompanionWindows()
+{
+    if (!formHTML_)
+        formHTML_ = new TformHTML(this);
+    if (!frmHelp_)
+        frmHelp_ = new TfrmHelp(env_.programFolder, this);
+}
+
+QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(),
+                               const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return action;
+}
+
+void TMainForm::BuildMenusAndToolBar()
+{
+    menuBar()->setObjectName("MainMenu1");
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    QAction* new1 = AddCommand(file, "New1", "&New...", &TMainForm::New1Click, QKeySequence("Ctrl+N"));
+    QAction* open1 = AddCommand(file, "Open1", "&Open...", &TMainForm::Open1Click, QKeySequence("Ctrl+O"));
+    Save1 = file->addAction("&Save");
+    Save1->setObjectName("Save1");
+    Save1->setShortcut(QKeySequence("Ctrl+S"));
+    connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
+    AddCommand(file, "Save2", "Save &As...", &TMainForm::Save2Click);
+    file->addSeparator();
+    AddCommand(file, "Templet1", "&Templates", &TMainForm::Templet1Click);
+    AddCommand(file, "SaveAsTemplate1", "S&ave As Template", &TMainForm::SaveAsTemplate1Click);
+    file->addSeparator();
+    AddCommand(file, "ImportMenuStructure1", "&Import Menu Structure", &TMainForm::ImportMenuStructure1Click);
+    AddCommand(file, "ExportMenuStructure1", "&Export Menu Structure", &TMainForm::ExportMenuStructure1Click);
+    file->addSeparator();
+    QMenu* recent = file->addMenu("&Recent Files");
+    recent->setObjectName("mnitRecentFiles");
+    recentFiles_ = new TRecentFiles(env_.programFolder, recent, [this](const QString& path) { OpenProjectFile(path); });
+    file->addSeparator();
+    QAction* exit1 = file->addAction("E&xit");
+    exit1->setObjectName("Exit1");
+    connect(exit1, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("View1");
+    QAction* toolBarItem = view->addAction("&Tool Bar");
+    toolBarItem->setObjectName("mnitToolBar");
+    toolBarItem->setCheckable(true);
+    toolBarItem->setChecked(true);
+    QAction* statusBarItem = view->addAction("&Status Bar");
+    statusBarItem->setObjectName("mnitStatusBar");
+    statusBarItem->setCheckable(true);
+    statusBarItem->setChecked(true);
+    connect(statusBarItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
+
+    QMenu* item = menuBar()->addMenu("&Item");
+    item->setObjectName("Item1");
+    item->addActions({menuEditor_->InsertAction(), menuEditor_->DeleteAction(), menuEditor_->MoveUpAction(),
+                      menuEditor_->MoveDownAction()});
+
+    QMenu* menu = menuBar()->addMenu("&Menu");
+    menu->setObjectName("Menu1");
+    QAction* preview1 = AddCommand(menu, "Preview1", "&Preview", &TMainForm::Preview1Click, QKeySequence("Ctrl+P"));
+    QAction* buildHTML1 = AddCommand(menu, "BuildHTML1", "Build &HTML...", &TMainForm::BuildHTML1Click);
+    AddCommand(menu, "Publish1", "Pu&blish...", &TMainForm::Publish1Click);
+
+    QMenu* option = menuBar()->addMenu("&Option");
+    option->setObjectName("Option1");
+    AddCommand(option, "WebBrowser1", "Web &Browser...", &TMainForm::WebBrowser1Click);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Help1");
+    struct THelpItem {
+        const char* name;
+        const char* caption;
+        void (THelpCommands::*handler)();
+    };
+    const THelpItem helpItems[] = {
+        {"Topic1", "Help &Topics", &THelpCommands::Topic1Click},
+        {"ViewSample1", "View &Sample...", &THelpCommands::ViewSample1Click},
+        {nullptr, nullptr, nullptr},
+        {"Homepage1", "&Homepage", &THelpCommands::Homepage1Click},
+        {"ContactUs1", "&Contact Us", &THelpCommands::ContactUs1Click},
+    };
+    QAction* topic1 = nullptr;
+    for (const THelpItem& spec : helpItems) {
+        if (!spec.name) {
+            help->addSeparator();
+            continue;
+        }
+        QAction* action = help->addAction(QString::fromLatin1(spec.caption));
+        action->setObjectName(QString::fromLatin1(spec.name));
+        connect(action, &QAction::triggered, this, [this, spec] { ((*helpCommands_).*spec.handler)(); });
+        if (!topic1)
+            topic1 = action;
+    }
+    AddCommand(help, "About1", "&About", &TMainForm::About1Click);
+
+    // The tool bar shares the menu's actions, so enabling follows everywhere.
+    toolBar_ = addToolBar("Tool Bar");
+    toolBar_->setObjectName("ToolBar1");
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->toggleViewAction()->setVisible(false);
+    connect(toolBarItem, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    QAction* const toolActions[] = {new1,
+                                    open1,
+                                    Save1,
+                                    nullptr,
+                                    menuEditor_->InsertAction(),
+                                    menuEditor_->DeleteAction(),
+                                    menuEditor_->MoveUpAction(),
+                                    menuEditor_->MoveDownAction(),
+                                    nullptr,
+                                    buildHTML1,
+                                    preview1,
+                                    nullptr,
+                                    topic1};
+    int i = 0;
+    for (const TToolButtonSpec& spec : kToolButtons) {
+        QAction* action = toolActions[i++];
+        if (!spec.name) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        // The tool tip lives on the action: a button takes its tip from there
+        // whenever the action changes. Menus never show tips.
+        action->setToolTip(QString::fromLatin1(spec.toolTip));
+        action->setIcon(ToolBarIcon(spec.icon));
+        toolBar_->addAction(action);
+        toolBar_->widgetForAction(action)->setObjectName(QString::fromLatin1(spec.name));
+    }
+}
+
+void TMainForm::LoadRecentFilesReporting()
+{
+    Guarded([this] { recentFiles_->LoadRecentFiles(); });
+}
+
+void TMainForm::SetModified(bool modified)
+{
+    Modified_ = modified;
+    if (Save1)
+        Save1->setEnabled(modified);
+}
+
+void TMainForm::ShowHint(const QString& text)
+{
+    status_->ShowHintText(text);
+}
+
+void TMainForm::ShowHelpTopic(int tag)
+{
+    CreateCompanionWindows();
+    frmHelp_->SpeedButton1Click(tag);
+}
+
+QString TMainForm::TemplatesFolder() const
+{
+    return env_.programFolder + "templates";
+}
+
+void TMainForm::ReportFailure(const QString& text)
+{
+    status_->Reset();
+    prompts_->Error(text);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // Hints of the control under the pointer go to the hint line, which the
+    // status bar's own message would otherwise cover.
+    if (event->type() == QEvent::StatusTip) {
+        status_->ShowHintText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (CloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::CloseQuery()
+{
+    bool mayClose = true;
+    if (Modified_) {
+        switch (prompts_->AskYesNoCancel("Save changes to files before Exit?")) {
+        case TPrompts::Answer::Cancel:
+            mayClose = false;
+            break;
+        case TPrompts::Answer::No:
+            break;
+        case TPrompts::Answer::Yes:
+            mayClose = Save1Click();
+            break;
+        }
+    }
+    // The preview folder goes with the document, never from under an open
+    // one: images picked for it are what the next save publishes.
+    if (mayClose)
+        agent_.ClearPreview();
+    return mayClose;
+}

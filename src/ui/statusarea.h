@@ -1,0 +1,38 @@
+#pragma once
+// The main window's status area: the hint line stctxtHint and the progress
+// bar prgrsbrMainFormBottom on the status bar StatusBar1, plus the busy
+// pointer. The agent's long operations report through it.
+
+#include <QString>
+
+#include "model/statusdisplay.h"
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+
+class TStatusArea final : public TStatusDisplay {
+public:
+    // Places the hint line and the progress bar on the given status bar.
+    explicit TStatusArea(QStatusBar* statusBar);
+    ~TStatusArea() override;
+
+    void SetHint(const std::string& text) override;
+    void SetProgressMax(int maximum) override;
+    void StepProgress(int step) override;
+    void SetProgressPosition(int position) override;
+    void SetBusy(bool busy) override;
+
+    void ShowHintText(const QString& text);
+    // Back to rest after an operation that ended early: no hint, bar at 0, normal pointer.
+    void Reset();
+
+    QLabel* HintLine() const { return hint_; }
+    QProgressBar* ProgressBar() const { return progress_; }
+    bool Busy() const { return busy_; }
+
+private:
+    QLabel* hint_;
+    QProgressBar* progress_;
+    bool busy_ = false;
+};

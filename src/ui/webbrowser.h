@@ -1,0 +1,54 @@
+#pragma once
+// The preview-browser dialog: the system's default handler, a browser found
+// on this machine, or a program the user names. The Preview command creates
+// it unseen, which loads the stored choice, and launches through it.
+
+#include <QDialog>
+#include <QStringList>
+#include <vector>
+
+#include "platform/browserdetect.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+class TPrompts;
+class TSettingsStore;
+class TShell;
+
+class TformWebBrowser : public QDialog {
+    Q_OBJECT
+public:
+    // Detects the browsers on `searchPath` and loads the stored choice.
+    TformWebBrowser(TSettingsStore& settings, TShell& shell, TPrompts& prompts, const QStringList& searchPath,
+                    QWidget* parent = nullptr);
+
+    // Starts the chosen browser on folder + fileName; nothing is reported.
+    void OpenInBrowser(const QString& folder, const QString& fileName);
+
+    // OK: stores the choice and closes.
+    void bitbtnOkClick();
+    void spdbtnOpenExeFileClick();
+
+    const std::vector<TWebBrowserNamePath>& KnownBrowsers() const { return KnownBrowsers_; }
+
+private:
+    void LoadChoice();
+    void SetRadio(QRadioButton* button, bool checked);
+    void RadioButtonBrowserKnownInSystemClick(bool checked);
+
+    TSettingsStore& settings_;
+    TShell& shell_;
+    TPrompts& prompts_;
+    std::vector<TWebBrowserNamePath> KnownBrowsers_;
+
+    QButtonGroup* group_;
+    QRadioButton* RadioButtonBrowserDefault;
+    QRadioButton* RadioButtonBrowserKnownInSystem;
+    QRadioButton* RadioButtonBrowserUserSpecify;
+    QComboBox* ComboBoxBrowserList;
+    QLineEdit* editSpecifiedBrowserFileName;
+    QToolButton* spdbtnOpenExeFile;
+};
