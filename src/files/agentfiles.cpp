@@ -8,32 +8,29 @@
 const char* const kProjectRefusedMessage = "This file wasn't saved by Trellimenu 2006 1.0, open failed!";
 const char* const kStructureRefusedMessage = "This file wasn't saved by specified format, open failed!";
 
-void TvarnAppletAgent::AdoptDocument(TReadDocument& document, TMenuTree& tree)
+TReadResult TvarnAppletAgent::ReadAndAdopt(DocumentReader read, const std::string& path, TMenuTree& tree)
 {
-    appletData_ = document.applet;
+    TStatusTask task(Status());
+    TReadDocument document = read(path, fieldSeparator_, task);
+    if (!document.result.Accepted())
+        return document.result;
+    appletData_ = std::move(document.applet);
     items_ = std::move(document.items);
-    loadedFileVersion_ = document.version;
+    loadedFileVersion_ = std::move(document.version);
     tree.Clear();
     tree.AddRoot(kRootNodeText);
     BuildTreeFromLevels(tree);
+    return document.result;
 }
 
 TReadResult TvarnAppletAgent::LoadProject(const std::string& path, TMenuTree& tree)
 {
-    TStatusTask task(Status());
-    TReadDocument document = ReadProjectFile(path, fieldSeparator_, task);
-    if (document.result.Accepted())
-        AdoptDocument(document, tree);
-    return document.result;
+    return ReadAndAdopt(ReadProjectFile, path, tree);
 }
 
 TReadResult TvarnAppletAgent::ImportStructure(const std::string& path, TMenuTree& tree)
 {
-    TStatusTask task(Status());
-    TReadDocument document = ReadStructureFile(path, fieldSeparator_, task);
-    if (document.result.Accepted())
-        AdoptDocument(document, tree);
-    return document.result;
+    return ReadAndAdopt(ReadStructureFile, path, tree);
 }
 
 void TvarnAppletAgent::SaveProject(const std::string& path)

@@ -19,6 +19,7 @@ struct TReadResult {
 };
 
 struct TReadDocument;
+class TStatusTask;
 
 extern const char* const kProjectRefusedMessage;    // "This file wasn't saved by Trellimenu 2006 1.0, open failed!"
 extern const char* const kStructureRefusedMessage;  // "This file wasn't saved by specified format, open failed!"
@@ -88,8 +89,10 @@ public:
     std::string PreviewFolder() const;  // program folder + "preview" + separator
 
 private:
-    // Takes over an accepted read and rebuilds the tree from its levels.
-    void AdoptDocument(TReadDocument& document, TMenuTree& tree);
+    // Reads a file on the side; an accepted read replaces the document and
+    // rebuilds the tree from its levels.
+    using DocumentReader = TReadDocument (*)(const std::string& path, const std::string& separator, TStatusTask& task);
+    TReadResult ReadAndAdopt(DocumentReader read, const std::string& path, TMenuTree& tree);
 
     // Members of the document, in their documented order.
     TAppletData appletData_;

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "files/textfile.h"
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+#include "test_files_support.h"
+
+using testfiles::GoldenPath;
+using testfiles::ReadBytes;
+using testfiles::TRecordingStatus;
+
+namespace {
+
+const char* const kHeader =
+    "<Generator_Name>\r\nOther Tool\r\n</Generator_Name>\r\n<Product_Name>\r\n"
+    "General Menu Structure Description Format\r\n</Product_Name>\r\n<Product_Version>\r\n2.5\r\n"
+    "</Product_Version>\r\n<Structure_Description>\r\n";
+
+class StructureFileTest : public testfiles::ScratchFolderTest {
+protected:
+    StructureFileTest()
+    {
+        agent.ResetAppletToDefaults();
+        agent.SetStatusDisplay(&status);
+        agent.SetMenuTree(&tree);
+        tree.AddRoot(kRootNodeText);
+    }
+
+    void Add(TMenuTree::Node parent, const std::string& caption, const std::string& url,
+                   const std::string& target, const std::string& statusMsg)
+    {
+        TMenuTree::Node node = agent.InsertItemUnder(tree, parent);
+        tree.SetText(node, caption);
+        const int k = tree.AbsoluteIndex(node) - 1;
+        TItemData item = agent.GetItem(k);
+        item[ICaption] = caption;
+        item[pURL] = url;
+        item[pTarget] = target;
+        item[pStatusMsg] = statusMsg;
+        item[pLevel] = "";  // as the item pages hand it over
+        agent.SetItem(k, item);
+        nodes.push_back(node);
+    }
+    TReadResult Import(const std::string& body)
+    {
+        return agent.ImportStructure(Put("in.gms", kHeader + body), tree);
+    }
+
+    TRecordingStatus status;
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    std::vector<TMenuTree::Node> nodes;
+};
+
+}  // namespace
+
+TEST_F(StructureFileTest, ExportsByteForByteWithLevelsFromTheTree)
+{
+    Add(tree.Root(), "Home", "index.html", "_self", "");
+    Add(nodes[0], "News", "news.html", "_blank", "Latest news");
+    Add(nodes[1], "Archive", "", "_self", "");
+    Add(nodes[0], "About", "about.html", "", "");
+    Add(tree.Root(), "Contact", "mailto:me@example.com", "_top", "Write to us");
+    agent.ExportStructure(PathOf("out.gms"));
+    EXPECT_EQ(ReadBytes(PathOf("out.gms")), ReadBytes(GoldenPath("sample.gms")));
+    EXPECT_EQ(agent.GetItem(2)[pLevel], "2");  // export refreshes the stored levels
+    EXPECT_EQ(status.calls, (std::vector<std::string>{"max:205", "hint:Saving Data ... ...", "busy", "position:0",
+                                                      "hint:", "normal"}));
+    EXPECT_EQ(status.reached, 15);
+}
+
+TEST_F(StructureFileTest, EmptyMenuRoundTrip)
+{
+    agent.ExportStructure(PathOf("empty.gms"));
+    EXPECT_EQ(ReadBytes(PathOf("empty.gms")), ReadBytes(GoldenPath("empty_menu.gms")));
+    EXPECT_EQ(agent.ImportStructure(PathOf("empty.gms"), tree).status, TReadResult::Complete);
+    EXPECT_EQ(agent.ItemCount(), 0);
+    EXPECT_EQ(tree.Count(), 1);
+}
+
+TEST_F(StructureFileTest, ImportResetsEverythingButTheFiveFields)
+{
+    TAppletData data = agent.GetAppletData();
+    data[pItemNoBgColor] = "000000";
+    agent.SetAppletData(data);
+    const TReadResult result = Import("0#$@Top#$@top.html#$@_self#$@Top msg#$@\r\n1#$@Sub#$@#$@#$@#$@\r\n"
+                                      "0#$@Many#$@u#$@t#$@s#$@sixth#$@seventh#$@\r\n</Structure_Description>\r\n");
+    EXPECT_EQ(result.status, TReadResult::Complete);
+    EXPECT_EQ(agent.GetAppletData(), DefaultAppletData());
+    EXPECT_EQ(agent.LoadedFileVersion(), "2.5");
+    ASSERT_EQ(agent.ItemCount(), 3);
+    const TItemData sub = agent.GetItem(1);
+    EXPECT_EQ(sub[ICaption], "Sub");
+    EXPECT_EQ(sub[pTarget], "");
+    EXPECT_EQ(sub[pImageLeft], "105");
+    EXPECT_EQ(sub[UseURLAsStatusBarMsg], "1");
+    EXPECT_EQ(tree.Parent(tree.NodeAt(2)), tree.NodeAt(1));
+    const TItemData many = agent.GetItem(2);
+    EXPECT_EQ(many[pStatusMsg], "s");
+    TItemData expected = NewDefaultItem();
+    expected[ICaption] = "Many";
+    expected[pURL] = "u";
+    expected[pTarget] = "t";
+    expected[pStatusMsg] = "s";
+    expected[pLevel] = "0";
+    EXPECT_EQ(many, expected);
+    EXPECT_EQ(status.calls, (std::vector<std::string>{"hint:Loading Data ... ...", "busy", "position:0", "hint:",
+                                                      "normal"}));
+}
+
+TEST_F(StructureFileTest, ForeignFilesAreRefusedAndChangeNothing)
+{
+    Add(tree.Root(), "Keep", "", "", "");
+    const TItemArray before = agent.Items();
+    const std::string project = ReadBytes(GoldenPath("default_one_item.tmz"));
+    for (const std::string& bytes : {std::string(), project, std::string("<Product_Name>\r\nTrellimenu 2006\r\n")}) {
+        const TReadResult result = agent.ImportStructure(Put("foreign.gms", bytes), tree);
+        EXPECT_EQ(result.status, TReadResult::Refused);
+        EXPECT_EQ(result.message, "This file wasn't saved by specified format, open failed!");
+        EXPECT_EQ(agent.Items(), before);
+        EXPECT_EQ(tree.Count(), 2);
+    }
+    EXPECT_THROW(agent.ImportStructure(PathOf("missing.gms"), tree), TFileError);
+    EXPECT_EQ(agent.Items(), before);
+}
+
+TEST_F(StructureFileTest, DamagedFilesKeepListAndTreeInStep)
+{
+    const TReadResult jump = Import("3#$@A#$@#$@#$@#$@\r\n0#$@B#$@#$@#$@#$@\r\n4#$@C#$@#$@#$@#$@\r\n");
+    EXPECT_EQ(jump.status, TReadResult::Incomplete);
+    ASSERT_EQ(agent.ItemCount(), 3);
+    EXPECT_EQ(agent.GetItem(0)[pLevel], "0");
+    EXPECT_EQ(agent.GetItem(2)[pLevel], "1");
+    EXPECT_EQ(tree.Count(), 4);
+    EXPECT_EQ(tree.Parent(tree.NodeAt(3)), tree.NodeAt(2));
+
+    const TReadResult bad = Import("0#$@A#$@#$@#$@#$@\r\nA#$@B#$@\r\n</Structure_Description>\r\n");
+    EXPECT_EQ(bad.message, "Line 12: 'A' is not a valid integer value");
+    EXPECT_EQ(agent.ItemCount(), 3);
+    EXPECT_EQ(tree.Count(), 4);
+}
+
+TEST_F(StructureFileTest, ExportWithoutTreeWritesStoredLevels)
+{
+    TvarnAppletAgent headless;
+    TItemData item = NewDefaultItem();
+    item[pLevel] = "0";
+    headless.InsertItem(0, item);
+    headless.ExportStructure(PathOf("headless.gms"));
+    TMemoryMenuTree fresh;
+    EXPECT_EQ(headless.ImportStructure(PathOf("headless.gms"), fresh).status, TReadResult::Complete);
+    EXPECT_EQ(fresh.Count(), 2);
+    EXPECT_EQ(headless.GetItem(0), item);
+}
