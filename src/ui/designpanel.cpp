@@ -226,10 +226,10 @@ bool TDesignPanel::EndsThePreOrder(QTreeWidgetItem* item) const
     if (item->childCount() > 0)
         return false;
     for (QTreeWidgetItem* p = item; p->parent(); p = p->parent()) {
-        if (p->parent()->indexOfChild(p) != p->parent()->childCount() - 1)
+        if (p->parent()->child(p->parent()->childCount() - 1) != p)
             return false;
     }
-    return tree_->indexOfTopLevelItem(Item(Root())) == tree_->topLevelItemCount() - 1;
+    return tree_->topLevelItemCount() == 1;
 }
 
 TMenuTree::Node TDesignPanel::AddChild(Node parent, const std::string& text)

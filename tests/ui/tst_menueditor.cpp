@@ -1,0 +1,310 @@
+// The menu tree and the item commands: the list and the tree stay in step,
+// the selection stores and loads the right item.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+
+#include "tst_menueditor_host.h"
+
+class TestMenuEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheRootAndTheMenuPages();
+    void insertUnderRootAppendsMainMenuItems();
+    void insertUnderItemWithChildrenLandsAfterItsDescendants();
+    void deleteDeclinedKeepsEverything();
+    void deleteConfirmedRemovesTheSubtreeAndLoadsTheNextSibling();
+    void deleteSelectsPreviousSiblingThenParent();
+    void deleteOfTheLastItemLeavesOnlyTheRoot();
+    void moveUpAndDownKeepSubtreesWholeInListAndTree();
+    void movedItemReceivesItsEditsAtItsNewPosition();
+    void editsReachTheItemWhenTheSelectionMoves();
+    void rootAndBackDoesNotReload();
+    void commandStatesFollowTheSelection();
+    void rightClickSelectsTheNodeUnderThePointer();
+    void suppressedTreeEventsStoreAndLoadNothing();
+};
+
+void TestMenuEditor::startsWithTheRootAndTheMenuPages()
+{
+    TEditorRig rig;
+    QCOMPARE(rig.Tree()->topLevelItemCount(), 1);
+    QCOMPARE(rig.Root()->text(0), QString("Trellimenu 2006"));
+    QCOMPARE(rig.Root()->childCount(), 0);
+    QCOMPARE(rig.Selected(), rig.Root());
+    QCOMPARE(rig.VisibleTabs(), QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
+    QCOMPARE(rig.editor.Pages()->tabText(rig.editor.Pages()->currentIndex()), QString("Menu"));
+    QVERIFY(rig.editor.InsertAction()->isEnabled());
+    QVERIFY(!rig.editor.DeleteAction()->isEnabled());
+    QVERIFY(!rig.editor.MoveUpAction()->isEnabled());
+    QVERIFY(!rig.editor.MoveDownAction()->isEnabled());
+    QCOMPARE(rig.Tree()->indentation(), 19);
+}
+
+void TestMenuEditor::insertUnderRootAppendsMainMenuItems()
+{
+    TEditorRig rig;
+    for (int i = 0; i < 3; ++i)
+        rig.editor.InsertAction()->trigger();
+    QVERIFY(rig.host.modified);
+    QCOMPARE(rig.Selected(), rig.Root());
+    QVERIFY(rig.Root()->isExpanded());
+    QCOMPARE(rig.Root()->childCount(), 3);
+    QCOMPARE(rig.host.agent.ItemCount(), 3);
+    for (const TItemData& item : rig.host.agent.Items()) {
+        QCOMPARE(item[ICaption], std::string("Item"));
+        QCOMPARE(item[pLevel], std::string("0"));
+    }
+    QCOMPARE(rig.TreeCaptions(), QStringList({"Item", "Item", "Item"}));
+}
+
+void TestMenuEditor::insertUnderItemWithChildrenLandsAfterItsDescendants()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(a, "B");
+    rig.Add(b, "B1");
+    rig.Add(a, "C");
+    rig.Add(rig.Root(), "D");
+
+    rig.Select(a);
+    rig.editor.InsertAction()->trigger();
+    QCOMPARE(rig.Selected(), a);
+    QCOMPARE(a->childCount(), 3);
+    QCOMPARE(a->child(2)->text(0), QString("Item"));
+    rig.Select(rig.Root());
+    QCOMPARE(rig.ListCaptions(), QStringList({"A", "B", "B1", "C", "Item", "D"}));
+    QCOMPARE(rig.host.agent.GetItem(4)[pLevel], std::string("1"));
+    QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+}
+
+void TestMenuEditor::deleteDeclinedKeepsEverything()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(a, "A1");
+    rig.Select(a);
+    rig.host.modified = false;
+    rig.host.prompts.answers.push_back(TPrompts::Answer::No);
+    rig.editor.DeleteAction()->trigger();
+    QCOMPARE(rig.host.prompts.shown.size(), 1);
+    QCOMPARE(rig.host.prompts.shown[0].kind, QString("yesno"));
+    QCOMPARE(rig.host.prompts.shown[0].text, QString("Are you sure to delete this item and all it's children?"));
+    QVERIFY(rig.host.modified);
+    QCOMPARE(rig.Selected(), a);
+    QCOMPARE(rig.host.agent.ItemCount(), 2);
+    QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1"}));
+}
+
+void TestMenuEditor::deleteConfirmedRemovesTheSubtreeAndLoadsTheNextSibling()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(a, "A1");
+    rig.Add(a, "A2");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->setText("edited but deleted");
+    rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+    rig.editor.DeleteAction()->trigger();
+
+    QCOMPARE(rig.Selected(), b);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
+    QCOMPARE(rig.TreeCaptions(), QStringList({"B"}));
+    QCOMPARE(rig.ListCaptions(), QStringList({"B"}));
+    // B's pages are stored into B, the deleted item's edits nowhere.
+    rig.Select(rig.Root());
+    QCOMPARE(rig.ListCaptions(), QStringList({"B"}));
+}
+
+void TestMenuEditor::deleteSelectsPreviousSiblingThenParent()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* a1 = rig.Add(a, "A1");
+    QTreeWidgetItem* a2 = rig.Add(a, "A2");
+    Q_UNUSED(a2);
+
+    rig.Select(a->child(1));
+    rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+    rig.editor.DeleteAction()->trigger();
+    QCOMPARE(rig.Selected(), a1);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("A1"));
+
+    rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+    rig.editor.DeleteAction()->trigger();
+    QCOMPARE(rig.Selected(), a);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("A"));
+    rig.Select(rig.Root());
+    QCOMPARE(rig.ListCaptions(), QStringList({"A"}));
+    QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+}
+
+void TestMenuEditor::deleteOfTheLastItemLeavesOnlyTheRoot()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+    rig.editor.DeleteAction()->trigger();
+    QCOMPARE(rig.host.agent.ItemCount(), 0);
+    QCOMPARE(rig.Root()->childCount(), 0);
+    QCOMPARE(rig.Selected(), rig.Root());
+    QCOMPARE(rig.VisibleTabs().first(), QString("Menu"));
+    // Nothing is left to store into: gathering must not touch the empty list.
+    rig.editor.GatherPages();
+    QCOMPARE(rig.host.agent.ItemCount(), 0);
+}
+
+void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(a, "A1");
+    QTreeWidgetItem* a2 = rig.Add(a, "A2");
+    rig.Add(a2, "A2x");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    rig.Add(b, "B1");
+    rig.Add(b, "B2");
+    rig.Add(rig.Root(), "C");
+
+    rig.Select(b);
+    rig.host.modified = false;
+    rig.editor.MoveUpAction()->trigger();
+    QVERIFY(rig.host.modified);
+    QCOMPARE(rig.Selected(), b);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
+    QCOMPARE(rig.TreeCaptions(), QStringList({"B", "B1", "B2", "A", "A1", "A2", "A2x", "C"}));
+    QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
+    QVERIFY(!b->isExpanded());
+    QVERIFY(rig.Root()->isExpanded());
+    QVERIFY(!rig.editor.MoveUpAction()->isEnabled());
+
+    rig.editor.MoveDownAction()->trigger();
+    QCOMPARE(rig.Selected(), b);
+    QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1", "A2", "A2x", "B", "B1", "B2", "C"}));
+    QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
+
+    rig.editor.MoveDownAction()->trigger();
+    QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1", "A2", "A2x", "C", "B", "B1", "B2"}));
+    QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
+    QVERIFY(!rig.editor.MoveDownAction()->isEnabled());
+
+    // Inside a submenu: A2 with its child goes above A1.
+    rig.Select(a2);
+    rig.editor.MoveUpAction()->trigger();
+    QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A2", "A2x", "A1", "C", "B", "B1", "B2"}));
+    QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
+}
+
+void TestMenuEditor::movedItemReceivesItsEditsAtItsNewPosition()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(rig.Root(), "B");
+    rig.Select(a);
+    rig.editor.MoveDownAction()->trigger();
+    rig.Control<QLineEdit>("edtICaption")->setText("A moved");
+    rig.Select(rig.Root());
+    QCOMPARE(rig.ListCaptions(), QStringList({"B", "A moved"}));
+    QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+}
+
+void TestMenuEditor::editsReachTheItemWhenTheSelectionMoves()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->setText("Home");
+    QCOMPARE(a->text(0), QString("Home"));
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));  // not yet stored
+    rig.host.modified = false;
+    rig.Select(b);
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
+    QVERIFY(rig.host.modified);
+    QCOMPARE(rig.VisibleTabs(), QStringList({"Item", "Item Misc"}));
+}
+
+void TestMenuEditor::rootAndBackDoesNotReload()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->setText("typed");
+    rig.host.modified = false;
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("typed"));
+    QVERIFY(!rig.host.modified);  // the root does not mark
+
+    // A record changed behind the pages' back shows that no load happens.
+    TItemData changed = rig.host.agent.GetItem(0);
+    changed[ICaption] = "from the list";
+    rig.host.agent.SetItem(0, changed);
+    rig.Select(a);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("typed"));
+    QVERIFY(rig.host.modified);
+}
+
+void TestMenuEditor::commandStatesFollowTheSelection()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+    const struct { QTreeWidgetItem* node; bool remove, up, down; } cases[] = {
+        {a, true, false, true}, {b, true, true, true}, {c, true, true, false}, {rig.Root(), false, false, false},
+    };
+    for (const auto& k : cases) {
+        rig.Select(k.node);
+        QCOMPARE(rig.editor.InsertAction()->isEnabled(), true);
+        QCOMPARE(rig.editor.DeleteAction()->isEnabled(), k.remove);
+        QCOMPARE(rig.editor.MoveUpAction()->isEnabled(), k.up);
+        QCOMPARE(rig.editor.MoveDownAction()->isEnabled(), k.down);
+    }
+    // The pop-up menu carries the same actions.
+    QMenu* popup = rig.editor.TreePanel()->findChild<QMenu*>("PopupMenu1");
+    QVERIFY(popup);
+    QCOMPARE(popup->actions(), QList<QAction*>({rig.editor.InsertAction(), rig.editor.DeleteAction(),
+                                                rig.editor.MoveUpAction(), rig.editor.MoveDownAction()}));
+}
+
+void TestMenuEditor::rightClickSelectsTheNodeUnderThePointer()
+{
+    TEditorRig rig;
+    rig.window.resize(300, 300);
+    rig.editor.TreePanel()->resize(300, 300);
+    rig.window.show();
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    const QRect rect = rig.Tree()->visualItemRect(a);
+    QVERIFY(rect.isValid());
+    QTest::mousePress(rig.Tree()->viewport(), Qt::RightButton, {}, rect.center());
+    QCOMPARE(rig.Selected(), a);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("A"));
+    QTest::mouseRelease(rig.Tree()->viewport(), Qt::RightButton, {}, rect.center());
+}
+
+void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->setText("not stored yet");
+    rig.editor.SetSuppressTreeEvents(true);
+    rig.Select(b);
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("not stored yet"));
+    rig.editor.SetSuppressTreeEvents(false);
+    rig.editor.ResetTree();
+    QCOMPARE(rig.Root()->childCount(), 0);
+    rig.editor.GatherPages();  // no edited item after a fresh tree
+}
+
+QTEST_MAIN(TestMenuEditor)
+#include "tst_menueditor.moc"

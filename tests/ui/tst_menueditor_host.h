@@ -1,0 +1,100 @@
+#pragma once
+// A TMenuEditor on a real agent, with scripted prompts and a recording host,
+// plus the look-ups the editor tests share.
+
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QWidget>
+#include <QtTest/QtTest>
+#include <memory>
+
+#include "model/appletagent.h"
+#include "model/menutree.h"
+#include "scriptedprompts.h"
+#include "ui/editorhost.h"
+#include "ui/menueditor.h"
+
+class TTestHost final : public TEditorHost {
+public:
+    TTestHost()
+    {
+        agent.ResetAppletToDefaults();
+        agent.SetProgramFolder(ProgramFolder().toStdString());
+    }
+    TvarnAppletAgent& Agent() override { return agent; }
+    TPrompts& Prompts() override { return prompts; }
+    void MarkModified() override { modified = true; }
+    void ShowHint(const QString& text) override { hints.append(text); }
+    QString ProgramFolder() const override { return folder.path() + "/"; }
+    void ShowHelpTopic(int tag) override { helpTags.append(tag); }
+
+    QTemporaryDir folder;
+    TvarnAppletAgent agent;
+    TScriptedPrompts prompts;
+    bool modified = false;
+    QStringList hints;
+    QList<int> helpTags;
+};
+
+// One editor in a window, as the main window would hold it.
+struct TEditorRig {
+    TTestHost host;
+    QWidget window;
+    TMenuEditor editor{host, &window};
+
+    QTreeWidget* Tree() const { return editor.TreePanel()->findChild<QTreeWidget*>("trvwDesignPanel"); }
+    QTreeWidgetItem* Root() const { return Tree()->topLevelItem(0); }
+    QTreeWidgetItem* Selected() const { return Tree()->currentItem(); }
+    void Select(QTreeWidgetItem* item) { Tree()->setCurrentItem(item); }
+
+    template <class T>
+    T* Control(const char* name) const
+    {
+        T* control = editor.Pages()->findChild<T*>(name);
+        if (!control)
+            qWarning("no control %s", name);
+        return control;
+    }
+
+    // Adds a named child through the controls: insert, select it, type the
+    // caption, and go back to the root so the pages are stored.
+    QTreeWidgetItem* Add(QTreeWidgetItem* parent, const QString& caption)
+    {
+        Select(parent);
+        editor.InsertAction()->trigger();
+        QTreeWidgetItem* added = parent->child(parent->childCount() - 1);
+        Select(added);
+        Control<QLineEdit>("edtICaption")->setText(caption);
+        Select(Root());
+        return added;
+    }
+
+    // Node texts in pre-order (root excluded) and the list's captions.
+    QStringList TreeCaptions() const
+    {
+        QStringList texts;
+        TMenuTree& tree = const_cast<TMenuEditor&>(editor).Tree();
+        for (int i = 1; i < tree.Count(); ++i)
+            texts << QString::fromStdString(tree.Text(tree.NodeAt(i)));
+        return texts;
+    }
+    QStringList ListCaptions() const
+    {
+        QStringList texts;
+        for (const TItemData& item : host.agent.Items())
+            texts << QString::fromStdString(item[ICaption]);
+        return texts;
+    }
+
+    QStringList VisibleTabs() const
+    {
+        QStringList tabs;
+        for (int i = 0; i < editor.Pages()->count(); ++i) {
+            if (editor.Pages()->isTabVisible(i))
+                tabs << editor.Pages()->tabText(i);
+        }
+        return tabs;
+    }
+};
