@@ -1,0 +1,195 @@
+#include "codegen/cli.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "codegen/cliworkspace.h"
+#include "codegen/fileops.h"
+#include "codegen/programfolder.h"
+#include "codegen/publishing.h"
+#include "files/textfile.h"
+#include "model/product.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kTool = "trellimenu-cli";
+
+const char* const kUsage =
+    "Usage: trellimenu-cli COMMAND ARGUMENTS\n"
+    "\n"
+    "Commands:\n"
+    "  publish PROJECT.tmz [--out DIR]       write the page, the five scripts, the project file,\n"
+    "                                        the publish report and the arrow images into DIR\n"
+    "                                        (default: the project's folder), as a Save does\n"
+    "  html PROJECT.tmz                      print the generated page\n"
+    "  export-structure PROJECT.tmz OUT.gms  write the menu structure file\n"
+    "  import-structure IN.gms OUT.tmz       write a project made from a structure file\n"
+    "\n"
+    "Options:\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
+    "\n"
+    "Exit status: 0 success, 1 wrong usage, 2 a file was refused or could not be read or written.\n";
+
+struct TUsageError {
+    std::string message;
+};
+
+// One parsed command line: the command word, its file arguments, --out.
+struct TCommandLine {
+    std::string command;
+    std::vector<std::string> files;
+    std::string outFolder;
+    bool hasOut = false;
+};
+
+TCommandLine Parse(const std::vector<std::string>& args) {
+    TCommandLine line;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "--out" || arg.rfind("--out=", 0) == 0)) {
+            if (line.hasOut) throw TUsageError{"--out given twice"};
+            if (arg == "--out" && i + 1 >= args.size()) throw TUsageError{"--out needs a folder"};
+            line.outFolder = arg == "--out" ? args[++i] : arg.substr(6);
+            if (line.outFolder.empty()) throw TUsageError{"--out needs a folder"};
+            line.hasOut = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            throw TUsageError{"unknown option '" + arg + "'"};
+        } else if (line.command.empty()) {
+            line.command = arg;
+        } else {
+            line.files.push_back(arg);
+        }
+    }
+    return line;
+}
+
+void ExpectFiles(const TCommandLine& line, size_t count, bool outAllowed) {
+    if (line.hasOut && !outAllowed) throw TUsageError{"--out goes with publish only"};
+    if (line.files.size() != count) {
+        throw TUsageError{line.command + " takes " + std::to_string(count) + (count == 1 ? " file" : " files")};
+    }
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::string name = FileNamePart(path);
+    return path.substr(0, path.size() - name.size());
+}
+
+class TCli {
+public:
+    TCli(const std::string& executablePath, std::ostream& out, std::ostream& err)
+        : executablePath_(executablePath), out_(out), err_(err) {}
+
+    int Run(const TCommandLine& line) {
+        if (line.command == "publish") {
+            ExpectFiles(line, 1, true);
+            Publish(line.files[0], line.hasOut ? line.outFolder : FolderOf(line.files[0]));
+        } else if (line.command == "html") {
+            ExpectFiles(line, 1, false);
+            PrintPage(line.files[0]);
+        } else if (line.command == "export-structure") {
+            ExpectFiles(line, 2, false);
+            OpenProjectLikeEditor(agent_, tree_, line.files[0]);
+            agent_.ExportStructure(line.files[1]);
+        } else if (line.command == "import-structure") {
+            ExpectFiles(line, 2, false);
+            ImportStructureLikeEditor(agent_, tree_, line.files[0]);
+            agent_.RefreshDerivedItemFields();
+            agent_.SaveProject(line.files[1]);
+        } else {
+            throw TUsageError{line.command.empty() ? "no command given" : "unknown command '" + line.command + "'"};
+        }
+        return kCliSuccess;
+    }
+
+private:
+    // The editor's Open followed by its Save, with the scratch files kept
+    // private; the arrow images come from the project's folder, else from the
+    // program folder.
+    void Publish(const std::string& project, const std::string& outFolder) {
+        const std::string programFolder = ResolveProgramFolder(executablePath_);
+        agent_.SetProgramFolder(Workspace().Folder());
+        OpenProjectLikeEditor(agent_, tree_, project);
+        Workspace().TakeRuntimeScripts(agent_, programFolder);
+        agent_.CopyArrowImagesToPreview(FolderOf(project));
+        for (const std::string& image : PublishedImageNames(agent_.GetAppletData())) {
+            std::error_code error;
+            if (!fs::exists(agent_.PreviewFolder() + image, error)) agent_.CopyToPreview(InFolder(programFolder, image));
+        }
+        std::error_code error;
+        if (!outFolder.empty()) fs::create_directories(outFolder, error);
+        if (error) throw TFileError("Cannot create folder", outFolder, error.message());
+
+        const std::string name = FileNamePart(project);
+        agent_.SaveAndPublish(InFolder(outFolder, ""), name);
+        const TPublishPlan plan(agent_, InFolder(outFolder, ""), name);
+        for (const TPublishedFile& image : plan.FilesOf(TPublishedFile::Kind::ArrowImage)) {
+            if (!fs::exists(plan.PathOf(image), error)) {
+                err_ << kTool << ": warning: arrow image \"" << image.name
+                     << "\" is neither beside the project nor in the program folder; not published\n";
+            }
+        }
+        agent_.ClearPreview();
+    }
+
+    void PrintPage(const std::string& project) {
+        agent_.SetProgramFolder(Workspace().Folder());
+        OpenProjectLikeEditor(agent_, tree_, project);
+        const std::string page = Workspace().Folder() + "~tmp0001.txt";
+        agent_.MakeHTMLCodes(page);
+        std::ifstream in(page, std::ios::binary);
+        out_ << in.rdbuf();
+        out_.flush();
+        if (!out_) throw TFileError("Cannot write file", "(standard output)", "Write failed");
+    }
+
+    // Created on first use: the structure commands need no scratch folder.
+    const TCliWorkspace& Workspace() {
+        if (!workspace_) workspace_.emplace();
+        return *workspace_;
+    }
+
+    std::string executablePath_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::optional<TCliWorkspace> workspace_;
+    TvarnAppletAgent agent_;
+    TMemoryMenuTree tree_;
+};
+
+}  // namespace
+
+int RunTrellimenuCli(const std::vector<std::string>& args, const std::string& executablePath, std::ostream& out,
+                     std::ostream& err) {
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            out << kUsage;
+            return kCliSuccess;
+        }
+        if (arg == "--version") {
+            out << kTool << " (" << kProductName << ") " << kProductVersion << '\n';
+            return kCliSuccess;
+        }
+    }
+    try {
+        TCli cli(executablePath, out, err);
+        return cli.Run(Parse(args));
+    } catch (const TUsageError& e) {
+        err << kTool << ": " << e.message << "\nTry '" << kTool << " --help' for more information.\n";
+        return kCliUsage;
+    } catch (const TCliRefusal& e) {
+        err << kTool << ": \"" << e.path << "\": " << e.reason << '\n';
+        return kCliFileFailure;
+    } catch (const std::exception& e) {
+        err << kTool << ": " << e.what() << '\n';
+        return kCliFileFailure;
+    }
+}

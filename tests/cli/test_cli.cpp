@@ -1,0 +1,283 @@
+// trellimenu-cli as web authors' scripts run it.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "codegen/publishing.h"
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBin = TRELLIMENU_BIN_DIR;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct TRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+    int ErrLines() const { return static_cast<int>(std::count(err.begin(), err.end(), '\n')); }
+};
+
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    CliTest() {
+        std::random_device random;
+        scratch_ = fs::temp_directory_path() / ("trellimenu-cli-test-" + std::to_string(random()));
+        fs::create_directories(scratch_ / "site");
+    }
+    ~CliTest() override {
+        std::error_code error;
+        fs::remove_all(scratch_, error);
+    }
+
+    // Runs the tool (by default the built one) with its output in files of
+    // their own, so that parallel runs never mix.
+    TRun Run(const std::vector<std::string>& args, const fs::path& tool = kBin / "trellimenu-cli",
+             const std::string& environment = "") const {
+        static std::atomic<int> counter{0};
+        const fs::path base = scratch_ / ("run" + std::to_string(counter++));
+        std::string command = environment + " " + ShellQuoted(tool.string());
+        for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+        command += " >" + ShellQuoted(base.string() + ".out") + " 2>" + ShellQuoted(base.string() + ".err");
+        const int status = std::system(command.c_str());
+        TRun run;
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = ReadBytes(base.string() + ".out");
+        run.err = ReadBytes(base.string() + ".err");
+        return run;
+    }
+
+    // A template copied into its own folder as `name`.
+    fs::path Project(const std::string& templateName, const fs::path& folder, const std::string& name = "menu.tmz") {
+        fs::create_directories(folder);
+        fs::copy_file(kBin / "templates" / (templateName + ".tmz"), folder / name, fs::copy_options::overwrite_existing);
+        return folder / name;
+    }
+
+    // The files a Save of this project into `folder` writes, as the agent plans them.
+    static std::vector<std::string> PlannedNames(const fs::path& project) {
+        TvarnAppletAgent agent;
+        TMemoryMenuTree tree;
+        tree.AddRoot(kRootNodeText);
+        agent.LoadProject(project.string(), tree);
+        const TPublishPlan plan(agent, "", project.filename().string());
+        std::vector<std::string> names;
+        for (const TPublishedFile& file : plan.Files()) {
+            names.push_back(file.name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path scratch_;
+};
+
+}  // namespace
+
+TEST_F(CliTest, WrongUsageEndsWithOne) {
+    const std::vector<std::vector<std::string>> usages = {
+        {},
+        {"frobnicate", "menu.tmz"},
+        {"publish"},
+        {"publish", "a.tmz", "b.tmz"},
+        {"html", "a.tmz", "--out", "x"},
+        {"publish", "a.tmz", "--out"},
+        {"export-structure", "a.tmz"},
+        {"import-structure", "a.gms", "b.tmz", "c"},
+        {"publish", "--force", "a.tmz"},
+    };
+    for (const auto& args : usages) {
+        const TRun run = Run(args);
+        SCOPED_TRACE(::testing::PrintToString(args));
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find("trellimenu-cli: "), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(CliTest, HelpAndVersionSucceed) {
+    const TRun help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("publish PROJECT.tmz [--out DIR]"), std::string::npos);
+    const TRun version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "trellimenu-cli (Trellimenu 2006) 1.0\n");
+}
+
+TEST_F(CliTest, AMissingFileEndsWithTwoAndOneLineNamingIt) {
+    const std::string missing = (scratch_ / "missing.tmz").string();
+    for (const std::string& command : {"publish", "html"}) {
+        const TRun run = Run({command, missing});
+        EXPECT_EQ(run.exitCode, 2) << command;
+        EXPECT_EQ(run.ErrLines(), 1) << run.err;
+        EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("File not found"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Run({"import-structure", (scratch_ / "missing.gms").string(), missing}).exitCode, 2);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(CliTest, AForeignFileIsRefusedAndNothingIsWritten) {
+    const fs::path page = scratch_ / "site" / "index.tmz";
+    WriteBytes(page, "<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n");
+    const TRun run = Run({"publish", page.string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.ErrLines(), 1);
+    EXPECT_NE(run.err.find(page.string()), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("This file wasn't saved by Trellimenu 2006 1.0, open failed!"), std::string::npos);
+    EXPECT_EQ(Listing(scratch_ / "site"), std::vector<std::string>{"index.tmz"});
+
+    const TRun import = Run({"import-structure", page.string(), (scratch_ / "out.tmz").string()});
+    EXPECT_EQ(import.exitCode, 2);
+    EXPECT_NE(import.err.find("This file wasn't saved by specified format, open failed!"), std::string::npos);
+}
+
+TEST_F(CliTest, ATruncatedProjectIsNotPublishedOverItself) {
+    const fs::path project = Project("Classic Blue", scratch_ / "site");
+    std::string bytes = ReadBytes(project);
+    bytes.resize(bytes.find("</Item_Parameters>"));
+    WriteBytes(project, bytes);
+    const TRun run = Run({"publish", project.string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(ReadBytes(project), bytes);
+    EXPECT_EQ(Listing(scratch_ / "site"), std::vector<std::string>{"menu.tmz"});
+}
+
+TEST_F(CliTest, PublishWritesWhatASaveWrites) {
+    const fs::path project = Project("Deep Submenus", scratch_ / "site");
+    const TRun run = Run({"publish", project.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_EQ(Listing(scratch_ / "site"), PlannedNames(project));
+    EXPECT_EQ(ReadBytes(scratch_ / "site" / "tmzmo.js"), ReadBytes(kBin / "tmzmo.js"));
+    EXPECT_EQ(ReadBytes(scratch_ / "site" / "arrow_over.gif"), ReadBytes(kBin / "arrow_over.gif"))
+        << "not beside the project: taken from the program folder";
+
+    const TRun html = Run({"html", project.string()});
+    EXPECT_EQ(html.exitCode, 0);
+    EXPECT_EQ(html.out, ReadBytes(scratch_ / "site" / "menu.html"));
+}
+
+TEST_F(CliTest, PublishIntoAnotherFolderLeavesTheProjectAlone) {
+    const fs::path project = Project("Forest Green", scratch_ / "site", "Forest.TMZ");
+    WriteBytes(scratch_ / "site" / "arrow_normal.gif", "the project's own arrow");
+    const std::string before = ReadBytes(project);
+    const fs::path out = scratch_ / "public" / "menus";
+    const TRun run = Run({"publish", "--out", out.string(), project.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Listing(scratch_ / "site"), (std::vector<std::string>{"Forest.TMZ", "arrow_normal.gif"}));
+    EXPECT_EQ(ReadBytes(project), before);
+    EXPECT_EQ(Listing(out), PlannedNames(project));
+    EXPECT_TRUE(fs::exists(out / "Forest.html"));
+    EXPECT_EQ(ReadBytes(out / "arrow_normal.gif"), "the project's own arrow");
+}
+
+TEST_F(CliTest, AnUnwritableOutputFolderEndsWithTwo) {
+    const fs::path project = Project("Ocean Teal", scratch_ / "site");
+    WriteBytes(scratch_ / "blocker", "a file where a folder should be");
+    const TRun run = Run({"publish", project.string(), "--out", (scratch_ / "blocker" / "sub").string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.ErrLines(), 1);
+    EXPECT_NE(run.err.find((scratch_ / "blocker" / "sub").string()), std::string::npos) << run.err;
+}
+
+TEST_F(CliTest, WithoutTheRunTimeScriptsNothingIsPublished) {
+    // A copy of the tool with no scripts beside it and an empty home.
+    const fs::path lonely = scratch_ / "lonely" / "bin";
+    fs::create_directories(lonely);
+    fs::copy_file(kBin / "trellimenu-cli", lonely / "trellimenu-cli");
+    const fs::path project = Project("Ocean Teal", scratch_ / "site");
+    const std::string home = (scratch_ / "home").string();
+    const TRun run = Run({"publish", project.string()}, lonely / "trellimenu-cli",
+                         "HOME=" + ShellQuoted(home) + " XDG_DATA_HOME=" + ShellQuoted(home + "/data"));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.ErrLines(), 1);
+    EXPECT_NE(run.err.find("tmzparams.js"), std::string::npos) << run.err;
+    EXPECT_EQ(Listing(scratch_ / "site"), std::vector<std::string>{"menu.tmz"});
+}
+
+TEST_F(CliTest, StructureRoundTripWritesOnlyTheNamedFiles) {
+    const fs::path project = Project("Deep Submenus", scratch_ / "site");
+    const fs::path gms = scratch_ / "exchange" / "tree.gms";
+    fs::create_directories(gms.parent_path());
+    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}).exitCode, 0);
+    EXPECT_EQ(Listing(gms.parent_path()), std::vector<std::string>{"tree.gms"});
+
+    const fs::path imported = scratch_ / "exchange" / "imported.tmz";
+    const TRun run = Run({"import-structure", gms.string(), imported.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Listing(gms.parent_path()), (std::vector<std::string>{"imported.tmz", "tree.gms"}));
+
+    TvarnAppletAgent original, copy;
+    TMemoryMenuTree originalTree, copyTree;
+    originalTree.AddRoot(kRootNodeText);
+    copyTree.AddRoot(kRootNodeText);
+    original.LoadProject(project.string(), originalTree);
+    ASSERT_TRUE(copy.LoadProject(imported.string(), copyTree).Accepted());
+    ASSERT_EQ(copy.ItemCount(), original.ItemCount());
+    for (int i = 0; i < copy.ItemCount(); ++i) {
+        for (int field : {ICaption, pURL, pLevel, pHasChildren, pSiblingPosition, pIsFirstItem}) {
+            EXPECT_EQ(copy.Items()[i][field], original.Items()[i][field]) << "item " << i << " field " << field;
+        }
+    }
+}
+
+TEST_F(CliTest, ParallelPublishesDoNotInterfere) {
+    const std::vector<std::string> templates = {"Classic Blue", "Deep Submenus", "Forest Green", "Graphite Night",
+                                                "Ocean Teal",   "Sunset Orange", "Classic Blue", "Deep Submenus"};
+    // The expected bytes come from runs one after another.
+    std::vector<fs::path> serial, parallel;
+    for (size_t i = 0; i < templates.size(); ++i) {
+        serial.push_back(Project(templates[i], scratch_ / ("serial" + std::to_string(i))));
+        parallel.push_back(Project(templates[i], scratch_ / ("parallel" + std::to_string(i))));
+        ASSERT_EQ(Run({"publish", serial.back().string()}).exitCode, 0);
+    }
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::thread> runs;
+        std::vector<int> codes(templates.size(), -1);
+        for (size_t i = 0; i < templates.size(); ++i) {
+            runs.emplace_back([&, i] { codes[i] = Run({"publish", parallel[i].string()}).exitCode; });
+        }
+        for (std::thread& run : runs) run.join();
+        for (size_t i = 0; i < templates.size(); ++i) {
+            SCOPED_TRACE(templates[i] + " run " + std::to_string(i) + " round " + std::to_string(round));
+            ASSERT_EQ(codes[i], 0);
+            for (const char* name : {"tmzcfg.js", "menu.html", "menu.tmz", "menu_PublishReport.txt"}) {
+                EXPECT_EQ(ReadBytes(parallel[i].parent_path() / name), ReadBytes(serial[i].parent_path() / name))
+                    << name;
+            }
+        }
+    }
+}
