@@ -1,0 +1,367 @@
+// The menu pages: gather and refresh through the binding table, the derived
+// border colours, change handling, the separator check, colours and help.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "model/colorconversion.h"
+#include "tst_menueditor_host.h"
+#include "ui/colorswatch.h"
+
+namespace {
+
+// A record with a distinct valid value in every field the pages edit.
+TAppletData SampleRecord()
+{
+    TAppletData data = DefaultAppletData();
+    int n = 1;
+    for (int field : {pMenuZIndex, pSlideStep, pSlideSpeed, pDelayOpenSubMenuInMSec, pDelayCloseSubMenuInMSec,
+                      paramDelayShowDescTextInMSec, pSnapDistance, pDragBar_FontSize, pPopDescWidth, pItemPaddingLeft,
+                      pInitMenuX, pInitMenuY, pPopDescBorderWidth})
+        data[field] = std::to_string(-50 + 37 * n++);
+    for (int field : {pDragBar_BGColor, pDragBar_TitleColor, pMainMenuOuterBGColor, pItemNoColor, pItemNoBgColor, pItemOvColor,
+                      pItemOvBgColor, pSeparatorColor, pSeparatorLightColor, pPopDescBgColor, pPopDescColor, pPopDescBorderColor})
+        data[field] = ColorToHex(0x00102030u * static_cast<unsigned>(n++) & 0x00FFFFFFu);
+    data[pAutoCloseSubMenus] = "0";
+    data[pSnapEnabled] = "1";
+    data[pMenuScrollType] = "2";
+    data[pSlideOpenSubMenuEnabled] = "0";
+    data[pDragBarEnabled] = "0";
+    data[pDragBar_TitleAlign] = "Right";
+    data[pDragBar_FontBold] = "0";
+    data[pDragBar_FontItalic] = "1";
+    data[pItemFontWeight] = "1";
+    data[pItemFontStyle] = "0";
+    data[pPopDescBorderStyle] = "dashed";
+    data[pInternalUse_RootDir_Local_Checked] = "0";
+    data[pOnResizeEventHandler] = "  resized(); ";
+    data[pOnRMouseMoveEventHandler] = "moved()";
+    data[pOnMouseUpHandler] = "up()";
+    data[pOnClickEventHandler] = "clicked()";
+    data[pDragBar_Title] = " Hello ";
+    data[pDragBar_PopTip] = "tip";
+    data[pDragBar_FontFamily] = "Verdana";
+    data[pItemFontFamily] = "Tahoma";
+    data[pSubMenuArrowFileNormal] = "a.gif";
+    data[pSubMenuArrowFileOver] = "b.gif";
+    data[pInternalUse_RootDir_Local] = "C:\\web";
+    data[pInternalUse_RootDir_Remote] = "http://example.com/";
+    return data;
+}
+
+bool Edited(int field)
+{
+    static const int unbound[] = {7, 8, 9, 14, 27, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40, 41, 42, 43, 50, 59, 62, 71};
+    return std::find(std::begin(unbound), std::end(unbound), field) == std::end(unbound);
+}
+
+TAppletData Gathered(TEditorRig& rig)
+{
+    rig.editor.GatherMenuPages();
+    return rig.host.agent.GetAppletData();
+}
+
+bool Refresh(TEditorRig& rig, const TAppletData& data)
+{
+    rig.host.agent.SetAppletData(data);
+    return rig.editor.RefreshMenuPages();
+}
+
+}  // namespace
+
+class TestPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pagesAndTabsInTheirOrder();
+    void gatherAfterRefreshGivesTheSameRecord();
+    void gatherDerivesTheBorderShades();
+    void gatherLeavesUnboundFieldsEmpty();
+    void listsAndRadioPairFollowTheirRules();
+    void numbersAreClampedAndAnEmptySpinBoxGathersTheLowest();
+    void aFieldThatDoesNotConvertChangesNothing();
+    void typedSeparatorIsRefusedAndEmptied();
+    void everyTypedChangeMarksTheDocument();
+    void colourSwatchAsksAndMarksEvenWhenCancelled();
+    void suggestedColourDerivesTheSeparatorShades();
+    void slideRuleGreysSpeedAndDelay();
+    void helpButtonsCarryTheirTags();
+    void arrowBrowseTakesTheNameAndCopiesTheFile();
+    void hintLineFollowsThePointer();
+};
+
+void TestPages::pagesAndTabsInTheirOrder()
+{
+    TEditorRig rig;
+    QStringList all;
+    for (int i = 0; i < rig.editor.Pages()->count(); ++i)
+        all << rig.editor.Pages()->tabText(i);
+    QCOMPARE(all, QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Item", "Item Misc", "Path"}));
+    auto* spin = rig.Control<QSpinBox>("spnedtpSlideStep");
+    QVERIFY(spin);
+    QCOMPARE(spin->minimum(), -9999);
+    QCOMPARE(spin->maximum(), 9999);
+    QCOMPARE(rig.Control<QComboBox>("cmbxpPopDescBorderStyle")->count(), 9);
+    QCOMPARE(rig.Control<QComboBox>("cmbxpMenuScrollType")->itemText(3), QString("Both H and V Scroll"));
+}
+
+void TestPages::gatherAfterRefreshGivesTheSameRecord()
+{
+    TEditorRig rig;
+    const TAppletData sample = SampleRecord();
+    QVERIFY(Refresh(rig, sample));
+    const TAppletData gathered = Gathered(rig);
+    for (int field = 0; field < kAppletFieldCount; ++field) {
+        if (Edited(field))
+            QCOMPARE(gathered[field], sample[field]);
+    }
+    // The reset words of the item font read as off and come back as "0".
+    QVERIFY(Refresh(rig, DefaultAppletData()));
+    QCOMPARE(Gathered(rig)[pItemFontWeight], std::string("0"));
+    QCOMPARE(Gathered(rig)[pItemFontStyle], std::string("0"));
+}
+
+void TestPages::gatherDerivesTheBorderShades()
+{
+    TEditorRig rig;
+    TAppletData data = SampleRecord();
+    data[pMainMenuOuterBGColor] = "c0c0c0";
+    QVERIFY(Refresh(rig, data));
+    const TAppletData gathered = Gathered(rig);
+    const std::vector<std::string> expected = {"C0C0C0", "C0C0C0", "C0C0C0", "5D5D5D", "5D5D5D", "", "FFFFFF", "FFFFFF", "868686", "868686"};
+    for (int field = 34; field <= 43; ++field)
+        QCOMPARE(gathered[field], expected[size_t(field - 34)]);
+}
+
+void TestPages::gatherLeavesUnboundFieldsEmpty()
+{
+    TEditorRig rig;
+    QVERIFY(Refresh(rig, DefaultAppletData()));
+    const TAppletData gathered = Gathered(rig);
+    for (int field : {7, 8, 9, 14, 27, 30, 31, 32, 33, 39, 50, 59, 62, 71})
+        QCOMPARE(gathered[field], std::string());
+}
+
+void TestPages::listsAndRadioPairFollowTheirRules()
+{
+    TEditorRig rig;
+    TAppletData data = SampleRecord();
+    data[pMenuScrollType] = "2";
+    QVERIFY(Refresh(rig, data));
+    QCOMPARE(rig.Control<QComboBox>("cmbxpMenuScrollType")->currentText(), QString("Vertical Scroll Only"));
+
+    data[pMenuScrollType] = "7";
+    data[pDragBar_TitleAlign] = " Center";      // no entry matches: the choice stays "Right"
+    data[pPopDescBorderStyle] = "Solid";        // case matters: stays "dashed"
+    data[pInternalUse_RootDir_Local_Checked] = "yes";
+    QVERIFY(Refresh(rig, data));
+    QVERIFY(!rig.Control<QRadioButton>("rdbtnpInternalUse_RootDir_Local_Checked")->isChecked());
+    QVERIFY(!rig.Control<QRadioButton>("rdbtnpInternalUse_RootDir_Local_Checked2")->isChecked());
+    TAppletData gathered = Gathered(rig);
+    QCOMPARE(gathered[pMenuScrollType], std::string("-1"));
+    QCOMPARE(gathered[pDragBar_TitleAlign], std::string("Right"));
+    QCOMPARE(gathered[pPopDescBorderStyle], std::string("dashed"));
+    QCOMPARE(gathered[pInternalUse_RootDir_Local_Checked], std::string("0"));
+
+    data[pInternalUse_RootDir_Local_Checked] = "1";
+    data[pDragBar_TitleAlign] = "Center";
+    QVERIFY(Refresh(rig, data));
+    gathered = Gathered(rig);
+    QCOMPARE(gathered[pInternalUse_RootDir_Local_Checked], std::string("1"));
+    QCOMPARE(gathered[pDragBar_TitleAlign], std::string("Center"));
+}
+
+void TestPages::numbersAreClampedAndAnEmptySpinBoxGathersTheLowest()
+{
+    TEditorRig rig;
+    TAppletData data = SampleRecord();
+    data[pSlideStep] = "123456";
+    data[pSlideSpeed] = "-10000";
+    QVERIFY(Refresh(rig, data));
+    auto* spin = rig.Control<QSpinBox>("spnedtpInitMenuX");
+    spin->findChild<QLineEdit*>()->clear();
+    const TAppletData gathered = Gathered(rig);
+    QCOMPARE(gathered[pSlideStep], std::string("9999"));
+    QCOMPARE(gathered[pSlideSpeed], std::string("-9999"));
+    QCOMPARE(gathered[pInitMenuX], std::string("-9999"));
+}
+
+void TestPages::aFieldThatDoesNotConvertChangesNothing()
+{
+    TEditorRig rig;
+    const TAppletData good = SampleRecord();
+    QVERIFY(Refresh(rig, good));
+    TAppletData bad = DefaultAppletData();
+    bad[pItemPaddingLeft] = "12px";
+    rig.host.agent.SetAppletData(bad);
+    QVERIFY(!rig.editor.RefreshMenuPages());
+    QCOMPARE(rig.host.prompts.shown.size(), 1);
+    QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
+    QVERIFY(rig.host.prompts.shown[0].text.contains("'12px' is not a valid integer value"));
+    QVERIFY(rig.host.prompts.shown[0].text.contains("pItemPaddingLeft"));
+    // Not even the fields before the bad one were shown.
+    const TAppletData gathered = Gathered(rig);
+    for (int field = 0; field < kAppletFieldCount; ++field) {
+        if (Edited(field))
+            QCOMPARE(gathered[field], good[field]);
+    }
+
+    bad = good;
+    bad[pPopDescBorderColor] = "#FF0000";
+    rig.host.prompts.Clear();
+    rig.host.agent.SetAppletData(bad);
+    QVERIFY(!rig.editor.RefreshMenuPages());
+    QVERIFY(rig.host.prompts.shown[0].text.contains("'$0000F0#F' is not a valid integer value"));
+}
+
+void TestPages::typedSeparatorIsRefusedAndEmptied()
+{
+    TEditorRig rig;
+    for (const char* name : {"edtpDragBar_Title", "edtpOnClickEventHandler", "edtpInternalUse_RootDir_Local", "edtpItemFontFamily"}) {
+        rig.host.prompts.Clear();
+        auto* edit = rig.Control<QLineEdit>(name);
+        QTest::keyClicks(edit, "ab#$@");
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(rig.host.prompts.shown.size(), 1);
+        QCOMPARE(rig.host.prompts.shown[0].kind, QString("warning"));
+        QCOMPARE(rig.host.prompts.shown[0].text, QString("The text can't include \"#$@\", it is used by system!"));
+    }
+    // Spin boxes are never checked, and a refresh runs no check at all.
+    rig.host.prompts.Clear();
+    QVERIFY(Refresh(rig, SampleRecord()));
+    QCOMPARE(rig.host.prompts.shown.size(), 0);
+}
+
+void TestPages::everyTypedChangeMarksTheDocument()
+{
+    TEditorRig rig;
+    QVERIFY(Refresh(rig, SampleRecord()));
+    const auto marks = [&rig](const std::function<void()>& edit) {
+        rig.host.modified = false;
+        edit();
+        return rig.host.modified;
+    };
+    QVERIFY(marks([&] { rig.Control<QSpinBox>("spnedtpSnapDistance")->stepBy(1); }));
+    QVERIFY(marks([&] { QTest::keyClicks(rig.Control<QLineEdit>("edtpSubMenuArrowFileOver"), "x"); }));
+    QVERIFY(marks([&] { rig.Control<QComboBox>("cmbxpMenuScrollType")->setCurrentIndex(0); }));
+    QVERIFY(marks([&] { rig.Control<QToolButton>("spdbtnpItemFontWeight")->click(); }));
+    QVERIFY(marks([&] { rig.Control<QCheckBox>("chckbxpSnapEnabled")->click(); }));
+    QVERIFY(marks([&] { rig.Control<QRadioButton>("rdbtnpInternalUse_RootDir_Local_Checked")->click(); }));
+    QVERIFY(!marks([&] { rig.Control<QCheckBox>("chckbxpSlideOpenSubMenuEnabled")->click(); }));
+}
+
+void TestPages::colourSwatchAsksAndMarksEvenWhenCancelled()
+{
+    TEditorRig rig;
+    QVERIFY(Refresh(rig, SampleRecord()));
+    auto* swatch = rig.Control<TColorSwatch>("pnlpDragBar_BGColor");
+    const QColor before = swatch->Color();
+    rig.host.modified = false;
+    rig.host.prompts.colors.push_back(std::nullopt);
+    QTest::mouseClick(swatch, Qt::LeftButton);
+    QVERIFY(rig.host.modified);
+    QCOMPARE(swatch->Color(), before);
+
+    rig.host.prompts.colors.push_back(QColor(0x12, 0x34, 0x56));
+    QTest::mouseClick(swatch, Qt::LeftButton);
+    QCOMPARE(Gathered(rig)[pDragBar_BGColor], std::string("123456"));
+}
+
+void TestPages::suggestedColourDerivesTheSeparatorShades()
+{
+    TEditorRig rig;
+    TAppletData data = SampleRecord();
+    data[pItemNoBgColor] = "3879BA";
+    QVERIFY(Refresh(rig, data));
+    rig.host.modified = false;
+    rig.Control<QPushButton>("btnSeparatorSuggestedColor")->click();
+    QVERIFY(!rig.host.modified);
+    const TAppletData gathered = Gathered(rig);
+    QCOMPARE(gathered[pSeparatorColor], std::string("54B5FF"));
+    QCOMPARE(gathered[pSeparatorLightColor], std::string("275482"));
+}
+
+void TestPages::slideRuleGreysSpeedAndDelay()
+{
+    TEditorRig rig;
+    TAppletData data = SampleRecord();
+    data[pSlideOpenSubMenuEnabled] = "1";
+    QVERIFY(Refresh(rig, data));
+    auto* speed = rig.Control<QSpinBox>("spnedtpSlideSpeed");
+    auto* delay = rig.Control<QSpinBox>("spnedtpDelayOpenSubMenuInMSec");
+    auto* step = rig.Control<QSpinBox>("spnedtpSlideStep");
+    QVERIFY(speed->isEnabled() && delay->isEnabled());
+
+    rig.Control<QCheckBox>("chckbxpSlideOpenSubMenuEnabled")->click();
+    QVERIFY(!speed->isEnabled());
+    QVERIFY(!delay->isEnabled());
+    QVERIFY(step->isEnabled());
+    QCOMPARE(speed->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+
+    // A refresh that sets the check mark runs the rule too.
+    QVERIFY(Refresh(rig, data));
+    QVERIFY(speed->isEnabled() && delay->isEnabled());
+    QVERIFY(speed->palette().color(QPalette::Base) != QColor(0xC0, 0xC0, 0xC0));
+}
+
+void TestPages::helpButtonsCarryTheirTags()
+{
+    TEditorRig rig;
+    for (int number = 1; number <= 28; ++number) {
+        auto* button = rig.Control<QToolButton>(qPrintable(QString("SpeedButton%1").arg(number)));
+        QVERIFY2(button, qPrintable(QString::number(number)));
+        const int expected = number <= 21 ? number : number == 28 ? 22 : number + 1;
+        QCOMPARE(button->property("tag").toInt(), expected);
+        rig.host.helpTags.clear();
+        button->click();
+        QCOMPARE(rig.host.helpTags, QList<int>({expected}));
+    }
+}
+
+void TestPages::arrowBrowseTakesTheNameAndCopiesTheFile()
+{
+    TEditorRig rig;
+    QVERIFY(rig.editor.RefreshMenuPages());
+    QTemporaryDir elsewhere;
+    const QString picture = elsewhere.path() + "/my arrow.gif";
+    QFile file(picture);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("GIF89a");
+    file.close();
+
+    rig.host.prompts.fileNames.push_back(picture);
+    rig.host.modified = false;
+    rig.Control<QToolButton>("spdbtnpSubMenuArrowFileOver")->click();
+    QCOMPARE(rig.host.prompts.shown[0].kind, QString("open"));
+    QVERIFY(rig.host.prompts.shown[0].text.startsWith("All Image Files (*.gif *.jpg *.jpeg)"));
+    QCOMPARE(rig.Control<QLineEdit>("edtpSubMenuArrowFileOver")->text(), QString("my arrow.gif"));
+    QVERIFY(QFile::exists(rig.host.ProgramFolder() + "preview/my arrow.gif"));
+    QVERIFY(rig.host.modified);
+
+    rig.host.prompts.fileNames.push_back(QString());  // cancelled
+    rig.Control<QToolButton>("spdbtnpSubMenuArrowFileNormal")->click();
+    QCOMPARE(rig.Control<QLineEdit>("edtpSubMenuArrowFileNormal")->text(), QString("arrow_normal.gif"));
+}
+
+void TestPages::hintLineFollowsThePointer()
+{
+    TEditorRig rig;
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(rig.Tree(), &enter);
+    QCOMPARE(rig.host.hints.last(), QString("Add, modify or remove the item here by clicking Right-Button in mouse"));
+    QCoreApplication::sendEvent(rig.Control<QSpinBox>("spnedtpSlideStep"), &enter);
+    QCOMPARE(rig.host.hints.last(), QString());
+    rig.host.hints.clear();
+    rig.editor.SetSuppressTreeEvents(true);
+    QCoreApplication::sendEvent(rig.Tree(), &enter);
+    QVERIFY(rig.host.hints.isEmpty());
+}
+
+QTEST_MAIN(TestPages)
+#include "tst_pages.moc"
