@@ -1,0 +1,374 @@
+// The main window's document state and File commands, driven through their
+// menu actions with scripted answers.
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "tst_mainform_env.h"
+#include "ui/recentfiles.h"
+
+using Answer = TPrompts::Answer;
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+    static QAction* Action(TMainForm& form, const char* name) { return form.findChild<QAction*>(name); }
+    static void Trigger(TMainForm& form, const char* name)
+    {
+        QAction* action = Action(form, name);
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    static void Edit(TMainForm& form) { form.MenuEditor().InsertAction()->trigger(); }
+    static bool SaveEnabled(TMainForm& form)
+    {
+        const bool item = Action(form, "Save1")->isEnabled();
+        const bool button = form.findChild<QToolButton*>("tlbtnSave")->isEnabled();
+        if (item != button)
+            qWarning("Save item and Save button disagree");
+        return item && button;
+    }
+    static void ExpectInSync(TMainForm& form) { QCOMPARE(TreeCaptions(form), ModelCaptions(form)); }
+
+private slots:
+    void windowLayout()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QCOMPARE(form->windowTitle(), QString("Trellimenu 2006"));
+        const QStringList expected = {"tlbtnNew",       "tlbtnOpen",    "tlbtnSave",    "", "tlbtnInsert",
+                                      "tlbtnDelete",    "tlbtnMoveUp",  "tlbtnMoveDown", "", "tlbtnBuildHTML",
+                                      "tlbtnPreview",   "",             "tlbtnHelp"};
+        auto* toolBar = form->findChild<QToolBar*>("ToolBar1");
+        QStringList names;
+        for (QAction* action : toolBar->actions())
+            names << (action->isSeparator() ? QString() : toolBar->widgetForAction(action)->objectName());
+        QCOMPARE(names, expected);
+        QCOMPARE(form->findChild<QToolButton*>("tlbtnOpen")->toolTip(),
+                 QString("Open a project from the file that you saved before"));
+        QCOMPARE(form->findChild<QToolButton*>("tlbtnPreview")->toolTip(), QString("preview the applet in web browser"));
+
+        QCOMPARE(Action(*form, "New1")->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(Action(*form, "Save1")->text(), QString("&Save"));
+        QCOMPARE(Action(*form, "Preview1")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(Action(*form, "SaveAsTemplate1")->text(), QString("S&ave As Template"));
+        QStringList menus;
+        for (QAction* action : form->menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, QStringList({"&File", "&View", "&Item", "&Menu", "&Option", "&Help"}));
+        QVERIFY(form->findChild<QLabel*>("stctxtHint"));
+        QVERIFY(form->findChild<QProgressBar*>("prgrsbrMainFormBottom"));
+    }
+
+    void viewTogglesHideToolBarAndStatusArea()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        Trigger(*form, "mnitToolBar");
+        Trigger(*form, "mnitStatusBar");
+        QVERIFY(form->findChild<QToolBar*>("ToolBar1")->isHidden());
+        QVERIFY(form->statusBar()->isHidden());
+        Trigger(*form, "mnitToolBar");
+        QVERIFY(!form->findChild<QToolBar*>("ToolBar1")->isHidden());
+        QVERIFY(Action(*form, "mnitToolBar")->isChecked());
+    }
+
+    void saveEnabledExactlyWhileModified()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QVERIFY(!form->Modified());
+        QVERIFY(!SaveEnabled(*form));
+        Edit(*form);
+        QVERIFY(form->Modified());
+        QVERIFY(SaveEnabled(*form));
+
+        env.prompts.fileNames.push_back(env.Path("site.tmz"));
+        Trigger(*form, "Save1");
+        QVERIFY(!SaveEnabled(*form));
+        QCOMPARE(form->ProjectFileName(), env.Path("site.tmz"));
+        QVERIFY(QFile::exists(env.Path("site.tmz")));
+        QVERIFY(QFile::exists(env.Path("site.html")));
+        QVERIFY(QFile::exists(env.Path("site_PublishReport.txt")));
+        QCOMPARE(env.prompts.shown.last().text, QString("Trellimenu 2006 Files (*.tmz)"));
+
+        // A known file is saved without asking.
+        Edit(*form);
+        Trigger(*form, "Save1");
+        QVERIFY(!form->Modified());
+        QCOMPARE(env.prompts.shown.size(), 1);
+    }
+
+    void saveAsRetargetsAndKeepsModified()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        env.prompts.fileNames.push_back(env.Path("menu.txt"));
+        Trigger(*form, "Save2");
+        QVERIFY(form->Modified());
+        QVERIFY(SaveEnabled(*form));
+        QCOMPARE(form->ProjectFileName(), env.Path("menu.txt"));
+        // The project file takes its own extension; the name is kept as chosen.
+        QVERIFY(QFile::exists(env.Path("menu.tmz")));
+        QVERIFY(!QFile::exists(env.Path("menu.txt")));
+
+        QFile::remove(env.Path("menu.tmz"));
+        Trigger(*form, "Save1");
+        QVERIFY(QFile::exists(env.Path("menu.tmz")));
+        QVERIFY(!form->Modified());
+    }
+
+    void failedSaveKeepsStateAndNamesTheFile()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        const QString target = env.Path("missing-folder/site.tmz");
+        env.prompts.fileNames.push_back(target);
+        QVERIFY(!form->Save1Click());
+        QVERIFY(form->Modified());
+        QVERIFY(form->ProjectFileName().isEmpty());
+        QCOMPARE(env.prompts.shown.last().kind, QString("error"));
+        QVERIFY2(env.prompts.shown.last().text.contains("missing-folder"), qPrintable(env.prompts.shown.last().text));
+    }
+
+    void closeQuery_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("hasFile");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveDialog");  // "-" = not shown, "" = cancelled
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("unmodified") << false << false << -1 << "-" << true << false;
+        QTest::newRow("cancel") << true << true << int(Answer::Cancel) << "-" << false << false;
+        QTest::newRow("no") << true << true << int(Answer::No) << "-" << true << false;
+        QTest::newRow("yes, known file") << true << true << int(Answer::Yes) << "-" << true << true;
+        QTest::newRow("yes, dialog cancelled") << true << false << int(Answer::Yes) << "" << false << false;
+        QTest::newRow("yes, name given") << true << false << int(Answer::Yes) << "exit.tmz" << true << true;
+    }
+
+    void closeQuery()
+    {
+        QFETCH(bool, modified);
+        QFETCH(bool, hasFile);
+        QFETCH(int, answer);
+        QFETCH(QString, saveDialog);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
+        TEditorTestEnv env;
+        const QString file = env.Path(hasFile ? "known.tmz" : "exit.tmz");
+        if (hasFile)
+            TEditorTestEnv::WriteProject(file, {{"A", 0}});
+        auto form = env.MakeMainForm();
+        if (hasFile)
+            form->OpenProjectFile(file);
+        const QByteArray before = TEditorTestEnv::ReadBytes(file);
+        if (modified)
+            Edit(*form);
+        if (answer >= 0)
+            env.prompts.answers.push_back(Answer(answer));
+        if (saveDialog != "-")
+            env.prompts.fileNames.push_back(saveDialog.isEmpty() ? QString() : env.Path(saveDialog));
+        env.prompts.Clear();
+
+        QCOMPARE(form->CloseQuery(), closes);
+        QCOMPARE(env.prompts.shown.isEmpty(), !modified);
+        if (modified)
+            QCOMPARE(env.prompts.shown.first().text, QString("Save changes to files before Exit?"));
+        // The edit added an item, so a save changes the file's bytes.
+        QCOMPARE(TEditorTestEnv::ReadBytes(file) != before, written);
+    }
+
+    void newAtEachPromptAnswer_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveDialog");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("cancel") << int(Answer::Cancel) << "-" << false;
+        QTest::newRow("no") << int(Answer::No) << "-" << true;
+        QTest::newRow("yes, save dialog cancelled") << int(Answer::Yes) << "" << false;
+        QTest::newRow("yes, saved") << int(Answer::Yes) << "kept.tmz" << true;
+    }
+
+    void newAtEachPromptAnswer()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, saveDialog);
+        QFETCH(bool, replaced);
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        env.prompts.answers.push_back(Answer(answer));
+        if (saveDialog != "-")
+            env.prompts.fileNames.push_back(saveDialog.isEmpty() ? QString() : env.Path(saveDialog));
+        Trigger(*form, "New1");
+        QCOMPARE(env.prompts.shown.first().text, QString("Save changes to files?"));
+        QCOMPARE(form->Agent().ItemCount(), replaced ? 0 : 1);
+        QCOMPARE(form->Modified(), !replaced);
+        QVERIFY(form->ProjectFileName().isEmpty());
+        if (!saveDialog.isEmpty() && saveDialog != "-")
+            QVERIFY(QFile::exists(env.Path(saveDialog)));
+        ExpectInSync(*form);
+    }
+
+    void openReplacesDocument()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("three.tmz");
+        TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 1}, {"About", 0}});
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        env.prompts.answers.push_back(Answer::No);
+        env.prompts.fileNames.push_back(file);
+        Trigger(*form, "Open1");
+        QCOMPARE(ModelCaptions(*form), QStringList({"Home", "News", "About"}));
+        ExpectInSync(*form);
+        QCOMPARE(form->ProjectFileName(), file);
+        QVERIFY(!form->Modified());
+        QVERIFY(!SaveEnabled(*form));
+        QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
+        QCOMPARE(env.prompts.shown.last().text, QString("Trellimenu 2006 Files (*.tmz)"));
+        QCOMPARE(form->windowTitle(), QString("Trellimenu 2006"));
+    }
+
+    void openCancelledKeepsDocument()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        env.prompts.answers.push_back(Answer::Cancel);
+        Trigger(*form, "Open1");
+        env.prompts.answers.push_back(Answer::No);
+        env.prompts.fileNames.push_back(QString());
+        Trigger(*form, "Open1");
+        QCOMPARE(form->Agent().ItemCount(), 1);
+        QVERIFY(form->Modified());
+        ExpectInSync(*form);
+    }
+
+    void refusedOrMissingFileKeepsEverything_data()
+    {
+        QTest::addColumn<QByteArray>("content");  // empty: the file does not exist
+        QTest::addColumn<QString>("message");
+        QTest::newRow("foreign product") << QByteArray("<Product_Name>\r\nOther Editor\r\n</Product_Name>\r\n")
+                                         << "This file wasn't saved by Trellimenu 2006 1.0, open failed!";
+        QTest::newRow("no header at all") << QByteArray("<html><body>a page</body></html>\r\n")
+                                          << "This file wasn't saved by Trellimenu 2006 1.0, open failed!";
+        QTest::newRow("missing") << QByteArray() << "File not found";
+    }
+
+    void refusedOrMissingFileKeepsEverything()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        TEditorTestEnv env;
+        const QString good = env.Path("good.tmz");
+        TEditorTestEnv::WriteProject(good, {{"Kept", 0}, {"Child", 1}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(good);
+        const QString bad = env.Path("bad.tmz");
+        if (!content.isEmpty())
+            TEditorTestEnv::WriteBytes(bad, content);
+        const QByteArray recentBefore = TEditorTestEnv::ReadBytes(form->RecentFiles().ListFilePath());
+
+        form->OpenProjectFile(bad);
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown.first().kind, QString("error"));
+        QVERIFY2(env.prompts.shown.first().text.contains(message), qPrintable(env.prompts.shown.first().text));
+        QCOMPARE(ModelCaptions(*form), QStringList({"Kept", "Child"}));
+        ExpectInSync(*form);
+        QCOMPARE(form->ProjectFileName(), good);
+        QCOMPARE(TEditorTestEnv::ReadBytes(form->RecentFiles().ListFilePath()), recentBefore);
+    }
+
+    void truncatedFileOpensAndSaysSo()
+    {
+        TEditorTestEnv env;
+        const QString full = env.Path("full.tmz");
+        TEditorTestEnv::WriteProject(full, {{"One", 0}, {"Two", 0}, {"Three", 1}});
+        QByteArray bytes = TEditorTestEnv::ReadBytes(full);
+        bytes.truncate(bytes.indexOf("</Item_Parameters>"));
+        const QString cut = env.Path("cut.tmz");
+        TEditorTestEnv::WriteBytes(cut, bytes);
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(cut);
+        QCOMPARE(ModelCaptions(*form), QStringList({"One", "Two", "Three"}));
+        ExpectInSync(*form);
+        QCOMPARE(form->ProjectFileName(), cut);
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown.first().kind, QString("warning"));
+        QVERIFY(env.prompts.shown.first().text.contains("cut.tmz"));
+    }
+
+    void exportThenImportKeepsProjectFile()
+    {
+        TEditorTestEnv env;
+        const QString project = env.Path("source.tmz");
+        TEditorTestEnv::WriteProject(project, {{"Top", 0}, {"Sub", 1}, {"Deeper", 2}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(project);
+        env.prompts.fileNames.push_back(env.Path("tree"));
+        Trigger(*form, "ExportMenuStructure1");
+        QCOMPARE(env.prompts.shown.last().text, QString("General Menu Structure File (*.gms)"));
+        QVERIFY(QFile::exists(env.Path("tree.gms")));
+        QVERIFY(!form->Modified());
+
+        env.prompts.answers.clear();
+        Edit(*form);
+        env.prompts.answers.push_back(Answer::No);
+        env.prompts.fileNames.push_back(env.Path("tree.gms"));
+        Trigger(*form, "ImportMenuStructure1");
+        QCOMPARE(ModelCaptions(*form), QStringList({"Top", "Sub", "Deeper"}));
+        ExpectInSync(*form);
+        QCOMPARE(form->ProjectFileName(), project);
+        QVERIFY(!form->Modified());
+        QCOMPARE(form->RecentFiles().Slots()[1], QString());  // import is not a recent file
+    }
+
+    void exportNames_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "tree" << "tree.gms";
+        QTest::newRow("upper case") << "tree.GMS" << "tree.GMS";
+        QTest::newRow("other extension") << "tree.txt" << "tree.txt.gms";
+    }
+
+    void exportNames()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        env.prompts.fileNames.push_back(env.Path(chosen));
+        form->ExportMenuStructure1Click();
+        QVERIFY(QFile::exists(env.Path(written)));
+        QVERIFY(form->Modified());
+        QVERIFY(form->ProjectFileName().isEmpty());
+    }
+
+    void saveAsTemplateCreatesTheFolder()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QVERIFY(!QFileInfo::exists(form->TemplatesFolder()));
+        const QString target = form->TemplatesFolder() + "/Mine.tmz";
+        env.prompts.fileNames.push_back(target);
+        Trigger(*form, "SaveAsTemplate1");
+        QVERIFY(QFileInfo(form->TemplatesFolder()).isDir());
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(form->ProjectFileName(), target);
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
