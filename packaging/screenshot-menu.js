@@ -1,0 +1,18 @@
+// Photographs a published menu with a submenu open, the pointer resting on
+// items as a visitor's would. Uses the browser driver of the run-time tests.
+// Usage: node packaging/screenshot-menu.js PAGE.html OUT.png
+const path = require('path');
+const { chromium } = require(path.join(__dirname, '..', 'tests', 'runtime', 'node_modules', 'playwright-core'));
+
+(async () => {
+  const [page, out] = process.argv.slice(2);
+  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
+  const tab = await browser.newPage({ viewport: { width: 860, height: 240 } });
+  await tab.goto('file://' + path.resolve(page));
+  for (const caption of ['Products', 'Software']) {
+    await tab.getByRole('menuitem', { name: caption, exact: true }).hover();
+    await tab.waitForTimeout(700);
+  }
+  await tab.screenshot({ path: out });
+  await browser.close();
+})().catch((e) => { console.error(e); process.exit(1); });

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Retakes the README's pictures: the editor with a template open (under Xvfb)
+# and a published template in headless Chromium with a submenu open (needs
+# the run-time tests' node packages: scripts/install-deps.sh --tests).
+# Usage: packaging/screenshots.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+bin="$build/bin"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config"
+mkdir -p "$HOME" docs
+
+# The published menu, on a page with some text beside it.
+cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
+"$bin/trellimenu-cli" publish "$work/menu.tmz"
+{
+  echo '<!DOCTYPE html><html><head><title>Our products</title></head>'
+  echo '<body style="font-family: DejaVu Sans, sans-serif; color: #223; margin: 0">'
+  sed -n '/<!-- CODES BEGIN -->/,/<!-- CODES END -->/p' "$work/menu.html"
+  echo '<div style="margin-left: 500px; padding: 18px 24px 0 0"><h1 style="color:#1f5a96;margin-top:0">Welcome to our shop</h1>'
+  echo '<p>The menu on the left was made with Trellimenu from the Classic Blue template.</p>'
+  echo '<p>Point at an item with an arrow and its submenu slides open.</p></div>'
+  echo '</body></html>'
+} >"$work/shot.html"
+node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
+
+# The editor with the same template open.
+cat >"$work/editor.sh" <<SCRIPT
+"$bin/trellimenu" "$work/menu.tmz" &
+pid=\$!
+sleep 5
+import -window root "$work/root.png"
+kill \$pid
+SCRIPT
+xvfb-run -a -s "-screen 0 772x532x24" bash "$work/editor.sh" >/dev/null 2>&1
+convert "$work/root.png" -crop 772x532+0+0 +repage docs/editor.png
+echo "docs/editor.png and docs/published-menu.png written"
