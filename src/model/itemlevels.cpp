@@ -35,10 +35,12 @@ int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
     int previous = -1;
     for (size_t k = 0; k < items.size(); ++k) {
         const int level = ClampLevel(parsed[k], previous);
-        if (level != parsed[k]) {
-            items[k][pLevel] = std::to_string(level);
-            parsed[k] = level;
-        }
+        // Also "+1", "-0" or "01" become plain decimal, so the text always
+        // matches the depth the tree gives the item.
+        std::string text = std::to_string(level);
+        if (text != items[k][pLevel])
+            items[k][pLevel] = std::move(text);
+        parsed[k] = level;
         previous = level;
     }
     if (levels)

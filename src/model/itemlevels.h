@@ -18,7 +18,7 @@ inline int ClampLevel(int level, int previous)
     return level < 0 ? 0 : (level > previous + 1 ? previous + 1 : level);
 }
 
-// Clamps every level in order and writes changed ones back into pLevel; the
+// Clamps every level in order and writes it back into pLevel as plain decimal; the
 // levels as numbers go to `levels` when given. Returns the index of the first
 // item whose level is not an integer (nothing is changed then), or -1.
 int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels = nullptr);

@@ -178,6 +178,21 @@ TEST(TreeFromLevels, ClampsDamagedLevelsAndWritesThemBack)
     menu.ExpectInStep();
 }
 
+TEST(TreeFromLevels, WritesLevelsBackAsPlainDecimal)
+{
+    TvarnAppletAgent agent;
+    for (const char* text : {"-0", "+1", "01"}) {
+        TItemData item = Named("x");
+        item[pLevel] = text;
+        agent.InsertItem(agent.ItemCount(), item);
+    }
+    TMemoryMenuTree tree;
+    tree.AddRoot(kRootNodeText);
+    agent.BuildTreeFromLevels(tree);
+    EXPECT_EQ(Levels(agent), "011");
+    EXPECT_EQ(TreeLevels(tree), "011");
+}
+
 TEST(TreeFromLevels, RejectsNonIntegerLevelWithoutTouchingTheTree)
 {
     TvarnAppletAgent agent;

@@ -1,0 +1,10 @@
+// Feeds arbitrary bytes to the project file reader.
+#include "readerfuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    return fuzzing::FuzzReader(
+        data, size,
+        [](TvarnAppletAgent& agent, const std::string& path, TMenuTree& tree) { return agent.LoadProject(path, tree); },
+        [](TvarnAppletAgent& agent, const std::string& path) { agent.SaveProject(path); });
+}

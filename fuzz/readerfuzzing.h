@@ -1,0 +1,95 @@
+#pragma once
+// What both reader fuzzers check after every input: a read either changes
+// nothing or leaves an item list and a tree that agree in count and levels,
+// and an accepted document survives a write and a second read unchanged.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "files/textfile.h"
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+
+namespace fuzzing {
+
+[[noreturn]] inline void Fail(const char* what)
+{
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+}
+
+inline void Check(bool condition, const char* what)
+{
+    if (!condition)
+        Fail(what);
+}
+
+inline std::string ScratchPath(const char* name)
+{
+    return "/tmp/trellimenu-fuzz-" + std::to_string(getpid()) + "-" + name;
+}
+
+inline void CheckTreeMatchesList(const TvarnAppletAgent& agent, const TMemoryMenuTree& tree)
+{
+    Check(tree.Count() == agent.ItemCount() + 1, "node count is item count + 1");
+    Check(tree.Text(tree.Root()) == kRootNodeText, "root text");
+    for (int k = 0; k < agent.ItemCount(); ++k) {
+        const TMenuTree::Node node = tree.NodeAt(k + 1);
+        const TItemData& item = agent.Items()[static_cast<size_t>(k)];
+        Check(tree.Text(node) == item[ICaption], "node text is the caption");
+        Check(std::to_string(tree.Level(node) - 1) == item[pLevel], "node depth is the level");
+    }
+}
+
+// Load(path) reads into the agent; Write(agent, path) writes the same format.
+template <typename Load, typename Write>
+int FuzzReader(const uint8_t* data, size_t size, Load load, Write write)
+{
+    static const std::string input = ScratchPath("input");
+    static const std::string output = ScratchPath("output");
+    {
+        std::ofstream file(input, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+
+    // A recognisable open document that a refused read must leave alone.
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    agent.ResetAppletToDefaults();
+    tree.AddRoot(kRootNodeText);
+    agent.SetMenuTree(&tree);
+    agent.InsertItemUnder(tree, tree.Root());
+    const TItemArray itemsBefore = agent.Items();
+    const TAppletData appletBefore = agent.GetAppletData();
+
+    const TReadResult result = load(agent, input, tree);
+    if (!result.Accepted()) {
+        Check(!result.message.empty(), "a refusal says why");
+        Check(agent.Items() == itemsBefore && agent.GetAppletData() == appletBefore, "refusal changes nothing");
+        Check(tree.Count() == 2, "refusal keeps the tree");
+        return 0;
+    }
+    CheckTreeMatchesList(agent, tree);
+
+    const TItemArray items = agent.Items();
+    const TAppletData applet = agent.GetAppletData();
+    write(agent, output);
+    TvarnAppletAgent again;
+    TMemoryMenuTree againTree;
+    const TReadResult second = load(again, output, againTree);
+    Check(second.status == TReadResult::Complete, "a written file reads back complete");
+    Check(again.Items() == items, "items survive a round trip");
+    // Only the carried parameters: a fresh document's reset values in the
+    // uncarried slots are not stored, by design.
+    const auto carried = [](const TAppletData& data) { return StringsToApplet(AppletToStrings(data)); };
+    Check(carried(again.GetAppletData()) == carried(applet), "parameters survive a round trip");
+    CheckTreeMatchesList(again, againTree);
+    return 0;
+}
+
+}  // namespace fuzzing
