@@ -1,0 +1,317 @@
+// The item pages: what a selected item shows, what is stored back, the rules
+// that follow the node's place, and a whole menu saved and opened again.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "tst_menueditor_host.h"
+
+namespace {
+
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+bool Silver(QWidget* w)
+{
+    return w->palette().color(QPalette::Base) == kSilver;
+}
+
+}  // namespace
+
+class TestItemPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newItemShowsTheNewItemValues();
+    void captionIsTrimmedInBoxNodeAndRecord();
+    void storeTrimsTextsAndBlanksUneditedFields();
+    void clearingTheCaptionEmptiesTheNode();
+    void rulesFollowSiblingsAndChildren();
+    void separatorGreysTheTextsWithoutMarking();
+    void messageChecksGreyTheBoxTheyReplace();
+    void urlBrowseGivesTheDriveForm();
+    void typedSeparatorInStatusMessageIsRefused();
+    void badNumberShowsAnErrorAndMixesNoItems();
+    void wholeMenuSurvivesSaveAndOpen();
+};
+
+void TestItemPages::newItemShowsTheNewItemValues()
+{
+    TEditorRig rig;
+    rig.editor.InsertAction()->trigger();
+    rig.Select(rig.Root()->child(0));
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Item"));
+    QCOMPARE(rig.Control<QComboBox>("cmbxpTarget")->currentText(), QString("_self"));
+    QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
+    QCOMPARE(rig.Control<QSpinBox>("spnedtpMenuWidth")->value(), 120);
+    QCOMPARE(rig.Control<QSpinBox>("spnedtpImageLeft")->value(), 105);
+    QCOMPARE(rig.Control<QSpinBox>("spnedtpImageTop")->value(), 4);
+    QVERIFY(!rig.Control<QCheckBox>("chckbxpSeparator")->isChecked());
+    QVERIFY(rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->isChecked());
+    QVERIFY(!rig.Control<QCheckBox>("chckbxUseStatusMsgAsPopDescMsg")->isChecked());
+    auto* status = rig.Control<QLineEdit>("edtpStatusMsg");
+    QVERIFY(!status->isEnabled());
+    QVERIFY(Silver(status));
+    QVERIFY(rig.Control<QLineEdit>("edtpPopDescText")->isEnabled());
+    QCOMPARE(rig.editor.Pages()->tabText(rig.editor.Pages()->currentIndex()), QString("Item"));
+}
+
+void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
+{
+    TEditorRig rig;
+    rig.editor.InsertAction()->trigger();
+    TItemData item = rig.host.agent.GetItem(0);
+    item[ICaption] = "  Home  ";
+    rig.host.agent.SetItem(0, item);
+    QTreeWidgetItem* node = rig.Root()->child(0);
+    rig.Select(node);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Home"));
+    QCOMPARE(node->text(0), QString("Home"));
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
+}
+
+void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(rig.Root(), "B");
+    TItemData item = rig.host.agent.GetItem(0);
+    item[pItemReserved5] = "left over";
+    item[pHasChildren] = "1";
+    rig.host.agent.SetItem(0, item);
+    rig.Select(a);
+    rig.Control<QComboBox>("cmbxpURL")->setEditText(" pages/about.html ");
+    rig.Control<QComboBox>("cmbxpTarget")->setEditText(" _top ");
+    rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
+    rig.Control<QLineEdit>("edtpStatusMsg")->setText("  status ");
+    rig.Control<QLineEdit>("edtpPopDescText")->setText(" pop ");
+    rig.Select(rig.Root()->child(1));
+    const TItemData stored = rig.host.agent.GetItem(0);
+    QCOMPARE(stored[pURL], std::string("pages/about.html"));
+    QCOMPARE(stored[pTarget], std::string("_top"));
+    QCOMPARE(stored[pStatusMsg], std::string("status"));
+    QCOMPARE(stored[pPopDescText], std::string("pop"));
+    QCOMPARE(stored[UseURLAsStatusBarMsg], std::string("0"));
+    QCOMPARE(stored[pItemReserved5], std::string());
+    QCOMPARE(stored[pHasChildren], std::string());
+    QCOMPARE(stored[pLevel], std::string());
+}
+
+void TestItemPages::clearingTheCaptionEmptiesTheNode()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->clear();
+    QCOMPARE(a->text(0), QString());
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string());
+}
+
+void TestItemPages::rulesFollowSiblingsAndChildren()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+    rig.Add(b, "B1");
+    auto* separator = rig.Control<QCheckBox>("chckbxpSeparator");
+    auto* width = rig.Control<QSpinBox>("spnedtpMenuWidth");
+    auto* x = rig.Control<QSpinBox>("spnedtpImageLeft");
+    auto* y = rig.Control<QSpinBox>("spnedtpImageTop");
+    const struct { QTreeWidgetItem* node; bool separator, width, image; } cases[] = {
+        {a, true, true, false},   // first of several, no submenu
+        {b, false, false, true},  // has a submenu
+        {c, false, false, false}, // last of its menu
+    };
+    for (const auto& k : cases) {
+        rig.Select(k.node);
+        QCOMPARE(separator->isEnabled(), k.separator);
+        QCOMPARE(width->isEnabled(), k.width);
+        QCOMPARE(x->isEnabled(), k.image);
+        QCOMPARE(y->isEnabled(), k.image);
+    }
+    // The second item's width is stored whatever the disabled box holds.
+    rig.Select(b);
+    width->setValue(333);
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(1)[pMenuWidth], std::string("333"));
+}
+
+void TestItemPages::separatorGreysTheTextsWithoutMarking()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Add(rig.Root(), "B");
+    rig.Select(a);
+    rig.host.modified = false;
+    rig.Control<QCheckBox>("chckbxpSeparator")->click();
+    QVERIFY(!rig.host.modified);
+    for (const char* name : {"edtICaption", "cmbxpURL", "cmbxpTarget", "edtpStatusMsg", "edtpPopDescText"}) {
+        QWidget* box = rig.Control<QWidget>(name);
+        QVERIFY2(!box->isEnabled(), name);
+        QVERIFY2(Silver(box), name);
+    }
+    for (const char* name : {"chckbxUseURLAsStatusBarMsg", "chckbxUseStatusMsgAsPopDescMsg", "spdbtnItURL"})
+        QVERIFY2(!rig.Control<QWidget>(name)->isEnabled(), name);
+    // The greyed caption keeps its text and is stored.
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));
+    QCOMPARE(rig.host.agent.GetItem(0)[pSeparator], std::string("1"));
+
+    rig.Select(a);
+    rig.Control<QCheckBox>("chckbxpSeparator")->click();
+    QVERIFY(rig.Control<QLineEdit>("edtICaption")->isEnabled());
+    QVERIFY(!Silver(rig.Control<QLineEdit>("edtICaption")));
+}
+
+void TestItemPages::messageChecksGreyTheBoxTheyReplace()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    auto* status = rig.Control<QLineEdit>("edtpStatusMsg");
+    auto* pop = rig.Control<QLineEdit>("edtpPopDescText");
+    rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
+    QVERIFY(status->isEnabled());
+    rig.Control<QCheckBox>("chckbxUseStatusMsgAsPopDescMsg")->click();
+    QVERIFY(!pop->isEnabled());
+    QVERIFY(Silver(pop));
+}
+
+void TestItemPages::urlBrowseGivesTheDriveForm()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.host.modified = false;
+    rig.host.prompts.fileNames.push_back("D:\\site\\page.htm");
+    rig.Control<QToolButton>("spdbtnItURL")->click();
+    QCOMPARE(rig.host.prompts.shown[0].text, QString("HTML files (*.htm *.html);;Any file (*)"));
+    QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString("file:///D|/site/page.htm"));
+    QVERIFY(rig.host.modified);
+    rig.host.prompts.fileNames.push_back(QString());
+    rig.Control<QToolButton>("spdbtnItURL")->click();
+    QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString("file:///D|/site/page.htm"));
+}
+
+void TestItemPages::typedSeparatorInStatusMessageIsRefused()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
+    for (const char* name : {"edtpStatusMsg", "edtICaption"}) {
+        rig.host.prompts.Clear();
+        auto* box = rig.Control<QLineEdit>(name);
+        box->clear();
+        QTest::keyClicks(box, "a#$@");
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(rig.host.prompts.Texts(), QStringList({"The text can't include \"#$@\", it is used by system!"}));
+    }
+    QCOMPARE(a->text(0), QString());
+    rig.host.prompts.Clear();
+    QTest::keyClicks(rig.Control<QComboBox>("cmbxpURL")->lineEdit(), "x#$@");
+    QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
+    QCOMPARE(rig.host.prompts.shown.size(), 1);
+}
+
+void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* bad = rig.Add(rig.Root(), "Bad");
+    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+    TItemData damaged = rig.host.agent.GetItem(1);
+    damaged[pMenuWidth] = "wide";
+    rig.host.agent.SetItem(1, damaged);
+
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtpPopDescText")->setText("A's pop-up");
+    rig.Select(bad);
+    QCOMPARE(rig.host.prompts.shown.size(), 1);
+    QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
+    QVERIFY(rig.host.prompts.shown[0].text.startsWith("'wide' is not a valid integer value"));
+    QCOMPARE(bad->text(0), QString("Bad"));
+    QVERIFY(!rig.editor.Pages()->widget(6)->isEnabled());
+    QVERIFY(rig.editor.DeleteAction()->isEnabled());
+
+    rig.Select(c);
+    rig.editor.GatherPages();
+    QCOMPARE(rig.host.agent.GetItem(0)[pPopDescText], std::string("A's pop-up"));
+    QCOMPARE(rig.host.agent.GetItem(1), damaged);
+    QCOMPARE(rig.host.agent.GetItem(2)[ICaption], std::string("C"));
+    QCOMPARE(rig.host.agent.GetItem(2)[pPopDescText], std::string());
+    QVERIFY(rig.editor.Pages()->widget(6)->isEnabled());
+}
+
+void TestItemPages::wholeMenuSurvivesSaveAndOpen()
+{
+    TEditorRig rig;
+    QVERIFY(rig.editor.RefreshMenuPages());
+    rig.Control<QSpinBox>("spnedtpSlideStep")->setValue(33);
+    rig.Control<QLineEdit>("edtpDragBar_Title")->setText("Hello there");
+    rig.Control<QComboBox>("cmbxpPopDescBorderStyle")->setCurrentText("groove");
+    QTreeWidgetItem* home = rig.Add(rig.Root(), "Home");
+    QTreeWidgetItem* products = rig.Add(rig.Root(), "Products");
+    QTreeWidgetItem* tools = rig.Add(products, "Tools");
+    rig.Add(tools, "Hammers");
+    rig.Add(products, "-");
+    rig.Add(products, "Gadgets");
+    rig.Add(rig.Root(), "Contact");
+    rig.Select(home);
+    rig.Control<QComboBox>("cmbxpURL")->setEditText("index.html");
+    rig.Control<QComboBox>("cmbxpTarget")->setEditText("_blank");
+    rig.Control<QSpinBox>("spnedtpMenuWidth")->setValue(150);
+    rig.Select(products->child(1));
+    rig.Control<QCheckBox>("chckbxpSeparator")->click();
+    QVERIFY(rig.Control<QCheckBox>("chckbxpSeparator")->isChecked());
+    rig.Select(tools);
+    rig.Control<QSpinBox>("spnedtpImageLeft")->setValue(90);
+    rig.Control<QSpinBox>("spnedtpImageTop")->setValue(-3);
+    rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
+    rig.Control<QLineEdit>("edtpStatusMsg")->setText("All the tools");
+
+    // What Save does before writing: gather, then levels from the tree.
+    rig.editor.GatherPages();
+    rig.host.agent.RefreshLevelsFromTree(rig.editor.Tree());
+    const QString path = rig.host.ProgramFolder() + "menu.tmz";
+    rig.host.agent.SaveProject(path.toStdString());
+    const TAppletData savedApplet = rig.host.agent.GetAppletData();
+    const TItemArray savedItems = rig.host.agent.Items();
+
+    TEditorRig reopened;
+    reopened.editor.SetSuppressTreeEvents(true);
+    QVERIFY(reopened.host.agent.LoadProject(path.toStdString(), reopened.editor.Tree()).Accepted());
+    reopened.editor.SetSuppressTreeEvents(false);
+    reopened.Select(reopened.Root());
+    QVERIFY(reopened.editor.RefreshMenuPages());
+
+    QCOMPARE(reopened.TreeCaptions(), QStringList({"Home", "Products", "Tools", "Hammers", "-", "Gadgets", "Contact"}));
+    for (int field = 0; field < kAppletFieldCount; ++field) {
+        if (IsCarriedByProjectFile(field))
+            QCOMPARE(reopened.host.agent.GetAppletData()[field], savedApplet[field]);
+    }
+    QCOMPARE(reopened.host.agent.Items(), savedItems);
+    QCOMPARE(savedItems[4][pSeparator], std::string("1"));
+    QCOMPARE(savedItems[0][pMenuWidth], std::string("150"));
+
+    // The pages of the reopened menu give back what the first one gathered.
+    reopened.editor.GatherMenuPages();
+    QCOMPARE(reopened.host.agent.GetAppletData(), savedApplet);
+    QTreeWidgetItem* reopenedTools = reopened.Root()->child(1)->child(0);
+    reopened.Select(reopenedTools);
+    QCOMPARE(reopened.Control<QLineEdit>("edtpStatusMsg")->text(), QString("All the tools"));
+    QCOMPARE(reopened.Control<QSpinBox>("spnedtpImageTop")->value(), -3);
+    reopened.Select(reopened.Root());
+    TItemData expected = savedItems[2];
+    for (int field : {pLevel, pHasChildren, pSiblingPosition, pIsFirstItem})
+        expected[field] = "";
+    QCOMPARE(reopened.host.agent.GetItem(2), expected);
+}
+
+QTEST_MAIN(TestItemPages)
+#include "tst_itempages.moc"
