@@ -1,9 +1,12 @@
 #include "ui/about.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -65,9 +68,26 @@ TformAbout::TformAbout(TShell& shell, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About %1").arg(kProductName));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(20, 20, 24, 16);
+    outer->setSpacing(20);
+    // The installed icon: through the desktop's theme, else from the shared
+    // icon folders directly. A build tree that is not installed shows none.
+    QIcon icon = QIcon::fromTheme("trellimenu");
+    if (icon.isNull()) {
+        const QString file =
+            QStandardPaths::locate(QStandardPaths::GenericDataLocation, "icons/hicolor/64x64/apps/trellimenu.png");
+        if (!file.isEmpty())
+            icon = QIcon(file);
+    }
+    if (!icon.isNull()) {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(icon.pixmap(64, 64));
+        outer->addWidget(picture, 0, Qt::AlignTop);
+    }
+    auto* layout = new QVBoxLayout;
     layout->setSpacing(8);
-    layout->setContentsMargins(24, 20, 24, 16);
+    outer->addLayout(layout);
 
     auto* name = new QLabel(QString::fromLatin1(kProductName), this);
     name->setObjectName("lblProductName");
@@ -97,5 +117,5 @@ TformAbout::TformAbout(TShell& shell, QWidget* parent) : QDialog(parent)
     layout->addWidget(contact);
     layout->addSpacing(10);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
 }
