@@ -9,15 +9,14 @@ bool IsIntegerText(const std::string& text) {
     return true;
 }
 
-std::string EscapeForJavaScript(const std::string& text, TQuote quote) {
-    const char q = static_cast<char>(quote);
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+void AppendEscaped(std::string& out, const std::string& text, char quote) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\\') {
             out += "\\\\";
-        } else if (c == q) {
+        } else if (c == quote) {
             out += '\\';
             out += c;
         } else if (c == '\r') {
@@ -33,14 +32,40 @@ std::string EscapeForJavaScript(const std::string& text, TQuote quote) {
             out += c;
         }
     }
+}
+
+}  // namespace
+
+std::string EscapeForJavaScript(const std::string& text, TQuote quote) {
+    std::string out;
+    out.reserve(text.size());
+    AppendEscaped(out, text, static_cast<char>(quote));
     return out;
 }
 
-std::string QuotedLiteral(const std::string& text, TQuote quote) {
+void AppendQuotedLiteral(std::string& out, const std::string& text, TQuote quote) {
     const char q = static_cast<char>(quote);
-    return q + EscapeForJavaScript(text, quote) + q;
+    out += q;
+    AppendEscaped(out, text, q);
+    out += q;
+}
+
+void AppendBareLiteral(std::string& out, const std::string& text, TQuote quote) {
+    if (IsIntegerText(text)) {
+        out += text;
+    } else {
+        AppendQuotedLiteral(out, text, quote);
+    }
+}
+
+std::string QuotedLiteral(const std::string& text, TQuote quote) {
+    std::string out;
+    AppendQuotedLiteral(out, text, quote);
+    return out;
 }
 
 std::string BareLiteral(const std::string& text, TQuote quote) {
-    return IsIntegerText(text) ? text : QuotedLiteral(text, quote);
+    std::string out;
+    AppendBareLiteral(out, text, quote);
+    return out;
 }

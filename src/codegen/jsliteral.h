@@ -23,3 +23,7 @@ std::string QuotedLiteral(const std::string& text, TQuote quote);
 // The text itself when it is an integer, else its quoted literal, so that no
 // stored text can end up as script code.
 std::string BareLiteral(const std::string& text, TQuote quote);
+
+// The same, appended to `out` (the generator builds long lines this way).
+void AppendQuotedLiteral(std::string& out, const std::string& text, TQuote quote);
+void AppendBareLiteral(std::string& out, const std::string& text, TQuote quote);

@@ -1,7 +1,6 @@
 #include "codegen/menucode.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "codegen/jsliteral.h"
 #include "model/product.h"
@@ -136,13 +135,12 @@ constexpr TFixedValue kFixedValues[] = {
     {pParam7, "0"}, {pParam9, "1"}, {pDragBar_Cursor, "move"}, {pParam30, "0"}, {pParam32, "0"}, {pParam33, "0"},
 };
 
-std::string ParamValue(const std::string& text, TParamForm form) {
+void AppendParamValue(std::string& line, const std::string& text, TParamForm form) {
     switch (form) {
-        case TParamForm::Bare: return BareLiteral(text, TQuote::Double);
-        case TParamForm::Quoted: return QuotedLiteral(text, TQuote::Double);
-        case TParamForm::Colour: return QuotedLiteral("#" + text, TQuote::Double);
+        case TParamForm::Bare: AppendBareLiteral(line, text, TQuote::Double); break;
+        case TParamForm::Quoted: AppendQuotedLiteral(line, text, TQuote::Double); break;
+        case TParamForm::Colour: AppendQuotedLiteral(line, "#" + text, TQuote::Double); break;
     }
-    return {};
 }
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -151,8 +149,11 @@ bool HasTextAfterTrim(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return !IsBlankOrControl(c); });
 }
 
+// Letter case folds for ASCII only: bytes of multi-byte characters stay as they are.
 std::string LowerAscii(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
     return text;
 }
 
@@ -192,21 +193,22 @@ std::string MenuParameterLine(const TAppletData& applet) {
     std::string line = "createMenuGlobalParams(";
     for (const TParamSlot& slot : kParamSlots) {
         if (&slot != kParamSlots) line += ',';
-        line += ParamValue(applet[slot.field], slot.form);
+        AppendParamValue(line, applet[slot.field], slot.form);
     }
     return line + ");";
 }
 
 std::string ItemLine(const TItemData& item, const std::string& groupMenuWidth) {
     std::string line = "createItem(";
+    line.reserve(128);
     for (const TItemSlot& slot : kItemSlots) {
         if (&slot != kItemSlots) line += ',';
         switch (slot.source) {
-            case TItemSource::Text: line += QuotedLiteral(item[slot.field], TQuote::Apostrophe); break;
-            case TItemSource::Bare: line += BareLiteral(item[slot.field], TQuote::Apostrophe); break;
+            case TItemSource::Text: AppendQuotedLiteral(line, item[slot.field], TQuote::Apostrophe); break;
+            case TItemSource::Bare: AppendBareLiteral(line, item[slot.field], TQuote::Apostrophe); break;
             case TItemSource::Empty: line += "''"; break;
             case TItemSource::Zero: line += '0'; break;
-            case TItemSource::GroupWidth: line += BareLiteral(groupMenuWidth, TQuote::Apostrophe); break;
+            case TItemSource::GroupWidth: AppendBareLiteral(line, groupMenuWidth, TQuote::Apostrophe); break;
         }
     }
     return line + ");";

@@ -1,0 +1,70 @@
+// Generating and publishing large menus: the cost must grow linearly with the
+// number of items (10x the items, at most 11x the time).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A menu of `count` items: groups of ten, three levels deep, links on every item.
+struct TLargeMenu {
+    explicit TLargeMenu(int count) {
+        std::random_device random;
+        folder = fs::temp_directory_path() / ("trellimenu-bench-" + std::to_string(random()));
+        fs::create_directories(folder / "site");
+        agent.SetProgramFolder(folder.string());
+        for (const std::string& name : agent.ScriptFileNames()) std::ofstream(folder / name) << "// " << name;
+        agent.ResetAppletToDefaults();
+        TAppletData applet = agent.GetAppletData();
+        applet[pInternalUse_RootDir_Local] = "file:///C|/Site/";
+        applet[pInternalUse_RootDir_Remote] = "http://www.example.com/";
+        agent.SetAppletData(applet);
+        for (int i = 0; i < count; ++i) {
+            TItemData item = TvarnAppletAgent::NewDefaultItem();
+            item[ICaption] = "Item " + std::to_string(i);
+            item[pURL] = "http://www.example.com/page" + std::to_string(i) + ".html";
+            item[pLevel] = std::to_string(i % 100 == 0 ? 0 : (i % 10 == 0 ? 1 : 2));
+            agent.InsertItem(agent.ItemCount(), item);
+        }
+        tree.AddRoot(kRootNodeText);
+        agent.BuildTreeFromLevels(tree);
+        agent.SetMenuTree(&tree);
+    }
+    ~TLargeMenu() {
+        std::error_code error;
+        fs::remove_all(folder, error);
+    }
+
+    fs::path folder;
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+};
+
+void BM_MakeHTMLCodes(benchmark::State& state) {
+    TLargeMenu menu(static_cast<int>(state.range(0)));
+    const std::string page = (menu.folder / "page.html").string();
+    for (auto _ : state) menu.agent.MakeHTMLCodes(page);
+    state.SetComplexityN(state.range(0));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_SaveAndPublish(benchmark::State& state) {
+    TLargeMenu menu(static_cast<int>(state.range(0)));
+    const std::string site = (menu.folder / "site").string() + "/";
+    for (auto _ : state) menu.agent.SaveAndPublish(site, "menu.tmz");
+    state.SetComplexityN(state.range(0));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(BM_MakeHTMLCodes)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_SaveAndPublish)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
