@@ -35,7 +35,7 @@ GROUPS = [
       ("Wait ... millisecond(s) before closing submenu.", "Time an opened submenu stays after the pointer "
        "has left it, so a visitor who slips off by a pixel does not lose it.", "800 to 2000"),
       ("Auto Close Opened SubMenu", "Closes opened submenus by themselves after that time. When it is off, "
-       "a submenu stays open until another one is opened.", "on")],
+       "a submenu stays open until the visitor opens another one or clicks elsewhere on the page.", "on")],
      "", ["customizing_js_menu_menu_slide_effect.htm"]),
     ("customizing_js_menu_items_color_and_background.htm", "Item colours", "Items page, group \"Color and Background\"",
      "The colours of every item of every menu. Click a colour box to choose a colour.",
@@ -86,7 +86,8 @@ GROUPS = [
       ("Both H and V Scroll", "The menu always stays in view.", "the usual choice")],
      "", ["customizing_js_menu_menu_position.htm", "customizing_js_menu_misc_snap.htm"]),
     ("customizing_js_menu_misc_snap.htm", "Snapping", "Misc page, group \"Snap\"",
-     "When a visitor drags the menu close to the edge of the browser window, it can jump to the edge.",
+     "When the menu comes close to an edge of the browser window, while the visitor drags it, scrolls "
+     "or resizes the window, it can jump to that edge.",
      [("Snap Enabled", "Turns snapping on.", "on"),
       ("Snap Distance", "How close, in pixels, the menu border must come to the window border to snap.", "10 to 20")],
      "", ["customizing_js_menu_dragbar_dragbar.htm"]),
@@ -133,7 +134,8 @@ GROUPS = [
      "The frame around the PopUp Description Box.",
      [("Width", "Border width in pixels; 0 for none.", "1 or 2"),
       ("Style", "none, solid, double, groove, ridge, inset, outset, dotted or dashed, as in a style sheet. "
-       "double, groove, ridge, inset and outset need a width of 2 or more to show.", "solid"),
+       "double needs a width of 3 or more to show two lines; groove, ridge, inset and outset look best "
+       "from 2.", "solid"),
       ("Color", "Colour of the border.", "")],
      "", ["customizing_js_menu_popupbox_color.htm"]),
     ("customizing_js_menu_advanced_z_index.htm", "Stacking order (Z-Index)", "Advanced page, beside \"Z-Index\"",
@@ -153,7 +155,7 @@ GROUPS = [
      "unless you know you need them.", ["customizing_js_menu_advanced_z_index.htm"]),
     ("customizing_js_menu_path_path.htm", "Local and web paths", "Path page, group \"Path Replacement for Publishing\"",
      "Links that point at your own computer do not work on the web server, and the other way round. "
-     "If you give both roots, every save rewrites the links of all items (and their status and "
+     "If you give both roots, every save and preview rewrites the links of all items (and their status and "
      "description messages) from one root to the other.",
      [("Root Directory for Local Computer", "The start of your links on this computer.", "file:///home/me/site/"),
       ("Root Directory for Web Server", "The same place on the web.", "https://www.example.com/"),
@@ -191,13 +193,15 @@ GROUPS = [
     ("customizing_js_item_item_description.htm", "Status bar and description messages",
      "Item page, group \"Description (Web browser status bar message and PopUp Desc Box message)\"",
      "Two short texts that explain an item to the visitor.",
-     [("Status Bar Msg", "Shown in the browser's status bar while the pointer is on the item.", ""),
-      ("Set URL as Status Bar Msg.", "Uses the link address as the status bar message; the box above is then greyed out.", "on"),
+     [("Status Bar Msg", "A short note about the item. Today's browsers keep their status bar for the "
+       "link address, so the published menu shows this note as the item's tooltip (when the item has no "
+       "PopUp Box message) and reads it out to screen-reader users.", "a few words"),
+      ("Set URL as Status Bar Msg.", "Uses the link address as the message; the box above is then greyed "
+       "out. The browser shows the address anyway, so no tooltip appears.", "on"),
       ("PopUp Box Msg", "Shown in the PopUp Description Box beside the item.", "one short sentence"),
       ("Set PopUp Description Msg as Status Bar Msg.", "Shows the status bar message in the PopUp Description Box "
        "too; the box above is then greyed out.", "off")],
-     "Many browsers show the link address in their status bar whatever a page asks, so the PopUp "
-     "Description Box is the surer way to tell visitors what an item does.",
+     "The PopUp Description Box is the surest way to tell visitors what an item does.",
      ["customizing_js_menu_popupbox_color.htm", "customizing_js_menu_popupbox_delay_setting.htm"]),
     ("customizing_js_item_itemmisc_menu_size.htm", "Menu width", "Item Misc page, group \"Menu Size\"",
      "The width, in pixels, of the menu that holds the selected item. Every menu takes its width "
