@@ -34,9 +34,9 @@ function Float(o, root, bar, menus) {
 
   function snap(inside) {
     if (!o.snap) return;
-    var r = root.getBoundingClientRect(), de = doc.documentElement;
-    var dx = pull(r.left, de.clientWidth - r.right, inside);
-    var dy = pull(r.top, de.clientHeight - r.bottom, inside);
+    var r = root.getBoundingClientRect(), view = windowSize();
+    var dx = pull(r.left, view.w - r.right, inside);
+    var dy = pull(r.top, view.h - r.bottom, inside);
     if (dx || dy) {
       pos.x += dx;
       pos.y += dy;

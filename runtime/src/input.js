@@ -9,7 +9,7 @@ function itemOf(node, root) {
 
 function Input(o, root, menus) {
   var hovered = null, openTimer = 0, closeTimer = 0, pointerKind = '';
-  var trail = [], aimedFrom = null, rover = null, self = this;
+  var trail = [], lastMove = 0, aimedFrom = null, rover = null, self = this;
 
   function stopTimers() {
     clearTimeout(openTimer);
@@ -21,7 +21,8 @@ function Input(o, root, menus) {
    * the triangle between it and the submenu's near edge. */
   function aiming(menu) {
     var sub = menu.open && menu.open.sub, cur = trail[trail.length - 1], prev = trail[0];
-    if (!sub || !cur || cur === prev || cur === aimedFrom) return false;
+    // A resting pointer is not heading anywhere.
+    if (!sub || !cur || cur === prev || cur === aimedFrom || Date.now() - lastMove > 120) return false;
     var r = sub.frame.getBoundingClientRect(), k = sub.side, x = k > 0 ? r.left : r.right;
     function slope(p, y) { return (y - p.y) / ((x - p.x) * k); }
     if ((x - cur.x) * k <= 0) return false;
@@ -43,6 +44,7 @@ function Input(o, root, menus) {
 
   root.addEventListener('pointermove', function (e) {
     if (e.pointerType === 'touch') return;
+    lastMove = Date.now();
     trail.push({ x: e.clientX, y: e.clientY });
     if (trail.length > 3) trail.shift();
   });

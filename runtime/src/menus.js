@@ -19,6 +19,13 @@ function plainText(html) {
   return t.content.textContent.replace(/\s+/g, ' ').trim();
 }
 
+// The window's inner size without scroll bars; pages published without a
+// doctype run in quirks mode, where the body reports it.
+function windowSize() {
+  var e = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
+  return { w: e.clientWidth, h: e.clientHeight };
+}
+
 function focusables(menu) {
   return menu.items.filter(function (it) { return !it.sep; });
 }
@@ -90,8 +97,7 @@ function Menus(o, root) {
   // Right of the parent menu, or left when the window has more room there;
   // shifted up to stay in the window, scrolling when taller than the window.
   function place(sub, it) {
-    var f = sub.frame, list = sub.list, de = doc.documentElement;
-    var width = de.clientWidth, height = de.clientHeight;
+    var f = sub.frame, list = sub.list, view = windowSize(), width = view.w, height = view.h;
     list.style.maxHeight = '';
     f.style.left = f.style.top = '0px';
     var w = f.offsetWidth, h = f.offsetHeight;
@@ -171,10 +177,10 @@ function Menus(o, root) {
       }
       desc.innerHTML = it.desc;
       desc.hidden = false;
-      var de = doc.documentElement, r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
+      var view = windowSize(), r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
       var w = desc.offsetWidth, h = desc.offsetHeight;
-      var x = Math.max(0, Math.min(r.left + 16, de.clientWidth - w));
-      var y = r.bottom + 2 + h > de.clientHeight ? Math.max(0, r.top - h - 2) : r.bottom + 2;
+      var x = Math.max(0, Math.min(r.left + 16, view.w - w));
+      var y = r.bottom + 2 + h > view.h ? Math.max(0, r.top - h - 2) : r.bottom + 2;
       desc.style.left = x - box.left - root.clientLeft + 'px';
       desc.style.top = y - box.top - root.clientTop + 'px';
     }, o.descDelay);

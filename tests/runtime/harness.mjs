@@ -13,6 +13,7 @@ import { fileURLToPath } from 'node:url';
 const here = dirname(fileURLToPath(import.meta.url));
 const binDir = process.env.TRELLIMENU_BIN_DIR || join(here, '../../build/bin');
 const SEP = '#$@';
+const CLOCK_START = Date.UTC(2026, 0, 1);
 
 export function launchBrowser() {
   return chromium.launch({
@@ -83,10 +84,12 @@ export async function openPage(browser, site, page, options = {}) {
   const errors = [];
   tab.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   tab.on('pageerror', (e) => errors.push(e.message));
-  if (options.clock) await tab.clock.install();
+  if (options.clock) await tab.clock.install({ time: CLOCK_START });
   if (options.before) await tab.addInitScript(options.before);
   await tab.goto(site.origin + '/' + page);
   await tab.waitForSelector('[role=menubar] [role=menuitem]');
+  // From here on time moves only when a test says so (clock.runFor).
+  if (options.clock) await tab.clock.pauseAt(CLOCK_START + 60000);
   return { page: tab, errors, close: () => context.close() };
 }
 
@@ -105,3 +108,11 @@ export async function menuPage(browser, name, values, options) {
 export const item = (page, name) => page.getByRole('menuitem', { name, exact: true });
 export const css = (locator, property) => locator.evaluate((e, p) => getComputedStyle(e)[p], property);
 export const box = (locator) => locator.evaluate((e) => e.getBoundingClientRect().toJSON());
+
+/** Moves the mouse to the middle of an element (no waiting on animations, so it works with a paused clock). */
+export async function pointTo(page, locator, dx = 0, dy = 0) {
+  const r = await box(locator);
+  await page.mouse.move(r.x + r.width / 2 + dx, r.y + r.height / 2 + dy);
+}
+export const shown = async (locator) => (await locator.count()) > 0 &&
+  locator.evaluate((e) => !!e.getClientRects().length && getComputedStyle(e).visibility !== 'hidden');

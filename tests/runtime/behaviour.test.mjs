@@ -1,0 +1,175 @@
+// Opening and closing submenus with the pointer, the delays, the pop-up box,
+// the slide, and where a submenu goes when the window is short of room.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser, menuPage, item, css, box, pointTo, shown } from './harness.mjs';
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser.close(); });
+
+// Each test opens the sample project with some values changed (record index: value).
+async function withMenu(values, options, body) {
+  const menu = await menuPage(browser, 'basic', values, { clock: true, ...options });
+  try {
+    await body(menu.page, (ms) => menu.page.clock.runFor(ms));
+    assert.deepEqual(menu.errors, []);
+  } finally {
+    await menu.close();
+  }
+}
+const menuOf = (page, name) => page.getByRole('menu', { name, exact: true, includeHidden: true });
+const away = (page) => page.mouse.move(700, 560);
+
+test('a submenu opens after the open delay and not before', () => withMenu({}, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(250);
+  assert.equal(await menuOf(page, 'Products').count(), 0);
+  assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'false');
+  await wait(100);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
+}));
+
+test('an open submenu closes after the close delay once the pointer has left the menu', () => withMenu({}, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  await pointTo(page, item(page, 'Widgets'));
+  await away(page);
+  await wait(700);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  await wait(150);
+  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'false');
+}));
+
+test('coming back before the close delay keeps the submenu open', () => withMenu({}, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  await away(page);
+  await wait(500);
+  await pointTo(page, item(page, 'Widgets'));
+  await wait(2000);
+  assert.ok(await shown(menuOf(page, 'Products')));
+}));
+
+test('with auto close off a submenu stays open until a click elsewhere', () => withMenu({ 3: '0' }, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  await away(page);
+  await wait(5000);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  await page.mouse.click(700, 560);
+  assert.equal(await shown(menuOf(page, 'Products')), false);
+}));
+
+test('nested submenus open in turn, and a sibling replaces an open submenu', () => withMenu({}, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  await pointTo(page, item(page, 'Gadgets'));
+  await wait(350);
+  assert.ok(await shown(menuOf(page, 'Gadgets')));
+  const gadgets = await box(item(page, 'Gadgets')), gizmo = await box(item(page, 'Gizmo'));
+  assert.equal(gizmo.y, gadgets.y, 'the submenu starts level with its item');
+  assert.ok(gizmo.x > gadgets.right, 'to the right of its parent menu');
+  await pointTo(page, item(page, 'Tools'));
+  await wait(350);
+  assert.equal(await shown(menuOf(page, 'Gadgets')), false);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  await pointTo(page, item(page, 'About'));
+  await wait(350);
+  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.ok(await shown(menuOf(page, 'About')));
+}));
+
+test('a submenu is as wide as its first item says', () => withMenu({}, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  assert.equal((await box(menuOf(page, 'Products'))).width, 130);
+}));
+
+test('the pop-up box shows the item\'s text after its delay, near the item, in its look', () => withMenu({}, {}, async (page, wait) => {
+  const tip = page.locator('[role=tooltip]');
+  await pointTo(page, item(page, 'Home'));
+  await wait(350);
+  assert.equal(await shown(tip), false);
+  await wait(100);
+  assert.ok(await shown(tip));
+  assert.equal(await tip.innerText(), 'Start here and read on');
+  assert.equal(await tip.locator('b').textContent(), 'here');
+  const t = await box(tip), home = await box(item(page, 'Home'));
+  assert.ok(Math.abs(t.y - home.bottom) < 10 && Math.abs(t.x - home.x) < 40, 'beside the item');
+  assert.equal(t.width, 150);
+  assert.equal(await css(tip, 'backgroundColor'), 'rgb(234, 234, 0)');
+  assert.equal(await css(tip, 'color'), 'rgb(0, 0, 0)');
+  assert.equal(await css(tip, 'borderTopStyle'), 'dashed');
+  assert.equal(await css(tip, 'borderTopWidth'), '3px');
+  assert.equal(await css(tip, 'borderTopColor'), 'rgb(255, 0, 0)');
+  await away(page);
+  assert.equal(await shown(tip), false);
+}));
+
+test('a long pop-up text wraps inside the box width', () => withMenu({ 60: '60' }, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Home'));
+  await wait(450);
+  const t = await box(page.locator('[role=tooltip]'));
+  assert.equal(t.width, 60);
+  assert.ok(t.height > 40, 'several lines');
+}));
+
+test('a pointer heading for the open submenu does not open the sibling it crosses', () => withMenu({ 10: '0' }, {}, async (page, wait) => {
+  const from = await box(item(page, 'Products'));
+  await page.mouse.move(from.x + 20, from.y + from.height / 2);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  const to = await box(item(page, 'Tools'));
+  await page.mouse.move(to.x + 20, to.y + to.height / 2, { steps: 12 });
+  await wait(1000);
+  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
+}));
+
+test('a pointer that stops on a sibling does open it', () => withMenu({ 10: '0' }, {}, async (page, wait) => {
+  const from = await box(item(page, 'Products'));
+  await page.mouse.move(from.x + 20, from.y + from.height / 2);
+  const about = await box(item(page, 'About'));
+  await page.mouse.move(about.x + 20, about.y + about.height / 2, { steps: 6 });
+  await wait(500);
+  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.ok(await shown(menuOf(page, 'About')));
+}));
+
+test('with the slide on a submenu is revealed in the given steps and speed', () => withMenu({ 6: '1', 1: '4', 2: '50' }, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(300);
+  const frame = page.locator('.tmz-sub').first();
+  assert.equal(await css(frame, 'clipPath'), 'inset(0px 75% 0px 0px)');
+  await wait(50);
+  assert.equal(await css(frame, 'clipPath'), 'inset(0px 50% 0px 0px)');
+  await wait(100);
+  assert.equal(await css(frame, 'clipPath'), 'none');
+}));
+
+test('visitors who ask for reduced motion get no slide', () => withMenu({ 6: '1', 1: '4', 2: '50' }, { reducedMotion: 'reduce' }, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(300);
+  assert.equal(await css(page.locator('.tmz-sub').first(), 'clipPath'), 'none');
+}));
+
+test('a submenu that would leave the window opens on the other side', () => withMenu({ 63: '620' }, {}, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(350);
+  const sub = await box(menuOf(page, 'Products')), main = await box(page.getByRole('menubar'));
+  assert.ok(sub.right <= main.x, 'left of the main menu');
+  assert.ok(sub.x >= 0);
+}));
+
+test('a submenu taller than the window fits it and scrolls', () => withMenu({}, { viewport: { width: 800, height: 420 } }, async (page, wait) => {
+  await pointTo(page, item(page, 'Archive'));
+  await wait(350);
+  const list = menuOf(page, 'Archive');
+  const r = await box(list.locator('..'));
+  assert.ok(r.y >= 0 && r.bottom <= 420, 'inside the window');
+  assert.ok(await list.evaluate((l) => l.scrollHeight > l.clientHeight), 'scrolls');
+  await list.evaluate((l) => { l.scrollTop = l.scrollHeight; });
+  assert.ok(await shown(item(page, 'Year 1977')));
+}));

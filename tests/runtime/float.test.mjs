@@ -1,0 +1,110 @@
+// The floating menu: dragging by the bar, snapping to the window's edges,
+// the four scroll modes, and the author's page event handlers.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser, menuPage, box } from './harness.mjs';
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser.close(); });
+
+async function withMenu(values, body) {
+  const menu = await menuPage(browser, 'basic', values);
+  try {
+    await body(menu.page);
+    assert.deepEqual(menu.errors, []);
+  } finally {
+    await menu.close();
+  }
+}
+const where = async (page) => { const r = await box(page.locator('.tmz')); return [r.x, r.y]; };
+const frames = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+
+async function drag(page, dx, dy) {
+  const bar = await box(page.locator('.tmz-bar'));
+  await page.mouse.move(bar.x + 10, bar.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(bar.x + 10 + dx, bar.y + 5 + dy, { steps: 5 });
+  await page.mouse.up();
+}
+
+async function scrollPage(page, x, y) {
+  await page.evaluate(([sx, sy]) => {
+    document.body.style.width = document.body.style.height = '5000px';
+    scrollTo(sx, sy);
+  }, [x, y]);
+  await frames(page);
+}
+
+test('the menu follows the pointer while its bar is dragged', () => withMenu({}, async (page) => {
+  await drag(page, 200, 150);
+  assert.deepEqual(await where(page), [320, 240]);
+}));
+
+test('a dragged menu snaps to each window edge within the snap distance', () => withMenu({}, async (page) => {
+  const size = await box(page.locator('.tmz'));
+  const cases = [
+    ['left', -110, 0, (r) => r.x === 0],
+    ['top', 0, -80, (r) => r.y === 0],
+    ['right', 800 - size.right - 15, 0, (r) => r.right === 800],
+    ['bottom', 0, 600 - size.bottom - 12, (r) => r.bottom === 600]
+  ];
+  for (const [edge, dx, dy, touches] of cases) {
+    await page.evaluate(() => scrollTo(0, 0));
+    const start = await box(page.locator('.tmz'));
+    await drag(page, dx + size.x - start.x, dy + size.y - start.y);
+    assert.ok(touches(await box(page.locator('.tmz'))), 'snapped to the ' + edge + ' edge');
+  }
+}));
+
+test('without snapping the menu stays where it was dropped', () => withMenu({ 4: '0' }, async (page) => {
+  await drag(page, -110, 0);
+  assert.deepEqual(await where(page), [10, 90]);
+}));
+
+test('the menu snaps when the window is resized towards it', () => withMenu({}, async (page) => {
+  const r = await box(page.locator('.tmz'));
+  await page.setViewportSize({ width: Math.round(r.right + 12), height: 600 });
+  await frames(page);
+  assert.equal((await box(page.locator('.tmz'))).right, Math.round(r.right + 12));
+}));
+
+test('a menu scrolled near the window top snaps to it, and scrolls on past it', () => withMenu({}, async (page) => {
+  await scrollPage(page, 0, 80);
+  assert.equal((await where(page))[1], 0);
+  await scrollPage(page, 0, 200);
+  assert.equal((await where(page))[1], -120);
+}));
+
+// Scroll type: where the menu appears in the window after scrolling by (300, 500).
+const SCROLL_MODES = [['0', 'no scroll', [-180, -410]], ['1', 'horizontal only', [120, -410]],
+  ['2', 'vertical only', [-180, 90]], ['3', 'both', [120, 90]]];
+for (const [mode, name, expected] of SCROLL_MODES) {
+  test('scroll mode ' + name + ' keeps the menu in its place in the window along its axes', () =>
+    withMenu({ 5: mode, 4: '0' }, async (page) => {
+      await scrollPage(page, 300, 500);
+      assert.deepEqual(await where(page), expected);
+    }));
+}
+
+test('the page event handlers run on resize, mouse move, mouse up and click', () => withMenu({}, async (page) => {
+  await page.mouse.move(600, 400);
+  await page.mouse.move(610, 410);
+  assert.ok(await page.evaluate(() => window.tmzMoves >= 1));
+  await page.mouse.down();
+  await page.mouse.up();
+  assert.equal(await page.locator('body').getAttribute('data-up'), 'yes');
+  assert.equal(await page.locator('body').getAttribute('data-clicked'), 'click');
+  await page.setViewportSize({ width: 700, height: 500 });
+  await page.waitForFunction(() => document.title === 'resized 700');
+}));
+
+test('a handler that does not compile is reported and the menu still works', async () => {
+  const menu = await menuPage(browser, 'basic', { 18: 'if (' });
+  await menu.page.mouse.move(500, 500);
+  assert.ok(await menu.page.getByRole('menuitem', { name: 'Home' }).isVisible());
+  await menu.page.waitForFunction(() => true);
+  assert.equal(menu.errors.length, 1);
+  assert.match(menu.errors[0], /SyntaxError|Unexpected/);
+  await menu.close();
+});

@@ -1,0 +1,133 @@
+// What a visitor sees when the page has loaded: place, colours, fonts, the
+// bevelled border, the drag bar, separators, arrows and real links.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser, menuPage, item, css, box } from './harness.mjs';
+
+let browser, menu, page;
+before(async () => {
+  browser = await launchBrowser();
+  menu = await menuPage(browser, 'basic');
+  page = menu.page;
+});
+after(async () => {
+  await menu.close();
+  await browser.close();
+});
+
+const mainMenu = () => page.getByRole('menubar');
+const frame = () => page.locator('.tmz');
+
+test('the menu stands at its initial position above the page, in its stacking order', async () => {
+  const r = await box(frame());
+  assert.deepEqual([r.x, r.y], [120, 90]);
+  assert.equal(await css(frame(), 'zIndex'), '4321');
+});
+
+test('items show their caption HTML in the item colours and font', async () => {
+  const home = item(page, 'Home');
+  assert.equal(await css(home, 'color'), 'rgb(255, 255, 0)');
+  assert.equal(await css(home, 'backgroundColor'), 'rgb(32, 48, 64)');
+  assert.match(await css(home, 'fontFamily'), /^Verdana/);
+  assert.equal(await css(home, 'fontSize'), '13px');
+  assert.equal(await css(home, 'fontWeight'), '700');
+  assert.equal(await css(home, 'fontStyle'), 'normal');
+  assert.equal(await css(home, 'paddingLeft'), '25px');
+  assert.equal(await item(page, "Tom's page").locator('i').textContent(), "Tom's");
+});
+
+test('an item under the pointer takes the mouse-over colours', async () => {
+  await item(page, 'Home').hover();
+  assert.equal(await css(item(page, 'Home'), 'color'), 'rgb(64, 0, 0)');
+  assert.equal(await css(item(page, 'Home'), 'backgroundColor'), 'rgb(192, 255, 192)');
+  await page.mouse.move(600, 500);
+});
+
+test('the main menu is as wide as its first item says', async () => {
+  assert.equal((await box(mainMenu())).width, 150);
+});
+
+test('the drag bar shows its title in its own colours, font and alignment, with the tip', async () => {
+  const bar = page.locator('.tmz-bar');
+  assert.equal(await bar.textContent(), 'Site Menu');
+  assert.equal(await bar.getAttribute('title'), 'Drag me');
+  assert.equal(await css(bar, 'backgroundColor'), 'rgb(17, 34, 51)');
+  assert.equal(await css(bar, 'color'), 'rgb(238, 221, 204)');
+  assert.match(await css(bar, 'fontFamily'), /^"?Courier New/);
+  assert.equal(await css(bar, 'fontSize'), '16px');
+  assert.equal(await css(bar, 'fontWeight'), '400');
+  assert.equal(await css(bar, 'fontStyle'), 'italic');
+  assert.equal(await css(bar, 'textAlign'), 'right');
+  assert.equal(await css(bar, 'cursor'), 'move');
+  const barBox = await box(bar), listBox = await box(mainMenu());
+  assert.ok(barBox.bottom <= listBox.top, 'the bar is above the items');
+});
+
+test('the border is drawn from all ten border colours', async () => {
+  const used = await frame().evaluate((f) => {
+    const s = getComputedStyle(f), l = getComputedStyle(f.querySelector('ul'));
+    return [s.borderTopColor, s.borderBottomColor, s.backgroundColor, s.boxShadow, l.borderTopColor, l.borderBottomColor, l.boxShadow].join(' ');
+  });
+  const wanted = ['A0A0A0', 'A1A1A1', 'A2A2A2', '303030', '313131', '000000', 'F0F0F0', 'F1F1F1', '606060', '616161'];
+  for (const hex of wanted) {
+    const [r, g, b] = hex.match(/../g).map((h) => parseInt(h, 16));
+    assert.ok(used.includes(`rgb(${r}, ${g}, ${b})`), hex + ' is drawn');
+  }
+});
+
+test('separators are drawn in the separator colours and are no menu items', async () => {
+  const sep = mainMenu().locator('[role=separator]');
+  assert.equal(await sep.count(), 1);
+  assert.equal(await css(sep, 'borderTopColor'), 'rgb(136, 177, 219)');
+  assert.equal(await css(sep, 'borderBottomColor'), 'rgb(0, 0, 39)');
+  assert.equal(await sep.locator('a, [role=menuitem]').count(), 0);
+  const names = await mainMenu().getByRole('menuitem').allTextContents();
+  assert.deepEqual(names, ['Home', 'Products', "Tom's page", 'About', 'Archive']);
+});
+
+test('arrows stand only on items with a submenu, at the item\'s image position', async () => {
+  for (const name of ['Products', 'About', 'Archive']) {
+    const arrow = item(page, name).locator('img.tmz-n');
+    assert.match(await arrow.getAttribute('src'), /arrow_normal\.gif$/);
+    const a = await box(arrow), it = await box(item(page, name));
+    assert.deepEqual([a.x - it.x, a.y - it.y], [105, 4]);
+    assert.ok(await arrow.evaluate((i) => i.complete && i.naturalWidth > 0), 'the image loads');
+  }
+  for (const name of ['Home', "Tom's page"]) assert.equal(await item(page, name).locator('img').count(), 0);
+});
+
+test('the opened arrow replaces the closed one while the pointer is on the item', async () => {
+  const products = item(page, 'Products');
+  assert.equal(await css(products.locator('.tmz-o'), 'display'), 'none');
+  await products.hover();
+  assert.equal(await css(products.locator('.tmz-n'), 'display'), 'none');
+  assert.equal(await css(products.locator('.tmz-o'), 'display'), 'block');
+  await page.mouse.move(600, 500);
+});
+
+test('items are real links with their targets; items without a link have none', async () => {
+  assert.equal(await item(page, 'Home').getAttribute('href'), 'home.html');
+  assert.equal(await item(page, 'Home').getAttribute('target'), '_self');
+  assert.equal(await item(page, "Tom's page").getAttribute('target'), '_top');
+  assert.equal(await item(page, 'About').getAttribute('href'), null);
+});
+
+test('a link is followed when its item is clicked', async () => {
+  const other = await menuPage(browser, 'basic');
+  await item(other.page, "Tom's page").click();
+  await other.page.waitForURL(/toms\.html$/);
+  await other.close();
+});
+
+test('submenus are not made before they are first needed', async () => {
+  assert.equal(await page.getByRole('menuitem', { name: 'Year 1990' }).count(), 0);
+});
+
+test('the status message is told to assistive technology when it is not the link', async () => {
+  assert.equal(await item(page, 'Products').getAttribute('aria-description'), null);
+  assert.equal(await item(page, 'Home').getAttribute('aria-description'), 'Start here and read on');
+});
+
+test('nothing goes wrong in the console', async () => {
+  assert.deepEqual(menu.errors, []);
+});
