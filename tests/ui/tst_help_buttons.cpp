@@ -1,0 +1,89 @@
+// Help reached from the main window: every group's help button, the Help
+// menu, the tool bar's Help button and the About box.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest/QtTest>
+
+#include "model/product.h"
+#include "tst_mainform_env.h"
+#include "ui/about.h"
+#include "ui/helpwindow.h"
+
+class TestHelpButtons : public QObject {
+    Q_OBJECT
+private slots:
+    void everyHelpButtonShowsItsGroupsPage();
+    void helpMenuAndToolButtonOpenTheIndexAndWebPages();
+    void aboutBoxOpensTheMakersPages();
+};
+
+void TestHelpButtons::everyHelpButtonShowsItsGroupsPage()
+{
+    TEditorTestEnv env;
+    auto form = env.MakeMainForm();
+    form->show();
+    int count = 0;
+    const THelpTopic* topics = HelpTopics(&count);
+    QSet<QAbstractButton*> seen;
+    for (int i = 0; i < count; ++i) {
+        const THelpTopic& topic = topics[i];
+        const auto buttons = form->findChildren<QAbstractButton*>(topic.button);
+        QCOMPARE(buttons.size(), 1);
+        QAbstractButton* button = buttons.first();
+        QCOMPARE(button->property("tag").toInt(), topic.tag);
+        seen.insert(button);
+        button->click();
+        TfrmHelp* help = form->FormHelp();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->CurrentAddress(), QUrl::fromLocalFile(env.programFolder + "help/" + topic.page));
+    }
+    QCOMPARE(seen.size(), 28);
+    // One help window for all of them.
+    QCOMPARE(form->findChildren<TfrmHelp*>().size(), 1);
+    QVERIFY(env.shell.openedUrls.isEmpty());
+}
+
+void TestHelpButtons::helpMenuAndToolButtonOpenTheIndexAndWebPages()
+{
+    TEditorTestEnv env;
+    auto form = env.MakeMainForm();
+    form->show();
+    for (const char* name : {"Topic1", "ViewSample1", "Homepage1", "ContactUs1"}) {
+        auto* action = form->findChild<QAction*>(name);
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    auto* toolButton = form->findChild<QToolButton*>("tlbtnHelp");
+    QVERIFY(toolButton);
+    toolButton->click();
+    const QUrl index = QUrl::fromLocalFile(env.programFolder + "help/index.html");
+    const QList<QUrl> expected = {index, QUrl::fromLocalFile(env.programFolder + "samples/index.html"),
+                                  QUrl(kMakerWebAddress), QUrl(kMakerWebAddress), index};
+    QCOMPARE(env.shell.openedUrls, expected);
+    // The index opens outside the program: the help window stays as it was.
+    QVERIFY(!form->FormHelp() || !form->FormHelp()->isVisible());
+}
+
+void TestHelpButtons::aboutBoxOpensTheMakersPages()
+{
+    TEditorTestEnv env;
+    auto form = env.MakeMainForm();
+    QStringList texts;
+    env.OnNextDialog([&](QDialog& dialog) {
+        for (auto* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QLabel*>("lblContact"), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    });
+    form->findChild<QAction*>("About1")->trigger();
+    QCOMPARE(env.dialogsShown, QStringList{"formAbout"});
+    QVERIFY(texts.contains(kProductName));
+    QVERIFY(texts.contains("Version 1.0"));
+    QCOMPARE(env.shell.openedUrls, QList<QUrl>{QUrl(MakerContactAddress())});
+}
+
+QTEST_MAIN(TestHelpButtons)
+#include "tst_help_buttons.moc"
