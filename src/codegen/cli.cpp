@@ -119,17 +119,17 @@ private:
         OpenProjectLikeEditor(agent_, tree_, project);
         Workspace().TakeRuntimeScripts(agent_, programFolder);
         agent_.CopyArrowImagesToPreview(FolderOf(project));
-        for (const std::string& image : PublishedImageNames(agent_.GetAppletData())) {
-            std::error_code error;
-            if (!fs::exists(agent_.PreviewFolder() + image, error)) agent_.CopyToPreview(InFolder(programFolder, image));
+        const std::string name = FileNamePart(project);
+        const TPublishPlan plan(agent_, InFolder(outFolder, ""), name);
+        for (const TPublishedFile& image : plan.FilesOf(TPublishedFile::Kind::ArrowImage)) {
+            std::error_code missing;
+            if (!fs::exists(image.source, missing)) agent_.CopyToPreview(InFolder(programFolder, image.name));
         }
         std::error_code error;
         if (!outFolder.empty()) fs::create_directories(outFolder, error);
         if (error) throw TFileError("Cannot create folder", outFolder, error.message());
 
-        const std::string name = FileNamePart(project);
-        agent_.SaveAndPublish(InFolder(outFolder, ""), name);
-        const TPublishPlan plan(agent_, InFolder(outFolder, ""), name);
+        agent_.SaveAndPublish(plan.Folder(), name);
         for (const TPublishedFile& image : plan.FilesOf(TPublishedFile::Kind::ArrowImage)) {
             if (!fs::exists(plan.PathOf(image), error)) {
                 err_ << kTool << ": warning: arrow image \"" << image.name

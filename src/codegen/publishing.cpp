@@ -61,7 +61,13 @@ TPublishPlan::TPublishPlan(const TvarnAppletAgent& agent, const std::string& fol
     }
     files_.push_back({Kind::Project, baseName_ + ".tmz", ""});
     files_.push_back({Kind::Report, baseName_ + "_PublishReport.txt", ""});
-    for (const std::string& image : PublishedImageNames(agent.GetAppletData())) {
+    // The preview folder holds each image under its bare file name; a stored
+    // name with folders in it must not make a publish write outside the folder.
+    std::vector<std::string> images;
+    for (const std::string& stored : PublishedImageNames(agent.GetAppletData())) {
+        const std::string image = FileNamePart(stored);
+        if (!IsPlainFileName(image) || std::find(images.begin(), images.end(), image) != images.end()) continue;
+        images.push_back(image);
         files_.push_back({Kind::ArrowImage, image, agent.PreviewFolder() + image});
     }
 }

@@ -26,6 +26,10 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    std::string Put(const std::string& name) {
+        WriteBytes(scratch_.Folder("elsewhere") + name, name);
+        return scratch_.Folder("elsewhere") + name;
+    }
     std::string Report(const std::string& normal, const std::string& over) {
         menu_.SetApplet(pSubMenuArrowFileNormal, normal);
         menu_.SetApplet(pSubMenuArrowFileOver, over);
@@ -132,4 +136,19 @@ TEST_F(PublishTest, SaveReportsEachStepThroughTheStatusArea) {
     const std::vector<std::string> tail(status.calls.end() - 8, status.calls.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"max 100", "hint Copying Publishable Files ... ...", "busy", "step 50",
                                               "step 50", "position 0", "hint ", "idle"}));
+}
+
+TEST_F(PublishTest, AnImageNameWithFoldersNeverLeavesThePublishFolder) {
+    menu_.SetApplet(pSubMenuArrowFileNormal, "../../escape.gif");
+    menu_.SetApplet(pSubMenuArrowFileOver, "sub/escape.gif");
+    menu_.agent.CopyToPreview(Put("escape.gif"));
+    const std::string deep = scratch_.Folder("site/deep");
+    const TPublishPlan plan(menu_.agent, deep, "menu.tmz");
+    ASSERT_EQ(plan.FilesOf(Kind::ArrowImage).size(), 1u);
+    EXPECT_EQ(plan.FilesOf(Kind::ArrowImage)[0].name, "escape.gif");
+
+    menu_.agent.SaveAndPublish(deep, "menu.tmz");
+    EXPECT_TRUE(fs::exists(deep + "escape.gif"));
+    EXPECT_FALSE(fs::exists(scratch_.Path() / "escape.gif"));
+    EXPECT_FALSE(fs::exists(site_ + "escape.gif"));
 }
