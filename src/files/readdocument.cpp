@@ -8,15 +8,23 @@ void Refuse(TReadDocument& document, const std::string& message)
     document.result.message = message;
 }
 
+bool RefuseBadLevel(TReadDocument& document, int line)
+{
+    const std::string& text = document.items.back()[pLevel];
+    int level;
+    if (ParseLevel(text, level))
+        return false;
+    Refuse(document, "Line " + std::to_string(line) + ": " + InvalidIntegerMessage(text));
+    return true;
+}
+
 void FinishReading(TReadDocument& document, bool complete, const std::string& path)
 {
+    if (!document.result.Accepted())
+        return;
     if (!complete) {
         document.result.status = TReadResult::Incomplete;
         document.result.message = "The file \"" + path + "\" ends early; the part read before its end was opened.";
     }
-    const int bad = NormalizeItemLevels(document.items);
-    if (bad >= 0) {
-        const std::string& text = document.items[static_cast<size_t>(bad)][pLevel];
-        Refuse(document, "Line " + std::to_string(document.firstItemLine + bad) + ": " + InvalidIntegerMessage(text));
-    }
+    NormalizeItemLevels(document.items);  // every level is an integer by now
 }

@@ -3,6 +3,7 @@
 // agent adopts it only when the read was accepted, so a refused file never
 // leaves a half-changed document behind.
 
+#include <algorithm>
 #include <string>
 
 #include "files/sectionreader.h"
@@ -14,22 +15,28 @@ struct TReadDocument {
     TAppletData applet = DefaultAppletData();
     TItemArray items;
     std::string version;
-    int firstItemLine = 0;  // file line of items[0]; every later item is on the next line
 };
 
 void Refuse(TReadDocument& document, const std::string& message);
 
-// Appends an item per line until `closingTag`; false when the file ends first.
+// Refuses the document when the item read from `line` has a level that is not
+// an integer; the first such item decides, so reading can stop there.
+bool RefuseBadLevel(TReadDocument& document, int line);
+
+// Appends an item per line until `closingTag`; false when the file ends first
+// or an item's level refuses the document.
 template <typename MakeItem>
 bool ReadItemLines(TSectionReader& in, const std::string& closingTag, TReadDocument& document, MakeItem makeItem)
 {
     document.items.clear();
+    // Every item takes a line of its own; the cap keeps a file of bare line
+    // ends from reserving more than its items would take anyway.
+    document.items.reserve(std::min<size_t>(in.LinesLeft(), size_t{1} << 20));
     if (!in.Next())
         return false;
-    document.firstItemLine = in.LineNumber();
     while (in.Line() != closingTag) {
         document.items.push_back(makeItem(in.Line()));
-        if (!in.Next())
+        if (RefuseBadLevel(document, in.LineNumber()) || !in.Next())
             return false;
     }
     return true;

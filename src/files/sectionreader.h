@@ -29,6 +29,7 @@ public:
         return true;
     }
     const std::string& Line() const { return line_; }
+    size_t LinesLeft() const { return lines_.LinesLeft(); }
     int LineNumber() const { return lineNumber_; }  // 1-based, 0 before the first line
 
 private:

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 namespace {
@@ -51,6 +52,14 @@ TTextLineReader::TTextLineReader(const std::string& path)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
+    // One read of the whole file where its size is known; the loop still
+    // covers files that grow or report no size.
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && size > 0 && size < data_.max_size()) {
+        data_.resize(static_cast<size_t>(size));
+        data_.resize(std::fread(&data_[0], 1, data_.size(), file));
+    }
     char buffer[1 << 16];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
@@ -76,6 +85,18 @@ bool TTextLineReader::ReadLine(std::string& line)
     if (cr && pos_ < end_ && data_[pos_] == '\n')
         ++pos_;
     return true;
+}
+
+size_t TTextLineReader::LinesLeft() const
+{
+    size_t lines = 0;
+    for (const char* at = data_.data() + pos_; at < data_.data() + end_; ++lines) {
+        const void* cr = std::memchr(at, '\r', static_cast<size_t>(data_.data() + end_ - at));
+        if (!cr)
+            return lines + 1;
+        at = static_cast<const char*>(cr) + 1;
+    }
+    return lines;
 }
 
 TTextFileWriter::TTextFileWriter(const std::string& path, Mode mode)

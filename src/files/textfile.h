@@ -33,6 +33,8 @@ public:
     // False at the end of the file (or at a Ctrl-Z byte).
     bool ReadLine(std::string& line);
     bool Empty() const { return data_.empty(); }
+    // How many lines ReadLine will still give, at most: lets a reader reserve.
+    size_t LinesLeft() const;
 
 private:
     std::string data_;

@@ -1,0 +1,157 @@
+// Project and structure files at 1,000 to 100,000 items, against a baseline
+// that reads and writes the same bytes with plain stream I/O.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+
+namespace {
+
+std::string ScratchPath(const std::string& name)
+{
+    return (std::filesystem::temp_directory_path() / ("trellimenu-bench-" + name)).string();
+}
+
+// A menu of n items, up to six levels deep, with realistic text in the fields
+// a user fills.
+void FillMenu(TvarnAppletAgent& agent, TMemoryMenuTree& tree, int n)
+{
+    agent.ResetAppletToDefaults();
+    tree.AddRoot(kRootNodeText);
+    unsigned state = 12345;
+    int previous = -1;
+    for (int k = 0; k < n; ++k) {
+        state = state * 1103515245u + 12345u;
+        const int deepest = previous + 1 < 5 ? previous + 1 : 5;
+        const int level = static_cast<int>((state >> 16) % static_cast<unsigned>(deepest + 1));
+        TItemData item = NewDefaultItem();
+        item[ICaption] = "Menu item number " + std::to_string(k);
+        item[pURL] = "https://www.example.com/section/page" + std::to_string(k) + ".html";
+        item[pStatusMsg] = item[pURL];
+        item[pPopDescText] = "Description of item " + std::to_string(k);
+        item[pLevel] = std::to_string(level);
+        agent.InsertItem(k, item);
+        previous = level;
+    }
+    agent.BuildTreeFromLevels(tree);
+    agent.SetMenuTree(&tree);
+}
+
+// One menu per size, written once, shared by the benchmarks of that size.
+struct Fixture {
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    std::string project;
+    std::string structure;
+
+    explicit Fixture(int n)
+        : project(ScratchPath(std::to_string(n) + ".tmz")), structure(ScratchPath(std::to_string(n) + ".gms"))
+    {
+        FillMenu(agent, tree, n);
+        agent.SaveProject(project);
+        agent.ExportStructure(structure);
+    }
+    ~Fixture()
+    {
+        std::remove(project.c_str());
+        std::remove(structure.c_str());
+    }
+};
+
+Fixture& FixtureOf(int n)
+{
+    static Fixture small(1000), medium(10000), large(100000);
+    return n == 1000 ? small : n == 10000 ? medium : large;
+}
+
+void SetBytes(benchmark::State& state, const std::string& path)
+{
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+void BM_SaveProject(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    const std::string out = ScratchPath("save.tmz");
+    for (auto _ : state)
+        f.agent.SaveProject(out);
+    SetBytes(state, f.project);
+    std::remove(out.c_str());
+}
+
+void BM_LoadProject(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(agent.LoadProject(f.project, tree));
+    SetBytes(state, f.project);
+}
+
+void BM_LoadAndSaveProject(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    const std::string out = ScratchPath("loadsave.tmz");
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    for (auto _ : state) {
+        agent.LoadProject(f.project, tree);
+        agent.SaveProject(out);
+    }
+    SetBytes(state, f.project);
+    std::remove(out.c_str());
+}
+
+void BM_ExportStructure(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    const std::string out = ScratchPath("export.gms");
+    for (auto _ : state)
+        f.agent.ExportStructure(out);
+    SetBytes(state, f.structure);
+    std::remove(out.c_str());
+}
+
+void BM_ImportStructure(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    TvarnAppletAgent agent;
+    TMemoryMenuTree tree;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(agent.ImportStructure(f.structure, tree));
+    SetBytes(state, f.structure);
+}
+
+// The floor: the project file's bytes read whole and written back with streams.
+void BM_PlainStreamReadWrite(benchmark::State& state)
+{
+    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
+    const std::string out = ScratchPath("plain.tmz");
+    for (auto _ : state) {
+        std::ifstream in(f.project, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        std::ofstream(out, std::ios::binary | std::ios::trunc) << bytes.str();
+    }
+    SetBytes(state, f.project);
+    std::remove(out.c_str());
+}
+
+#define TRELLIMENU_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_PlainStreamReadWrite) TRELLIMENU_SIZES;
+BENCHMARK(BM_LoadProject) TRELLIMENU_SIZES;
+BENCHMARK(BM_SaveProject) TRELLIMENU_SIZES;
+BENCHMARK(BM_LoadAndSaveProject) TRELLIMENU_SIZES;
+BENCHMARK(BM_ExportStructure) TRELLIMENU_SIZES;
+BENCHMARK(BM_ImportStructure) TRELLIMENU_SIZES;
+
+}  // namespace
