@@ -350,10 +350,12 @@ void TMenuEditor::MoveSelected(bool up)
     {
         // The same node stays selected and no selection change is reported.
         const QSignalBlocker blocker(d->panel->TreeWidget());
-        if (up)
-            d->Agent().MoveItemUp(*d->panel, selected);
-        else
-            d->Agent().MoveItemDown(*d->panel, selected);
+        Node moved = up ? selected : d->panel->NextSibling(selected);
+        const bool done = up ? d->Agent().MoveItemUp(*d->panel, selected) : d->Agent().MoveItemDown(*d->panel, selected);
+        if (done) {
+            d->panel->Collapse(moved);
+            d->panel->Expand(d->panel->Parent(moved));
+        }
         d->panel->Select(selected);
     }
     ApplyEnablingRules();
