@@ -1,0 +1,129 @@
+// How long the editor takes from start-up with a 10,000-item project on the
+// command line until the window is shown with the menu tree filled, and how
+// long opening the same project takes in a running window.
+//
+// Run: build/bench/bench_bench_open [items] [rounds]   (offscreen by default)
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
+#include "platform/settingsstore.h"
+#include "platform/shell.h"
+#include "ui/localpath.h"
+#include "ui/mainform.h"
+#include "ui/menueditor.h"
+#include "ui/prompts.h"
+#include "ui/startup.h"
+
+namespace {
+// Answers every question with Cancel and reports what would have been shown.
+class TSilentPrompts final : public TPrompts {
+public:
+    void Error(const QString& text) override { Note(text); }
+    void Warning(const QString& text) override { Note(text); }
+    void Information(const QString& text) override { Note(text); }
+    Answer AskYesNoCancel(const QString& text) override { return Note(text), Answer::No; }
+    Answer AskYesNo(const QString& text) override { return Note(text), Answer::No; }
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> PickColor(const QColor&) override { return std::nullopt; }
+
+private:
+    static void Note(const QString& text) { QTextStream(stderr) << "prompt: " << text << '\n'; }
+};
+
+class TNoShell final : public TShell {
+public:
+    bool OpenUrl(const QUrl&) override { return true; }
+    bool StartProgram(const QString&, const QString&) override { return true; }
+};
+
+// Main items with two levels of submenus below them, as large sites have.
+void WriteProject(const QString& path, int items)
+{
+    TvarnAppletAgent agent;
+    agent.ResetAppletToDefaults();
+    for (int i = 0; i < items; ++i) {
+        TItemData item = NewDefaultItem();
+        const int level = i % 25 == 0 ? 0 : (i % 5 == 0 ? 1 : 2);
+        item[ICaption] = "Item " + std::to_string(i);
+        item[pLevel] = std::to_string(i == 0 ? 0 : level);
+        item[pURL] = "https://www.example.com/page" + std::to_string(i) + ".html";
+        agent.InsertItem(agent.ItemCount(), item);
+    }
+    TMemoryMenuTree tree;
+    tree.AddRoot(kRootNodeText);
+    agent.BuildTreeFromLevels(tree);
+    agent.SetMenuTree(&tree);
+    agent.SaveProject(LocalPath(path));
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int items = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+
+    QTemporaryDir root;
+    const QString programFolder = root.filePath("bin") + '/';
+    QDir().mkpath(programFolder);
+    const QDir built(QCoreApplication::applicationDirPath() + "/../bin");
+    for (const QString& name : built.entryList({"*.js", "*.gif"}, QDir::Files))
+        QFile::copy(built.filePath(name), programFolder + name);
+    const QString project = root.filePath("large.tmz");
+    WriteProject(project, items);
+
+    TSettingsStore settings(root.filePath("settings"));
+    TSilentPrompts prompts;
+    TNoShell shell;
+    TEditorEnvironment env;
+    env.programFolder = programFolder;
+    env.browserSearchPath = {};
+    env.settings = &settings;
+    env.prompts = &prompts;
+    env.shell = &shell;
+    env.runDialog = [](QDialog&) { return 0; };
+
+    std::vector<double> startUp, reopen;
+    int treeNodes = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        std::unique_ptr<TMainForm> form = StartEditor({project}, env);
+        QApplication::processEvents();  // the first paint
+        startUp.push_back(timer.nsecsElapsed() / 1e6);
+        treeNodes = form->MenuEditor().Tree().Count();
+
+        timer.restart();
+        form->OpenProjectFile(project);
+        QApplication::processEvents();
+        reopen.push_back(timer.nsecsElapsed() / 1e6);
+        form->SetModified(false);
+    }
+
+    QTextStream out(stdout);
+    out << "items " << items << ", tree nodes " << treeNodes << ", rounds " << rounds << '\n';
+    out << "start-up with the project until the window is ready: median " << Median(startUp) << " ms, best "
+        << *std::min_element(startUp.begin(), startUp.end()) << " ms\n";
+    out << "open the project in a running window: median " << Median(reopen) << " ms, best "
+        << *std::min_element(reopen.begin(), reopen.end()) << " ms\n";
+    return treeNodes == items + 1 ? 0 : 1;
+}
