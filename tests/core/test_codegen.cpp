@@ -110,15 +110,6 @@ TEST_P(GeneratorGolden, WritesExpectedBytes) {
 INSTANTIATE_TEST_SUITE_P(Cases, GeneratorGolden, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
-TEST(Generator, PageIsTheSameWhateverTheMenu) {
-    ScratchFolder scratch;
-    MenuFixture menu({{0, "A"}, {1, "B"}});
-    menu.SetApplet(pDragBar_Title, "Other");
-    menu.agent.SetProgramFolder(scratch.Folder());
-    menu.agent.MakeHTMLCodes(scratch.Folder() + "page.html");
-    ExpectGolden("lone_default_item", "page.html", ReadBytes(scratch.Folder() + "page.html"));
-}
-
 TEST(Generator, DerivedFieldsAndMenuCountFollowTheTree) {
     ScratchFolder scratch;
     MenuFixture menu({{0, "A"}, {1, "A1"}, {1, "A2"}, {2, "A2a"}, {0, "B"}});
@@ -262,12 +253,7 @@ TEST(JavaScriptLiteral, BareValuesMustBeIntegers) {
     }
     EXPECT_EQ(BareLiteral("-12", TQuote::Apostrophe), "-12");
     EXPECT_EQ(BareLiteral("1);alert(1", TQuote::Double), "\"1);alert(1\"");
-}
-
-TEST(JavaScriptLiteral, EachQuoteStyleEscapesOnlyItsOwnQuote) {
-    EXPECT_EQ(QuotedLiteral("it's \"x\"", TQuote::Apostrophe), "'it\\'s \"x\"'");
-    EXPECT_EQ(QuotedLiteral("it's \"x\"", TQuote::Double), "\"it's \\\"x\\\"\"");
-    // A lone E2 80 prefix at the end is not a separator and stays as it is.
+    // A lone E2 80 prefix at the end is no line separator and stays as it is.
     EXPECT_EQ(EscapeForJavaScript("a\xE2\x80", TQuote::Double), "a\xE2\x80");
 }
 

@@ -30,10 +30,6 @@ protected:
 
 }  // namespace
 
-TEST_F(PreviewTest, PreviewFolderLiesInTheProgramFolder) {
-    EXPECT_EQ(menu_.agent.PreviewFolder(), program_ + "preview/");
-}
-
 TEST_F(PreviewTest, CopiesAreListedInOrderEvenTwiceOrWhenTheyFail) {
     menu_.agent.CopyToPreview(Source("a.gif", "first"));
     menu_.agent.CopyToPreview(source_ + "missing.gif");
