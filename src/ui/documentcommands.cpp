@@ -149,6 +149,7 @@ void TMainForm::ShowMenuRoot()
     // suppressed; moving away and back makes the tree panel see the selection.
     panel->TreeWidget()->setCurrentItem(nullptr);
     panel->Select(panel->Root());
+    panel->Expand(panel->Root());
 }
 
 bool TMainForm::SaveDocumentTo(const QString& path)

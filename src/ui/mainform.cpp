@@ -72,7 +72,7 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     splitter->setHandleWidth(4);
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({337, 431});
+    splitter->setSizes({300, 560});
     setCentralWidget(splitter);
     BuildMenusAndToolBar();
 
@@ -84,7 +84,8 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     menuEditor_->RefreshMenuPages();
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    resize(772, 532);
+    // Roomier than the original 772 by 532: today's fonts need the width.
+    resize(860, 600);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 

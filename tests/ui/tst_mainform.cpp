@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "tst_mainform_env.h"
+#include "ui/helpwindow.h"
 #include "ui/recentfiles.h"
 
 using Answer = TPrompts::Answer;
@@ -354,6 +355,49 @@ private slots:
         QVERIFY(QFile::exists(env.Path(written)));
         QVERIFY(form->Modified());
         QVERIFY(form->ProjectFileName().isEmpty());
+    }
+
+    void helpCommandsReachTheHelp()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->findChild<QToolButton*>("tlbtnHelp")->click();
+        Trigger(*form, "ViewSample1");
+        Trigger(*form, "Homepage1");
+        QCOMPARE(env.shell.openedUrls.size(), 3);
+        QVERIFY(env.shell.openedUrls[0].toLocalFile().endsWith("help/index.html"));
+        QVERIFY(env.shell.openedUrls[1].toLocalFile().endsWith("samples/index.html"));
+        // A group's help button shows its page in the help window.
+        form->ShowHelpTopic(22);
+        QVERIFY(form->FormHelp()->isVisible());
+        QVERIFY(form->FormHelp()->CurrentAddress().toString().endsWith("customizing_js_menu_path_path.htm"));
+    }
+
+    void failedCommandLeavesTheStatusAreaAtRest()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(env.Path("nowhere.tmz"));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(form->findChild<QLabel*>("stctxtHint")->text().isEmpty());
+        QCOMPARE(form->findChild<QProgressBar*>("prgrsbrMainFormBottom")->value(), 0);
+    }
+
+    void statusAreaFollowsTheAgent()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        TStatusDisplay& status = form->Agent().Status();
+        status.SetHint("Saving Data ... ...");
+        status.SetProgressMax(200);
+        status.StepProgress(50);
+        status.SetBusy(true);
+        QCOMPARE(form->findChild<QLabel*>("stctxtHint")->text(), QString("Saving Data ... ..."));
+        QCOMPARE(form->findChild<QProgressBar*>("prgrsbrMainFormBottom")->value(), 50);
+        QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        status.SetBusy(true);
+        status.SetBusy(false);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void saveAsTemplateCreatesTheFolder()
