@@ -26,11 +26,13 @@ cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
 } >"$work/shot.html"
 node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
 
-# The editor with the same template open.
+# The editor with the same template open and "Products" selected: the
+# root's expander, then the item (xdotool drives the pointer).
 cat >"$work/editor.sh" <<SCRIPT
 "$bin/trellimenu" "$work/menu.tmz" &
 pid=\$!
-sleep 5
+sleep 4
+xdotool mousemove 9 67 click 1 sleep 0.5 mousemove 80 107 click 1 sleep 0.5 key Right sleep 1
 import -window root "$work/root.png"
 kill \$pid
 SCRIPT
