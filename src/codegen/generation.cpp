@@ -12,7 +12,10 @@ namespace {
 TMenuShape CurrentShape(const TvarnAppletAgent& agent) {
     const TMenuTree* tree = agent.MenuTree();
     // A tree out of step with the list would attach records to the wrong nodes.
-    if (tree && tree->Root() && tree->Count() - 1 == agent.ItemCount()) return TMenuShape::FromTree(*tree);
+    if (tree && tree->Root() && tree->Count() - 1 == agent.ItemCount()) {
+        TMenuShape shape = TMenuShape::FromTree(*tree);
+        if (shape.ItemCount() == agent.ItemCount()) return shape;
+    }
     return TMenuShape::FromLevels(agent.Items());
 }
 

@@ -23,7 +23,9 @@ TMenuShape TMenuShape::FromTree(const TMenuTree& tree) {
     // Explicit stack: deep menus must not exhaust the call stack.
     std::vector<std::pair<TMenuTree::Node, int>> stack;  // node, its item index
     const auto pushChildren = [&](TMenuTree::Node node, int item) {
-        for (int i = tree.ChildCount(node) - 1; i >= 0; --i) stack.emplace_back(tree.Child(node, i), item);
+        for (int i = tree.ChildCount(node) - 1; i >= 0; --i) {
+            if (TMenuTree::Node child = tree.Child(node, i)) stack.emplace_back(child, item);
+        }
     };
     pushChildren(root, kRoot);
     while (!stack.empty()) {
