@@ -65,6 +65,16 @@ void DrawBadge(QPainter& p, const QColor& color, bool plus)
         p.drawLine(QPointF(17.5, 14.5), QPointF(17.5, 20.5));
 }
 
+void DrawLabel(QPainter& p, const QRectF& box, const char* text, int pixelSize, const QColor& color)
+{
+    QFont font = p.font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(box, Qt::AlignCenter, QString::fromLatin1(text));
+}
+
 void Draw(TToolBarIcon which, QPainter& p)
 {
     switch (which) {
@@ -106,16 +116,10 @@ void Draw(TToolBarIcon which, QPainter& p)
     case TToolBarIcon::MoveDown:
         DrawArrow(p, false);
         break;
-    case TToolBarIcon::BuildHTML: {
+    case TToolBarIcon::BuildHTML:
         DrawPage(p);
-        QFont font = p.font();
-        font.setPixelSize(8);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(kRed);
-        p.drawText(QRectF(5, 10, 15, 10), Qt::AlignCenter, "</>");
+        DrawLabel(p, QRectF(5, 10, 15, 10), "</>", 8, kRed);
         break;
-    }
     case TToolBarIcon::Preview:
         p.setPen(QPen(kInk, 1));
         p.setBrush(kPaper);
@@ -126,18 +130,12 @@ void Draw(TToolBarIcon which, QPainter& p)
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(8, 10, 8, 8));
         break;
-    case TToolBarIcon::Help: {
+    case TToolBarIcon::Help:
         p.setPen(Qt::NoPen);
         p.setBrush(kBlue);
         p.drawEllipse(QRectF(2, 2, 20, 20));
-        QFont font = p.font();
-        font.setPixelSize(15);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, "?");
+        DrawLabel(p, QRectF(2, 2, 20, 20), "?", 15, Qt::white);
         break;
-    }
     }
 }
 
