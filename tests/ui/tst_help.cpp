@@ -149,16 +149,24 @@ void TestHelp::everyLinkedHelpPageExists()
 
     const QRegularExpression href(R"(href="([^"#:]+)(#[^"]*)?")");
     QSet<QString> linked;
+    QSet<QString> fromIndex;
     for (const QString& page : std::as_const(pages)) {
         QFile file(helpDir.filePath(page));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable("missing help page " + page));
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY2(text.contains("href=\"index.html\"") || page == "index.html", qPrintable(page));
-        for (auto it = href.globalMatch(text); it.hasNext();)
-            linked.insert(it.next().captured(1));
+        for (auto it = href.globalMatch(text); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            linked.insert(target);
+            if (page == "index.html")
+                fromIndex.insert(target);
+        }
     }
     for (const QString& target : std::as_const(linked))
         QVERIFY2(helpDir.exists(target), qPrintable("broken help link " + target));
+    // The contents page reaches every group's page.
+    for (int i = 0; i < count; ++i)
+        QVERIFY2(fromIndex.contains(topics[i].page), topics[i].page);
 }
 
 void TestHelp::helpMenuOpensFilesAndWebPages()
