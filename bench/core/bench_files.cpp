@@ -77,24 +77,28 @@ void SetBytes(benchmark::State& state, const std::string& path)
                             static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
-void BM_SaveProject(benchmark::State& state)
+using WriteMember = void (TvarnAppletAgent::*)(const std::string&);
+using ReadMember = TReadResult (TvarnAppletAgent::*)(const std::string&, TMenuTree&);
+using FileOfFixture = std::string Fixture::*;
+
+void Writing(benchmark::State& state, WriteMember write, FileOfFixture file)
 {
     Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
-    const std::string out = ScratchPath("save.tmz");
+    const std::string out = ScratchPath("written");
     for (auto _ : state)
-        f.agent.SaveProject(out);
-    SetBytes(state, f.project);
+        (f.agent.*write)(out);
+    SetBytes(state, f.*file);
     std::remove(out.c_str());
 }
 
-void BM_LoadProject(benchmark::State& state)
+void Reading(benchmark::State& state, ReadMember read, FileOfFixture file)
 {
     Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
     TvarnAppletAgent agent;
     TMemoryMenuTree tree;
     for (auto _ : state)
-        benchmark::DoNotOptimize(agent.LoadProject(f.project, tree));
-    SetBytes(state, f.project);
+        benchmark::DoNotOptimize((agent.*read)(f.*file, tree));
+    SetBytes(state, f.*file);
 }
 
 void BM_LoadAndSaveProject(benchmark::State& state)
@@ -109,26 +113,6 @@ void BM_LoadAndSaveProject(benchmark::State& state)
     }
     SetBytes(state, f.project);
     std::remove(out.c_str());
-}
-
-void BM_ExportStructure(benchmark::State& state)
-{
-    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
-    const std::string out = ScratchPath("export.gms");
-    for (auto _ : state)
-        f.agent.ExportStructure(out);
-    SetBytes(state, f.structure);
-    std::remove(out.c_str());
-}
-
-void BM_ImportStructure(benchmark::State& state)
-{
-    Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
-    TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(agent.ImportStructure(f.structure, tree));
-    SetBytes(state, f.structure);
 }
 
 // The floor: the project file's bytes read whole and written back with streams.
@@ -148,10 +132,10 @@ void BM_PlainStreamReadWrite(benchmark::State& state)
 
 #define TRELLIMENU_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_PlainStreamReadWrite) TRELLIMENU_SIZES;
-BENCHMARK(BM_LoadProject) TRELLIMENU_SIZES;
-BENCHMARK(BM_SaveProject) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Reading, LoadProject, &TvarnAppletAgent::LoadProject, &Fixture::project) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Writing, SaveProject, &TvarnAppletAgent::SaveProject, &Fixture::project) TRELLIMENU_SIZES;
 BENCHMARK(BM_LoadAndSaveProject) TRELLIMENU_SIZES;
-BENCHMARK(BM_ExportStructure) TRELLIMENU_SIZES;
-BENCHMARK(BM_ImportStructure) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Writing, ExportStructure, &TvarnAppletAgent::ExportStructure, &Fixture::structure) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Reading, ImportStructure, &TvarnAppletAgent::ImportStructure, &Fixture::structure) TRELLIMENU_SIZES;
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -34,9 +35,19 @@ int SavingProgressMaximum(size_t itemCount)
 
 void AppendFields(std::string& line, const std::string* values, size_t count, const std::string& separator)
 {
+    // One resize and plain copies: most values are empty, and a string append
+    // per value and separator cost more than the bytes themselves.
+    size_t at = line.size();
+    size_t total = at + count * separator.size();
+    for (size_t i = 0; i < count; ++i)
+        total += values[i].size();
+    line.resize(total);
+    char* out = &line[0];
     for (size_t i = 0; i < count; ++i) {
-        line += values[i];
-        line += separator;
+        std::memcpy(out + at, values[i].data(), values[i].size());
+        at += values[i].size();
+        std::memcpy(out + at, separator.data(), separator.size());
+        at += separator.size();
     }
 }
 

@@ -1,6 +1,8 @@
 #include "model/itemlevels.h"
 
+#include <charconv>
 #include <climits>
+#include <string_view>
 
 bool ParseLevel(const std::string& text, int& level)
 {
@@ -37,9 +39,11 @@ int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
         const int level = ClampLevel(parsed[k], previous);
         // Also "+1", "-0" or "01" become plain decimal, so the text always
         // matches the depth the tree gives the item.
-        std::string text = std::to_string(level);
-        if (text != items[k][pLevel])
-            items[k][pLevel] = std::move(text);
+        char digits[16];
+        const auto written = std::to_chars(digits, digits + sizeof digits, level).ptr;
+        const std::string_view text(digits, static_cast<size_t>(written - digits));
+        if (items[k][pLevel] != text)
+            items[k][pLevel].assign(text.data(), text.size());
         parsed[k] = level;
         previous = level;
     }
