@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -307,6 +308,50 @@ private slots:
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown.first().kind, QString("warning"));
         QVERIFY(env.prompts.shown.first().text.contains("cut.tmz"));
+    }
+
+    void unshowableValueFallsBackToANewDocument()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("odd.tmz");
+        {
+            TvarnAppletAgent agent;
+            agent.ResetAppletToDefaults();
+            TAppletData data = agent.GetAppletData();
+            data[pSlideStep] = "twenty";
+            agent.SetAppletData(data);
+            TItemData item = NewDefaultItem();
+            item[ICaption] = "Odd";
+            item[pLevel] = "0";
+            agent.InsertItem(0, item);
+            TMemoryMenuTree tree;
+            tree.AddRoot(kRootNodeText);
+            agent.BuildTreeFromLevels(tree);
+            agent.SetMenuTree(&tree);
+            agent.SaveProject(LocalPath(file));
+        }
+        const QString good = env.Path("good.tmz");
+        TEditorTestEnv::WriteProject(good, {{"Good", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(good);
+        form->OpenProjectFile(file);
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown.first().kind, QString("error"));
+        QVERIFY2(env.prompts.shown.first().text.contains("pSlideStep"), qPrintable(env.prompts.shown.first().text));
+        QCOMPARE(form->Agent().ItemCount(), 0);
+        ExpectInSync(*form);
+        QVERIFY(form->ProjectFileName().isEmpty());
+        QVERIFY(!form->Modified());
+        QCOMPARE(form->Agent().GetAppletData()[pSlideStep], DefaultAppletData()[pSlideStep]);
+    }
+
+    void statusTipsGoToTheHintLine()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QStatusTipEvent tip("Menu Initial X");
+        QApplication::sendEvent(form->MenuEditor().Pages(), &tip);
+        QCOMPARE(form->findChild<QLabel*>("stctxtHint")->text(), QString("Menu Initial X"));
     }
 
     void exportThenImportKeepsProjectFile()
