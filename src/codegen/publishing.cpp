@@ -2,6 +2,7 @@
 #include "codegen/publishing.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "codegen/fileops.h"

@@ -2,6 +2,8 @@
 // report, and what happens when the target folder cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "codegen/publishing.h"
 #include "files/textfile.h"
 #include "test_codegen_support.h"
