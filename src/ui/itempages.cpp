@@ -85,7 +85,7 @@ void TItemPages::BuildItemPage()
     TGroupRows link(grid);
     link.Note(common_.NewNote("Set where the selected item should link to and the name of the frame which will be used to load the linked document."));
     url_ = common_.NewList("cmbxpURL", {"http://", "mailto://", "javascript:", "ftp://", "news://"}, true);
-    url_->setMinimumWidth(220);
+    url_->setMinimumWidth(180);
     browse_ = new QToolButton;
     browse_->setObjectName("spdbtnItURL");
     browse_->setText("...");
@@ -103,10 +103,10 @@ void TItemPages::BuildItemPage()
     description.Note(common_.NewNote("The text you specified here will be displayed on the status bar of the web browser when visitors move mouse pointer over the selected item."));
     statusMsg_ = new QLineEdit;
     statusMsg_->setObjectName("edtpStatusMsg");
-    statusMsg_->setMinimumWidth(220);
+    statusMsg_->setMinimumWidth(180);
     common_.WatchChanges(statusMsg_);
     common_.WatchHint(statusMsg_);
-    description.Row({NewLabel("Status Bar Msg"), statusMsg_});
+    description.RowToEnd({NewLabel("Status Bar Msg"), statusMsg_});
     urlAsStatus_ = new QCheckBox("Set URL as Status Bar Msg.");
     urlAsStatus_->setObjectName("chckbxUseURLAsStatusBarMsg");
     description.Span(urlAsStatus_);
@@ -115,7 +115,7 @@ void TItemPages::BuildItemPage()
     popDescText_->setObjectName("edtpPopDescText");
     common_.WatchChanges(popDescText_);
     common_.WatchHint(popDescText_);
-    description.Row({NewLabel("PopUp Box Msg"), popDescText_});
+    description.RowToEnd({NewLabel("PopUp Box Msg"), popDescText_});
     statusAsPopDesc_ = new QCheckBox("Set PopUp Description Msg as Status Bar Msg.");
     statusAsPopDesc_->setObjectName("chckbxUseStatusMsgAsPopDescMsg");
     description.Span(statusAsPopDesc_);

@@ -51,6 +51,8 @@ private:
     void BuildAdvancedPage();
     void BuildPathPage();
     QWidget* NewArrowBrowseButton(const QString& name);
+    QWidget* NewFontGroup(const QString& caption, int helpTag, const char* family, const char* size, const char* bold,
+                          const char* italic);
     QWidget* NewWatchedEdit(const QString& name);
     void AddPage(QWidget* page, const QString& caption) { pages_.append({page, caption}); }
 

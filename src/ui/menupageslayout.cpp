@@ -16,6 +16,7 @@
 #include "ui/colorswatch.h"
 #include "ui/menupages.h"
 #include "ui/pagecommon.h"
+#include "ui/pagegroup.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ QCheckBox* NewCheck(const QString& name, const QString& caption)
 // A group that only frames other groups.
 QGroupBox* NewFrameGroup(const QString& caption, QVBoxLayout** inner)
 {
-    auto* group = new QGroupBox(caption);
+    auto* group = new TPageGroup(caption);
     *inner = new QVBoxLayout(group);
     (*inner)->setContentsMargins(8, 6, 8, 8);
     (*inner)->setSpacing(8);
@@ -45,6 +46,25 @@ QWidget* TMenuPages::NewWatchedEdit(const QString& name)
     edit->setMinimumWidth(120);
     common_.WatchChanges(edit);
     return edit;
+}
+
+QWidget* TMenuPages::NewFontGroup(const QString& caption, int helpTag, const char* family, const char* size,
+                                  const char* bold, const char* italic)
+{
+    QGridLayout* grid;
+    QGroupBox* group = common_.NewGroup(caption, helpTag, &grid);
+    TGroupRows rows(grid);
+    rows.Note(common_.NewNote("Specifies font family, size, set font style to bold or italic "));
+    rows.RowToEnd({NewLabel("Font"), NewWatchedEdit(family)});
+    auto* sizeRow = new QWidget;
+    auto* line = new QHBoxLayout(sizeRow);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(common_.NewSpin(size));
+    line->addWidget(common_.NewToggle(bold, true));
+    line->addWidget(common_.NewToggle(italic, false));
+    line->addStretch(1);
+    rows.RowToEnd({NewLabel("Size"), sizeRow});
+    return group;
 }
 
 QWidget* TMenuPages::NewArrowBrowseButton(const QString& name)
@@ -81,9 +101,9 @@ void TMenuPages::BuildMenuPage()
     page->addWidget(common_.NewGroup("Delay Open/Close Submenu", 3, &grid));
     TGroupRows delay(grid);
     delay.Note(common_.NewNote("How long the menu will wait before opening submenu if visitors move mouse pointer over the item which has submenu."));
-    delay.Row({NewLabel("Wait "), common_.NewSpin("spnedtpDelayOpenSubMenuInMSec"), NewLabel("millisecond(s) before opening submenu.")});
+    delay.RowToEnd({NewLabel("Wait "), common_.NewSpin("spnedtpDelayOpenSubMenuInMSec"), NewWrappedLabel("millisecond(s) before opening submenu.")});
     delay.Note(common_.NewNote("How long the menu will wait before closing opened submenu if visitors move mouse pointer out of the submenu."));
-    delay.Row({NewLabel("Wait"), common_.NewSpin("spnedtpDelayCloseSubMenuInMSec"), NewLabel("millisecond(s) before closing submenu.")});
+    delay.RowToEnd({NewLabel("Wait"), common_.NewSpin("spnedtpDelayCloseSubMenuInMSec"), NewWrappedLabel("millisecond(s) before closing submenu.")});
     QCheckBox* autoClose = NewCheck("chckbxpAutoCloseSubMenus", "Auto Close Opened SubMenu");
     common_.WatchChanges(autoClose);
     delay.Span(autoClose);
@@ -108,11 +128,8 @@ void TMenuPages::BuildItemsPage()
     colours.Row({NewLabel("Text Color"), common_.NewSwatch("pnlpItemNoColor"), common_.NewSwatch("pnlpItemOvColor")});
     colours.Row({NewLabel("BG Color"), common_.NewSwatch("pnlpItemNoBgColor"), common_.NewSwatch("pnlpItemOvBgColor")});
 
-    settings->addWidget(common_.NewGroup("Font Settings", 5, &grid));
-    TGroupRows font(grid);
-    font.Note(common_.NewNote("Specifies font family, size, set font style to bold or italic "));
-    font.Row({NewLabel("Font"), NewWatchedEdit("edtpItemFontFamily"), NewLabel("Size"), common_.NewSpin("spnedtpItemFontSize"),
-              common_.NewToggle("spdbtnpItemFontWeight", true), common_.NewToggle("spdbtnpItemFontStyle", false)});
+    settings->addWidget(NewFontGroup("Font Settings", 5, "edtpItemFontFamily", "spnedtpItemFontSize", "spdbtnpItemFontWeight",
+                                     "spdbtnpItemFontStyle"));
 
     settings->addWidget(common_.NewGroup("Separator", 6, &grid));
     TGroupRows separator(grid);
@@ -147,11 +164,11 @@ void TMenuPages::BuildMiscPage()
     TGroupRows arrows(grid);
     arrows.Note(common_.NewNote("Image files that will be displayed at the right side of the item to indicate that this item has submenu."));
     arrows.Note(common_.NewNote("Submenu-closed Arrow Image will be displayed if no mouse pointer moves over the item, in this case, submenu will not be displayed. "));
-    arrows.Row({NewLabel("Submenu-closed Arrow Image"), NewWatchedEdit("edtpSubMenuArrowFileNormal"),
-                NewArrowBrowseButton("spdbtnpSubMenuArrowFileNormal")});
+    arrows.Span(NewLabel("Submenu-closed Arrow Image"));
+    arrows.Row({NewWatchedEdit("edtpSubMenuArrowFileNormal"), NewArrowBrowseButton("spdbtnpSubMenuArrowFileNormal")});
     arrows.Note(common_.NewNote("Submenu-opened Arrow Image will be displayed if visitors move mouse pointer over the item, in this case, submenu will be opened."));
-    arrows.Row({NewLabel("Submenu-opened Arrow Image"), NewWatchedEdit("edtpSubMenuArrowFileOver"),
-                NewArrowBrowseButton("spdbtnpSubMenuArrowFileOver")});
+    arrows.Span(NewLabel("Submenu-opened Arrow Image"));
+    arrows.Row({NewWatchedEdit("edtpSubMenuArrowFileOver"), NewArrowBrowseButton("spdbtnpSubMenuArrowFileOver")});
 
     page->addWidget(common_.NewGroup("Scroll", 10, &grid));
     TGroupRows scroll(grid);
@@ -188,17 +205,13 @@ void TMenuPages::BuildDragBarPage()
     outer.Span(group);
     TGroupRows title(grid);
     title.Note(common_.NewNote("Specifies text that will be displayed on drag bar and how to align it."));
-    title.Row({NewLabel("Title"), NewWatchedEdit("edtpDragBar_Title"), NewLabel("Title Align"),
-               common_.NewList("cmbxpDragBar_TitleAlign", {"Left", "Center", "Right"}, false)});
+    title.RowToEnd({NewLabel("Title"), NewWatchedEdit("edtpDragBar_Title")});
+    title.Row({NewLabel("Title Align"), common_.NewList("cmbxpDragBar_TitleAlign", {"Left", "Center", "Right"}, false)});
     title.Note(common_.NewNote("Specifies message that will be displayed on a popup box if visitors move mouse pointer over the drag bar. You may put tip message here."));
-    title.Row({NewLabel("PopUp Tip"), NewWatchedEdit("edtpDragBar_PopTip")});
+    title.RowToEnd({NewLabel("PopUp Tip"), NewWatchedEdit("edtpDragBar_PopTip")});
 
-    group = common_.NewGroup("Title Font Settings", 14, &grid);
-    outer.Span(group);
-    TGroupRows font(grid);
-    font.Note(common_.NewNote("Specifies font family, size, set font style to bold or italic "));
-    font.Row({NewLabel("Font"), NewWatchedEdit("edtpDragBar_FontFamily"), NewLabel("Size"), common_.NewSpin("spnedtpDragBar_FontSize"),
-              common_.NewToggle("spdbtnpDragBar_FontBold", true), common_.NewToggle("spdbtnpDragBar_FontItalic", false)});
+    outer.Span(NewFontGroup("Title Font Settings", 14, "edtpDragBar_FontFamily", "spnedtpDragBar_FontSize",
+                            "spdbtnpDragBar_FontBold", "spdbtnpDragBar_FontItalic"));
 
     group = common_.NewGroup("Color", 15, &grid);
     outer.Span(group);
@@ -224,7 +237,8 @@ void TMenuPages::BuildPopUpBoxPage()
     box->addWidget(common_.NewGroup("Color", 16, &grid));
     TGroupRows colour(grid);
     colour.Note(common_.NewNote("The text color and background color of PopUp Description Box."));
-    colour.Row({NewLabel("Text Color"), common_.NewSwatch("pnlpPopDescColor"), NewLabel("Background Color"), common_.NewSwatch("pnlpPopDescBgColor")});
+    colour.Row({NewLabel("Text Color"), common_.NewSwatch("pnlpPopDescColor")});
+    colour.Row({NewLabel("Background Color"), common_.NewSwatch("pnlpPopDescBgColor")});
 
     box->addWidget(common_.NewGroup("Size", 17, &grid));
     TGroupRows size(grid);
@@ -234,14 +248,14 @@ void TMenuPages::BuildPopUpBoxPage()
     box->addWidget(common_.NewGroup("Delay Setting", 18, &grid));
     TGroupRows delay(grid);
     delay.Note(common_.NewNote("How long the menu will wait before displaying PopUp Description Box when visitors move mouse pointer over the item which has description message."));
-    delay.Row({NewLabel("Wait"), common_.NewSpin("spnedtparamDelayShowDescTextInMSec"), NewLabel("millisecond(s) before displaying PopUp Box.")});
+    delay.RowToEnd({NewLabel("Wait"), common_.NewSpin("spnedtparamDelayShowDescTextInMSec"), NewWrappedLabel("millisecond(s) before displaying PopUp Box.")});
 
     box->addWidget(common_.NewGroup("Border", 19, &grid));
     TGroupRows border(grid);
     border.Note(common_.NewNote("The border properties of PopUp Description Box."));
     border.Row({NewLabel("Width"), common_.NewSpin("spnedtpPopDescBorderWidth"), NewLabel("Style"),
-                common_.NewList("cmbxpPopDescBorderStyle", {"none", "solid", "double", "groove", "ridge", "inset", "outset", "dotted", "dashed"}, false),
-                NewLabel("Color"), common_.NewSwatch("pnlpPopDescBorderColor")});
+                common_.NewList("cmbxpPopDescBorderStyle", {"none", "solid", "double", "groove", "ridge", "inset", "outset", "dotted", "dashed"}, false)});
+    border.Row({NewLabel("Color"), common_.NewSwatch("pnlpPopDescBorderColor")});
 
     page->addStretch(1);
     AddPage(widget, "PopUp Box");
@@ -264,12 +278,9 @@ void TMenuPages::BuildAdvancedPage()
         {"OnMouseUp", "edtpOnMouseUpHandler"},
         {"OnClick", "edtpOnClickEventHandler"},
     };
-    for (const auto& h : handlers) {
-        QWidget* edit = NewWatchedEdit(h.name);
-        grid->addWidget(NewLabel(h.label), grid->rowCount(), 0);
-        grid->addWidget(edit, grid->rowCount() - 1, 1, 1, 6);
-    }
-    grid->addWidget(common_.NewHelpButton(21), grid->rowCount(), 0, Qt::AlignLeft);
+    for (const auto& h : handlers)
+        rows.RowToEnd({NewLabel(h.label), NewWatchedEdit(h.name)});
+    rows.Row({common_.NewHelpButton(21)});
 
     page->addStretch(1);
     AddPage(widget, "Advanced");

@@ -17,6 +17,7 @@
 #include "model/appletagent.h"
 #include "ui/colorswatch.h"
 #include "ui/editorhost.h"
+#include "ui/pagegroup.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -75,9 +76,28 @@ void TGroupRows::Row(std::initializer_list<QWidget*> widgets)
     ++row_;
 }
 
+void TGroupRows::RowToEnd(std::initializer_list<QWidget*> widgets)
+{
+    int column = 0;
+    for (QWidget* w : widgets) {
+        const bool last = column == int(widgets.size()) - 1;
+        grid_->addWidget(w, row_, column, 1, last ? kGroupColumns - column : 1);
+        ++column;
+    }
+    ++row_;
+}
+
 QLabel* NewLabel(const QString& text)
 {
     return new QLabel(text);
+}
+
+QLabel* NewWrappedLabel(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return label;
 }
 
 void SetSilverBackground(QWidget* control, bool silver)
@@ -182,7 +202,7 @@ QWidget* TPageCommon::NewPage(const QString& name, QVBoxLayout** layout)
 
 QGroupBox* TPageCommon::NewGroup(const QString& caption, int helpTag, QGridLayout** grid)
 {
-    auto* group = new QGroupBox(caption);
+    auto* group = new TPageGroup(caption);
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(8, 6, 6, 8);
     *grid = new QGridLayout;
@@ -226,7 +246,6 @@ QSpinBox* TPageCommon::NewSpin(const QString& name)
     spin->setObjectName(name);
     spin->setRange(-9999, 9999);
     spin->setSingleStep(1);
-    spin->setMinimumWidth(80);
     WatchChanges(spin);
     WatchHint(spin);
     return spin;

@@ -80,6 +80,8 @@ public:
     void Note(QLabel* note);
     void Span(QWidget* widget);
     void Row(std::initializer_list<QWidget*> widgets);
+    // A row whose last widget takes the rest of the width.
+    void RowToEnd(std::initializer_list<QWidget*> widgets);
     QGridLayout* Grid() const { return grid_; }
 
 private:
@@ -88,6 +90,8 @@ private:
 };
 
 QLabel* NewLabel(const QString& text);
+// A label that ends a row and wraps when the page is narrow.
+QLabel* NewWrappedLabel(const QString& text);
 // A disabled box is shown silver (0xC0C0C0); an enabled one has the normal
 // window background.
 void SetSilverBackground(QWidget* control, bool silver);
