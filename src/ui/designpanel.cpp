@@ -129,8 +129,18 @@ void TDesignPanel::Select(Node node)
     Item(node)->setSelected(true);
 }
 
+bool TDesignPanel::IsWithin(Node node, Node top)
+{
+    for (QTreeWidgetItem* item = Item(node); item; item = item->parent()) {
+        if (item == top)
+            return true;
+    }
+    return false;
+}
+
 void TDesignPanel::Clear()
 {
+    emit aboutToRemove(nullptr);
     tree_->clear();
     Invalidate();
 }
@@ -258,6 +268,7 @@ void TDesignPanel::SetText(Node node, const std::string& text)
 
 void TDesignPanel::DeleteSubtree(Node node)
 {
+    emit aboutToRemove(node);
     Invalidate();
     delete Item(node);
 }

@@ -23,6 +23,8 @@ public:
     explicit TDesignPanel(QWidget* parent = nullptr);
 
     QTreeWidget* TreeWidget() const { return tree_; }
+    // True when node lies in the subtree of top (top included).
+    static bool IsWithin(Node node, Node top);
     QMenu* PopupMenu() const { return popup_; }
 
     static QTreeWidgetItem* Item(Node node) { return static_cast<QTreeWidgetItem*>(node); }
@@ -53,6 +55,8 @@ public:
 signals:
     // A press of any mouse button on the tree, after Qt has moved the selection.
     void treeMousePressed();
+    // The node and its subtree are about to go; nullptr: every node.
+    void aboutToRemove(void* node);
 
 private:
     void EnsureOrder() const;

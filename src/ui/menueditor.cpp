@@ -116,6 +116,12 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
 
     connect(d->panel->TreeWidget(), &QTreeWidget::currentItemChanged, this, &TMenuEditor::trvwDesignPanelChange);
     connect(d->panel, &TDesignPanel::treeMousePressed, this, &TMenuEditor::trvwDesignPanelMouseDown);
+    // Whoever removes nodes (a reader clearing the tree, a command), the
+    // pages are never stored into a node that is gone.
+    connect(d->panel, &TDesignPanel::aboutToRemove, this, [this](Node node) {
+        if (d->editedItemNode && (!node || TDesignPanel::IsWithin(d->editedItemNode, node)))
+            ResetSelectionState();
+    });
     connect(d->menuPages, &TMenuPages::slideOpenClicked, this, &TMenuEditor::ApplyEnablingRules);
     connect(d->itemPages, &TItemPages::enablingRulesNeeded, this, &TMenuEditor::ApplyEnablingRules);
     connect(d->itemPages, &TItemPages::captionChanged, this, &TMenuEditor::edtICaptionChange);

@@ -26,6 +26,7 @@ private slots:
     void commandStatesFollowTheSelection();
     void rightClickSelectsTheNodeUnderThePointer();
     void suppressedTreeEventsStoreAndLoadNothing();
+    void readingAFileIntoTheTreeDropsTheEditedItem();
 };
 
 void TestMenuEditor::startsWithTheRootAndTheMenuPages()
@@ -304,6 +305,27 @@ void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
     rig.editor.ResetTree();
     QCOMPARE(rig.Root()->childCount(), 0);
     rig.editor.GatherPages();  // no edited item after a fresh tree
+}
+
+void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    rig.Control<QLineEdit>("edtICaption")->setText("edited");
+    const QString path = rig.host.ProgramFolder() + "one.tmz";
+    TEditorRig other;
+    other.Add(other.Root(), "X");
+    other.Add(other.Root(), "Y");
+    other.host.agent.RefreshLevelsFromTree(other.editor.Tree());
+    other.host.agent.SaveProject(path.toStdString());
+
+    // A reader clears and rebuilds the tree behind the editor's back.
+    rig.editor.SetSuppressTreeEvents(true);
+    QVERIFY(rig.host.agent.LoadProject(path.toStdString(), rig.editor.Tree()).Accepted());
+    rig.editor.SetSuppressTreeEvents(false);
+    rig.editor.GatherPages();
+    QCOMPARE(rig.ListCaptions(), QStringList({"X", "Y"}));
 }
 
 QTEST_MAIN(TestMenuEditor)
