@@ -20,7 +20,7 @@ const std::array<const char*, 10> kHeaderLines = {{
     "</Product_Version>",
 }};
 
-bool IsOurProductName(const std::string& line)
+bool IsOurProductName(std::string_view line)
 {
     return line == "Trellimenu 2006" || line == "Trellimenu";
 }
@@ -92,11 +92,10 @@ TReadDocument ReadProjectFile(const std::string& path, const std::string& separa
             document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, separator));
             if (in.SkipUntil("<Item_Parameters>")) {
                 task.Begin(kLoadingDataHint);
-                complete = ReadItemLines(in, "</Item_Parameters>", document, [&](const std::string& text) {
-                    TItemData item;
-                    SplitFieldsInto(text, separator, item.values.data(), item.values.size());
-                    return item;
-                });
+                complete = ReadItemLines(in, "</Item_Parameters>", document, TItemData(),
+                                         [&](std::string_view text, TItemData& item) {
+                                             SplitFieldsInto(text, separator, item.values.data(), item.values.size());
+                                         });
             }
         }
     }

@@ -23,10 +23,12 @@ void Refuse(TReadDocument& document, const std::string& message);
 // an integer; the first such item decides, so reading can stop there.
 bool RefuseBadLevel(TReadDocument& document, int line);
 
-// Appends an item per line until `closingTag`; false when the file ends first
-// or an item's level refuses the document.
-template <typename MakeItem>
-bool ReadItemLines(TSectionReader& in, const std::string& closingTag, TReadDocument& document, MakeItem makeItem)
+// Appends an item per line until `closingTag`, made from `blank` and filled
+// in place by fill(line, item); false when the file ends first or an item's
+// level refuses the document.
+template <typename FillItem>
+bool ReadItemLines(TSectionReader& in, std::string_view closingTag, TReadDocument& document, const TItemData& blank,
+                   FillItem fill)
 {
     document.items.clear();
     // Every item takes a line of its own; the cap keeps a file of bare line
@@ -35,7 +37,8 @@ bool ReadItemLines(TSectionReader& in, const std::string& closingTag, TReadDocum
     if (!in.Next())
         return false;
     while (in.Line() != closingTag) {
-        document.items.push_back(makeItem(in.Line()));
+        document.items.push_back(blank);
+        fill(in.Line(), document.items.back());
         if (RefuseBadLevel(document, in.LineNumber()) || !in.Next())
             return false;
     }

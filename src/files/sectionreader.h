@@ -4,6 +4,7 @@
 // current line for error messages.
 
 #include <string>
+#include <string_view>
 
 #include "files/textfile.h"
 
@@ -21,19 +22,19 @@ public:
     }
     // Advances until the current line is `tag`, the current line counting
     // first; false when the file ends before.
-    bool SkipUntil(const std::string& tag)
+    bool SkipUntil(std::string_view tag)
     {
         while (line_ != tag)
             if (!Next())
                 return false;
         return true;
     }
-    const std::string& Line() const { return line_; }
+    std::string_view Line() const { return line_; }
     size_t LinesLeft() const { return lines_.LinesLeft(); }
     int LineNumber() const { return lineNumber_; }  // 1-based, 0 before the first line
 
 private:
     TTextLineReader lines_;
-    std::string line_;
+    std::string_view line_;
     int lineNumber_ = 0;
 };

@@ -64,15 +64,13 @@ TReadDocument ReadStructureFile(const std::string& path, const std::string& sepa
         document.version = in.Line();
         if (in.Next() && in.SkipUntil("<Structure_Description>")) {
             task.Begin(kLoadingDataHint);
-            const TItemData fresh = NewDefaultItem();
             std::array<std::string, kCarriedFields.size()> values;
-            complete = ReadItemLines(in, "</Structure_Description>", document, [&](const std::string& text) {
-                TItemData item = fresh;
-                SplitFieldsInto(text, separator, values.data(), values.size());
-                for (size_t i = 0; i < kCarriedFields.size(); ++i)
-                    item[kCarriedFields[i]] = std::move(values[i]);
-                return item;
-            });
+            complete = ReadItemLines(in, "</Structure_Description>", document, NewDefaultItem(),
+                                     [&](std::string_view text, TItemData& item) {
+                                         SplitFieldsInto(text, separator, values.data(), values.size());
+                                         for (size_t i = 0; i < kCarriedFields.size(); ++i)
+                                             item[kCarriedFields[i]].swap(values[i]);
+                                     });
         }
     }
     FinishReading(document, complete, path);

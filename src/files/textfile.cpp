@@ -73,17 +73,26 @@ TTextLineReader::TTextLineReader(const std::string& path)
     end_ = ctrlZ == std::string::npos ? data_.size() : ctrlZ;
 }
 
-bool TTextLineReader::ReadLine(std::string& line)
+bool TTextLineReader::ReadLine(std::string_view& line)
 {
     if (pos_ >= end_)
         return false;
     const char* begin = data_.data() + pos_;
     const void* cr = std::memchr(begin, '\r', end_ - pos_);
     const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_.data()) : end_;
-    line.assign(begin, stop - pos_);
+    line = std::string_view(begin, stop - pos_);
     pos_ = stop + 1;
     if (cr && pos_ < end_ && data_[pos_] == '\n')
         ++pos_;
+    return true;
+}
+
+bool TTextLineReader::ReadLine(std::string& line)
+{
+    std::string_view view;
+    if (!ReadLine(view))
+        return false;
+    line.assign(view.data(), view.size());
     return true;
 }
 
@@ -151,16 +160,38 @@ void TTextFileWriter::Commit()
     committed_ = true;
 }
 
-void SplitFieldsInto(const std::string& line, const std::string& separator, std::string* out, size_t count)
+namespace {
+
+// Where the next separator starts at or after `from`, or npos. Most values are
+// empty or short, so a hand-rolled scan beats string::find's call per try.
+size_t FindSeparator(std::string_view line, size_t from, const std::string& separator)
+{
+    const size_t width = separator.size();
+    const char first = separator[0];
+    while (from + width <= line.size()) {
+        const void* hit = std::memchr(line.data() + from, first, line.size() - width + 1 - from);
+        if (!hit)
+            return std::string_view::npos;
+        const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - line.data());
+        if (std::memcmp(line.data() + at + 1, separator.data() + 1, width - 1) == 0)
+            return at;
+        from = at + 1;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+void SplitFieldsInto(std::string_view line, const std::string& separator, std::string* out, size_t count)
 {
     size_t filled = 0;
     if (!separator.empty()) {
         size_t start = 0;
         while (filled < count) {
-            const size_t at = line.find(separator, start);
-            if (at == std::string::npos)
+            const size_t at = FindSeparator(line, start, separator);
+            if (at == std::string_view::npos)
                 break;
-            out[filled++].assign(line, start, at - start);
+            out[filled++].assign(line.data() + start, at - start);
             start = at + separator.size();
         }
     }
@@ -168,7 +199,7 @@ void SplitFieldsInto(const std::string& line, const std::string& separator, std:
         out[filled].clear();
 }
 
-std::vector<std::string> SplitFields(const std::string& line, int count, const std::string& separator)
+std::vector<std::string> SplitFields(std::string_view line, int count, const std::string& separator)
 {
     std::vector<std::string> fields(count > 0 ? static_cast<size_t>(count) : 0);
     SplitFieldsInto(line, separator, fields.data(), fields.size());

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An input/output failure that names the file and the reason, e.g.
@@ -32,6 +33,8 @@ public:
     explicit TTextLineReader(const std::string& path);
     // False at the end of the file (or at a Ctrl-Z byte).
     bool ReadLine(std::string& line);
+    // The same without a copy: the view stays valid while the reader lives.
+    bool ReadLine(std::string_view& line);
     bool Empty() const { return data_.empty(); }
     // How many lines ReadLine will still give, at most: lets a reader reserve.
     size_t LinesLeft() const;
@@ -69,7 +72,7 @@ private:
 // line holds fewer than n separators.
 std::string NthField(const std::string& line, int n, const std::string& separator);
 // All fields at once, for the readers: the first `count` values, "" past the end.
-std::vector<std::string> SplitFields(const std::string& line, int count, const std::string& separator);
+std::vector<std::string> SplitFields(std::string_view line, int count, const std::string& separator);
 // The same into `count` strings the caller owns, so a reader fills a record in
 // place without building an array per line.
-void SplitFieldsInto(const std::string& line, const std::string& separator, std::string* out, size_t count);
+void SplitFieldsInto(std::string_view line, const std::string& separator, std::string* out, size_t count);

@@ -42,8 +42,9 @@ int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
         char digits[16];
         const auto written = std::to_chars(digits, digits + sizeof digits, level).ptr;
         const std::string_view text(digits, static_cast<size_t>(written - digits));
-        if (items[k][pLevel] != text)
-            items[k][pLevel].assign(text.data(), text.size());
+        std::string& stored = items[k][pLevel];
+        if (stored.size() != text.size() || stored.compare(0, text.size(), text) != 0)
+            stored.assign(text.data(), text.size());
         parsed[k] = level;
         previous = level;
     }

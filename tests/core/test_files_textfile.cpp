@@ -107,7 +107,8 @@ TEST(FieldSplitting, NthFieldNeedsTheClosingSeparator)
 TEST(FieldSplitting, SplitFieldsAgreesWithNthField)
 {
     const std::string sep = "#$@";
-    for (const std::string line : {"", "a", "a#$@", "#$@#$@", "a#$@b#$@c", "x#$#$@@y#$@", "1#$@#$@3#$@4#$@5#$@6#$@"}) {
+    for (const std::string line : {"", "a", "#$", "a#$@", "#$@#$@", "a#$@b#$@c", "x#$#$@@y#$@", "a##$@b#$", "#$@#",
+                                   "1#$@#$@3#$@4#$@5#$@6#$@"}) {
         const auto fields = SplitFields(line, 5, sep);
         ASSERT_EQ(fields.size(), 5u);
         for (int n = 1; n <= 5; ++n)
