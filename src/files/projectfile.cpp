@@ -1,9 +1,10 @@
 #include "files/projectfile.h"
 
+#include "files/fieldline.h"
+
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstring>
 
 namespace {
 
@@ -33,24 +34,6 @@ int SavingProgressMaximum(size_t itemCount)
     return static_cast<int>(std::min<unsigned long long>(maximum, INT_MAX));
 }
 
-void AppendFields(std::string& line, const std::string* values, size_t count, const std::string& separator)
-{
-    // One resize and plain copies: most values are empty, and a string append
-    // per value and separator cost more than the bytes themselves.
-    size_t at = line.size();
-    size_t total = at + count * separator.size();
-    for (size_t i = 0; i < count; ++i)
-        total += values[i].size();
-    line.resize(total);
-    char* out = &line[0];
-    for (size_t i = 0; i < count; ++i) {
-        std::memcpy(out + at, values[i].data(), values[i].size());
-        at += values[i].size();
-        std::memcpy(out + at, separator.data(), separator.size());
-        at += separator.size();
-    }
-}
-
 void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData& applet, const TItemArray& items,
                       const std::string& separator)
 {
@@ -60,19 +43,19 @@ void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData
 
     out.WriteLine("<Applet_Parameters>");
     const TStringArray parameters = AppletToStrings(applet);
-    std::string line;
-    AppendFields(line, parameters.data(), parameters.size(), separator);
-    out.WriteLine(line);
+    TLineBatch parameterLine(out);
+    parameterLine.Add(parameters.data(), parameters.size(), separator);
+    parameterLine.Flush();
     out.WriteLine("</Applet_Parameters>");
     task.Step(5);
 
     out.WriteLine("<Item_Parameters>");
+    TLineBatch batch(out);
     for (const TItemData& item : items) {
-        line.clear();
-        AppendFields(line, item.values.data(), item.values.size(), separator);
-        out.WriteLine(line);
+        batch.Add(item.values.data(), item.values.size(), separator);
         task.Step(kItemFieldCount);  // one step per value, given at once: the bar shows whole items
     }
+    batch.Flush();
     out.WriteLine("</Item_Parameters>");
 }
 

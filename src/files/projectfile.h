@@ -20,6 +20,3 @@ void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData
 
 // The progress maximum of a writer: 38 steps per item and 15 for the rest.
 int SavingProgressMaximum(size_t itemCount);
-
-// Each value followed by the separator, the last one too.
-void AppendFields(std::string& line, const std::string* values, size_t count, const std::string& separator);

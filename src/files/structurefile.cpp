@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "files/fieldline.h"
 #include "files/projectfile.h"
 
 namespace {
@@ -39,15 +40,11 @@ void WriteStructureHeader(TTextFileWriter& out, TStatusTask& task)
 
 void WriteStructureItems(TTextFileWriter& out, const TItemArray& items, const std::string& separator)
 {
-    std::array<std::string, kCarriedFields.size()> values;
-    std::string line;
-    for (const TItemData& item : items) {
-        for (size_t i = 0; i < kCarriedFields.size(); ++i)
-            values[i] = item[kCarriedFields[i]];
-        line.clear();
-        AppendFields(line, values.data(), values.size(), separator);
-        out.WriteLine(line);
-    }
+    TLineBatch batch(out);
+    for (const TItemData& item : items)
+        batch.Add(kCarriedFields.size(), separator,
+                  [&](size_t i) -> const std::string& { return item[kCarriedFields[i]]; });
+    batch.Flush();
     out.WriteLine("</Structure_Description>");
 }
 
