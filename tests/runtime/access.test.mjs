@@ -1,28 +1,18 @@
 // Keyboard, screen readers and touch.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, menuPage, item, css, shown } from './harness.mjs';
+import { launchBrowser, withMenu, item, submenu, css, shown } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function withMenu(options, body) {
-  const menu = await menuPage(browser, 'basic', {}, options);
-  try {
-    await body(menu.page);
-    assert.deepEqual(menu.errors, []);
-  } finally {
-    await menu.close();
-  }
-}
 const focused = (page) => page.evaluate(() => document.activeElement.textContent.trim());
-const menuOf = (page, name) => page.getByRole('menu', { name, exact: true, includeHidden: true });
 async function keys(page, ...names) {
   for (const name of names) await page.keyboard.press(name);
 }
 
-test('roles and states tell screen readers what the menu is', () => withMenu({}, async (page) => {
+test('roles and states tell screen readers what the menu is', () => withMenu(browser, {}, {}, async (page) => {
   const bar = page.getByRole('menubar', { name: 'Site Menu' });
   assert.equal(await bar.getAttribute('aria-orientation'), 'vertical');
   assert.equal(await item(page, 'Products').getAttribute('aria-haspopup'), 'menu');
@@ -32,10 +22,10 @@ test('roles and states tell screen readers what the menu is', () => withMenu({},
   await item(page, 'Products').focus();
   await keys(page, 'ArrowRight');
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
-  assert.equal(await item(page, 'Products').getAttribute('aria-controls'), await menuOf(page, 'Products').getAttribute('id'));
+  assert.equal(await item(page, 'Products').getAttribute('aria-controls'), await submenu(page, 'Products').getAttribute('id'));
 }));
 
-test('Tab reaches the menu once and leaves it with the next Tab', () => withMenu({}, async (page) => {
+test('Tab reaches the menu once and leaves it with the next Tab', () => withMenu(browser, {}, {}, async (page) => {
   await keys(page, 'Tab');
   assert.equal(await focused(page), 'Home');
   assert.equal(await css(item(page, 'Home'), 'outlineStyle'), 'dotted');
@@ -45,7 +35,7 @@ test('Tab reaches the menu once and leaves it with the next Tab', () => withMenu
   assert.equal(await focused(page), 'Products', 'the menu remembers its item');
 }));
 
-test('arrow keys, Home and End move through a menu, skipping separators and wrapping', () => withMenu({}, async (page) => {
+test('arrow keys, Home and End move through a menu, skipping separators and wrapping', () => withMenu(browser, {}, {}, async (page) => {
   await item(page, 'Home').focus();
   const seen = [];
   for (const key of ['ArrowDown', 'ArrowDown', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'Home', 'End']) {
@@ -55,7 +45,7 @@ test('arrow keys, Home and End move through a menu, skipping separators and wrap
   assert.deepEqual(seen, ['Products', "Tom's page", 'Products', 'Home', 'Archive', 'Home', 'Archive']);
 }));
 
-test('right opens a submenu, Escape and left close it and return to the parent item', () => withMenu({}, async (page) => {
+test('right opens a submenu, Escape and left close it and return to the parent item', () => withMenu(browser, {}, {}, async (page) => {
   await item(page, 'Products').focus();
   await keys(page, 'ArrowRight');
   assert.equal(await focused(page), 'Widgets');
@@ -63,13 +53,13 @@ test('right opens a submenu, Escape and left close it and return to the parent i
   assert.equal(await focused(page), 'Gizmo');
   await keys(page, 'Escape');
   assert.equal(await focused(page), 'Gadgets');
-  assert.equal(await shown(menuOf(page, 'Gadgets')), false);
+  assert.equal(await shown(submenu(page, 'Gadgets')), false);
   await keys(page, 'ArrowLeft');
   assert.equal(await focused(page), 'Products');
-  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.equal(await shown(submenu(page, 'Products')), false);
 }));
 
-test('Enter follows an item\'s link, or opens the submenu of an item without one', () => withMenu({}, async (page) => {
+test('Enter follows an item\'s link, or opens the submenu of an item without one', () => withMenu(browser, {}, {}, async (page) => {
   await item(page, 'About').focus();
   await keys(page, 'Enter');
   assert.equal(await focused(page), 'Team');
@@ -77,24 +67,24 @@ test('Enter follows an item\'s link, or opens the submenu of an item without one
   await page.waitForURL(/team\.html$/);
 }));
 
-test('a tap opens a submenu, a second tap follows the link', () => withMenu({ hasTouch: true }, async (page) => {
+test('a tap opens a submenu, a second tap follows the link', () => withMenu(browser, {}, { hasTouch: true }, async (page) => {
   await item(page, 'Products').tap();
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   assert.match(page.url(), /basic\.html$/);
   await item(page, 'Products').tap();
   await page.waitForURL(/products\.html$/);
 }));
 
-test('a tap outside the menu closes its submenus', () => withMenu({ hasTouch: true }, async (page) => {
+test('a tap outside the menu closes its submenus', () => withMenu(browser, {}, { hasTouch: true }, async (page) => {
   await item(page, 'About').tap();
   await item(page, 'Team').isVisible();
   await page.touchscreen.tap(700, 500);
-  assert.equal(await shown(menuOf(page, 'About')), false);
+  assert.equal(await shown(submenu(page, 'About')), false);
 }));
 
-test('an item without a link closes its submenu on a second tap', () => withMenu({ hasTouch: true }, async (page) => {
+test('an item without a link closes its submenu on a second tap', () => withMenu(browser, {}, { hasTouch: true }, async (page) => {
   await item(page, 'About').tap();
-  assert.ok(await shown(menuOf(page, 'About')));
+  assert.ok(await shown(submenu(page, 'About')));
   await item(page, 'About').tap();
-  assert.equal(await shown(menuOf(page, 'About')), false);
+  assert.equal(await shown(submenu(page, 'About')), false);
 }));

@@ -2,93 +2,82 @@
 // the slide, and where a submenu goes when the window is short of room.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, menuPage, item, css, box, pointTo, shown } from './harness.mjs';
+import { launchBrowser, withMenu, item, submenu, css, box, pointTo, shown } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
 after(async () => { await browser.close(); });
 
-// Each test opens the sample project with some values changed (record index: value).
-async function withMenu(values, options, body) {
-  const menu = await menuPage(browser, 'basic', values, { clock: true, ...options });
-  try {
-    await body(menu.page, (ms) => menu.page.clock.runFor(ms));
-    assert.deepEqual(menu.errors, []);
-  } finally {
-    await menu.close();
-  }
-}
-const menuOf = (page, name) => page.getByRole('menu', { name, exact: true, includeHidden: true });
 const away = (page) => page.mouse.move(700, 560);
 
-test('a submenu opens after the open delay and not before', () => withMenu({}, {}, async (page, wait) => {
+test('a submenu opens after the open delay and not before', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(250);
-  assert.equal(await menuOf(page, 'Products').count(), 0);
+  assert.equal(await submenu(page, 'Products').count(), 0);
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'false');
   await wait(100);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
 }));
 
-test('an open submenu closes after the close delay once the pointer has left the menu', () => withMenu({}, {}, async (page, wait) => {
+test('an open submenu closes after the close delay once the pointer has left the menu', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
   await pointTo(page, item(page, 'Widgets'));
   await away(page);
   await wait(700);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   await wait(150);
-  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.equal(await shown(submenu(page, 'Products')), false);
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'false');
 }));
 
-test('coming back before the close delay keeps the submenu open', () => withMenu({}, {}, async (page, wait) => {
+test('coming back before the close delay keeps the submenu open', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
   await away(page);
   await wait(500);
   await pointTo(page, item(page, 'Widgets'));
   await wait(2000);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
 }));
 
-test('with auto close off a submenu stays open until a click elsewhere', () => withMenu({ 3: '0' }, {}, async (page, wait) => {
+test('with auto close off a submenu stays open until a click elsewhere', () => withMenu(browser, { 3: '0' }, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
   await away(page);
   await wait(5000);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   await page.mouse.click(700, 560);
-  assert.equal(await shown(menuOf(page, 'Products')), false);
+  assert.equal(await shown(submenu(page, 'Products')), false);
 }));
 
-test('nested submenus open in turn, and a sibling replaces an open submenu', () => withMenu({}, {}, async (page, wait) => {
+test('nested submenus open in turn, and a sibling replaces an open submenu', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
   await pointTo(page, item(page, 'Gadgets'));
   await wait(350);
-  assert.ok(await shown(menuOf(page, 'Gadgets')));
+  assert.ok(await shown(submenu(page, 'Gadgets')));
   const gadgets = await box(item(page, 'Gadgets')), gizmo = await box(item(page, 'Gizmo'));
   assert.equal(gizmo.y, gadgets.y, 'the submenu starts level with its item');
   assert.ok(gizmo.x > gadgets.right, 'to the right of its parent menu');
   await pointTo(page, item(page, 'Tools'));
   await wait(350);
-  assert.equal(await shown(menuOf(page, 'Gadgets')), false);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.equal(await shown(submenu(page, 'Gadgets')), false);
+  assert.ok(await shown(submenu(page, 'Products')));
   await pointTo(page, item(page, 'About'));
   await wait(350);
-  assert.equal(await shown(menuOf(page, 'Products')), false);
-  assert.ok(await shown(menuOf(page, 'About')));
+  assert.equal(await shown(submenu(page, 'Products')), false);
+  assert.ok(await shown(submenu(page, 'About')));
 }));
 
-test('a submenu is as wide as its first item says', () => withMenu({}, {}, async (page, wait) => {
+test('a submenu is as wide as its first item says', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
-  assert.equal((await box(menuOf(page, 'Products'))).width, 130);
+  assert.equal((await box(submenu(page, 'Products'))).width, 130);
 }));
 
-test('the pop-up box shows the item\'s text after its delay, near the item, in its look', () => withMenu({}, {}, async (page, wait) => {
+test('the pop-up box shows the item\'s text after its delay, near the item, in its look', () => withMenu(browser, {}, { clock: true }, async (page, wait) => {
   const tip = page.locator('[role=tooltip]');
   await pointTo(page, item(page, 'Home'));
   await wait(350);
@@ -109,7 +98,7 @@ test('the pop-up box shows the item\'s text after its delay, near the item, in i
   assert.equal(await shown(tip), false);
 }));
 
-test('a long pop-up text wraps inside the box width', () => withMenu({ 60: '60' }, {}, async (page, wait) => {
+test('a long pop-up text wraps inside the box width', () => withMenu(browser, { 60: '60' }, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Home'));
   await wait(450);
   const t = await box(page.locator('[role=tooltip]'));
@@ -117,28 +106,28 @@ test('a long pop-up text wraps inside the box width', () => withMenu({ 60: '60' 
   assert.ok(t.height > 40, 'several lines');
 }));
 
-test('a pointer heading for the open submenu does not open the sibling it crosses', () => withMenu({ 10: '0' }, {}, async (page, wait) => {
+test('a pointer heading for the open submenu does not open the sibling it crosses', () => withMenu(browser, { 10: '0' }, { clock: true }, async (page, wait) => {
   const from = await box(item(page, 'Products'));
   await page.mouse.move(from.x + 20, from.y + from.height / 2);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   const to = await box(item(page, 'Tools'));
   await page.mouse.move(to.x + 20, to.y + to.height / 2, { steps: 12 });
   await wait(1000);
-  assert.ok(await shown(menuOf(page, 'Products')));
+  assert.ok(await shown(submenu(page, 'Products')));
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
 }));
 
-test('a pointer that stops on a sibling does open it', () => withMenu({ 10: '0' }, {}, async (page, wait) => {
+test('a pointer that stops on a sibling does open it', () => withMenu(browser, { 10: '0' }, { clock: true }, async (page, wait) => {
   const from = await box(item(page, 'Products'));
   await page.mouse.move(from.x + 20, from.y + from.height / 2);
   const about = await box(item(page, 'About'));
   await page.mouse.move(about.x + 20, about.y + about.height / 2, { steps: 6 });
   await wait(500);
-  assert.equal(await shown(menuOf(page, 'Products')), false);
-  assert.ok(await shown(menuOf(page, 'About')));
+  assert.equal(await shown(submenu(page, 'Products')), false);
+  assert.ok(await shown(submenu(page, 'About')));
 }));
 
-test('with the slide on a submenu is revealed in the given steps and speed', () => withMenu({ 6: '1', 1: '4', 2: '50' }, {}, async (page, wait) => {
+test('with the slide on a submenu is revealed in the given steps and speed', () => withMenu(browser, { 6: '1', 1: '4', 2: '50' }, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(300);
   const frame = page.locator('.tmz-sub').first();
@@ -149,24 +138,24 @@ test('with the slide on a submenu is revealed in the given steps and speed', () 
   assert.equal(await css(frame, 'clipPath'), 'none');
 }));
 
-test('visitors who ask for reduced motion get no slide', () => withMenu({ 6: '1', 1: '4', 2: '50' }, { reducedMotion: 'reduce' }, async (page, wait) => {
+test('visitors who ask for reduced motion get no slide', () => withMenu(browser, { 6: '1', 1: '4', 2: '50' }, { clock: true, reducedMotion: 'reduce' }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(300);
   assert.equal(await css(page.locator('.tmz-sub').first(), 'clipPath'), 'none');
 }));
 
-test('a submenu that would leave the window opens on the other side', () => withMenu({ 63: '620' }, {}, async (page, wait) => {
+test('a submenu that would leave the window opens on the other side', () => withMenu(browser, { 63: '620' }, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(350);
-  const sub = await box(menuOf(page, 'Products')), main = await box(page.getByRole('menubar'));
+  const sub = await box(submenu(page, 'Products')), main = await box(page.getByRole('menubar'));
   assert.ok(sub.right <= main.x, 'left of the main menu');
   assert.ok(sub.x >= 0);
 }));
 
-test('a submenu taller than the window fits it and scrolls', () => withMenu({}, { viewport: { width: 800, height: 420 } }, async (page, wait) => {
+test('a submenu taller than the window fits it and scrolls', () => withMenu(browser, {}, { clock: true, viewport: { width: 800, height: 420 } }, async (page, wait) => {
   await pointTo(page, item(page, 'Archive'));
   await wait(350);
-  const list = menuOf(page, 'Archive');
+  const list = submenu(page, 'Archive');
   const r = await box(list.locator('..'));
   assert.ok(r.y >= 0 && r.bottom <= 420, 'inside the window');
   assert.ok(await list.evaluate((l) => l.scrollHeight > l.clientHeight), 'scrolls');

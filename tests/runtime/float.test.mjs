@@ -2,21 +2,12 @@
 // the four scroll modes, and the author's page event handlers.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, menuPage, box } from './harness.mjs';
+import { launchBrowser, menuPage, withMenu, box } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
 after(async () => { await browser.close(); });
 
-async function withMenu(values, body) {
-  const menu = await menuPage(browser, 'basic', values);
-  try {
-    await body(menu.page);
-    assert.deepEqual(menu.errors, []);
-  } finally {
-    await menu.close();
-  }
-}
 const where = async (page) => { const r = await box(page.locator('.tmz')); return [r.x, r.y]; };
 const frames = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 
@@ -36,12 +27,12 @@ async function scrollPage(page, x, y) {
   await frames(page);
 }
 
-test('the menu follows the pointer while its bar is dragged', () => withMenu({}, async (page) => {
+test('the menu follows the pointer while its bar is dragged', () => withMenu(browser, {}, {}, async (page) => {
   await drag(page, 200, 150);
   assert.deepEqual(await where(page), [320, 240]);
 }));
 
-test('a dragged menu snaps to each window edge within the snap distance', () => withMenu({}, async (page) => {
+test('a dragged menu snaps to each window edge within the snap distance', () => withMenu(browser, {}, {}, async (page) => {
   const size = await box(page.locator('.tmz'));
   const cases = [
     ['left', -110, 0, (r) => r.x === 0],
@@ -57,19 +48,19 @@ test('a dragged menu snaps to each window edge within the snap distance', () => 
   }
 }));
 
-test('without snapping the menu stays where it was dropped', () => withMenu({ 4: '0' }, async (page) => {
+test('without snapping the menu stays where it was dropped', () => withMenu(browser, { 4: '0' }, {}, async (page) => {
   await drag(page, -110, 0);
   assert.deepEqual(await where(page), [10, 90]);
 }));
 
-test('the menu snaps when the window is resized towards it', () => withMenu({}, async (page) => {
+test('the menu snaps when the window is resized towards it', () => withMenu(browser, {}, {}, async (page) => {
   const r = await box(page.locator('.tmz'));
   await page.setViewportSize({ width: Math.round(r.right + 12), height: 600 });
   await frames(page);
   assert.equal((await box(page.locator('.tmz'))).right, Math.round(r.right + 12));
 }));
 
-test('a menu scrolled near the window top snaps to it, and scrolls on past it', () => withMenu({}, async (page) => {
+test('a menu scrolled near the window top snaps to it, and scrolls on past it', () => withMenu(browser, {}, {}, async (page) => {
   await scrollPage(page, 0, 80);
   assert.equal((await where(page))[1], 0);
   await scrollPage(page, 0, 200);
@@ -81,13 +72,13 @@ const SCROLL_MODES = [['0', 'no scroll', [-180, -410]], ['1', 'horizontal only',
   ['2', 'vertical only', [-180, 90]], ['3', 'both', [120, 90]]];
 for (const [mode, name, expected] of SCROLL_MODES) {
   test('scroll mode ' + name + ' keeps the menu in its place in the window along its axes', () =>
-    withMenu({ 5: mode, 4: '0' }, async (page) => {
+    withMenu(browser, { 5: mode, 4: '0' }, {}, async (page) => {
       await scrollPage(page, 300, 500);
       assert.deepEqual(await where(page), expected);
     }));
 }
 
-test('the page event handlers run on resize, mouse move, mouse up and click', () => withMenu({}, async (page) => {
+test('the page event handlers run on resize, mouse move, mouse up and click', () => withMenu(browser, {}, {}, async (page) => {
   await page.mouse.move(600, 400);
   await page.mouse.move(610, 410);
   assert.ok(await page.evaluate(() => window.tmzMoves >= 1));

@@ -3,6 +3,7 @@
 // trellimenu-cli from the projects in projects/ (optionally with some
 // menu-wide values changed, to try each setting on the same menu).
 import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
@@ -77,6 +78,7 @@ export function serve(folder) {
 export async function openPage(browser, site, page, options = {}) {
   const context = await browser.newContext({
     viewport: options.viewport || { width: 800, height: 600 },
+    userAgent: options.userAgent,
     hasTouch: !!options.hasTouch,
     reducedMotion: options.reducedMotion || 'no-preference'
   });
@@ -105,7 +107,24 @@ export async function menuPage(browser, name, values, options) {
   };
 }
 
+/**
+ * Runs body(page, wait) on the sample project with some menu-wide values
+ * changed (record index: value), then checks that the console stayed clean.
+ * wait(ms) moves the paused clock when options.clock is set.
+ */
+export async function withMenu(browser, values, options, body) {
+  const menu = await menuPage(browser, 'basic', values, options);
+  try {
+    await body(menu.page, (ms) => menu.page.clock.runFor(ms));
+    assert.deepEqual(menu.errors, []);
+  } finally {
+    await menu.close();
+  }
+}
+
 export const item = (page, name) => page.getByRole('menuitem', { name, exact: true });
+/** The submenu opened by the named item, shown or not. */
+export const submenu = (page, name) => page.getByRole('menu', { name, exact: true, includeHidden: true });
 export const css = (locator, property) => locator.evaluate((e, p) => getComputedStyle(e)[p], property);
 export const box = (locator) => locator.evaluate((e) => e.getBoundingClientRect().toJSON());
 

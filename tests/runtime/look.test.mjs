@@ -2,7 +2,7 @@
 // bevelled border, the drag bar, separators, arrows and real links.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, menuPage, item, css, box } from './harness.mjs';
+import { launchBrowser, menuPage, withMenu, item, css, box } from './harness.mjs';
 
 let browser, menu, page;
 before(async () => {
@@ -126,6 +126,30 @@ test('submenus are not made before they are first needed', async () => {
 test('the status message is told to assistive technology when it is not the link', async () => {
   assert.equal(await item(page, 'Products').getAttribute('aria-description'), null);
   assert.equal(await item(page, 'Home').getAttribute('aria-description'), 'Start here and read on');
+});
+
+test('bold and italic also read the words older menus stored', () =>
+  withMenu(browser, { 53: 'normal', 54: 'italic', 25: 'bold' }, {}, async (other) => {
+    assert.equal(await css(item(other, 'Home'), 'fontWeight'), '400');
+    assert.equal(await css(item(other, 'Home'), 'fontStyle'), 'italic');
+    assert.equal(await css(other.locator('.tmz-bar'), 'fontWeight'), '700');
+  }));
+
+// The page picks tmzop.js for Opera, tmzie.js where document.all is true, else tmzmo.js.
+const BROWSER_CASES = [
+  [{ userAgent: 'Opera/9.80 (Windows NT 6.1) Presto/2.12.388 Version/12.18' }, /tmzop\.js$/],
+  [{ before: "Object.defineProperty(document, 'all', { value: [] })" }, /tmzie\.js$/],
+  [{}, /tmzmo\.js$/]
+];
+
+test('whichever engine file the page picks, the menu is the same', async () => {
+  for (const [options, file] of BROWSER_CASES) {
+    await withMenu(browser, {}, options, async (other) => {
+      const engine = await other.evaluate(() => [...document.scripts].map((s) => s.src).find((s) => /tmz(ie|op|mo)\.js$/.test(s)));
+      assert.match(engine, file);
+      assert.equal(await other.getByRole('menubar').getByRole('menuitem').count(), 5);
+    });
+  }
 });
 
 test('nothing goes wrong in the console', async () => {
