@@ -1,6 +1,7 @@
 #include "menueditor.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QIcon>
 #include <QMenu>
 #include <QPainter>
@@ -215,18 +216,21 @@ void TMenuEditor::ApplyEnablingRules()
 
 void TMenuEditor::ShowPagesFor(Node node)
 {
+    // Showing first, then hiding, keeps a page visible at every moment; the
+    // tabs keep their fixed order whatever is hidden.
     const bool root = d->IsRoot(node);
     QTabWidget* tabs = d->pages;
-    QWidget* first = root ? d->menuPages->Pages().first().page : d->itemPages->Pages().first().page;
+    auto isItemPage = [this](QWidget* page) {
+        const QVector<TPageTab>& items = d->itemPages->Pages();
+        return std::any_of(items.begin(), items.end(), [page](const TPageTab& tab) { return tab.page == page; });
+    };
     for (int i = 0; i < tabs->count(); ++i) {
-        const bool itemPage = tabs->widget(i) == d->itemPages->Pages()[0].page || tabs->widget(i) == d->itemPages->Pages()[1].page;
-        if (itemPage != root)
+        if (isItemPage(tabs->widget(i)) != root)
             tabs->setTabVisible(i, true);
     }
-    tabs->setCurrentWidget(first);
+    tabs->setCurrentWidget(root ? d->menuPages->Pages().first().page : d->itemPages->Pages().first().page);
     for (int i = 0; i < tabs->count(); ++i) {
-        const bool itemPage = tabs->widget(i) == d->itemPages->Pages()[0].page || tabs->widget(i) == d->itemPages->Pages()[1].page;
-        if (itemPage == root)
+        if (isItemPage(tabs->widget(i)) == root)
             tabs->setTabVisible(i, false);
     }
 }

@@ -6,11 +6,12 @@
 
 #include <QObject>
 
+#include "model/menutree.h"
+
 class QAction;
 class QTabWidget;
 class QWidget;
 class TEditorHost;
-class TMenuTree;
 
 class TMenuEditor : public QObject {
     Q_OBJECT
@@ -55,9 +56,9 @@ private:
     void MoveDown1Click();
     void MoveSelected(bool up);
 
-    void ShowPagesFor(void* node);  // menu pages for the root, item pages otherwise
-    void StoreItemPages(void* node);
-    bool LoadItemPages(void* node);  // false after telling the user
+    void ShowPagesFor(TMenuTree::Node node);  // menu pages for the root, item pages otherwise
+    void StoreItemPages(TMenuTree::Node node);
+    bool LoadItemPages(TMenuTree::Node node);  // false after telling the user
     void SetItemPagesUsable(bool usable);
 
     struct Private;

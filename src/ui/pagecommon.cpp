@@ -246,6 +246,8 @@ QSpinBox* TPageCommon::NewSpin(const QString& name)
     spin->setObjectName(name);
     spin->setRange(-9999, 9999);
     spin->setSingleStep(1);
+    // Plain digits and "-" whatever the user's locale: the gather reads the text.
+    spin->setLocale(QLocale::c());
     WatchChanges(spin);
     WatchHint(spin);
     return spin;

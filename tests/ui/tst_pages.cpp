@@ -86,6 +86,7 @@ private slots:
     void listsAndRadioPairFollowTheirRules();
     void numbersAreClampedAndAnEmptySpinBoxGathersTheLowest();
     void aFieldThatDoesNotConvertChangesNothing();
+    void negativeNumbersSurviveAnyLocale();
     void typedSeparatorIsRefusedAndEmptied();
     void everyTypedChangeMarksTheDocument();
     void colourSwatchAsksAndMarksEvenWhenCancelled();
@@ -218,6 +219,21 @@ void TestPages::aFieldThatDoesNotConvertChangesNothing()
     rig.host.agent.SetAppletData(bad);
     QVERIFY(!rig.editor.RefreshMenuPages());
     QVERIFY(rig.host.prompts.shown[0].text.contains("'$0000F0#F' is not a valid integer value"));
+}
+
+void TestPages::negativeNumbersSurviveAnyLocale()
+{
+    // Swedish writes its minus sign as U+2212; the stored text needs "-".
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    {
+        TEditorRig rig;
+        TAppletData data = SampleRecord();
+        data[pInitMenuX] = "-1234";
+        QVERIFY(Refresh(rig, data));
+        QCOMPARE(Gathered(rig)[pInitMenuX], std::string("-1234"));
+    }
+    QLocale::setDefault(before);
 }
 
 void TestPages::typedSeparatorIsRefusedAndEmptied()
