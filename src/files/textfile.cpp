@@ -173,7 +173,10 @@ size_t FindSeparator(std::string_view line, size_t from, const std::string& sepa
         if (!hit)
             return std::string_view::npos;
         const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - line.data());
-        if (std::memcmp(line.data() + at + 1, separator.data() + 1, width - 1) == 0)
+        size_t matched = 1;
+        while (matched < width && line[at + matched] == separator[matched])
+            ++matched;
+        if (matched == width)
             return at;
         from = at + 1;
     }
@@ -191,7 +194,10 @@ void SplitFieldsInto(std::string_view line, const std::string& separator, std::s
             const size_t at = FindSeparator(line, start, separator);
             if (at == std::string_view::npos)
                 break;
-            out[filled++].assign(line.data() + start, at - start);
+            if (at == start)
+                out[filled++].clear();
+            else
+                out[filled++].assign(line.data() + start, at - start);
             start = at + separator.size();
         }
     }
