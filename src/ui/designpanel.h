@@ -8,6 +8,7 @@
 // pre-order, as the file readers add them, extend the cache in place.
 
 #include <QHash>
+#include <QIcon>
 #include <QVector>
 #include <QWidget>
 
