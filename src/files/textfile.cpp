@@ -108,9 +108,46 @@ size_t TTextLineReader::LinesLeft() const
     return lines;
 }
 
-TTextFileWriter::TTextFileWriter(const std::string& path, Mode mode)
-    : path_(path), writePath_(mode == Mode::AtomicReplace ? TemporaryNameBeside(path) : path), mode_(mode)
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file a replacement must land on: through a link to the file it names,
+// so saving never turns a link into a copy.
+std::string ReplacementTarget(const std::string& path)
 {
+    std::error_code error;
+    if (!fs::is_symlink(path, error))
+        return path;
+    const fs::path resolved = fs::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+}
+
+// Renaming would replace what opening for writing refuses: a folder, or a
+// file that nobody may write to.
+void RefuseUnwritableTarget(const std::string& target, const std::string& shownPath)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (error || !fs::exists(status))
+        return;
+    if (fs::is_directory(status))
+        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EISDIR));
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & writable) == fs::perms::none)
+        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EACCES));
+}
+
+}  // namespace
+
+TTextFileWriter::TTextFileWriter(const std::string& path, Mode mode)
+    : path_(path),
+      targetPath_(mode == Mode::AtomicReplace ? ReplacementTarget(path) : path),
+      writePath_(mode == Mode::AtomicReplace ? TemporaryNameBeside(targetPath_) : path),
+      mode_(mode)
+{
+    if (mode_ == Mode::AtomicReplace)
+        RefuseUnwritableTarget(targetPath_, path_);
     errno = 0;
     out_.open(writePath_, std::ios::binary | std::ios::trunc);
     if (!out_)
@@ -151,7 +188,14 @@ void TTextFileWriter::Commit()
         committed_ = true;
         throw TFileError("Cannot write file", path_, ReasonFromErrno(error ? error : EIO));
     }
-    if (mode_ == Mode::AtomicReplace && std::rename(writePath_.c_str(), path_.c_str()) != 0) {
+    if (mode_ == Mode::AtomicReplace) {
+        // The replacement keeps the old file's permissions.
+        std::error_code error;
+        const fs::file_status old = fs::status(targetPath_, error);
+        if (!error && fs::exists(old))
+            fs::permissions(writePath_, old.permissions(), error);
+    }
+    if (mode_ == Mode::AtomicReplace && std::rename(writePath_.c_str(), targetPath_.c_str()) != 0) {
         const int error = errno;
         std::remove(writePath_.c_str());
         committed_ = true;

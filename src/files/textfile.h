@@ -61,7 +61,8 @@ public:
     void Commit();                            // flush, close, rename; throws TFileError
 
 private:
-    std::string path_;
+    std::string path_;        // as the caller named it, for messages
+    std::string targetPath_;  // the file replaced: path_ with links followed
     std::string writePath_;
     Mode mode_;
     std::ofstream out_;

@@ -93,6 +93,36 @@ TEST_F(TextFileTest, WriterIntoMissingFolderFailsWithTheTargetName)
     }
 }
 
+TEST_F(TextFileTest, ReplacementKeepsPermissionsAndFollowsLinks)
+{
+    const std::string path = Put("private.tmz", "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(path, PathOf("link.tmz"));
+    {
+        TTextFileWriter writer(PathOf("link.tmz"));
+        writer.WriteLine("new");
+        writer.Commit();
+    }
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
+    EXPECT_EQ(ReadBytes(path), "new\r\n");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(TextFileTest, ReplacementRefusesWhatWritingWouldRefuse)
+{
+    const std::string readOnly = Put("locked.tmz", "old");
+    fs::permissions(readOnly, fs::perms::owner_read);
+    try {
+        TTextFileWriter writer(readOnly);
+        FAIL() << "no error";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.Reason(), "Access denied");
+    }
+    EXPECT_EQ(ReadBytes(readOnly), "old");
+    EXPECT_THROW(TTextFileWriter{folder_.string()}, TFileError);
+    EXPECT_EQ(FileCount(), 1u);
+}
+
 TEST(FieldSplitting, NthFieldNeedsTheClosingSeparator)
 {
     const std::string sep = "#$@";
