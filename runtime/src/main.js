@@ -12,9 +12,9 @@ function draw(o, top) {
     bar = make('div', 'tmz-bar', root);
     bar.innerHTML = o.barTitle;
     bar.title = o.barTip;
-    bar.style.width = top[0].width + 'px';
   }
   var main = menus.main = menus.build(top, null, root);
+  if (bar) bar.style.width = main.items[0].width + 'px';
   if (bar && /\S/.test(bar.textContent)) main.list.setAttribute('aria-label', bar.textContent.trim());
   var input = new Input(o, root, menus);
   var firstItem = focusables(main)[0];

@@ -75,7 +75,8 @@ function Menus(o, root) {
   }
 
   // owner: the item that opens this menu, or null for the main menu.
-  this.build = function (group, owner, frame) {
+  this.build = function (calls, owner, frame) {
+    var group = calls.map(readItem);
     var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : 1, timer: 0 };
     var list = menu.list = make('ul', 'tmz-m');
     list.id = 'tmz-m' + ++serial;

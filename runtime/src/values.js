@@ -9,7 +9,7 @@ function toNumber(v, fallback) {
 
 // Flags: 1 / "1" and the legacy words "bold" / "italic" mean on.
 function toFlag(v) {
-  return v === 1 || v === true || /^\s*(1|bold|italic)\s*$/i.test(String(v));
+  return v === 1 || v === '1' || v === true || typeof v === 'string' && /^\s*(1|bold|italic)\s*$/i.test(v);
 }
 
 function toColour(v, fallback) {
@@ -65,42 +65,40 @@ function readOptions(args) {
 }
 
 /* One createItem call, 0-based positions: 0 caption, 14 has children,
- * 16/17 arrow position, 20 sibling position, 22 menu width, 23 separator,
- * 26 link, 27 target, 28 pop-up text, 33 status message. */
+ * 16/17 arrow position, 22 menu width, 23 separator, 26 link, 27 target,
+ * 28 pop-up text, 33 status message. group: the raw calls of its submenu. */
 function readItem(a) {
   return {
     caption: toText(a[0]),
-    parent: toFlag(a[14]),
     arrowX: toNumber(a[16], 105),
     arrowY: toNumber(a[17], 4),
-    sibling: toNumber(a[20], 0),
     width: toNumber(a[22], 120),
     sep: toFlag(a[23]),
     url: toText(a[26]).trim(),
     target: toText(a[27]).trim(),
     desc: toText(a[28]),
     status: toText(a[33]),
-    group: null
+    group: a.tmzGroup || null
   };
 }
 
 /* Rebuilds the tree from the generated order: groups of siblings follow one
- * another, delimited by the sibling codes (3 alone, 1 first, 2 last); the
- * first group is the main menu and the k-th later group belongs to the k-th
- * item, in that same order, that says it has children. */
+ * another, delimited by the sibling codes at position 20 (3 alone, 1 first,
+ * 2 last); the first group is the main menu and the k-th later group belongs
+ * to the k-th call, in that same order, whose has-children flag is on. Only
+ * the calls are grouped here; items are read when their menu is built. */
 function readTree(calls) {
-  var groups = [], open = null;
-  calls.forEach(function (args) {
-    var it = readItem(args), code = it.sibling;
+  var groups = [], open = null, next = 1, i, j, code;
+  for (i = 0; i < calls.length; i++) {
+    code = toNumber(calls[i][20], 0);
     if (!open || code === 1 || code === 3) groups.push(open = []);
-    open.push(it);
+    open.push(calls[i]);
     if (code === 2 || code === 3) open = null;
-  });
-  var next = 1;
-  groups.forEach(function (g) {
-    g.forEach(function (it) {
-      if (it.parent && next < groups.length) it.group = groups[next++];
-    });
-  });
+  }
+  for (i = 0; i < groups.length; i++) {
+    for (j = 0; j < groups[i].length; j++) {
+      if (next < groups.length && toFlag(groups[i][j][14])) groups[i][j].tmzGroup = groups[next++];
+    }
+  }
   return groups[0] || [];
 }

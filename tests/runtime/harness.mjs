@@ -46,7 +46,7 @@ export function publish(name, values = {}) {
   return out;
 }
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.gif': 'image/gif' };
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif' };
 
 /** Serves a folder on 127.0.0.1; pages it lacks answer with a stub, so links can be followed. */
 export function serve(folder) {
