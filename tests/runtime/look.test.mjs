@@ -75,6 +75,12 @@ test('the border is drawn from all ten border colours', async () => {
   }
 });
 
+test('an empty colour falls back: the outer dark edge to the darkest shade, others to the defaults', () =>
+  withMenu(browser, { 39: '', 47: '' }, {}, async (other) => {
+    assert.equal(await css(other.locator('.tmz'), 'borderBottomColor'), 'rgb(49, 49, 49)');
+    assert.equal(await css(item(other, 'Home'), 'backgroundColor'), 'rgb(56, 121, 186)');
+  }));
+
 test('separators are drawn in the separator colours and are no menu items', async () => {
   const sep = mainMenu().locator('[role=separator]');
   assert.equal(await sep.count(), 1);
