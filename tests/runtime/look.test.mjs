@@ -63,6 +63,14 @@ test('the drag bar shows its title in its own colours, font and alignment, with 
   assert.ok(barBox.bottom <= listBox.top, 'the bar is above the items');
 });
 
+test('a menu without the drag bar starts with its items', () =>
+  withMenu(browser, { 19: '0' }, {}, async (other) => {
+    assert.equal(await other.locator('.tmz-bar').count(), 0);
+    const frameBox = await box(other.locator('.tmz')), first = await box(item(other, 'Home'));
+    assert.deepEqual([frameBox.x, frameBox.y], [120, 90]);
+    assert.ok(first.y - frameBox.y < 10, 'the first item is at the top');
+  }));
+
 test('the border is drawn from all ten border colours', async () => {
   const used = await frame().evaluate((f) => {
     const s = getComputedStyle(f), l = getComputedStyle(f.querySelector('ul'));
