@@ -54,13 +54,20 @@ public:
     bool MoveItemUp(TMenuTree& tree, TMenuTree::Node node);    // false when there is no previous sibling
     bool MoveItemDown(TMenuTree& tree, TMenuTree::Node node);  // false when there is no next sibling
 
-    // Adds a node per item to a tree that holds only its root.
+    // Adds a node per item to a tree that holds only its root (adding the root
+    // when there is none). Damaged levels are clamped to the deepest possible
+    // parent and written back, so list and tree always agree; a level that is
+    // not an integer throws std::invalid_argument before any node is added.
     void BuildTreeFromLevels(TMenuTree& tree);
     // pLevel of every item from its node's depth.
     void RefreshLevelsFromTree(const TMenuTree& tree);
 
     // --- Project and structure files (throw TFileError on input/output failure) ---
-    // On success the tree is cleared, given its root and rebuilt.
+    // Reading builds the new document on the side. Accepted (Complete or
+    // Incomplete): records replaced, the tree cleared, given its root and
+    // rebuilt. Refused (foreign or headerless file, a level that is not an
+    // integer): records, items and tree untouched. Writing goes through a
+    // temporary file, so a failure leaves the old file as it was.
     TReadResult LoadProject(const std::string& path, TMenuTree& tree);
     void SaveProject(const std::string& path);
     void ExportStructure(const std::string& path);  // uses MenuTree()
