@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "model/memorymenutree.h"
+
+namespace {
+
+std::string PreOrder(const TMemoryMenuTree& tree)
+{
+    std::string out;
+    for (int i = 0; i < tree.Count(); ++i)
+        out += tree.Text(tree.NodeAt(i));
+    return out;
+}
+
+}  // namespace
+
+TEST(MemoryMenuTree, IndicesFollowEveryChangeOfShape)
+{
+    TMemoryMenuTree tree;
+    const auto root = tree.AddRoot("R");
+    const auto a = tree.AddChild(root, "a");
+    const auto b = tree.AddChild(root, "b");
+    const auto c = tree.AddChild(root, "c");
+    tree.AddChild(a, "x");
+    EXPECT_EQ(PreOrder(tree), "Raxbc");
+    EXPECT_EQ(tree.AbsoluteIndex(b), 3);
+
+    tree.MoveBefore(a, c);  // forwards: a's subtree lands between b and c
+    EXPECT_EQ(PreOrder(tree), "Rbaxc");
+    EXPECT_EQ(tree.PrevSibling(a), b);
+    EXPECT_EQ(tree.NextSibling(a), c);
+    tree.MoveBefore(c, b);  // backwards
+    EXPECT_EQ(PreOrder(tree), "Rcbax");
+    EXPECT_EQ(tree.Child(root, 0), c);
+
+    tree.DeleteSubtree(a);
+    EXPECT_EQ(PreOrder(tree), "Rcb");
+    EXPECT_EQ(tree.Count(), 3);
+    EXPECT_EQ(tree.NextSibling(b), nullptr);
+    EXPECT_EQ(tree.NodeAt(3), nullptr);
+    EXPECT_EQ(tree.NodeAt(-1), nullptr);
+}
+
+TEST(MemoryMenuTree, MovesBetweenParentsAreIgnored)
+{
+    TMemoryMenuTree tree;
+    const auto root = tree.AddRoot("R");
+    const auto a = tree.AddChild(root, "a");
+    const auto x = tree.AddChild(a, "x");
+    tree.AddChild(root, "b");
+    tree.MoveBefore(x, a);
+    tree.MoveBefore(root, a);
+    EXPECT_EQ(PreOrder(tree), "Raxb");
+    EXPECT_EQ(tree.Level(x), 2);
+}
+
+TEST(MemoryMenuTree, RootIsSingleAndDeletingItClears)
+{
+    TMemoryMenuTree tree;
+    tree.AddChild(tree.AddRoot("old"), "a");
+    tree.AddRoot("new");
+    EXPECT_EQ(PreOrder(tree), "new");
+    tree.DeleteSubtree(tree.Root());
+    EXPECT_EQ(tree.Count(), 0);
+    EXPECT_EQ(tree.Root(), nullptr);
+}
