@@ -1,0 +1,224 @@
+// Timings of the run-time menu engine beside SmartMenus 1.2 (jQuery) and a
+// static nested list with CSS-only hover submenus, on the same menus of 100,
+// 1,000 and 5,000 items, in headless Chromium:
+//   node bench.mjs [--bin BUILD/bin] [--runs N] [--keep DIR]
+// --keep writes the pages into DIR and leaves them there, to look at by hand.
+// Prints a Markdown table. Not a test: numbers depend on the machine.
+import { chromium } from 'playwright-core';
+import { execFileSync } from 'node:child_process';
+import { createServer } from 'node:http';
+import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, copyFileSync, existsSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, dirname, extname } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const arg = (name, fallback) => { const i = process.argv.indexOf(name); return i > 0 ? process.argv[i + 1] : fallback; };
+const binDir = arg('--bin', process.env.TRELLIMENU_BIN_DIR || join(here, '../../build/bin'));
+const RUNS = Number(arg('--runs', 7));
+const modules = join(here, 'node_modules');
+
+// Menu shapes: top-level items, children of each, grandchildren of each child.
+const SIZES = [[100, [10, 9, 0]], [1000, [10, 9, 10]], [5000, [10, 20, 24]]].filter(([n]) => !process.env.BENCH_ONLY || String(n) === process.env.BENCH_ONLY);
+
+function tree([top, kids, grandkids]) {
+  const node = (caption, children) => ({ caption, url: 'p/' + caption.replace(/\W/g, '') + '.html', children });
+  return Array.from({ length: top }, (_, i) => node('Section ' + i, Array.from({ length: kids }, (_, j) =>
+    node('Page ' + i + '.' + j, Array.from({ length: grandkids }, (_, k) => node('Topic ' + i + '.' + j + '.' + k, []))))));
+}
+
+// --- Our engine: a project file published by trellimenu-cli -----------------
+const SEP = '#$@';
+function projectText(items) {
+  const applet = ['1000', '20', '10', '1', '1', '3', '0', '', '', '', '0', '2000', '10', '15', '', '', '', '', '', '1',
+    'Center', '6B98E7', 'FFFFFF', 'Arial', '14', '1', '0', '', 'Hold your mouse to move!', 'Menu', '0', '', '0', '0',
+    'C0C0C0', 'C0C0C0', 'C0C0C0', '939393', '939393', '000000', 'FFFFFF', 'FFFFFF', '868686', '868686', 'arrow_normal.gif',
+    'arrow_over.gif', 'FFFFFF', '3879BA', '004080', 'FFFFFF', '', 'Arial', '12', '1', '0', '88B1DB', '000027', 'EAEA00',
+    '000000', '', '180', '20', '', '20', '20', '2', 'ridge', 'FFFF00', '', '', '1', ''];
+  const lines = ['<Product_Name>', 'Trellimenu 2006', '</Product_Name>', '<Product_Version>', '1.0', '</Product_Version>',
+    '<Applet_Parameters>', applet.map((v) => v + SEP).join(''), '</Applet_Parameters>', '<Item_Parameters>'];
+  const walk = (nodes, level) => nodes.forEach((n) => {
+    const f = new Array(38).fill('');
+    Object.assign(f, { 0: n.caption, 16: '150', 17: '4', 22: '170', 23: '0', 26: n.url, 27: '_self', 34: String(level), 36: '0', 37: '1' });
+    lines.push(f.map((v) => v + SEP).join(''));
+    walk(n.children, level + 1);
+  });
+  walk(items, 0);
+  lines.push('</Item_Parameters>');
+  return lines.map((l) => l + '\r\n').join('');
+}
+
+function publishOurs(folder, items) {
+  const project = join(folder, 'ours.tmz');
+  writeFileSync(project, projectText(items));
+  execFileSync(join(binDir, 'trellimenu-cli'), ['publish', project, '--out', join(folder, 'ours')], { stdio: 'pipe' });
+}
+
+// --- The same menu as a nested list ------------------------------------------
+const listHtml = (nodes) => nodes.length
+  ? '<ul>' + nodes.map((n) => '<li><a href="' + n.url + '">' + n.caption + '</a>' + listHtml(n.children) + '</li>').join('') + '</ul>'
+  : '';
+const DRAWN = 'document.querySelector("#m a").getBoundingClientRect();window.benchDrawn=performance.now();';
+
+function writeSmartMenus(folder, items) {
+  const dist = join(modules, 'smartmenus/dist');
+  copyFileSync(join(modules, 'jquery/dist/jquery.min.js'), join(folder, 'jquery.min.js'));
+  copyFileSync(join(dist, 'jquery.smartmenus.min.js'), join(folder, 'jquery.smartmenus.min.js'));
+  const css = readFileSync(join(dist, 'css/sm-core-css.css'), 'utf8') + readFileSync(join(dist, 'css/sm-clean/sm-clean.css'), 'utf8');
+  writeFileSync(join(folder, 'sm.css'), css);
+  writeFileSync(join(folder, 'smartmenus.html'), '<!DOCTYPE html><html><head><link rel="stylesheet" href="sm.css">' +
+    '<style>#m{width:200px}</style></head><body>' + listHtml(items).replace('<ul>', '<ul id="m" class="sm sm-vertical sm-clean">') +
+    '<script src="jquery.min.js"></script><script src="jquery.smartmenus.min.js"></script><script>' +
+    '$("#m").smartmenus({showTimeout:0,hideTimeout:0,showDuration:0,hideDuration:0,showFunction:null,hideFunction:null});' +
+    DRAWN + '</script></body></html>');
+}
+
+function writeStatic(folder, items) {
+  const css = '#m,#m ul{list-style:none;margin:0;padding:0;width:200px;background:#3879BA}#m li{position:relative}' +
+    '#m a{display:block;padding:4px 8px;color:#fff;font:bold 12px Arial}#m li:hover>a{background:#fff;color:#004080}' +
+    '#m ul{display:none;position:absolute;left:100%;top:0}#m li:hover>ul{display:block}';
+  writeFileSync(join(folder, 'static.html'), '<!DOCTYPE html><html><head><style>' + css + '</style></head><body>' +
+    listHtml(items).replace('<ul>', '<ul id="m">') + '<script>' + DRAWN + '</script></body></html>');
+}
+
+// --- Measuring ------------------------------------------------------------------
+// Our engine draws from its own script: a watcher notes when the main menu's
+// items are in the page and laid out, the same moment the others mark.
+const WATCH_OURS = `new MutationObserver(function (list, observer) {
+  var m = document.querySelector('[role=menubar] a');
+  if (m) { m.getBoundingClientRect(); window.benchDrawn = performance.now(); observer.disconnect(); }
+}).observe(document, { childList: true, subtree: true });`;
+
+// In the page: from the pointer's arrival over the item to the submenu on
+// screen. Menus that change the page are caught by a mutation observer right
+// after their handlers; a CSS-only menu by a check in the next task.
+const HOVER_PROBE = `window.benchHover = function (submenuOf) {
+  window.benchResult = new Promise(function (resolve) {
+    addEventListener('pointerover', function start() {
+      removeEventListener('pointerover', start, true);
+      var t0 = performance.now(), done = false, observer = new MutationObserver(check);
+      function check() {
+        if (done) return;
+        var sub = submenuOf(), style = sub && getComputedStyle(sub);
+        if (sub && sub.getBoundingClientRect().width > 0 && style.display !== 'none' && style.visibility !== 'hidden') {
+          done = true;
+          observer.disconnect();
+          resolve(performance.now() - t0);
+        } else {
+          setTimeout(check, 1);
+        }
+      }
+      observer.observe(document, { subtree: true, childList: true, attributes: true });
+      setTimeout(check, 0);
+    }, true);
+  });
+};`;
+
+const CONTENDERS = [
+  { name: 'Trellimenu', page: 'ours/ours.html', watch: WATCH_OURS, item: (i) => `[role=menubar] > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.getElementById(document.querySelector('[role=menubar] > li:nth-child(${i + 1}) > a').getAttribute('aria-controls'))` },
+  { name: 'SmartMenus 1.2', page: 'smartmenus.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
+  { name: 'Static CSS list', page: 'static.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` }
+];
+
+const median = (xs) => { const s = xs.filter(Number.isFinite).sort((a, b) => a - b); return s.length ? s[Math.floor(s.length / 2)] : NaN; };
+
+async function measureOnce(browser, origin, contender, run) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
+  const page = await context.newPage();
+  await page.addInitScript(HOVER_PROBE + (contender.watch || ''));
+  await page.goto(origin + '/' + contender.page, { waitUntil: 'load' });
+  await page.waitForFunction(() => window.benchDrawn !== undefined);
+  const drawn = await page.evaluate(() => window.benchDrawn);
+  // Each run hovers another section, so every timing is a first opening.
+  // Two small moves first: SmartMenus takes them as the sign of a mouse.
+  const i = run % 10;
+  await page.mouse.move(900, 800);
+  await page.mouse.move(902, 802);
+  await page.mouse.move(903, 803);
+  const target = await page.locator(contender.item(i)).boundingBox();
+  await page.evaluate(`window.benchHover(${contender.submenu(i)})`);
+  await page.mouse.move(target.x + 10, target.y + target.height / 2);
+  const hover = await Promise.race([page.evaluate(() => window.benchResult),
+    new Promise((resolve) => setTimeout(() => resolve(NaN), 5000))]);
+  await context.close();
+  return { drawn, hover };
+}
+
+// Runs alternate between the menus, so a busy moment of the machine falls on all alike.
+async function measure(browser, origin) {
+  const results = CONTENDERS.map(() => ({ drawn: [], hover: [] }));
+  for (let run = 0; run < RUNS; run++) {
+    for (const [k, contender] of CONTENDERS.entries()) {
+      const t = await measureOnce(browser, origin, contender, run);
+      results[k].drawn.push(t.drawn);
+      results[k].hover.push(t.hover);
+    }
+  }
+  return results.map((r) => ({ drawn: median(r.drawn), hover: median(r.hover) }));
+}
+
+function serve(folder) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif' };
+  const server = createServer((req, res) => {
+    const file = join(folder, new URL(req.url, 'http://x').pathname);
+    if (existsSync(file) && extname(file)) {
+      res.writeHead(200, { 'content-type': types[extname(file)] || 'application/octet-stream' });
+      res.end(readFileSync(file));
+    } else {
+      res.writeHead(204);
+      res.end();
+    }
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () =>
+    resolve({ origin: 'http://127.0.0.1:' + server.address().port, close: () => server.close() })));
+}
+
+const size = (files) => {
+  const data = Buffer.concat(files.map((f) => readFileSync(f)));
+  return data.length ? `${(data.length / 1024).toFixed(1)} KB / ${(gzipSync(data, { level: 9 }).length / 1024).toFixed(1)} KB` : '0';
+};
+
+const browser = await chromium.launch({
+  executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--no-first-run']
+});
+const rows = [];
+const keep = arg('--keep', '');
+const scratch = keep || mkdtempSync(join(tmpdir(), 'tmz-bench-'));
+try {
+  for (const [count, shape] of SIZES) {
+    const folder = join(scratch, String(count));
+    mkdirSync(folder, { recursive: true });
+    const items = tree(shape);
+    publishOurs(folder, items);
+    writeSmartMenus(folder, items);
+    writeStatic(folder, items);
+    const site = await serve(folder);
+    const scripts = {
+      Trellimenu: [['ours/tmzparams.js', 'ours/tmzmo.js'], ['ours/tmzcfg.js']],
+      'SmartMenus 1.2': [['jquery.min.js', 'jquery.smartmenus.min.js'], []],
+      'Static CSS list': [[], []]
+    };
+    const timings = await measure(browser, site.origin);
+    for (const [k, contender] of CONTENDERS.entries()) {
+      const t = timings[k];
+      const [engine, data] = scripts[contender.name];
+      rows.push([count, contender.name, t.drawn.toFixed(1), t.hover.toFixed(2),
+        size(engine.map((f) => join(folder, f))), size(data.map((f) => join(folder, f)))]);
+    }
+    site.close();
+  }
+} finally {
+  await browser.close();
+  if (!keep) rmSync(scratch, { recursive: true, force: true });
+}
+
+console.log(`Median of ${RUNS} runs, headless Chromium, ${new Date().toISOString().slice(0, 10)}\n`);
+console.log('| items | menu | navigation start to top level drawn (ms) | hover to submenu drawn (ms) | engine script raw / gzip | menu data script raw / gzip |');
+console.log('|---:|---|---:|---:|---:|---:|');
+for (const r of rows) console.log('| ' + r.join(' | ') + ' |');
