@@ -78,6 +78,7 @@ QString TFileAssociation::DesktopEntryText() const
                "Name=%1\n"
                "Comment=Design pop-up navigation menus for web pages\n"
                "Exec=%2 %f\n"
+               "Icon=trellimenu\n"
                "MimeType=%3;\n"
                "Categories=Development;WebDevelopment;\n"
                "Terminal=false\n")

@@ -68,6 +68,14 @@ QString HelpPageForTag(int tag)
     return QString::fromLatin1(kHelpFallbackPage);
 }
 
+QString HelpButtonName(int tag)
+{
+    for (const THelpTopic& topic : kHelpTopics)
+        if (topic.tag == tag)
+            return QString::fromLatin1(topic.button);
+    return QString();
+}
+
 TfrmHelp::TfrmHelp(const QString& programFolder, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool), programFolder_(programFolder), mainWindow_(mainWindow)
 {

@@ -20,6 +20,8 @@ struct THelpTopic {
 const THelpTopic* HelpTopics(int* count);
 // The page for a button's tag; tag 0 or any unknown tag gives the getting-started page.
 QString HelpPageForTag(int tag);
+// The objectName of the help button that carries a tag ("" for no such tag).
+QString HelpButtonName(int tag);
 // The page shown for tags outside the table.
 extern const char* const kHelpFallbackPage;  // "getting_started.htm"
 

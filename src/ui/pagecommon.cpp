@@ -17,6 +17,7 @@
 #include "model/appletagent.h"
 #include "ui/colorswatch.h"
 #include "ui/editorhost.h"
+#include "ui/helpwindow.h"
 #include "ui/pagegroup.h"
 #include "ui/prompts.h"
 
@@ -108,13 +109,6 @@ void SetSilverBackground(QWidget* control, bool silver)
         palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     }
     control->setPalette(palette);
-}
-
-int HelpButtonNumber(int tag)
-{
-    if (tag == 22)
-        return 28;
-    return tag > 22 ? tag - 1 : tag;
 }
 
 TPageCommon::TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent)
@@ -221,7 +215,7 @@ QGroupBox* TPageCommon::NewGroup(const QString& caption, int helpTag, QGridLayou
 QToolButton* TPageCommon::NewHelpButton(int tag)
 {
     auto* button = new QToolButton;
-    button->setObjectName(QString("SpeedButton%1").arg(HelpButtonNumber(tag)));
+    button->setObjectName(HelpButtonName(tag));
     button->setProperty("tag", tag);
     button->setIcon(HelpIcon());
     button->setAutoRaise(true);

@@ -96,6 +96,3 @@ QLabel* NewWrappedLabel(const QString& text);
 // window background.
 void SetSilverBackground(QWidget* control, bool silver);
 
-// The button of a help tag: tags 1..21 sit on SpeedButton1..21, the Path
-// page's tag 22 on SpeedButton28, and tags 23..28 on SpeedButton22..27.
-int HelpButtonNumber(int tag);
