@@ -67,6 +67,7 @@ void TItemPages::BuildItemPage()
     separator.Note(common_.NewNote("Check this if you would like to make the selected item as a separator."));
     separator_ = new QCheckBox("Set selected item to separator.");
     separator_->setObjectName("chckbxpSeparator");
+    common_.WatchChanges(separator_);
     separator.Span(separator_);
 
     QGroupBox* group = common_.NewGroup("Caption", 24, &grid);
@@ -109,6 +110,7 @@ void TItemPages::BuildItemPage()
     description.RowToEnd({NewLabel("Status Bar Msg"), statusMsg_});
     urlAsStatus_ = new QCheckBox("Set URL as Status Bar Msg.");
     urlAsStatus_->setObjectName("chckbxUseURLAsStatusBarMsg");
+    common_.WatchChanges(urlAsStatus_);
     description.Span(urlAsStatus_);
     description.Note(common_.NewNote("The text you specified here will be displayed on the PopUp Description Box when visitors move mouse pointer over the selected item."));
     popDescText_ = new QLineEdit;
@@ -118,6 +120,7 @@ void TItemPages::BuildItemPage()
     description.RowToEnd({NewLabel("PopUp Box Msg"), popDescText_});
     statusAsPopDesc_ = new QCheckBox("Set PopUp Description Msg as Status Bar Msg.");
     statusAsPopDesc_->setObjectName("chckbxUseStatusMsgAsPopDescMsg");
+    common_.WatchChanges(statusAsPopDesc_);
     description.Span(statusAsPopDesc_);
 
     page->addStretch(1);

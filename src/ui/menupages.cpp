@@ -140,6 +140,7 @@ void TMenuPages::btnSeparatorSuggestedColorClick()
     auto* base = static_cast<TColorSwatch*>(binder_->Control(pItemNoBgColor));
     static_cast<TColorSwatch*>(binder_->Control(pSeparatorColor))->SetValue(LightenColor(base->Value()));
     static_cast<TColorSwatch*>(binder_->Control(pSeparatorLightColor))->SetValue(DarkenColor(base->Value()));
+    common_.Host().MarkModified();
 }
 
 void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)

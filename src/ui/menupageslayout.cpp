@@ -96,7 +96,10 @@ void TMenuPages::BuildMenuPage()
     slide.Row({NewLabel("Slide Step"), common_.NewSpin("spnedtpSlideStep")});
     slide.Note(common_.NewNote("How long the submenu should wait/delay for next move/step in millisecond."));
     slide.Row({NewLabel("Slide Speed"), common_.NewSpin("spnedtpSlideSpeed")});
-    slide.Span(NewCheck("chckbxpSlideOpenSubMenuEnabled", "Slide Opening SubMenu"));
+    QCheckBox* slideOpen = NewCheck("chckbxpSlideOpenSubMenuEnabled", "Slide Opening SubMenu");
+    // Unsaved changes must never be lost on close, so this box counts as an edit too.
+    common_.WatchChanges(slideOpen);
+    slide.Span(slideOpen);
 
     page->addWidget(common_.NewGroup("Delay Open/Close Submenu", 3, &grid));
     TGroupRows delay(grid);

@@ -29,7 +29,7 @@ private slots:
     void storeTrimsTextsAndBlanksUneditedFields();
     void clearingTheCaptionEmptiesTheNode();
     void rulesFollowSiblingsAndChildren();
-    void separatorGreysTheTextsWithoutMarking();
+    void separatorGreysTheTextsAndMarks();
     void messageChecksGreyTheBoxTheyReplace();
     void urlBrowseGivesTheDriveForm();
     void typedSeparatorInStatusMessageIsRefused();
@@ -141,7 +141,7 @@ void TestItemPages::rulesFollowSiblingsAndChildren()
     QCOMPARE(rig.host.agent.GetItem(1)[pMenuWidth], std::string("333"));
 }
 
-void TestItemPages::separatorGreysTheTextsWithoutMarking()
+void TestItemPages::separatorGreysTheTextsAndMarks()
 {
     TEditorRig rig;
     QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
@@ -149,7 +149,7 @@ void TestItemPages::separatorGreysTheTextsWithoutMarking()
     rig.Select(a);
     rig.host.modified = false;
     rig.Control<QCheckBox>("chckbxpSeparator")->click();
-    QVERIFY(!rig.host.modified);
+    QVERIFY(rig.host.modified);
     for (const char* name : {"edtICaption", "cmbxpURL", "cmbxpTarget", "edtpStatusMsg", "edtpPopDescText"}) {
         QWidget* box = rig.Control<QWidget>(name);
         QVERIFY2(!box->isEnabled(), name);
