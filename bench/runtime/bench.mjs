@@ -74,12 +74,17 @@ function writeSmartMenus(folder, items) {
     DRAWN + '</script></body></html>');
 }
 
+// The same list behind one empty external script: what loading any script
+// file costs before it runs, the floor for every menu that ships one.
 function writeStatic(folder, items) {
   const css = '#m,#m ul{list-style:none;margin:0;padding:0;width:200px;background:#3879BA}#m li{position:relative}' +
     '#m a{display:block;padding:4px 8px;color:#fff;font:bold 12px Arial}#m li:hover>a{background:#fff;color:#004080}' +
     '#m ul{display:none;position:absolute;left:100%;top:0}#m li:hover>ul{display:block}';
-  writeFileSync(join(folder, 'static.html'), '<!DOCTYPE html><html><head><style>' + css + '</style></head><body>' +
-    listHtml(items).replace('<ul>', '<ul id="m">') + '<script>' + DRAWN + '</script></body></html>');
+  const page = (head) => '<!DOCTYPE html><html><head>' + head + '<style>' + css + '</style></head><body>' +
+    listHtml(items).replace('<ul>', '<ul id="m">') + '<script>' + DRAWN + '</script></body></html>';
+  writeFileSync(join(folder, 'static.html'), page(''));
+  writeFileSync(join(folder, 'empty.js'), '\n');
+  writeFileSync(join(folder, 'static-script.html'), page('<script src="empty.js"></script>'));
 }
 
 // --- Measuring ------------------------------------------------------------------
@@ -121,6 +126,8 @@ const CONTENDERS = [
   { name: 'SmartMenus 1.2', page: 'smartmenus.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
   { name: 'Static CSS list', page: 'static.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
+  { name: 'Static CSS list + one empty script file', page: 'static-script.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` }
 ];
 
@@ -202,7 +209,8 @@ try {
     const scripts = {
       Trellimenu: [['ours/tmzparams.js', 'ours/tmzmo.js'], ['ours/tmzcfg.js']],
       'SmartMenus 1.2': [['jquery.min.js', 'jquery.smartmenus.min.js'], []],
-      'Static CSS list': [[], []]
+      'Static CSS list': [[], []],
+      'Static CSS list + one empty script file': [['empty.js'], []]
     };
     const timings = await measure(browser, site.origin);
     for (const [k, contender] of CONTENDERS.entries()) {
