@@ -63,6 +63,8 @@ test('Enter follows an item\'s link, or opens the submenu of an item without one
   await item(page, 'About').focus();
   await keys(page, 'Enter');
   assert.equal(await focused(page), 'Team');
+  // A status message with double quotes arrives intact, as the item's tip.
+  assert.equal(await item(page, 'Team').getAttribute('title'), 'Say "hi" to us');
   await keys(page, 'Enter');
   await page.waitForURL(/team\.html$/);
 }));
