@@ -12,6 +12,13 @@ function font(size, bold, italic, family) {
   return (italic ? 'italic ' : '') + (bold ? 'bold ' : 'normal ') + size + 'px/1.25 ' + fontFamily(family);
 }
 
+// An item under the pointer, focused, or with its submenu open looks active.
+var ACTIVE_ITEM = ['.tmz-i:hover', '.tmz-i:focus', '.tmz-i[aria-expanded=true]'];
+
+function active(inner) {
+  return ACTIVE_ITEM.map(function (s) { return s + inner; }).join(',');
+}
+
 function ring(width, topLeft, bottomRight) {
   return 'inset ' + width + 'px ' + width + 'px ' + topLeft + ',inset -' + width + 'px -' + width + 'px ' + bottomRight;
 }
@@ -36,11 +43,11 @@ function styleSheet(o) {
       o.itemColor + ';background:' + o.itemBg + ';font:' +
       font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont) +
       ';text-align:left;text-decoration:none;cursor:pointer;outline-offset:-3px}',
-    '.tmz-i:hover,.tmz-i:focus,.tmz-i[aria-expanded=true]{color:' + o.overColor + ';background:' + o.overBg + '}',
+    active('') + '{color:' + o.overColor + ';background:' + o.overBg + '}',
     '.tmz-i:focus-visible{outline:2px dotted currentColor}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
-    '.tmz-o,.tmz-i:hover .tmz-n,.tmz-i[aria-expanded=true] .tmz-n{display:none}',
-    '.tmz-i:hover .tmz-o,.tmz-i[aria-expanded=true] .tmz-o{display:block}',
+    '.tmz-o,' + active(' .tmz-n') + '{display:none}',
+    active(' .tmz-o') + '{display:block}',
     '.tmz-m .tmz-s{height:2px;margin:3px 2px;border-top:1px solid ' + o.sepColor +
       ';border-bottom:1px solid ' + o.sepShadow + '}',
     '.tmz-bar{padding:2px 4px;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;' +

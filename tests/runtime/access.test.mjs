@@ -49,7 +49,9 @@ test('right opens a submenu, Escape and left close it and return to the parent i
   await item(page, 'Products').focus();
   await keys(page, 'ArrowRight');
   assert.equal(await focused(page), 'Widgets');
-  await keys(page, 'ArrowDown', 'ArrowRight');
+  await keys(page, 'ArrowDown');
+  assert.equal(await css(item(page, 'Gadgets').locator('.tmz-o'), 'display'), 'block', 'a focused item shows the opened arrow');
+  await keys(page, 'ArrowRight');
   assert.equal(await focused(page), 'Gizmo');
   await keys(page, 'Escape');
   assert.equal(await focused(page), 'Gadgets');
