@@ -166,6 +166,13 @@ test('whichever engine file the page picks, the menu is the same', async () => {
   }
 });
 
+test('the scripts add no global names but the two functions and the namespace', () =>
+  withMenu(browser, {}, { before: 'window.namesBefore = Object.getOwnPropertyNames(window)' }, async (other) => {
+    const added = await other.evaluate(() => Object.getOwnPropertyNames(window)
+      .filter((n) => !window.namesBefore.includes(n) && n !== 'namesBefore'));
+    assert.deepEqual(added.sort(), ['Trellimenu', 'createItem', 'createMenuGlobalParams']);
+  }));
+
 test('nothing goes wrong in the console', async () => {
   assert.deepEqual(menu.errors, []);
 });
