@@ -8,7 +8,7 @@ function Float(o, root, bar, menus) {
   var followY = o.scrollType === 2 || o.scrollType === 3;
   var fixed = followX && followY;
   // Along a followed axis pos is a window coordinate, otherwise a page one.
-  var pos = { x: o.x, y: o.y };
+  var pos = { x: o.x, y: o.y }, self = this;
 
   function place() {
     var s = root.style;
@@ -44,6 +44,19 @@ function Float(o, root, bar, menus) {
     }
   }
 
+  // A menu that keeps its place while the page scrolls up and down shows
+  // only what fits below its top; the rest of its items scroll inside it.
+  this.fit = function () {
+    var list = menus.main.list, s = list.style;
+    s.maxHeight = s.overflowY = '';
+    if (!followY) return;
+    var r = root.getBoundingClientRect(), room = windowSize().h - r.top;
+    if (r.height > room) {
+      s.maxHeight = Math.max(40, room - (r.height - list.offsetHeight)) + 'px';
+      s.overflowY = 'auto';
+    }
+  };
+
   place();
   addEventListener('scroll', function () {
     if (!fixed) place();
@@ -52,6 +65,7 @@ function Float(o, root, bar, menus) {
   addEventListener('resize', function () {
     menus.closeAll();
     snap(false);
+    self.fit();
   });
 
   if (!bar) return;
@@ -66,6 +80,7 @@ function Float(o, root, bar, menus) {
       snap(false);
     }
     function end() {
+      self.fit();
       bar.removeEventListener('pointermove', move);
       bar.removeEventListener('pointerup', end);
       bar.removeEventListener('pointercancel', end);

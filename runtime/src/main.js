@@ -19,8 +19,9 @@ function draw(o, top) {
   var input = new Input(o, root, menus);
   var firstItem = focusables(main)[0];
   if (firstItem) input.setRover(firstItem);
-  new Float(o, root, bar, menus);
+  var float = new Float(o, root, bar, menus);
   doc.body.appendChild(root);
+  float.fit();
   pageHandlers(o);
 }
 

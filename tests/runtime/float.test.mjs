@@ -78,6 +78,14 @@ for (const [mode, name, expected] of SCROLL_MODES) {
     }));
 }
 
+test('a menu fixed in the window that is taller than the room below its top scrolls its items', () =>
+  withMenu(browser, { 5: '3' }, { viewport: { width: 800, height: 200 } }, async (page) => {
+    const frame = await box(page.locator('.tmz'));
+    assert.ok(frame.bottom <= 200, 'the menu ends inside the window');
+    const list = page.getByRole('menubar');
+    assert.ok(await list.evaluate((l) => l.scrollHeight > l.clientHeight), 'its items scroll');
+  }));
+
 test('the page event handlers run on resize, mouse move, mouse up and click', () => withMenu(browser, {}, {}, async (page) => {
   await page.mouse.move(600, 400);
   await page.mouse.move(610, 410);
