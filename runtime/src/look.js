@@ -38,7 +38,7 @@ function styleSheet(o) {
     '.tmz-m{list-style:none;padding:1px;border:1px solid;border-color:' +
       [o.dark2, o.light2, o.light2, o.dark2].join(' ') + ';background:' + o.itemBg +
       ';box-shadow:' + ring(1, o.darkest2, o.base3) + '}',
-    '.tmz-m li{list-style:none;padding:0}',
+    '.tmz-m li{list-style:none;padding:0;float:none}',
     '.tmz-i{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;color:' +
       o.itemColor + ';background:' + o.itemBg + ';font:' +
       font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont) +
