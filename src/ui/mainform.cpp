@@ -187,14 +187,14 @@ void TMainForm::BuildMenusAndToolBar()
         {"ContactUs1", "&Contact Us", &THelpCommands::ContactUs1Click},
     };
     QAction* topic1 = nullptr;
-    for (const THelpItem& spec : helpItems) {
-        if (!spec.name) {
+    for (const THelpItem& entry : helpItems) {
+        if (!entry.name) {
             help->addSeparator();
             continue;
         }
-        QAction* action = help->addAction(QString::fromLatin1(spec.caption));
-        action->setObjectName(QString::fromLatin1(spec.name));
-        connect(action, &QAction::triggered, this, [this, spec] { ((*helpCommands_).*spec.handler)(); });
+        QAction* action = help->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        connect(action, &QAction::triggered, this, [this, entry] { ((*helpCommands_).*entry.handler)(); });
         if (!topic1)
             topic1 = action;
     }
@@ -221,18 +221,18 @@ void TMainForm::BuildMenusAndToolBar()
                                     nullptr,
                                     topic1};
     int i = 0;
-    for (const TToolButtonSpec& spec : kToolButtons) {
+    for (const TToolButtonSpec& entry : kToolButtons) {
         QAction* action = toolActions[i++];
-        if (!spec.name) {
+        if (!entry.name) {
             toolBar_->addSeparator();
             continue;
         }
         // The tool tip lives on the action: a button takes its tip from there
         // whenever the action changes. Menus never show tips.
-        action->setToolTip(QString::fromLatin1(spec.toolTip));
-        action->setIcon(ToolBarIcon(spec.icon));
+        action->setToolTip(QString::fromLatin1(entry.toolTip));
+        action->setIcon(ToolBarIcon(entry.icon));
         toolBar_->addAction(action);
-        toolBar_->widgetForAction(action)->setObjectName(QString::fromLatin1(spec.name));
+        toolBar_->widgetForAction(action)->setObjectName(QString::fromLatin1(entry.name));
     }
 }
 
