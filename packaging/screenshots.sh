@@ -26,16 +26,16 @@ cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
 } >"$work/shot.html"
 node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
 
-# The editor with the same template open and "Products" selected: the
-# root's expander, then the item (xdotool drives the pointer).
+# The editor at its own size, centred on a larger screen, with the same
+# template open and "Products" selected (xdotool drives the pointer).
 cat >"$work/editor.sh" <<SCRIPT
 "$bin/trellimenu" "$work/menu.tmz" &
 pid=\$!
 sleep 4
-xdotool mousemove 9 67 click 1 sleep 0.5 mousemove 80 107 click 1 sleep 0.5 key Right sleep 1
+xdotool mousemove 300 203 click 1 sleep 0.5 key Right sleep 1
 import -window root "$work/root.png"
 kill \$pid
 SCRIPT
-xvfb-run -a -s "-screen 0 772x532x24" bash "$work/editor.sh" >/dev/null 2>&1
-convert "$work/root.png" -crop 772x532+0+0 +repage docs/editor.png
+xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/editor.sh" >/dev/null 2>&1
+convert "$work/root.png" -crop 860x600+210+100 +repage docs/editor.png
 echo "docs/editor.png and docs/published-menu.png written"
