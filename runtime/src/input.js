@@ -103,9 +103,10 @@ function Input(o, root, menus) {
     focusItem(it);
   }
 
+  // A submenu left holding only separators still opens; focus stays put.
   function enter(it) {
-    var sub = menus.open(it);
-    go(focusables(sub)[0]);
+    var first = focusables(menus.open(it))[0];
+    if (first) go(first);
   }
 
   function leave(owner) {

@@ -92,3 +92,14 @@ test('an item without a link closes its submenu on a second tap', () => withMenu
   await item(page, 'About').tap();
   assert.equal(await shown(submenu(page, 'About')), false);
 }));
+
+test('a submenu with nothing to focus opens from the keyboard and keeps focus on its item', () =>
+  withMenu(browser, { items: { Team: { 23: '1' }, Contact: { 23: '1' } } }, {}, async (page) => {
+    await item(page, 'About').focus();
+    await keys(page, 'ArrowRight');
+    assert.ok(await shown(submenu(page, 'About')));
+    assert.equal(await focused(page), 'About');
+    await keys(page, 'Escape');
+    assert.equal(await shown(submenu(page, 'About')), false);
+    assert.equal(await focused(page), 'About');
+  }));

@@ -25,13 +25,22 @@ export function launchBrowser() {
   });
 }
 
-// The project's text with menu-wide values replaced, by record index.
+// The project's text with menu-wide values replaced, by record index;
+// values.items changes item fields: { caption: { field index: value } }.
 function withValues(text, values) {
+  const { items = {}, ...menuWide } = values;
   const lines = text.split('\r\n');
   const at = lines.indexOf('<Applet_Parameters>') + 1;
   const fields = lines[at].split(SEP);
-  for (const [index, value] of Object.entries(values)) fields[index] = value;
+  for (const [index, value] of Object.entries(menuWide)) fields[index] = value;
   lines[at] = fields.join(SEP);
+  for (const [caption, changes] of Object.entries(items)) {
+    const line = lines.findIndex((l, i) => i > at && l.split(SEP)[0] === caption);
+    assert.ok(line > at, 'the project has an item ' + caption);
+    const itemFields = lines[line].split(SEP);
+    for (const [index, value] of Object.entries(changes)) itemFields[index] = value;
+    lines[line] = itemFields.join(SEP);
+  }
   return lines.join('\r\n');
 }
 
