@@ -138,6 +138,13 @@ test('with the slide on a submenu is revealed in the given steps and speed', () 
   assert.equal(await css(frame, 'clipPath'), 'none');
 }));
 
+test('with the slide off a submenu appears whole at once', () => withMenu(browser, { 6: '0', 1: '4', 2: '50' }, { clock: true }, async (page, wait) => {
+  await pointTo(page, item(page, 'Products'));
+  await wait(300);
+  assert.ok(await shown(submenu(page, 'Products')));
+  assert.equal(await css(page.locator('.tmz-sub').first(), 'clipPath'), 'none');
+}));
+
 test('visitors who ask for reduced motion get no slide', () => withMenu(browser, { 6: '1', 1: '4', 2: '50' }, { clock: true, reducedMotion: 'reduce' }, async (page, wait) => {
   await pointTo(page, item(page, 'Products'));
   await wait(300);

@@ -53,6 +53,13 @@ test('without snapping the menu stays where it was dropped', () => withMenu(brow
   assert.deepEqual(await where(page), [10, 90]);
 }));
 
+test('only an edge within the snap distance pulls the menu', () => withMenu(browser, { 13: '5' }, {}, async (page) => {
+  await drag(page, -110, 0);
+  assert.deepEqual(await where(page), [10, 90]);
+  await drag(page, -6, 0);
+  assert.deepEqual(await where(page), [0, 90]);
+}));
+
 test('the menu snaps when the window is resized towards it', () => withMenu(browser, {}, {}, async (page) => {
   const r = await box(page.locator('.tmz'));
   await page.setViewportSize({ width: Math.round(r.right + 12), height: 600 });

@@ -110,6 +110,20 @@ test('arrows stand only on items with a submenu, at the item\'s image position',
   for (const name of ['Home', "Tom's page"]) assert.equal(await item(page, name).locator('img').count(), 0);
 });
 
+test('each item places its arrow where its own image position says, with the author\'s two images', () =>
+  withMenu(browser, { items: { Archive: { 16: '90', 17: '7' } } }, {}, async (other) => {
+    const archive = item(other, 'Archive'), it = await box(archive);
+    for (const [cls, file] of [['tmz-n', /arrow_normal\.gif$/], ['tmz-o', /arrow_over\.gif$/]]) {
+      const arrow = archive.locator('img.' + cls);
+      assert.match(await arrow.getAttribute('src'), file);
+      await archive.evaluate((a, c) => a.querySelector('img.' + c).style.display = 'block', cls);
+      const a = await box(arrow);
+      assert.deepEqual([a.x - it.x, a.y - it.y], [90, 7]);
+    }
+    const products = await box(item(other, 'Products')), arrow = await box(item(other, 'Products').locator('img.tmz-n'));
+    assert.deepEqual([arrow.x - products.x, arrow.y - products.y], [105, 4]);
+  }));
+
 test('the opened arrow replaces the closed one while the pointer is on the item', async () => {
   const products = item(page, 'Products');
   assert.equal(await css(products.locator('.tmz-o'), 'display'), 'none');
