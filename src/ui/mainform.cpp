@@ -232,7 +232,11 @@ void TMainForm::BuildMenusAndToolBar()
         action->setToolTip(QString::fromLatin1(entry.toolTip));
         action->setIcon(ToolBarIcon(entry.icon));
         toolBar_->addAction(action);
-        toolBar_->widgetForAction(action)->setObjectName(QString::fromLatin1(entry.name));
+        QWidget* button = toolBar_->widgetForAction(action);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        // The pointer over a button puts its tip into the hint line too, as
+        // over the tree and the pages.
+        button->installEventFilter(this);
     }
 }
 
@@ -279,6 +283,16 @@ bool TMainForm::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) &&
+        !menuEditor_->SuppressTreeEvents()) {
+        if (auto* button = qobject_cast<QToolButton*>(watched))
+            status_->ShowHintText(button->toolTip());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -354,6 +354,40 @@ private slots:
         QCOMPARE(form->findChild<QLabel*>("stctxtHint")->text(), QString("Menu Initial X"));
     }
 
+    void toolButtonTipsGoToTheHintLine()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        auto* hint = form->findChild<QLabel*>("stctxtHint");
+        const QList<QPair<const char*, const char*>> buttons = {
+            {"tlbtnNew", "Create a new project"},
+            {"tlbtnOpen", "Open a project from the file that you saved before"},
+            {"tlbtnSave", "Save the current project to a file"},
+            {"tlbtnInsert", "Insert a new item"},
+            {"tlbtnDelete", "Delete selected item"},
+            {"tlbtnMoveUp", "Move the selected item up"},
+            {"tlbtnMoveDown", "Move the selected item down"},
+            {"tlbtnBuildHTML", "Build the HTML code"},
+            {"tlbtnPreview", "preview the applet in web browser"},
+            {"tlbtnHelp", "Show help document"},
+        };
+        for (const auto& [name, tip] : buttons) {
+            auto* button = form->findChild<QToolButton*>(name);
+            QVERIFY2(button, name);
+            QCOMPARE(button->toolTip(), QString(tip));
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(button, &enter);
+            QCOMPARE(hint->text(), QString(tip));
+        }
+        // While the tree is rebuilt the line is left alone.
+        hint->clear();
+        form->MenuEditor().SetSuppressTreeEvents(true);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(form->findChild<QToolButton*>("tlbtnNew"), &enter);
+        QVERIFY(hint->text().isEmpty());
+        form->MenuEditor().SetSuppressTreeEvents(false);
+    }
+
     void exportThenImportKeepsProjectFile()
     {
         TEditorTestEnv env;
