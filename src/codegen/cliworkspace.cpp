@@ -54,7 +54,9 @@ void TCliWorkspace::TakeRuntimeScripts(const TvarnAppletAgent& agent, const std:
 }
 
 void OpenProjectLikeEditor(TvarnAppletAgent& agent, TMemoryMenuTree& tree, const std::string& path) {
-    agent.ClearPreview();
+    // Without a program folder of its own the agent's preview folder would be
+    // "preview" in the caller's current folder: a user's folder, never ours to remove.
+    if (!agent.ProgramFolder().empty()) agent.ClearPreview();
     tree.Clear();
     tree.AddRoot(kRootNodeText);
     CheckRead(agent.LoadProject(path, tree), path);

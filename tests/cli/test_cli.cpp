@@ -255,6 +255,21 @@ TEST_F(CliTest, StructureRoundTripWritesOnlyTheNamedFiles) {
     }
 }
 
+TEST_F(CliTest, StructureCommandsLeaveTheCurrentFolderAlone) {
+    const fs::path project = Project("Deep Submenus", scratch_ / "site");
+    // The author's own empty "preview" folder where the tool is run.
+    const fs::path work = scratch_ / "work";
+    fs::create_directories(work / "preview");
+    const std::string inWork = "cd " + ShellQuoted(work.string()) + " &&";
+    const fs::path gms = scratch_ / "tree.gms";
+    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / "trellimenu-cli", inWork).exitCode, 0);
+    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / "trellimenu-cli", inWork)
+                  .exitCode,
+              0);
+    EXPECT_TRUE(fs::is_directory(work / "preview"));
+    EXPECT_EQ(Listing(work), std::vector<std::string>{"preview"});
+}
+
 TEST_F(CliTest, ParallelPublishesDoNotInterfere) {
     const std::vector<std::string> templates = {"Classic Blue", "Deep Submenus", "Forest Green", "Graphite Night",
                                                 "Ocean Teal",   "Sunset Orange", "Classic Blue", "Deep Submenus"};
