@@ -157,7 +157,12 @@ TItemData TItemPages::Store() const
 std::optional<TRefreshError> TItemPages::Load(const TItemData& item)
 {
     TPageCommon::QuietScope quiet(common_);
-    return binder_->Refresh(item);
+    std::optional<TRefreshError> error = binder_->Refresh(item);
+    // A box that already held the same text reports no change, yet the node
+    // may still carry the untrimmed caption it was read with.
+    if (!error)
+        emit captionChanged(caption_->text().trimmed());
+    return error;
 }
 
 void TItemPages::ApplyEnablingRules(const TNodeShape& shape)

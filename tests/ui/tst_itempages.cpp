@@ -71,6 +71,19 @@ void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
     QCOMPARE(node->text(0), QString("Home"));
     rig.Select(rig.Root());
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
+
+    // The box already shows "Home" when the next item, read with blanks
+    // around the same caption, is selected: its node is trimmed all the same.
+    rig.editor.InsertAction()->trigger();
+    TItemData second = rig.host.agent.GetItem(1);
+    second[ICaption] = "  Home  ";
+    rig.host.agent.SetItem(1, second);
+    QTreeWidgetItem* secondNode = rig.Root()->child(1);
+    secondNode->setText(0, "  Home  ");
+    rig.Select(node);
+    rig.Select(secondNode);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Home"));
+    QCOMPARE(secondNode->text(0), QString("Home"));
 }
 
 void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
