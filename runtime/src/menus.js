@@ -30,8 +30,14 @@ function focusables(menu) {
   return menu.items.filter(function (it) { return !it.sep; });
 }
 
+// The page must not jump, but a menu that scrolls its items brings the
+// focused one into its view.
 function focusItem(it) {
+  var list = it.menu.list, r = it.a.getBoundingClientRect(), l = list.getBoundingClientRect();
+  var top = l.top + list.clientTop, bottom = top + list.clientHeight;
   it.a.focus({ preventScroll: true });
+  if (r.top < top) list.scrollTop -= top - r.top;
+  else if (r.bottom > bottom) list.scrollTop += r.bottom - bottom;
 }
 
 function Menus(o, root) {

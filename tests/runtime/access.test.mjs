@@ -1,7 +1,7 @@
 // Keyboard, screen readers and touch.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, withMenu, item, submenu, css, shown } from './harness.mjs';
+import { launchBrowser, withMenu, item, submenu, css, shown, box } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
@@ -60,6 +60,28 @@ test('right opens a submenu, Escape and left close it and return to the parent i
   assert.equal(await focused(page), 'Products');
   assert.equal(await shown(submenu(page, 'Products')), false);
 }));
+
+// The focused item lies inside the visible part of its scrolling list.
+async function inView(page, name, list) {
+  const r = await box(item(page, name)), l = await box(list);
+  return r.top >= l.top && r.bottom <= l.bottom;
+}
+
+test('the keyboard brings the focused item into view in a menu that scrolls its items', () =>
+  withMenu(browser, { 5: '3' }, { viewport: { width: 800, height: 420 } }, async (page) => {
+    await item(page, 'Archive').focus();
+    await keys(page, 'ArrowRight', 'End');
+    assert.equal(await focused(page), 'Year 1977');
+    assert.ok(await inView(page, 'Year 1977', submenu(page, 'Archive')), 'the last year is shown');
+    await keys(page, 'Home');
+    assert.ok(await inView(page, 'Year 2006', submenu(page, 'Archive')), 'the first year is shown again');
+    await keys(page, 'Escape');
+    await page.setViewportSize({ width: 800, height: 150 });
+    await keys(page, 'End');
+    assert.equal(await focused(page), 'Archive');
+    assert.ok(await inView(page, 'Archive', page.getByRole('menubar')), 'the last main item is shown');
+    assert.equal(await page.evaluate(() => scrollY), 0, 'the page itself stays put');
+  }));
 
 test('Enter follows an item\'s link, or opens the submenu of an item without one', () => withMenu(browser, {}, {}, async (page) => {
   await item(page, 'About').focus();
