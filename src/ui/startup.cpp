@@ -18,7 +18,10 @@ QString JoinCommandLine(const QStringList& arguments)
 
 std::unique_ptr<TMainForm> StartEditor(const QStringList& arguments, const TEditorEnvironment& environment)
 {
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kProductName));
+    // The title lives in the application name, not in a display name: the
+    // desktop's window plugins append a display name to every caption, and
+    // "Template" or "HTML" would then read "Template - Trellimenu 2006".
+    QApplication::setApplicationName(QString::fromLatin1(kProductName));
     auto mainForm = std::make_unique<TMainForm>(environment);
     mainForm->CreateCompanionWindows();
     mainForm->show();

@@ -52,6 +52,21 @@ private slots:
         QVERIFY(form->FormHelp() && !form->FormHelp()->isVisible());
     }
 
+    void applicationTitleLeavesDialogCaptionsAlone()
+    {
+        TEditorTestEnv env;
+        env.settings->SetShowTempletsDialog(false);
+        const QString before = QCoreApplication::applicationName();
+        auto form = StartEditor({}, env.Environment());
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Trellimenu 2006"));
+        // No display name of its own: window plugins append one to every
+        // caption, so it must merely follow the application name.
+        QCoreApplication::setApplicationName("Caption probe");
+        const QString shown = QGuiApplication::applicationDisplayName();
+        QCoreApplication::setApplicationName(before);
+        QCOMPARE(shown, QString("Caption probe"));
+    }
+
     void doubleBlankDoesNotOpen()
     {
         TEditorTestEnv env;
@@ -123,7 +138,7 @@ private slots:
         qputenv("PATH", "");
         QVERIFY(moved.Write());
         qputenv("PATH", path);
-        QVERIFY(QString::fromUtf8(TEditorTestEnv::ReadBytes(moved.DesktopEntryPath())).contains("Exec=" + env.Path("elsewhere/trellimenu") + " %f"));
+        QVERIFY(QString::fromUtf8(TEditorTestEnv::ReadBytes(moved.DesktopEntryPath())).contains("Exec=" + TFileAssociation::QuoteExecArgument(env.Path("elsewhere/trellimenu")) + " %f"));
     }
 
     void dataHomeFollowsXdg()
