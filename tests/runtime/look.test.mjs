@@ -99,6 +99,17 @@ test('separators are drawn in the separator colours and are no menu items', asyn
   assert.deepEqual(names, ['Home', 'Products', "Tom's page", 'About', 'Archive']);
 });
 
+test('separators and the pop-up box take the author\'s colours, not the usual ones', () =>
+  withMenu(browser, { 55: '123456', 56: '654321', 57: 'ABCDEF', 58: '102030', 12: '0' }, {}, async (other) => {
+    const sep = other.getByRole('menubar').locator('[role=separator]');
+    assert.equal(await css(sep, 'borderTopColor'), 'rgb(18, 52, 86)');
+    assert.equal(await css(sep, 'borderBottomColor'), 'rgb(101, 67, 33)');
+    await item(other, 'Home').hover();
+    const tip = other.locator('[role=tooltip]');
+    assert.equal(await css(tip, 'backgroundColor'), 'rgb(171, 205, 239)');
+    assert.equal(await css(tip, 'color'), 'rgb(16, 32, 48)');
+  }));
+
 test('arrows stand only on items with a submenu, at the item\'s image position', async () => {
   for (const name of ['Products', 'About', 'Archive']) {
     const arrow = item(page, name).locator('img.tmz-n');
