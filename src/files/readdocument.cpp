@@ -18,6 +18,13 @@ bool RefuseBadLevel(TReadDocument& document, int line)
     return true;
 }
 
+void DropItemCutBeforeItsLevel(TReadDocument& document)
+{
+    int level;
+    if (!ParseLevel(document.items.back()[pLevel], level))
+        document.items.pop_back();
+}
+
 void FinishReading(TReadDocument& document, bool complete, const std::string& path)
 {
     if (!document.result.Accepted())

@@ -23,6 +23,10 @@ void Refuse(TReadDocument& document, const std::string& message);
 // an integer; the first such item decides, so reading can stop there.
 bool RefuseBadLevel(TReadDocument& document, int line);
 
+// The last line of a file that ends early may be cut short; an item cut
+// before its level is dropped, not taken for damage.
+void DropItemCutBeforeItsLevel(TReadDocument& document);
+
 // Appends an item per line until `closingTag`, made from `blank` and filled
 // in place by fill(line, item); false when the file ends first or an item's
 // level refuses the document.
@@ -39,7 +43,12 @@ bool ReadItemLines(TSectionReader& in, std::string_view closingTag, TReadDocumen
     while (in.Line() != closingTag) {
         document.items.push_back(blank);
         fill(in.Line(), document.items.back());
-        if (RefuseBadLevel(document, in.LineNumber()) || !in.Next())
+        const int line = in.LineNumber();
+        if (!in.Next()) {
+            DropItemCutBeforeItsLevel(document);
+            return false;
+        }
+        if (RefuseBadLevel(document, line))
             return false;
     }
     return true;

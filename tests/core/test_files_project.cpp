@@ -279,6 +279,27 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
     EXPECT_EQ(agent.ItemCount(), 1);
 }
 
+TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
+{
+    OpenSomething();
+    // The file breaks off inside B's line, long before its level.
+    const std::string whole = ProjectText("", {ItemLine("A", "0"), ItemLine("B", "1")}, false);
+    const std::string cut = whole.substr(0, whole.find("B#$@") + 10);
+    const TReadResult result = agent.LoadProject(Put("cut.tmz", cut), tree);
+    EXPECT_EQ(result.status, TReadResult::Incomplete) << result.message;
+    ASSERT_EQ(agent.ItemCount(), 1);
+    EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
+    ExpectTreeMatchesList();
+    ExpectStatusReset();
+
+    // Cut after the level: the item keeps what it has.
+    const std::string late = whole.substr(0, whole.rfind("1#$@") + 4);
+    ASSERT_EQ(agent.LoadProject(Put("late.tmz", late), tree).status, TReadResult::Incomplete);
+    ASSERT_EQ(agent.ItemCount(), 2);
+    EXPECT_EQ(agent.GetItem(1)[pLevel], "1");
+    ExpectTreeMatchesList();
+}
+
 TEST_F(ProjectFileTest, HostileBytesReadSoundly)
 {
     std::string separators;

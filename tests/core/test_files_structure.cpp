@@ -140,6 +140,15 @@ TEST_F(StructureFileTest, DamagedFilesKeepListAndTreeInStep)
     EXPECT_EQ(tree.Count(), 4);
 }
 
+TEST_F(StructureFileTest, ALastLineCutInsideItsLevelIsDropped)
+{
+    const TReadResult cut = Import("0#$@A#$@#$@#$@#$@\r\n1#$");
+    EXPECT_EQ(cut.status, TReadResult::Incomplete) << cut.message;
+    ASSERT_EQ(agent.ItemCount(), 1);
+    EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
+    EXPECT_EQ(tree.Count(), 2);
+}
+
 TEST_F(StructureFileTest, ExportWithoutTreeWritesStoredLevels)
 {
     TvarnAppletAgent headless;
