@@ -195,8 +195,11 @@ void TItemPages::spdbtnItURLClick()
         return;
     // The stored link keeps the drive form the run-time scripts expect.
     {
-        TPageCommon::QuietScope quiet(common_);  // no separator check for it
+        TPageCommon::QuietScope quiet(common_);
         url_->setEditText(QString::fromStdString(PathToFileURL(path.toStdString())));
     }
     host.MarkModified();
+    // A file name may hold the field separator as well as typed text can;
+    // stored unchecked it would split the item when the project is written.
+    common_.ValidateText(url_);
 }

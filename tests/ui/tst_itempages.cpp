@@ -209,6 +209,17 @@ void TestItemPages::urlBrowseGivesTheDriveForm()
     rig.host.prompts.fileNames.push_back(QString());
     rig.Control<QToolButton>("spdbtnItURL")->click();
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString("file:///D|/site/page.htm"));
+    QCOMPARE(rig.host.prompts.shown.size(), 2);
+
+    // A chosen file whose name holds the field separator is refused like typed text.
+    rig.host.prompts.Clear();
+    rig.host.prompts.fileNames.push_back("/home/web/a#$@b.html");
+    rig.Control<QToolButton>("spdbtnItURL")->click();
+    QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
+    QCOMPARE(rig.host.prompts.shown.size(), 2);
+    QCOMPARE(rig.host.prompts.shown[1].text, QString("The text can't include \"#$@\", it is used by system!"));
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[pURL], std::string());
 }
 
 void TestItemPages::typedSeparatorInStatusMessageIsRefused()
