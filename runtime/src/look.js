@@ -13,7 +13,10 @@ function font(size, bold, italic, family) {
 }
 
 // An item under the pointer, focused, or with its submenu open looks active.
-var ACTIVE_ITEM = ['.tmz-i:hover', '.tmz-i:focus', '.tmz-i[aria-expanded=true]'];
+// Item rules sit under .tmz so that they outrank the a:link, a:visited and
+// a:hover rules of the page the menu is pasted into.
+var ITEM = '.tmz .tmz-i';
+var ACTIVE_ITEM = [ITEM + ':hover', ITEM + ':focus', ITEM + '[aria-expanded=true]'];
 
 function active(inner) {
   return ACTIVE_ITEM.map(function (s) { return s + inner; }).join(',');
@@ -39,12 +42,12 @@ function styleSheet(o) {
       [o.dark2, o.light2, o.light2, o.dark2].join(' ') + ';background:' + o.itemBg +
       ';box-shadow:' + ring(1, o.darkest2, o.base3) + '}',
     '.tmz-m li{list-style:none;padding:0;float:none}',
-    '.tmz-i{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;color:' +
+    ITEM + '{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;color:' +
       o.itemColor + ';background:' + o.itemBg + ';font:' +
       font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont) +
       ';text-align:left;text-decoration:none;cursor:pointer;outline-offset:-3px}',
     active('') + '{color:' + o.overColor + ';background:' + o.overBg + '}',
-    '.tmz-i:focus-visible{outline:2px dotted currentColor}',
+    ITEM + ':focus-visible{outline:2px dotted currentColor}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
     '.tmz-o,' + active(' .tmz-n') + '{display:none}',
     active(' .tmz-o') + '{display:block}',

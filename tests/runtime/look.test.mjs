@@ -99,6 +99,24 @@ test('separators are drawn in the separator colours and are no menu items', asyn
   assert.deepEqual(names, ['Home', 'Products', "Tom's page", 'About', 'Archive']);
 });
 
+// Styles that pages carry for their own links and lists.
+const PAGE_STYLE = "document.addEventListener('DOMContentLoaded', () => document.head.insertAdjacentHTML('beforeend'," +
+  " '<style>li { float: left } a:link, a:visited { color: #00E; text-decoration: underline; background: #FFF }" +
+  " a:link:hover, a:visited:hover { color: #E00; background: #EEE }</style>'))";
+
+test('the page\'s own styles for links and lists leave the menu\'s look alone', () =>
+  withMenu(browser, {}, { before: PAGE_STYLE }, async (other) => {
+    const home = item(other, 'Home'), products = item(other, 'Products');
+    assert.equal(await css(home, 'color'), 'rgb(255, 255, 0)');
+    assert.equal(await css(home, 'backgroundColor'), 'rgb(32, 48, 64)');
+    assert.equal(await css(home, 'textDecorationLine'), 'none');
+    const a = await box(home), b = await box(products);
+    assert.ok(b.y > a.y && b.x === a.x, 'items stand one below the other');
+    await home.hover();
+    assert.equal(await css(home, 'color'), 'rgb(64, 0, 0)');
+    assert.equal(await css(home, 'backgroundColor'), 'rgb(192, 255, 192)');
+  }));
+
 test('separators and the pop-up box take the author\'s colours, not the usual ones', () =>
   withMenu(browser, { 55: '123456', 56: '654321', 57: 'ABCDEF', 58: '102030', 12: '0' }, {}, async (other) => {
     const sep = other.getByRole('menubar').locator('[role=separator]');
