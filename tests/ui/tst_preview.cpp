@@ -278,6 +278,51 @@ private slots:
         QVERIFY(!QFile::exists(QDir::current().filePath("PublishReport.txt")));
         QVERIFY(!form->Modified());
     }
+
+    void openedProjectBringsItsOwnArrowImages()
+    {
+        TEditorTestEnv env;
+        QDir().mkpath(env.Path("site"));
+        QDir().mkpath(env.Path("copy"));
+        const QString project = env.Path("site/menu.tmz");
+        TEditorTestEnv::WriteProject(project, {{"A", 0}});
+        TEditorTestEnv::WriteBytes(env.Path("site/arrow_normal.gif"), "normal of the site");
+        TEditorTestEnv::WriteBytes(env.Path("site/arrow_over.gif"), "over of the site");
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(project);
+        const QString preview = env.programFolder + "preview/";
+        QCOMPARE(TEditorTestEnv::ReadBytes(preview + "arrow_normal.gif"), QByteArray("normal of the site"));
+        QCOMPARE(TEditorTestEnv::ReadBytes(preview + "arrow_over.gif"), QByteArray("over of the site"));
+
+        // Saved elsewhere, the menu takes the site's images along.
+        env.prompts.fileNames.push_back(env.Path("copy/menu.tmz"));
+        form->Save2Click();
+        QCOMPARE(TEditorTestEnv::ReadBytes(env.Path("copy/arrow_normal.gif")), QByteArray("normal of the site"));
+        QCOMPARE(TEditorTestEnv::ReadBytes(env.Path("copy/arrow_over.gif")), QByteArray("over of the site"));
+
+        // A new document closes this one, and its preview copies with it.
+        QVERIFY(!form->Modified());
+        form->New1Click();
+        QVERIFY(!QFileInfo::exists(preview));
+        QVERIFY(env.prompts.shown.size() == 1 && env.prompts.shown.first().kind == "save");
+    }
+
+    void publishShowsTheReportThatSaveWrites()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QString shownText;
+        env.OnNextDialog([&](QDialog& dialog) {
+            shownText = static_cast<TfrmPublishReport&>(dialog).Text();
+            return int(QDialog::Accepted);
+        });
+        form->Publish1Click();
+        env.prompts.fileNames.push_back(env.Path("menu.tmz"));
+        QVERIFY(form->Save1Click());
+        const QByteArray saved = TEditorTestEnv::ReadBytes(env.Path("menu_PublishReport.txt"));
+        QVERIFY(saved.endsWith("\r\n"));
+        QCOMPARE(shownText.toUtf8(), QByteArray(saved).replace("\r\n", "\n"));
+    }
 };
 
 QTEST_MAIN(TestPreview)
