@@ -185,8 +185,14 @@ function Menus(o, root) {
       desc.innerHTML = it.desc;
       desc.hidden = false;
       var view = windowSize(), r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
-      var w = desc.offsetWidth, h = desc.offsetHeight;
-      var x = Math.max(0, Math.min(r.left + 16, view.w - w));
+      var w = desc.offsetWidth, h = desc.offsetHeight, x = r.left + 16, m;
+      // Under an item with a submenu the box keeps clear of the side where
+      // the submenu opens, so it never hides the items it leads to.
+      if (it.group) {
+        m = it.menu.frame.getBoundingClientRect();
+        x = it.menu.side > 0 ? Math.min(x, m.right - w) : Math.max(x, m.left);
+      }
+      x = Math.max(0, Math.min(x, view.w - w));
       var y = r.bottom + 2 + h > view.h ? Math.max(0, r.top - h - 2) : r.bottom + 2;
       desc.style.left = x - box.left - root.clientLeft + 'px';
       desc.style.top = y - box.top - root.clientTop + 'px';

@@ -98,6 +98,18 @@ test('the pop-up box shows the item\'s text after its delay, near the item, in i
   assert.equal(await shown(tip), false);
 }));
 
+test('the pop-up box of an item with a submenu leaves the submenu\'s items uncovered', () =>
+  withMenu(browser, { 10: '0', 12: '0', items: { Products: { 28: 'All we make' } } }, {}, async (page) => {
+    await pointTo(page, item(page, 'Products'));
+    const tip = page.locator('[role=tooltip]');
+    assert.ok(await shown(tip));
+    assert.ok(await shown(submenu(page, 'Products')));
+    const t = await box(tip), sub = await box(submenu(page, 'Products').locator('..'));
+    const products = await box(item(page, 'Products'));
+    assert.ok(t.right <= sub.x, 'left of the submenu');
+    assert.ok(Math.abs(t.y - products.bottom) < 10, 'just below the item');
+  }));
+
 test('a long pop-up text wraps inside the box width', () => withMenu(browser, { 60: '60' }, { clock: true }, async (page, wait) => {
   await pointTo(page, item(page, 'Home'));
   await wait(450);
