@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -65,6 +66,48 @@ private slots:
         QCOMPARE(menus, QStringList({"&File", "&View", "&Item", "&Menu", "&Option", "&Help"}));
         QVERIFY(form->findChild<QLabel*>("stctxtHint"));
         QVERIFY(form->findChild<QProgressBar*>("prgrsbrMainFormBottom"));
+    }
+
+    void menusInFull()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        // Each entry "caption|shortcut"; "-" is a separator.
+        QStringList entries;
+        for (QAction* top : form->menuBar()->actions()) {
+            entries << "[" + top->text() + "]";
+            for (QAction* action : top->menu()->actions()) {
+                if (action->isSeparator())
+                    entries << "-";
+                else
+                    entries << action->text() + "|" + action->shortcut().toString(QKeySequence::PortableText);
+            }
+        }
+        const QStringList expected = {
+            "[&File]", "&New...|Ctrl+N", "&Open...|Ctrl+O", "&Save|Ctrl+S", "Save &As...|", "-",
+            "&Templates|", "S&ave As Template|", "-", "&Import Menu Structure|", "&Export Menu Structure|", "-",
+            "&Recent Files|", "-", "E&xit|",
+            "[&View]", "&Tool Bar|", "&Status Bar|",
+            "[&Item]", "I&nsert|", "&Delete|", "Move &Up|", "Move &Down|",
+            "[&Menu]", "&Preview|Ctrl+P", "Build &HTML...|", "Pu&blish...|",
+            "[&Option]", "Web &Browser...|",
+            "[&Help]", "Help &Topics|", "View &Sample...|", "-", "&Homepage|", "&Contact Us|", "&About|",
+        };
+        QCOMPARE(entries, expected);
+        QVERIFY(Action(*form, "mnitToolBar")->isChecked());
+        QVERIFY(Action(*form, "mnitStatusBar")->isChecked());
+        QVERIFY(!form->findChild<QMenu*>("File1")->toolTipsVisible());
+
+        // Exit goes through the close query.
+        form->show();
+        Edit(*form);
+        env.prompts.answers.push_back(Answer::Cancel);
+        Trigger(*form, "Exit1");
+        QVERIFY(form->isVisible());
+        QCOMPARE(env.prompts.Texts(), QStringList({"Save changes to files before Exit?"}));
+        env.prompts.answers.push_back(Answer::No);
+        Trigger(*form, "Exit1");
+        QVERIFY(!form->isVisible());
     }
 
     void viewTogglesHideToolBarAndStatusArea()
