@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -282,6 +283,29 @@ private slots:
         QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
         QCOMPARE(env.prompts.shown.last().text, QString("Trellimenu 2006 Files (*.tmz)"));
         QCOMPARE(form->windowTitle(), QString("Trellimenu 2006"));
+    }
+
+    void openShowsTheMenuPagesFromTheFirst()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("pages.tmz");
+        TEditorTestEnv::WriteProject(file, {{"One", 0}, {"Two", 1}});
+        auto form = env.MakeMainForm();
+        QTabWidget* pages = form->MenuEditor().Pages();
+        // Leave the pages elsewhere: an item selected, its second page shown.
+        Edit(*form);
+        pages->setCurrentIndex(pages->count() - 1);
+        env.prompts.answers.push_back(Answer::No);
+        form->OpenProjectFile(file);
+        QCOMPARE(pages->tabText(pages->currentIndex()), QString("Menu"));
+        QStringList visible;
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->isTabVisible(i))
+                visible << pages->tabText(i);
+        }
+        QCOMPARE(visible, QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
+        QCOMPARE(form->MenuEditor().Tree().Count(), 3);
+        QVERIFY(!form->Modified());
     }
 
     void openCancelledKeepsDocument()
