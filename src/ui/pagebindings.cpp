@@ -67,6 +67,15 @@ std::string GatherOne(QWidget* control, const TPageBinding& b)
     return std::string();
 }
 
+// Numbers in the records are decimal; the "$" form that colours go through is
+// no number here, as it is none for the generator either.
+int DecimalStrict(const std::string& text)
+{
+    if (text.find('$') != std::string::npos)
+        throw TConversionError(text);
+    return StrToIntStrict(text);
+}
+
 // A field converted for its control; conversion is the step that can fail.
 using TShown = std::variant<int, bool, TColorValue, QString>;
 
@@ -74,9 +83,9 @@ TShown Convert(const TPageBinding& b, const std::string& value)
 {
     switch (b.kind) {
     case TControlKind::Spin:
-        return std::clamp(StrToIntStrict(value), -9999, 9999);
+        return std::clamp(DecimalStrict(value), -9999, 9999);
     case TControlKind::PositionList:
-        return StrToIntStrict(value);
+        return DecimalStrict(value);
     case TControlKind::Check:
     case TControlKind::Toggle:
         return value == "1";

@@ -213,12 +213,19 @@ void TestPages::aFieldThatDoesNotConvertChangesNothing()
             QCOMPARE(gathered[field], good[field]);
     }
 
-    bad = good;
-    bad[pPopDescBorderColor] = "#FF0000";
-    rig.host.prompts.Clear();
-    rig.host.agent.SetAppletData(bad);
-    QVERIFY(!rig.editor.RefreshMenuPages());
-    QVERIFY(rig.host.prompts.shown[0].text.contains("'$0000F0#F' is not a valid integer value"));
+    // One bad field in an otherwise good record: the error names the text.
+    const auto refused = [&](int field, const std::string& text, const QString& shown) {
+        TAppletData one = good;
+        one[field] = text;
+        rig.host.prompts.Clear();
+        rig.host.agent.SetAppletData(one);
+        return !rig.editor.RefreshMenuPages() && !rig.host.prompts.shown.isEmpty()
+               && rig.host.prompts.shown[0].text.contains(QString("'%1' is not a valid integer value").arg(shown));
+    };
+    QVERIFY(refused(pPopDescBorderColor, "#FF0000", "$0000F0#F"));
+    // Numbers are decimal: the "$" form that colours pass through is refused.
+    QVERIFY(refused(pSlideStep, "$10", "$10"));
+    QVERIFY(refused(pMenuScrollType, "$1", "$1"));
 }
 
 void TestPages::negativeNumbersSurviveAnyLocale()
