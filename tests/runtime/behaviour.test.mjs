@@ -129,6 +129,18 @@ test('a pointer heading for the open submenu does not open the sibling it crosse
   assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
 }));
 
+test('heading for a submenu that opened on the left also crosses siblings without opening them', () =>
+  withMenu(browser, { 10: '0', 63: '620' }, { clock: true }, async (page, wait) => {
+    const from = await box(item(page, 'Products'));
+    await page.mouse.move(from.right - 20, from.y + from.height / 2);
+    assert.ok((await box(submenu(page, 'Products'))).right <= from.x, 'the submenu is on the left');
+    const to = await box(item(page, 'Tools'));
+    await page.mouse.move(to.right - 20, to.y + to.height / 2, { steps: 12 });
+    await wait(1000);
+    assert.ok(await shown(submenu(page, 'Products')));
+    assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'true');
+  }));
+
 test('a pointer that stops on a sibling does open it', () => withMenu(browser, { 10: '0' }, { clock: true }, async (page, wait) => {
   const from = await box(item(page, 'Products'));
   await page.mouse.move(from.x + 20, from.y + from.height / 2);
