@@ -77,6 +77,7 @@ void TItemPages::BuildItemPage()
     caption.Note(common_.NewNote("The text you specified here will appear on the selected item.."));
     caption_ = new QLineEdit;
     caption_->setObjectName("edtICaption");
+    common_.KeepOnOneLine(caption_);
     common_.WatchHint(caption_);
     caption.Span(caption_);
 

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "model/appletagent.h"
 #include "ui/colorswatch.h"
@@ -51,6 +52,23 @@ QString TextOf(QWidget* control)
         return combo->currentText();
     return QString();
 }
+
+// A value is one line of the project file, and a carriage return pasted into
+// a box would end that line early; the box shows one line anyway.
+class TOneLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n'))) {
+            input.replace(QLatin1String("\r\n"), QLatin1String(" "));
+            input.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            input.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            pos = qMin(pos, int(input.size()));
+        }
+        return Acceptable;
+    }
+};
 
 }  // namespace
 
@@ -143,8 +161,17 @@ void TPageCommon::ValidateText(QWidget* control)
         combo->setCurrentIndex(-1);
 }
 
+void TPageCommon::KeepOnOneLine(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setValidator(new TOneLineValidator(edit));
+    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
+        combo->setValidator(new TOneLineValidator(combo));
+}
+
 void TPageCommon::WatchChanges(QWidget* control)
 {
+    KeepOnOneLine(control);
     auto changed = [this, control] { Changed(control); };
     if (auto* spin = qobject_cast<QSpinBox*>(control))
         connect(spin, &QSpinBox::textChanged, this, changed);

@@ -48,6 +48,8 @@ public:
     // Connects the control's user changes to Changed (spin boxes, text boxes,
     // lists, editable combo boxes, toggle and check buttons).
     void WatchChanges(QWidget* control);
+    // A text box or editable combo box turns pasted line breaks into blanks.
+    void KeepOnOneLine(QWidget* control);
     // Over these widgets the status hint line shows their hint (tool tip) or
     // is emptied, unless tree events are suppressed.
     void WatchHint(QWidget* widget);

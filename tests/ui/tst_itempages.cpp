@@ -2,6 +2,8 @@
 // that follow the node's place, and a whole menu saved and opened again.
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -33,6 +35,7 @@ private slots:
     void messageChecksGreyTheBoxTheyReplace();
     void urlBrowseGivesTheDriveForm();
     void typedSeparatorInStatusMessageIsRefused();
+    void pastedLineBreaksBecomeBlanks();
     void badNumberShowsAnErrorAndMixesNoItems();
     void wholeMenuSurvivesSaveAndOpen();
 };
@@ -241,6 +244,32 @@ void TestItemPages::typedSeparatorInStatusMessageIsRefused()
     QTest::keyClicks(rig.Control<QComboBox>("cmbxpURL")->lineEdit(), "x#$@");
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
     QCOMPARE(rig.host.prompts.shown.size(), 1);
+}
+
+void TestItemPages::pastedLineBreaksBecomeBlanks()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    QGuiApplication::clipboard()->setText("one\r\ntwo\rthree\nfour");
+    auto* caption = rig.Control<QLineEdit>("edtICaption");
+    caption->clear();
+    caption->paste();
+    QCOMPARE(caption->text(), QString("one two three four"));
+    QCOMPARE(a->text(0), QString("one two three four"));
+    auto* url = rig.Control<QComboBox>("cmbxpURL");
+    url->clearEditText();
+    url->lineEdit()->paste();
+    QCOMPARE(url->currentText(), QString("one two three four"));
+    auto* title = rig.Control<QLineEdit>("edtpDragBar_Title");
+    title->paste();
+    QCOMPARE(title->text(), QString("one two three four"));
+
+    // What reaches the records holds no line break to split a file line.
+    rig.editor.GatherPages();
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("one two three four"));
+    QCOMPARE(rig.host.agent.GetItem(0)[pURL], std::string("one two three four"));
+    QCOMPARE(rig.host.agent.GetAppletData()[pDragBar_Title], std::string("one two three four"));
 }
 
 void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
