@@ -53,7 +53,8 @@ function styleSheet(o) {
     active(' .tmz-o') + '{display:block}',
     '.tmz-m .tmz-s{height:2px;margin:3px 2px;border-top:1px solid ' + o.sepColor +
       ';border-bottom:1px solid ' + o.sepShadow + '}',
-    '.tmz-bar{padding:2px 4px;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;' +
+    // One line high even with an empty title, so there is always a bar to hold.
+    '.tmz-bar{padding:2px 4px;min-height:calc(1.25em + 4px);overflow:hidden;white-space:nowrap;text-overflow:ellipsis;' +
       'user-select:none;-webkit-user-select:none;touch-action:none;background:' + o.barBg +
       ';color:' + o.barColor + ';text-align:' + o.barAlign + ';cursor:' + o.barCursor +
       ';font:' + font(o.barSize, o.barBold, o.barItalic, o.barFont) + '}',

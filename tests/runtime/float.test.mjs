@@ -32,6 +32,12 @@ test('the menu follows the pointer while its bar is dragged', () => withMenu(bro
   assert.deepEqual(await where(page), [320, 240]);
 }));
 
+test('a drag bar with an empty title is still one line high and moves the menu', () => withMenu(browser, { 29: '' }, {}, async (page) => {
+  assert.ok((await box(page.locator('.tmz-bar'))).height >= 16 * 1.25, 'a line of the bar font');
+  await drag(page, 200, 150);
+  assert.deepEqual(await where(page), [320, 240]);
+}));
+
 test('a dragged menu snaps to each window edge within the snap distance', () => withMenu(browser, {}, {}, async (page) => {
   const size = await box(page.locator('.tmz'));
   const cases = [
