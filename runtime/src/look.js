@@ -45,7 +45,7 @@ function styleSheet(o) {
     ITEM + '{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;color:' +
       o.itemColor + ';background:' + o.itemBg + ';font:' +
       font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont) +
-      ';text-align:left;text-decoration:none;cursor:pointer;outline-offset:-3px}',
+      ';min-height:calc(1.25em + 6px);text-align:left;text-decoration:none;cursor:pointer;outline-offset:-3px}',
     active('') + '{color:' + o.overColor + ';background:' + o.overBg + '}',
     ITEM + ':focus-visible{outline:2px dotted currentColor}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',

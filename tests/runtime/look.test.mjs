@@ -43,6 +43,12 @@ test('an item under the pointer takes the mouse-over colours', async () => {
   await page.mouse.move(600, 500);
 });
 
+test('an item with an empty caption is as high as the others', () =>
+  withMenu(browser, { items: { Home: { 0: '' } } }, {}, async (other) => {
+    const empty = await box(other.getByRole('menubar').getByRole('menuitem').first());
+    assert.equal(empty.height, (await box(item(other, 'Products'))).height);
+  }));
+
 test('the main menu is as wide as its first item says', async () => {
   assert.equal((await box(mainMenu())).width, 150);
 });
