@@ -30,6 +30,7 @@ class TSilentPrompts final : public TPrompts {
 public:
     void Error(const QString& text) override { Note(text); }
     void Warning(const QString& text) override { Note(text); }
+    void WarningWithYes(const QString& text) override { Note(text); }
     void Information(const QString& text) override { Note(text); }
     Answer AskYesNoCancel(const QString& text) override { return Note(text), Answer::No; }
     Answer AskYesNo(const QString& text) override { return Note(text), Answer::No; }

@@ -23,6 +23,7 @@ class TYesPrompts final : public TPrompts {
 public:
     void Error(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     void Warning(const QString&) override {}
+    void WarningWithYes(const QString&) override {}
     void Information(const QString&) override {}
     Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
     Answer AskYesNo(const QString&) override { return Answer::Yes; }

@@ -151,7 +151,7 @@ void TPageCommon::ValidateText(QWidget* control)
     const QString separator = QString::fromStdString(host_.Agent().FieldSeparator());
     if (!TextOf(control).contains(separator))
         return;
-    host_.Prompts().Warning(QString("The text can't include \"%1\", it is used by system!").arg(separator));
+    host_.Prompts().WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
     // Emptying is itself a change and runs the change handling once more.
     if (edit)
         edit->setText(QString());

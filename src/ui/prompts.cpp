@@ -11,9 +11,10 @@ QString Title()
     return QApplication::applicationDisplayName();
 }
 
-void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+void Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+          QMessageBox::StandardButton button = QMessageBox::Ok)
 {
-    QMessageBox box(icon, Title(), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, Title(), text, button, parent);
     box.exec();
 }
 
@@ -41,6 +42,11 @@ void TDialogPrompts::Error(const QString& text)
 void TDialogPrompts::Warning(const QString& text)
 {
     Show(parent_, QMessageBox::Warning, text);
+}
+
+void TDialogPrompts::WarningWithYes(const QString& text)
+{
+    Show(parent_, QMessageBox::Warning, text, QMessageBox::Yes);
 }
 
 void TDialogPrompts::Information(const QString& text)

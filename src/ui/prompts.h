@@ -16,6 +16,7 @@ public:
     virtual ~TPrompts() = default;
     virtual void Error(const QString& text) = 0;        // error icon, OK
     virtual void Warning(const QString& text) = 0;      // warning icon, OK
+    virtual void WarningWithYes(const QString& text) = 0;  // warning icon, a single Yes button
     virtual void Information(const QString& text) = 0;  // information icon, OK
     virtual Answer AskYesNoCancel(const QString& text) = 0;  // warning icon
     virtual Answer AskYesNo(const QString& text) = 0;         // warning icon; Escape answers No
@@ -31,6 +32,7 @@ public:
     explicit TDialogPrompts(QWidget* parent) : parent_(parent) {}
     void Error(const QString& text) override;
     void Warning(const QString& text) override;
+    void WarningWithYes(const QString& text) override;
     void Information(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
     Answer AskYesNo(const QString& text) override;

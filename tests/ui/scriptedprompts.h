@@ -16,7 +16,7 @@
 class TScriptedPrompts final : public TPrompts {
 public:
     struct Shown {
-        QString kind;  // "error", "warning", "information", "yesnocancel", "yesno", "open", "save", "color"
+        QString kind;  // "error", "warning", "warning-yes", "information", "yesnocancel", "yesno", "open", "save", "color"
         QString text;  // message text, or the dialog's filter for file dialogs
     };
 
@@ -27,6 +27,7 @@ public:
 
     void Error(const QString& text) override { shown.append({"error", text}); }
     void Warning(const QString& text) override { shown.append({"warning", text}); }
+    void WarningWithYes(const QString& text) override { shown.append({"warning-yes", text}); }
     void Information(const QString& text) override { shown.append({"information", text}); }
     Answer AskYesNoCancel(const QString& text) override { shown.append({"yesnocancel", text}); return Next(); }
     Answer AskYesNo(const QString& text) override { shown.append({"yesno", text}); return Next(); }

@@ -252,7 +252,7 @@ void TestPages::typedSeparatorIsRefusedAndEmptied()
         QTest::keyClicks(edit, "ab#$@");
         QCOMPARE(edit->text(), QString());
         QCOMPARE(rig.host.prompts.shown.size(), 1);
-        QCOMPARE(rig.host.prompts.shown[0].kind, QString("warning"));
+        QCOMPARE(rig.host.prompts.shown[0].kind, QString("warning-yes"));
         QCOMPARE(rig.host.prompts.shown[0].text, QString("The text can't include \"#$@\", it is used by system!"));
     }
     // Spin boxes are never checked, and a refresh runs no check at all.
