@@ -15,11 +15,11 @@ TReadResult TvarnAppletAgent::ReadAndAdopt(DocumentReader read, const std::strin
     if (!document.result.Accepted())
         return document.result;
     appletData_ = std::move(document.applet);
-    items_ = std::move(document.items);
+    FillItems(document, fieldSeparator_, items_);
     loadedFileVersion_ = std::move(document.version);
     tree.Clear();
     tree.AddRoot(kRootNodeText);
-    BuildTreeFromLevels(tree);
+    BuildTreeFromLevels(tree);  // also brings the levels into shape
     return document.result;
 }
 

@@ -62,7 +62,11 @@ void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData
 TReadDocument ReadProjectFile(const std::string& path, const std::string& separator, TStatusTask& task)
 {
     TReadDocument document;
-    TSectionReader in(path);
+    document.source = std::make_unique<TSectionReader>(path);
+    document.fill = [](std::string_view text, const std::string& separator, const TItemData&, TItemData& item) {
+        SplitFieldsInto(text, separator, item.values.data(), item.values.size());
+    };
+    TSectionReader& in = *document.source;
     if (!in.Next() || !in.SkipUntil("<Product_Name>") || !in.Next() || !IsOurProductName(in.Line())) {
         Refuse(document, kProjectRefusedMessage);
         return document;
@@ -75,10 +79,7 @@ TReadDocument ReadProjectFile(const std::string& path, const std::string& separa
             document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, separator));
             if (in.SkipUntil("<Item_Parameters>")) {
                 task.Begin(kLoadingDataHint);
-                complete = ReadItemLines(in, "</Item_Parameters>", document, TItemData(),
-                                         [&](std::string_view text, TItemData& item) {
-                                             SplitFieldsInto(text, separator, item.values.data(), item.values.size());
-                                         });
+                complete = ReadItemLines(*document.source, "</Item_Parameters>", pLevel, separator, document);
             }
         }
     }

@@ -8,21 +8,30 @@ void Refuse(TReadDocument& document, const std::string& message)
     document.result.message = message;
 }
 
-bool RefuseBadLevel(TReadDocument& document, int line)
+bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t levelField, const std::string& separator,
+                   TReadDocument& document)
 {
-    const std::string& text = document.items.back()[pLevel];
-    int level;
-    if (ParseLevel(text, level))
+    document.itemLines.clear();
+    if (!in.Next())
         return false;
-    Refuse(document, "Line " + std::to_string(line) + ": " + InvalidIntegerMessage(text));
+    while (in.Line() != closingTag) {
+        const std::string_view text = in.Line();
+        const std::string_view levelText = FieldView(text, separator, levelField);
+        int level;
+        const bool isInteger = ParseLevel(levelText, level);
+        document.itemLines.push_back(text);
+        const int line = in.LineNumber();
+        if (!in.Next()) {
+            if (!isInteger)
+                document.itemLines.pop_back();
+            return false;
+        }
+        if (!isInteger) {
+            Refuse(document, "Line " + std::to_string(line) + ": " + InvalidIntegerMessage(std::string(levelText)));
+            return false;
+        }
+    }
     return true;
-}
-
-void DropItemCutBeforeItsLevel(TReadDocument& document)
-{
-    int level;
-    if (!ParseLevel(document.items.back()[pLevel], level))
-        document.items.pop_back();
 }
 
 void FinishReading(TReadDocument& document, bool complete, const std::string& path)
@@ -33,5 +42,11 @@ void FinishReading(TReadDocument& document, bool complete, const std::string& pa
         document.result.status = TReadResult::Incomplete;
         document.result.message = "The file \"" + path + "\" ends early; the part read before its end was opened.";
     }
-    NormalizeItemLevels(document.items);  // every level is an integer by now
+}
+
+void FillItems(const TReadDocument& document, const std::string& separator, TItemArray& items)
+{
+    items.resize(document.itemLines.size());
+    for (size_t k = 0; k < document.itemLines.size(); ++k)
+        document.fill(document.itemLines[k], separator, document.blank, items[k]);
 }

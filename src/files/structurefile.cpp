@@ -27,6 +27,20 @@ const std::array<const char*, 12> kHeaderLines = {{
 // The item fields a structure line carries, in line order.
 constexpr std::array<TItemField, 5> kCarriedFields = {{pLevel, ICaption, pURL, pTarget, pStatusMsg}};
 
+static_assert(kCarriedFields[0] == pLevel, "the reader checks the level as field 0");
+
+// The carried fields from the line, every other field from the new-item values;
+// assigning keeps the buffers the record already has.
+void FillCarriedFields(std::string_view text, const std::string& separator, const TItemData& blank, TItemData& item)
+{
+    std::array<std::string_view, kCarriedFields.size()> values;
+    SplitFieldViews(text, separator, values.data(), values.size());
+    for (size_t f = 0; f < item.values.size(); ++f)
+        item.values[f] = blank.values[f];
+    for (size_t i = 0; i < kCarriedFields.size(); ++i)
+        item[kCarriedFields[i]].assign(values[i].data(), values[i].size());
+}
+
 }  // namespace
 
 void WriteStructureHeader(TTextFileWriter& out, TStatusTask& task)
@@ -51,7 +65,10 @@ void WriteStructureItems(TTextFileWriter& out, const TItemArray& items, const st
 TReadDocument ReadStructureFile(const std::string& path, const std::string& separator, TStatusTask& task)
 {
     TReadDocument document;
-    TSectionReader in(path);
+    document.source = std::make_unique<TSectionReader>(path);
+    document.blank = NewDefaultItem();
+    document.fill = FillCarriedFields;
+    TSectionReader& in = *document.source;
     if (!in.Next() || !in.SkipUntil("<Product_Name>") || !in.Next() || in.Line() != kStructureFormatName) {
         Refuse(document, kStructureRefusedMessage);
         return document;
@@ -61,13 +78,7 @@ TReadDocument ReadStructureFile(const std::string& path, const std::string& sepa
         document.version = in.Line();
         if (in.Next() && in.SkipUntil("<Structure_Description>")) {
             task.Begin(kLoadingDataHint);
-            std::array<std::string, kCarriedFields.size()> values;
-            complete = ReadItemLines(in, "</Structure_Description>", document, NewDefaultItem(),
-                                     [&](std::string_view text, TItemData& item) {
-                                         SplitFieldsInto(text, separator, values.data(), values.size());
-                                         for (size_t i = 0; i < kCarriedFields.size(); ++i)
-                                             item[kCarriedFields[i]].swap(values[i]);
-                                     });
+            complete = ReadItemLines(in, "</Structure_Description>", 0, separator, document);
         }
     }
     FinishReading(document, complete, path);

@@ -207,29 +207,30 @@ void TTextFileWriter::Commit()
 namespace {
 
 // Where the next separator starts at or after `from`, or npos. Most values are
-// empty or short, so a hand-rolled scan beats string::find's call per try.
+// empty or a few bytes, so a plain byte scan beats a library call per value.
 size_t FindSeparator(std::string_view line, size_t from, const std::string& separator)
 {
     const size_t width = separator.size();
+    if (line.size() < width)
+        return std::string_view::npos;
+    const char* data = line.data();
     const char first = separator[0];
-    while (from + width <= line.size()) {
-        const void* hit = std::memchr(line.data() + from, first, line.size() - width + 1 - from);
-        if (!hit)
-            return std::string_view::npos;
-        const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - line.data());
+    const size_t lastStart = line.size() - width;
+    for (size_t at = from; at <= lastStart; ++at) {
+        if (data[at] != first)
+            continue;
         size_t matched = 1;
-        while (matched < width && line[at + matched] == separator[matched])
+        while (matched < width && data[at + matched] == separator[matched])
             ++matched;
         if (matched == width)
             return at;
-        from = at + 1;
     }
     return std::string_view::npos;
 }
 
-}  // namespace
-
-void SplitFieldsInto(std::string_view line, const std::string& separator, std::string* out, size_t count)
+// Hands the first `count` fields to take(i, value) in order, "" past the end.
+template <typename TakeField>
+void ForEachField(std::string_view line, const std::string& separator, size_t count, TakeField take)
 {
     size_t filled = 0;
     if (!separator.empty()) {
@@ -238,15 +239,44 @@ void SplitFieldsInto(std::string_view line, const std::string& separator, std::s
             const size_t at = FindSeparator(line, start, separator);
             if (at == std::string_view::npos)
                 break;
-            if (at == start)
-                out[filled++].clear();
-            else
-                out[filled++].assign(line.data() + start, at - start);
+            take(filled++, line.substr(start, at - start));
             start = at + separator.size();
         }
     }
     for (; filled < count; ++filled)
-        out[filled].clear();
+        take(filled, std::string_view());
+}
+
+}  // namespace
+
+void SplitFieldsInto(std::string_view line, const std::string& separator, std::string* out, size_t count)
+{
+    ForEachField(line, separator, count, [out](size_t i, std::string_view value) {
+        if (value.empty())
+            out[i].clear();
+        else
+            out[i].assign(value.data(), value.size());
+    });
+}
+
+void SplitFieldViews(std::string_view line, const std::string& separator, std::string_view* out, size_t count)
+{
+    ForEachField(line, separator, count, [out](size_t i, std::string_view value) { out[i] = value; });
+}
+
+std::string_view FieldView(std::string_view line, const std::string& separator, size_t index)
+{
+    if (separator.empty())
+        return {};
+    size_t start = 0;
+    for (size_t i = 0;; ++i) {
+        const size_t at = FindSeparator(line, start, separator);
+        if (at == std::string_view::npos)
+            return {};
+        if (i == index)
+            return line.substr(start, at - start);
+        start = at + separator.size();
+    }
 }
 
 std::vector<std::string> SplitFields(std::string_view line, int count, const std::string& separator)

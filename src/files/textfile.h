@@ -77,3 +77,7 @@ std::vector<std::string> SplitFields(std::string_view line, int count, const std
 // The same into `count` strings the caller owns, so a reader fills a record in
 // place without building an array per line.
 void SplitFieldsInto(std::string_view line, const std::string& separator, std::string* out, size_t count);
+// The same as views into the line.
+void SplitFieldViews(std::string_view line, const std::string& separator, std::string_view* out, size_t count);
+// Field `index` (0-based) as SplitFieldsInto would fill it, without a copy.
+std::string_view FieldView(std::string_view line, const std::string& separator, size_t index);

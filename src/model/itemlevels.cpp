@@ -4,7 +4,7 @@
 #include <climits>
 #include <string_view>
 
-bool ParseLevel(const std::string& text, int& level)
+bool ParseLevel(std::string_view text, int& level)
 {
     const bool hasSign = !text.empty() && (text[0] == '-' || text[0] == '+');
     const bool negative = hasSign && text[0] == '-';

@@ -3,13 +3,14 @@
 // read a depth and bring damaged sequences back to a shape a tree can hold.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/records.h"
 
 // Decimal text with an optional sign, nothing else; false when it is not an
 // integer or does not fit an int.
-bool ParseLevel(const std::string& text, int& level);
+bool ParseLevel(std::string_view text, int& level);
 
 // The deepest level an item may take after one at `previous` (-1 before the
 // first item): 0 at least, one deeper than its predecessor at most.
