@@ -2,8 +2,12 @@
 // A menu tree held in memory, for the command-line tool, tests and benchmarks.
 // Child access, sibling steps and depth cost constant time; absolute indices
 // come from a pre-order table rebuilt lazily after a change of shape, so any
-// run of lookups between two edits stays linear in the tree's size.
+// run of lookups between two edits stays linear in the tree's size. Nodes live
+// in one pool and a handle is a slot number, so handles survive the pool's
+// growth; clearing or deleting keeps the slots, their texts' and child lists'
+// buffers for the next nodes, so rebuilding a large tree allocates nothing.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,7 +16,7 @@
 class TMemoryMenuTree final : public TMenuTree {
 public:
     TMemoryMenuTree() = default;
-    ~TMemoryMenuTree() override;
+    ~TMemoryMenuTree() override = default;
     TMemoryMenuTree(const TMemoryMenuTree&) = delete;
     TMemoryMenuTree& operator=(const TMemoryMenuTree&) = delete;
 
@@ -20,7 +24,7 @@ public:
     // The tree has one root: adding it again starts a fresh tree.
     Node AddRoot(const std::string& text) override;
     int Count() const override { return count_; }
-    Node Root() const override { return root_; }
+    Node Root() const override { return root_ < 0 ? nullptr : Handle(root_); }
     Node NodeAt(int absoluteIndex) const override;       // nullptr out of range
     int AbsoluteIndex(Node node) const override;         // -1 for nullptr
     int Level(Node node) const override;
@@ -40,25 +44,35 @@ public:
     bool IsExpanded(Node node) const;
 
 private:
+    using Slot = int;
     struct TNode {
         std::string text;
-        TNode* parent = nullptr;
-        std::vector<TNode*> children;
+        Slot parent = -1;
+        std::vector<Slot> children;
         int indexInParent = 0;
         int depth = 0;
         mutable int order = 0;
         bool expanded = false;
     };
 
-    static TNode* N(Node node) { return static_cast<TNode*>(node); }
-    void FreeSubtree(TNode* top);  // iterative: a chain of a million levels must not overflow the stack
-    void RenumberChildren(TNode* parent, size_t from);
+    static Node Handle(Slot slot) { return reinterpret_cast<Node>(static_cast<std::uintptr_t>(slot) + 1); }
+    static Slot SlotOf(Node node) { return static_cast<Slot>(reinterpret_cast<std::uintptr_t>(node) - 1); }
+    TNode& N(Node node) { return nodes_[static_cast<size_t>(SlotOf(node))]; }
+    const TNode& N(Node node) const { return nodes_[static_cast<size_t>(SlotOf(node))]; }
+    TNode& At(Slot slot) { return nodes_[static_cast<size_t>(slot)]; }
+    const TNode& At(Slot slot) const { return nodes_[static_cast<size_t>(slot)]; }
+    Slot NewNode(const std::string& text, Slot parent);
+    void FreeSubtree(Slot top);  // iterative: a chain of a million levels must not overflow the stack
+    void RenumberChildren(TNode& parent, size_t from);
     void Changed() { preorderValid_ = false; }
     void EnsurePreorder() const;
-    bool IsOnRightmostPath(const TNode* node) const;  // needs a valid table
+    bool IsOnRightmostPath(Slot node) const;  // needs a valid table
 
-    TNode* root_ = nullptr;
+    std::vector<TNode> nodes_;  // slots [0, used_) have been handed out
+    size_t used_ = 0;
+    std::vector<Slot> freeSlots_;  // deleted nodes' slots below used_
+    Slot root_ = -1;
     int count_ = 0;
-    mutable std::vector<TNode*> preorder_;
+    mutable std::vector<Slot> preorder_;
     mutable bool preorderValid_ = false;
 };
