@@ -15,11 +15,10 @@ TReadResult TvarnAppletAgent::ReadAndAdopt(DocumentReader read, const std::strin
     if (!document.result.Accepted())
         return document.result;
     appletData_ = std::move(document.applet);
-    FillItems(document, fieldSeparator_, items_);
     loadedFileVersion_ = std::move(document.version);
     tree.Clear();
     tree.AddRoot(kRootNodeText);
-    BuildTreeFromLevels(tree);  // also brings the levels into shape
+    FillItemsAndTree(document, fieldSeparator_, items_, tree);
     return document.result;
 }
 

@@ -25,7 +25,8 @@ struct TReadDocument {
     std::string version;
 
     std::unique_ptr<TSectionReader> source;  // owns the bytes itemLines point into
-    std::vector<std::string_view> itemLines;  // every level among them is an integer
+    std::vector<std::string_view> itemLines;
+    std::vector<int> levels;  // of the item lines, clamped into a shape a tree can hold
     TItemData blank;
     FillItem fill = nullptr;
 
@@ -46,5 +47,7 @@ bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t level
 void FinishReading(TReadDocument& document, bool complete, const std::string& path);
 
 // The accepted document's items into `items`, reusing the records and string
-// buffers already there; levels are left as the file has them.
-void FillItems(const TReadDocument& document, const std::string& separator, TItemArray& items);
+// buffers already there, with levels as plain decimal; the tree, holding only
+// its root, gets a node per item as the item is filled, while it is at hand.
+void FillItemsAndTree(const TReadDocument& document, const std::string& separator, TItemArray& items,
+                      TMenuTree& tree);

@@ -155,14 +155,9 @@ void TvarnAppletAgent::BuildTreeFromLevels(TMenuTree& tree)
     Node root = tree.Root();
     if (!root)
         root = tree.AddRoot(kRootNodeText);
-    // lastAtDepth[d] is the newest node at depth d; after clamping, an item of
-    // level L always hangs under lastAtDepth[L].
-    std::vector<Node> lastAtDepth{root};
-    for (size_t k = 0; k < items_.size(); ++k) {
-        const size_t level = static_cast<size_t>(levels[k]);
-        lastAtDepth.resize(level + 1);
-        lastAtDepth.push_back(tree.AddChild(lastAtDepth[level], items_[k][ICaption]));
-    }
+    TLevelTreeBuilder builder(tree, root);
+    for (size_t k = 0; k < items_.size(); ++k)
+        builder.Add(levels[k], items_[k][ICaption]);
 }
 
 void TvarnAppletAgent::RefreshLevelsFromTree(const TMenuTree& tree)

@@ -37,20 +37,22 @@ int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
     int previous = -1;
     for (size_t k = 0; k < items.size(); ++k) {
         const int level = ClampLevel(parsed[k], previous);
-        // Also "+1", "-0" or "01" become plain decimal, so the text always
-        // matches the depth the tree gives the item.
-        char digits[16];
-        const auto written = std::to_chars(digits, digits + sizeof digits, level).ptr;
-        const std::string_view text(digits, static_cast<size_t>(written - digits));
-        std::string& stored = items[k][pLevel];
-        if (stored.size() != text.size() || stored.compare(0, text.size(), text) != 0)
-            stored.assign(text.data(), text.size());
+        StoreLevelText(items[k][pLevel], level);
         parsed[k] = level;
         previous = level;
     }
     if (levels)
         *levels = std::move(parsed);
     return -1;
+}
+
+void StoreLevelText(std::string& stored, int level)
+{
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, level).ptr;
+    const std::string_view text(digits, static_cast<size_t>(written - digits));
+    if (stored.size() != text.size() || stored.compare(0, text.size(), text) != 0)
+        stored.assign(text.data(), text.size());
 }
 
 std::string InvalidIntegerMessage(const std::string& text)
