@@ -1,5 +1,6 @@
 #include "files/textfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,30 +57,45 @@ TTextLineReader::TTextLineReader(const std::string& path)
     // covers files that grow or report no size.
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError && size > 0 && size < data_.max_size()) {
-        data_.resize(static_cast<size_t>(size));
-        data_.resize(std::fread(&data_[0], 1, data_.size(), file));
+    if (!sizeError && size > 0 && size < std::string().max_size()) {
+        capacity_ = static_cast<size_t>(size);
+        data_.reset(new char[capacity_]);
+        size_ = std::fread(data_.get(), 1, capacity_, file);
     }
     char buffer[1 << 16];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data_.append(buffer, got);
+        Append(buffer, got);
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);
     if (failed)
         throw TFileError("Cannot read file", path, ReasonFromErrno(error));
-    const size_t ctrlZ = data_.find(kCtrlZ);
-    end_ = ctrlZ == std::string::npos ? data_.size() : ctrlZ;
+    const void* ctrlZ = size_ ? std::memchr(data_.get(), kCtrlZ, size_) : nullptr;
+    end_ = ctrlZ ? static_cast<size_t>(static_cast<const char*>(ctrlZ) - data_.get()) : size_;
+}
+
+void TTextLineReader::Append(const char* bytes, size_t count)
+{
+    if (size_ + count > capacity_) {
+        const size_t capacity = std::max(size_ + count, capacity_ * 2);
+        std::unique_ptr<char[]> grown(new char[capacity]);
+        if (size_)
+            std::memcpy(grown.get(), data_.get(), size_);
+        data_ = std::move(grown);
+        capacity_ = capacity;
+    }
+    std::memcpy(data_.get() + size_, bytes, count);
+    size_ += count;
 }
 
 bool TTextLineReader::ReadLine(std::string_view& line)
 {
     if (pos_ >= end_)
         return false;
-    const char* begin = data_.data() + pos_;
+    const char* begin = data_.get() + pos_;
     const void* cr = std::memchr(begin, '\r', end_ - pos_);
-    const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_.data()) : end_;
+    const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_.get()) : end_;
     line = std::string_view(begin, stop - pos_);
     pos_ = stop + 1;
     if (cr && pos_ < end_ && data_[pos_] == '\n')
@@ -99,8 +115,8 @@ bool TTextLineReader::ReadLine(std::string& line)
 size_t TTextLineReader::LinesLeft() const
 {
     size_t lines = 0;
-    for (const char* at = data_.data() + pos_; at < data_.data() + end_; ++lines) {
-        const void* cr = std::memchr(at, '\r', static_cast<size_t>(data_.data() + end_ - at));
+    for (const char* at = data_.get() + pos_; at < data_.get() + end_; ++lines) {
+        const void* cr = std::memchr(at, '\r', static_cast<size_t>(data_.get() + end_ - at));
         if (!cr)
             return lines + 1;
         at = static_cast<const char*>(cr) + 1;

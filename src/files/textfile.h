@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,12 +36,17 @@ public:
     bool ReadLine(std::string& line);
     // The same without a copy: the view stays valid while the reader lives.
     bool ReadLine(std::string_view& line);
-    bool Empty() const { return data_.empty(); }
+    bool Empty() const { return size_ == 0; }
     // How many lines ReadLine will still give, at most: lets a reader reserve.
     size_t LinesLeft() const;
 
 private:
-    std::string data_;
+    void Append(const char* bytes, size_t count);
+
+    // Not a std::string: sizing one writes every byte before the file does.
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
     size_t pos_ = 0;
     size_t end_ = 0;
 };
