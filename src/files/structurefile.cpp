@@ -35,10 +35,14 @@ void FillCarriedFields(std::string_view text, const std::string& separator, cons
 {
     std::array<std::string_view, kCarriedFields.size()> values;
     SplitFieldViews(text, separator, values.data(), values.size());
+    const auto store = [](std::string& field, std::string_view value) {
+        if (std::string_view(field) != value)  // an untouched record costs no memory write
+            field.assign(value.data(), value.size());
+    };
     for (size_t f = 0; f < item.values.size(); ++f)
-        item.values[f] = blank.values[f];
+        store(item.values[f], blank.values[f]);
     for (size_t i = 0; i < kCarriedFields.size(); ++i)
-        item[kCarriedFields[i]].assign(values[i].data(), values[i].size());
+        store(item[kCarriedFields[i]], values[i]);
 }
 
 }  // namespace
