@@ -3,8 +3,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return fuzzing::FuzzReader(
-        data, size,
-        [](TvarnAppletAgent& agent, const std::string& path, TMenuTree& tree) { return agent.LoadProject(path, tree); },
-        [](TvarnAppletAgent& agent, const std::string& path) { agent.SaveProject(path); });
+    return fuzzing::FuzzReader(data, size, ReadProjectFile, SaveProjectFile);
 }

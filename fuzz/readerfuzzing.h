@@ -11,6 +11,8 @@
 #include <fstream>
 #include <string>
 
+#include "files/projectfile.h"
+#include "files/structurefile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
@@ -46,10 +48,24 @@ inline void CheckTreeMatchesList(const TvarnAppletAgent& agent, const TMemoryMen
     }
 }
 
-// Load(path) reads into the agent; Write(agent, path) writes the same format.
-template <typename Load, typename Write>
-int FuzzReader(const uint8_t* data, size_t size, Load load, Write write)
+// Reads as the editor does: into the agent's document, the tree view built
+// anew from the levels when the read was accepted.
+inline TReadResult Open(TDocumentReader read, TvarnAppletAgent& agent, const std::string& path, TMemoryMenuTree& tree)
 {
+    TSilentStatus status;
+    const TReadResult result = ReadInto(read, path, agent.Document(), status);
+    if (result.Accepted())
+        agent.ShowInTree(tree);
+    return result;
+}
+
+// read fills a document; write(document, path, status) writes the same format.
+template <typename Write>
+int FuzzReader(const uint8_t* data, size_t size, TDocumentReader read, Write write)
+{
+    const auto load = [read](TvarnAppletAgent& agent, const std::string& path, TMemoryMenuTree& tree) {
+        return Open(read, agent, path, tree);
+    };
     static const std::string input = ScratchPath("input");
     static const std::string output = ScratchPath("output");
     {
@@ -62,7 +78,6 @@ int FuzzReader(const uint8_t* data, size_t size, Load load, Write write)
     TMemoryMenuTree tree;
     agent.ResetAppletToDefaults();
     tree.AddRoot(kRootNodeText);
-    agent.SetMenuTree(&tree);
     agent.InsertItemUnder(tree, tree.Root());
     const TItemArray itemsBefore = agent.Items();
     const TAppletData appletBefore = agent.GetAppletData();
@@ -78,7 +93,8 @@ int FuzzReader(const uint8_t* data, size_t size, Load load, Write write)
 
     const TItemArray items = agent.Items();
     const TAppletData applet = agent.GetAppletData();
-    write(agent, output);
+    TSilentStatus status;
+    write(agent.Document(), output, status);
     TvarnAppletAgent again;
     TMemoryMenuTree againTree;
     const TReadResult second = load(again, output, againTree);

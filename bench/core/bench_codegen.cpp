@@ -7,8 +7,9 @@
 #include <random>
 #include <string>
 
+#include "codegen/generation.h"
+#include "codegen/publishing.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 
 namespace fs = std::filesystem;
 
@@ -20,8 +21,8 @@ struct TLargeMenu {
         std::random_device random;
         folder = fs::temp_directory_path() / ("trellimenu-bench-" + std::to_string(random()));
         fs::create_directories(folder / "site");
-        agent.SetProgramFolder(folder.string());
-        for (const std::string& name : agent.ScriptFileNames()) std::ofstream(folder / name) << "// " << name;
+        sources.programFolder = folder.string() + "/";
+        for (const std::string& name : ScriptFileNames()) std::ofstream(folder / name) << "// " << name;
         agent.ResetAppletToDefaults();
         TAppletData applet = agent.GetAppletData();
         applet[pInternalUse_RootDir_Local] = "file:///C|/Site/";
@@ -34,9 +35,6 @@ struct TLargeMenu {
             item[pLevel] = std::to_string(i % 100 == 0 ? 0 : (i % 10 == 0 ? 1 : 2));
             agent.InsertItem(agent.ItemCount(), item);
         }
-        tree.AddRoot(kRootNodeText);
-        agent.BuildTreeFromLevels(tree);
-        agent.SetMenuTree(&tree);
     }
     ~TLargeMenu() {
         std::error_code error;
@@ -45,13 +43,13 @@ struct TLargeMenu {
 
     fs::path folder;
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
+    TPublishSources sources;
+    TSilentStatus status;
 };
 
-void BM_MakeHTMLCodes(benchmark::State& state) {
+void BM_GenerateMenu(benchmark::State& state) {
     TLargeMenu menu(static_cast<int>(state.range(0)));
-    const std::string page = (menu.folder / "page.html").string();
-    for (auto _ : state) menu.agent.MakeHTMLCodes(page);
+    for (auto _ : state) benchmark::DoNotOptimize(GenerateMenu(menu.agent.Document(), menu.status));
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -59,12 +57,12 @@ void BM_MakeHTMLCodes(benchmark::State& state) {
 void BM_SaveAndPublish(benchmark::State& state) {
     TLargeMenu menu(static_cast<int>(state.range(0)));
     const std::string site = (menu.folder / "site").string() + "/";
-    for (auto _ : state) menu.agent.SaveAndPublish(site, "menu.tmz");
+    for (auto _ : state) SaveAndPublish(menu.agent.Document(), menu.sources, site, "menu.tmz", menu.status);
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 }  // namespace
 
-BENCHMARK(BM_MakeHTMLCodes)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_GenerateMenu)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_SaveAndPublish)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "files/projectfile.h"
+#include "files/structurefile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
 
@@ -41,13 +43,13 @@ void FillMenu(TvarnAppletAgent& agent, TMemoryMenuTree& tree, int n)
         previous = level;
     }
     agent.BuildTreeFromLevels(tree);
-    agent.SetMenuTree(&tree);
 }
 
 // One menu per size, written once, shared by the benchmarks of that size.
 struct Fixture {
     TvarnAppletAgent agent;
     TMemoryMenuTree tree;
+    TSilentStatus status;
     std::string project;
     std::string structure;
 
@@ -55,8 +57,8 @@ struct Fixture {
         : project(ScratchPath(std::to_string(n) + ".tmz")), structure(ScratchPath(std::to_string(n) + ".gms"))
     {
         FillMenu(agent, tree, n);
-        agent.SaveProject(project);
-        agent.ExportStructure(structure);
+        SaveProjectFile(agent.Document(), project, status);
+        ExportStructureFile(agent.Document(), structure, status);
     }
     ~Fixture()
     {
@@ -77,27 +79,26 @@ void SetBytes(benchmark::State& state, const std::string& path)
                             static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
-using WriteMember = void (TvarnAppletAgent::*)(const std::string&);
-using ReadMember = TReadResult (TvarnAppletAgent::*)(const std::string&, TMenuTree&);
+using WriteFunction = void (*)(const TMenuDocument&, const std::string&, TStatusDisplay&);
+using ReadFunction = TReadResult (*)(const std::string&, TMenuDocument&, TStatusDisplay&);
 using FileOfFixture = std::string Fixture::*;
 
-void Writing(benchmark::State& state, WriteMember write, FileOfFixture file)
+void Writing(benchmark::State& state, WriteFunction write, FileOfFixture file)
 {
     Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
     const std::string out = ScratchPath("written");
     for (auto _ : state)
-        (f.agent.*write)(out);
+        write(f.agent.Document(), out, f.status);
     SetBytes(state, f.*file);
     std::remove(out.c_str());
 }
 
-void Reading(benchmark::State& state, ReadMember read, FileOfFixture file)
+void Reading(benchmark::State& state, ReadFunction read, FileOfFixture file)
 {
     Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
-    TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
+    TMenuDocument document;
     for (auto _ : state)
-        benchmark::DoNotOptimize((agent.*read)(f.*file, tree));
+        benchmark::DoNotOptimize(read(f.*file, document, f.status));
     SetBytes(state, f.*file);
 }
 
@@ -105,11 +106,10 @@ void BM_LoadAndSaveProject(benchmark::State& state)
 {
     Fixture& f = FixtureOf(static_cast<int>(state.range(0)));
     const std::string out = ScratchPath("loadsave.tmz");
-    TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
+    TMenuDocument document;
     for (auto _ : state) {
-        agent.LoadProject(f.project, tree);
-        agent.SaveProject(out);
+        LoadProjectFile(f.project, document, f.status);
+        SaveProjectFile(document, out, f.status);
     }
     SetBytes(state, f.project);
     std::remove(out.c_str());
@@ -132,10 +132,10 @@ void BM_PlainStreamReadWrite(benchmark::State& state)
 
 #define TRELLIMENU_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_PlainStreamReadWrite) TRELLIMENU_SIZES;
-BENCHMARK_CAPTURE(Reading, LoadProject, &TvarnAppletAgent::LoadProject, &Fixture::project) TRELLIMENU_SIZES;
-BENCHMARK_CAPTURE(Writing, SaveProject, &TvarnAppletAgent::SaveProject, &Fixture::project) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Reading, LoadProject, LoadProjectFile, &Fixture::project) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Writing, SaveProject, SaveProjectFile, &Fixture::project) TRELLIMENU_SIZES;
 BENCHMARK(BM_LoadAndSaveProject) TRELLIMENU_SIZES;
-BENCHMARK_CAPTURE(Writing, ExportStructure, &TvarnAppletAgent::ExportStructure, &Fixture::structure) TRELLIMENU_SIZES;
-BENCHMARK_CAPTURE(Reading, ImportStructure, &TvarnAppletAgent::ImportStructure, &Fixture::structure) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Writing, ExportStructure, ExportStructureFile, &Fixture::structure) TRELLIMENU_SIZES;
+BENCHMARK_CAPTURE(Reading, ImportStructure, ImportStructureFile, &Fixture::structure) TRELLIMENU_SIZES;
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "files/projectfile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
 #include "platform/settingsstore.h"
@@ -61,11 +62,8 @@ void WriteProject(const QString& path, int items)
         item[pURL] = "https://www.example.com/page" + std::to_string(i) + ".html";
         agent.InsertItem(agent.ItemCount(), item);
     }
-    TMemoryMenuTree tree;
-    tree.AddRoot(kRootNodeText);
-    agent.BuildTreeFromLevels(tree);
-    agent.SetMenuTree(&tree);
-    agent.SaveProject(LocalPath(path));
+    TSilentStatus status;
+    SaveProjectFile(agent.Document(), LocalPath(path), status);
 }
 
 double Median(std::vector<double> values)

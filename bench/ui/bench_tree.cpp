@@ -41,6 +41,7 @@ public:
     void ShowHint(const QString&) override {}
     QString ProgramFolder() const override { return folder.path() + "/"; }
     void ShowHelpTopic(int) override {}
+    void CopyToPreview(const QString&) override {}
 
     QTemporaryDir folder;
     TvarnAppletAgent agent;

@@ -31,10 +31,13 @@ bool IsPlainFileName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && FileNamePart(name) == name;
 }
 
-bool CopyFileReplacing(const std::string& from, const std::string& to) {
+std::string FolderPart(const std::string& path) {
+    return path.substr(0, path.size() - FileNamePart(path).size());
+}
+
+bool IsRegularFile(const std::string& path) {
     std::error_code error;
-    if (!fs::is_regular_file(from, error)) return false;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
+    return fs::is_regular_file(path, error);
 }
 
 void DeleteFileQuietly(const std::string& path) {

@@ -15,8 +15,11 @@ std::string FileNamePart(const std::string& path);
 // are ever deleted from the preview folder.
 bool IsPlainFileName(const std::string& name);
 
-// Copies a file, replacing the target. False when it failed (silently).
-bool CopyFileReplacing(const std::string& from, const std::string& to);
+// The folder part of a path with its trailing separator ("" for a bare name).
+std::string FolderPart(const std::string& path);
+
+// A regular file, links followed.
+bool IsRegularFile(const std::string& path);
 
 // Deletes a file (never a folder) if it exists.
 void DeleteFileQuietly(const std::string& path);

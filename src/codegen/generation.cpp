@@ -1,23 +1,10 @@
-// The agent's generator: the page and tmzcfg.js from the records and the tree.
-#include <string>
+#include "codegen/generation.h"
 
 #include "codegen/menucode.h"
-#include "codegen/menushape.h"
-#include "files/textfile.h"
-#include "model/appletagent.h"
+#include "model/menushape.h"
 #include "model/statustask.h"
 
 namespace {
-
-TMenuShape CurrentShape(const TvarnAppletAgent& agent) {
-    const TMenuTree* tree = agent.MenuTree();
-    // A tree out of step with the list would attach records to the wrong nodes.
-    if (tree && tree->Root() && tree->Count() - 1 == agent.ItemCount()) {
-        TMenuShape shape = TMenuShape::FromTree(*tree);
-        if (shape.ItemCount() == agent.ItemCount()) return shape;
-    }
-    return TMenuShape::FromLevels(agent.Items());
-}
 
 void ApplyDerivedFields(TItemArray& items, const TMenuShape& shape) {
     for (int k = 0; k < shape.ItemCount(); ++k) {
@@ -29,38 +16,36 @@ void ApplyDerivedFields(TItemArray& items, const TMenuShape& shape) {
     }
 }
 
-void WriteLines(TTextFileWriter& file, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) file.WriteLine(line);
+void AppendLines(std::string& text, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
 }
 
 }  // namespace
 
-void TvarnAppletAgent::RefreshDerivedItemFields() {
-    ApplyDerivedFields(items_, CurrentShape(*this));
-}
-
-void TvarnAppletAgent::MakeHTMLCodes(const std::string& pagePath) {
-    TStatusTask task(Status());
+TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& status) {
+    TStatusTask task(status);
     task.Begin("Making HTML Codes ... ...");
-    const TMenuShape shape = CurrentShape(*this);
-    ApplyDerivedFields(items_, shape);
+    TGeneratedMenu menu{document, {}, {}};
+    TMenuDocument& out = menu.document;
+    const TMenuShape shape = TMenuShape::FromLevels(out.items);
+    ApplyDerivedFields(out.items, shape);
 
-    // Both files go to temporary names first: a failure leaves the previous
-    // files whole, and a browser never loads half a script.
-    TTextFileWriter page(pagePath);
-    TTextFileWriter script(ProgramFolder() + kParameterScriptName);
-    WriteLines(page, PageHeadLines());
-    if (!items_.empty()) {
-        WriteLines(page, PageCodeLines());
-        StoreFixedValues(appletData_, shape.MenuCount());
-        script.WriteLine(MenuParameterLine(appletData_));
+    AppendLines(menu.page, PageHeadLines());
+    if (!out.items.empty()) {
+        AppendLines(menu.page, PageCodeLines());
+        StoreFixedValues(out.applet, shape.MenuCount());
+        menu.script += MenuParameterLine(out.applet);
+        menu.script += "\r\n";
     }
     for (int k : shape.GenerationOrder()) {
-        TItemData& item = items_[static_cast<size_t>(k)];
-        PrepareItem(item, appletData_);
-        script.WriteLine(ItemLine(item, items_[static_cast<size_t>(shape.GroupFirst(k))][pMenuWidth]));
+        TItemData& item = out.items[static_cast<size_t>(k)];
+        PrepareItem(item, out.applet);
+        menu.script += ItemLine(item, out.items[static_cast<size_t>(shape.GroupFirst(k))][pMenuWidth]);
+        menu.script += "\r\n";
     }
-    WriteLines(page, PageTailLines());
-    script.Commit();
-    page.Commit();
+    AppendLines(menu.page, PageTailLines());
+    return menu;
 }

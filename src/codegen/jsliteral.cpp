@@ -1,5 +1,7 @@
 #include "codegen/jsliteral.h"
 
+#include "model/textencoding.h"
+
 bool IsIntegerText(const std::string& text) {
     size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
     if (i == text.size()) return false;
@@ -11,9 +13,26 @@ bool IsIntegerText(const std::string& text) {
 
 namespace {
 
+void AppendUnitEscape(std::string& out, unsigned unit) {
+    static const char kHex[] = "0123456789abcdef";
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(unit >> shift) & 0xF];
+}
+
 void AppendEscaped(std::string& out, const std::string& text, char quote) {
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size();) {
         const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const char32_t code = NextCodePoint(text, i);
+            if (code >= 0x10000) {
+                AppendUnitEscape(out, 0xD800 + ((code - 0x10000) >> 10));
+                AppendUnitEscape(out, 0xDC00 + ((code - 0x10000) & 0x3FF));
+            } else {
+                AppendUnitEscape(out, code);
+            }
+            continue;
+        }
+        ++i;
         if (c == '\\') {
             out += "\\\\";
         } else if (c == quote) {
@@ -23,11 +42,6 @@ void AppendEscaped(std::string& out, const std::string& text, char quote) {
             out += "\\r";
         } else if (c == '\n') {
             out += "\\n";
-        } else if (c == '\xE2' && i + 2 < text.size() && text[i + 1] == '\x80' &&
-                   (text[i + 2] == '\xA8' || text[i + 2] == '\xA9')) {
-            // LINE SEPARATOR and PARAGRAPH SEPARATOR end a line in older engines.
-            out += text[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";
-            i += 2;
         } else {
             out += c;
         }

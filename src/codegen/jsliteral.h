@@ -13,8 +13,10 @@ enum class TQuote : char { Double = '"', Apostrophe = '\'' };
 // Optional minus sign followed by one or more decimal digits, nothing else.
 bool IsIntegerText(const std::string& text);
 
-// The text with backslash, the quote character, CR, LF, U+2028 and U+2029
-// escaped; every other byte unchanged.
+// The text (UTF-8) with backslash, the quote character, CR and LF escaped, and
+// every character above U+007F written as \u and four lower-case hex digits of
+// its UTF-16 code units, so the literal is plain ASCII and reads the same in a
+// page of any encoding. ASCII text comes out as before.
 std::string EscapeForJavaScript(const std::string& text, TQuote quote);
 
 // quote + escaped text + quote.

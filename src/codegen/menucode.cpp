@@ -4,6 +4,7 @@
 
 #include "codegen/jsliteral.h"
 #include "model/product.h"
+#include "model/textencoding.h"
 
 namespace {
 
@@ -149,13 +150,26 @@ bool HasTextAfterTrim(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return !IsBlankOrControl(c); });
 }
 
-// Letter case folds for ASCII only: bytes of multi-byte characters stay as they are.
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+// A text as folded code points, with the byte offset where each begins (and
+// one past the end), so matches found on folded text map back to the bytes.
+struct TFoldedText {
+    std::vector<char32_t> codes;
+    std::vector<size_t> offsets;
+    explicit TFoldedText(const std::string& text) {
+        codes.reserve(text.size());
+        offsets.reserve(text.size() + 1);
+        for (size_t at = 0; at < text.size();) {
+            offsets.push_back(at);
+            codes.push_back(FoldCase(NextCodePoint(text, at)));
+        }
+        offsets.push_back(text.size());
     }
-    return text;
-}
+    size_t Size() const { return codes.size(); }
+    bool MatchesAt(size_t i, const TFoldedText& pattern) const {
+        return i + pattern.Size() <= Size() &&
+               std::equal(pattern.codes.begin(), pattern.codes.end(), codes.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+};
 
 }  // namespace
 
@@ -219,19 +233,42 @@ void StoreFixedValues(TAppletData& applet, int menuCount) {
     applet[pMenuCount] = std::to_string(menuCount);
 }
 
-std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to) {
+std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to,
+                                 const std::string& keep) {
     if (from.empty()) return text;
-    const std::string lowerText = LowerAscii(text);
-    const std::string lowerFrom = LowerAscii(from);
-    std::string out;
-    size_t start = 0;
-    for (size_t hit = lowerText.find(lowerFrom); hit != std::string::npos;
-         hit = lowerText.find(lowerFrom, start)) {
-        out.append(text, start, hit - start);
-        out += to;
-        start = hit + from.size();
+    const TFoldedText folded(text);
+    const TFoldedText pattern(from);
+    const TFoldedText kept(keep);
+    const size_t m = pattern.Size();
+    // Where an occurrence of `keep` starts; an occurrence of `from` wholly
+    // inside one is part of text that was already replaced.
+    std::vector<bool> keepStarts(folded.Size(), false);
+    if (kept.Size() >= m && kept.Size() > 0) {
+        for (size_t i = 0; i < folded.Size(); ++i) keepStarts[i] = folded.MatchesAt(i, kept);
     }
-    out.append(text, start, std::string::npos);
+    const auto insideKept = [&](size_t i) {
+        if (kept.Size() < m || kept.Size() == 0) return false;
+        const size_t first = i + m >= kept.Size() ? i + m - kept.Size() : 0;
+        for (size_t a = first; a <= i; ++a) {
+            if (keepStarts[a]) return true;
+        }
+        return false;
+    };
+    std::string out;
+    size_t copied = 0;  // bytes of text already in out
+    for (size_t i = 0; i + m <= folded.Size();) {
+        if (!folded.MatchesAt(i, pattern)) {
+            ++i;
+            continue;
+        }
+        if (!insideKept(i)) {
+            out.append(text, copied, folded.offsets[i] - copied);
+            out += to;
+            copied = folded.offsets[i + m];
+        }
+        i += m;
+    }
+    out.append(text, copied, std::string::npos);
     return out;
 }
 
@@ -245,5 +282,9 @@ void PrepareItem(TItemData& item, const TAppletData& applet) {
     const bool towardsLocal = applet[pInternalUse_RootDir_Local_Checked] == "1";
     const std::string& from = towardsLocal ? remote : local;
     const std::string& to = towardsLocal ? local : remote;
-    for (TItemField field : {pURL, pStatusMsg, pPopDescText}) item[field] = ReplaceAllIgnoreCase(item[field], from, to);
+    // Text that already holds the target root is not rewritten inside it, so
+    // preparing a prepared item changes nothing.
+    for (TItemField field : {pURL, pStatusMsg, pPopDescText}) {
+        item[field] = ReplaceAllIgnoreCase(item[field], from, to, to);
+    }
 }

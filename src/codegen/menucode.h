@@ -30,7 +30,10 @@ void StoreFixedValues(TAppletData& applet, int menuCount);
 // then the link rewriting between the local and the remote root folder.
 void PrepareItem(TItemData& item, const TAppletData& applet);
 
-// Every occurrence of `from` in `text` replaced by `to`, letters compared
-// without regard to case, left to right, without overlaps; inserted text is
-// not searched again. An empty `from` changes nothing.
-std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to);
+// Every occurrence of `from` in `text` replaced by `to`, letters compared by
+// simple Unicode case folding, left to right, without overlaps; inserted text
+// is not searched again, and an occurrence lying wholly inside an occurrence
+// of `keep` (compared the same way) is left as it is. An empty `from` changes
+// nothing.
+std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to,
+                                 const std::string& keep = std::string());

@@ -1,9 +1,9 @@
-// The agent's preview folder: the files it copies there for the browser
-// preview, and the cleaning that removes exactly those again.
-#include <string>
+#include "codegen/previewfolder.h"
 
 #include "codegen/fileops.h"
-#include "model/appletagent.h"
+#include "codegen/publishing.h"
+#include "files/filetransaction.h"
+#include "files/textfile.h"
 #include "model/statustask.h"
 
 namespace {
@@ -12,34 +12,60 @@ const TAppletField kArrowImageFields[] = {pSubMenuArrowFileNormal, pSubMenuArrow
 
 }  // namespace
 
-std::string TvarnAppletAgent::PreviewFolder() const {
-    return InFolder(InFolder(ProgramFolder(), "preview"), "");
+TPreviewFolder::TPreviewFolder(const std::string& programFolder) {
+    SetProgramFolder(programFolder);
 }
 
-void TvarnAppletAgent::CopyToPreview(const std::string& path) {
-    const std::string preview = PreviewFolder();
+void TPreviewFolder::SetProgramFolder(const std::string& programFolder) {
+    programFolder_ = programFolder.empty() ? programFolder : InFolder(programFolder, "");
+}
+
+std::string TPreviewFolder::Folder() const {
+    return InFolder(InFolder(programFolder_, "preview"), "");
+}
+
+void TPreviewFolder::CopyToPreview(const std::string& path) {
+    const std::string preview = Folder();
     CreateFolderQuietly(preview);
     const std::string name = FileNamePart(path);
-    if (IsPlainFileName(name)) CopyFileReplacing(path, preview + name);
+    if (IsPlainFileName(name)) {
+        try {
+            WriteFileAtomically(preview + name, ReadWholeFile(path), TFileTransaction::Locking::None);
+        } catch (const TFileError&) {
+        }
+    }
     previewFiles_.push_back(name);
 }
 
-void TvarnAppletAgent::CopyScriptsToPreview(const std::string& folder) {
-    for (const std::string& name : scriptFileNames_) CopyToPreview(InFolder(folder, name));
+void TPreviewFolder::WriteToPreview(const std::string& name, const std::string& bytes) {
+    const std::string preview = Folder();
+    CreateFolderQuietly(preview);
+    if (IsPlainFileName(name)) {
+        try {
+            WriteFileAtomically(preview + name, bytes, TFileTransaction::Locking::None);
+        } catch (const TFileError&) {
+        }
+    }
+    previewFiles_.push_back(name);
 }
 
-void TvarnAppletAgent::CopyArrowImagesToPreview(const std::string& folder) {
-    TStatusTask task(Status());
+void TPreviewFolder::CopyScriptsToPreview(const std::string& folder) {
+    for (const std::string& name : ScriptFileNames()) CopyToPreview(InFolder(folder, name));
+}
+
+void TPreviewFolder::CopyArrowImagesToPreview(const std::string& folder, const TAppletData& applet,
+                                              TStatusDisplay& status) {
+    TStatusTask task(status);
     task.BeginWithProgress(100, "Copying Resource Files ... ...");
     for (TAppletField field : kArrowImageFields) {
-        if (!appletData_[field].empty()) CopyToPreview(InFolder(folder, appletData_[field]));
+        if (!applet[field].empty()) CopyToPreview(InFolder(folder, applet[field]));
     }
     task.Step(50);
     task.Step(50);
 }
 
-void TvarnAppletAgent::ClearPreview() {
-    const std::string preview = PreviewFolder();
+void TPreviewFolder::ClearPreview() {
+    const std::string preview = Folder();
     for (const std::string& name : previewFiles_) {
         if (IsPlainFileName(name)) DeleteFileQuietly(preview + name);
     }

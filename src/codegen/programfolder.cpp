@@ -1,9 +1,12 @@
 #include "codegen/programfolder.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
+
+#include "files/filetransaction.h"
+#include "files/textfile.h"
 
 namespace fs = std::filesystem;
 
@@ -42,16 +45,9 @@ fs::path UserDataBase() {
 }  // namespace
 
 bool IsWritableFolder(const std::string& folder) {
-    std::random_device random;
-    const fs::path probe = fs::path(folder) / (".trellimenu-probe-" + std::to_string(random()));
+    // Asked, not tried: a probe file would be litter wherever a run is cut short.
     std::error_code error;
-    if (fs::exists(probe, error)) return false;
-    {
-        std::ofstream out(probe, std::ios::binary);
-        if (!out) return false;
-    }
-    fs::remove(probe, error);
-    return true;
+    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string UserProgramFolder() {
@@ -60,36 +56,65 @@ std::string UserProgramFolder() {
     return WithTrailingSeparator(base / kOrganisation / kApplication);
 }
 
-void RefreshDataFolder(const std::string& from, const std::string& to) {
+namespace {
+
+// What of a portable program folder is data: the run-time scripts, the arrow
+// images and the folders of installed data. The programs themselves stay.
+bool IsProgramData(const fs::path& relative) {
+    const std::string top = relative.begin()->string();
+    if (relative.has_parent_path()) return top == "templates" || top == "help" || top == "samples";
+    const std::string extension = relative.extension().string();
+    return extension == ".js" || extension == ".gif";
+}
+
+void RefreshFolder(const std::string& from, const std::string& to, bool dataOnly) {
     std::error_code error;
     if (!fs::is_directory(from, error)) return;
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
         std::error_code fileError;
         if (!it->is_regular_file(fileError)) continue;
-        const fs::path target = fs::path(to) / fs::relative(it->path(), from, fileError);
-        if (fileError) continue;
+        const fs::path relative = fs::relative(it->path(), from, fileError);
+        if (fileError || (dataOnly && !IsProgramData(relative))) continue;
+        const fs::path target = fs::path(to) / relative;
         const fs::file_time_type installed = it->last_write_time(fileError);
         if (fs::exists(target, fileError) && fs::last_write_time(target, fileError) >= installed) continue;
         fs::create_directories(target.parent_path(), fileError);
+        // Whole or not at all: a copy cut short must not look up to date.
         // The copy takes the installed file's time, so that only a newer
         // installation (not the copying itself) counts as newer next time.
-        if (fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing, fileError)) {
+        try {
+            WriteFileAtomically(target.string(), ReadWholeFile(it->path().string()));
             fs::last_write_time(target, installed, fileError);
+        } catch (const TFileError&) {
         }
     }
 }
 
+}  // namespace
+
+void RefreshDataFolder(const std::string& from, const std::string& to) { RefreshFolder(from, to, false); }
+
 std::string ResolveProgramFolder(const std::string& executablePath) {
+    return ResolveProgramFolder(executablePath, IsWritableFolder);
+}
+
+std::string ResolveProgramFolder(const std::string& executablePath, bool (*isWritable)(const std::string& folder)) {
     std::error_code error;
     fs::path executable = fs::absolute(executablePath, error);
     if (error) executable = executablePath;
     const fs::path folder = executable.parent_path();
     const std::string own = WithTrailingSeparator(folder);
-    if (fs::is_regular_file(folder / kRuntimeProbeFile, error) && IsWritableFolder(own)) return own;
+    const bool holdsScripts = fs::is_regular_file(folder / kRuntimeProbeFile, error);
+    if (holdsScripts && isWritable(own)) return own;
 
     const std::string user = UserProgramFolder();
     if (user.empty()) return own;
     fs::create_directories(user, error);
-    RefreshDataFolder((folder.parent_path() / "share" / "trellimenu").string(), user);
+    // A read-only portable copy fills the user's folder from itself, as an
+    // installation does from its shared data.
+    if (holdsScripts)
+        RefreshFolder(folder.string(), user, true);
+    else
+        RefreshDataFolder((folder.parent_path() / "share" / "trellimenu").string(), user);
     return user;
 }

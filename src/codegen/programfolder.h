@@ -13,13 +13,19 @@
 // installed data folder <executable folder>/../share/trellimenu: files missing
 // there or older than the installed ones are copied; nothing is ever deleted.
 // The result ends with a path separator. Failures to create or copy are silent.
+// When the executable's folder holds the scripts but cannot be written (a
+// portable copy on read-only media, a build tree of another user), the
+// per-user folder is filled from the executable's folder instead: its
+// scripts, images and data folders, never its programs.
 std::string ResolveProgramFolder(const std::string& executablePath);
+// The same with the test of writability given (tests run as any user).
+std::string ResolveProgramFolder(const std::string& executablePath, bool (*isWritable)(const std::string& folder));
 
 // The per-user data folder alone (with trailing separator), "" when no home
 // folder is known.
 std::string UserProgramFolder();
 
-// True when a file can be created in the folder.
+// True when files can be created in the folder (asked of the system, not tried).
 bool IsWritableFolder(const std::string& folder);
 
 // Copies every file below `from` into `to` that is missing there or older

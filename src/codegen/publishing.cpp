@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "codegen/fileops.h"
-#include "codegen/menucode.h"
-#include "files/textfile.h"
-#include "model/appletagent.h"
+#include "codegen/generation.h"
+#include "files/filetransaction.h"
+#include "files/projectfile.h"
 #include "model/statustask.h"
 
 namespace {
@@ -17,12 +17,26 @@ using Kind = TPublishedFile::Kind;
 
 const std::string kRule(77, '=');
 
+void StageText(TFileTransaction& files, const std::string& path, const std::string& text, TTextEncoding encoding) {
+    TStagedFile& file = files.Create(path);
+    file.SetEncoding(encoding);
+    file.Write(text);
+}
+
 }  // namespace
+
+const TStringArray& ScriptFileNames() {
+    static const TStringArray names{"tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js"};
+    return names;
+}
 
 std::string PublishBaseName(const std::string& name) {
     const size_t dot = name.rfind('.');
-    if (dot == std::string::npos) return name;
-    return ReplaceAllIgnoreCase(name, name.substr(dot), "");
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string ProjectFileNameFor(const std::string& name) {
+    return EndsWithIgnoringCase(name, ".tmz") ? name : PublishBaseName(name) + ".tmz";
 }
 
 std::vector<std::string> PublishedImageNames(const TAppletData& applet) {
@@ -54,22 +68,54 @@ std::vector<std::string> PublishReportLines(const std::vector<std::string>& scri
     return lines;
 }
 
-TPublishPlan::TPublishPlan(const TvarnAppletAgent& agent, const std::string& folder, const std::string& name)
+std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status) {
+    const TStringArray& scripts = ScriptFileNames();
+    const std::vector<std::string> lines = PublishReportLines(scripts, PublishedImageNames(document.applet));
+    std::string text;
+    size_t written = 0;
+    const auto writeUpTo = [&](size_t end) {
+        for (; written < end; ++written) text += lines[written] + "\r\n";
+    };
+    TStatusTask task(status);
+    writeUpTo(7);  // the framed notice and its empty line
+    task.BeginWithProgress(101, "Making Publish Report ... ...");
+    writeUpTo(8);
+    for (size_t i = 0; i < scripts.size(); ++i) {
+        writeUpTo(written + 1);
+        task.Step(1);
+    }
+    writeUpTo(lines.size() - 5);  // up to the last image line
+    task.Step(50);
+    task.Step(50);
+    writeUpTo(lines.size());
+    return text;
+}
+
+TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSources& sources, const std::string& folder,
+                           const std::string& name)
     : folder_(folder), baseName_(PublishBaseName(name)) {
     files_.push_back({Kind::Page, baseName_ + ".html", ""});
-    for (const std::string& script : agent.ScriptFileNames()) {
-        files_.push_back({Kind::Script, script, InFolder(agent.ProgramFolder(), script)});
+    for (const std::string& script : ScriptFileNames()) {
+        const bool generated = script == ScriptFileNames().front();
+        files_.push_back({Kind::Script, script, generated ? "" : InFolder(sources.programFolder, script)});
     }
-    files_.push_back({Kind::Project, baseName_ + ".tmz", ""});
+    files_.push_back({Kind::Project, ProjectFileNameFor(name), ""});
     files_.push_back({Kind::Report, baseName_ + "_PublishReport.txt", ""});
-    // The preview folder holds each image under its bare file name; a stored
-    // name with folders in it must not make a publish write outside the folder.
+    // Each image under its bare file name: a stored name with folders in it
+    // must not make a publish write outside the folder.
     std::vector<std::string> images;
-    for (const std::string& stored : PublishedImageNames(agent.GetAppletData())) {
+    for (const std::string& stored : PublishedImageNames(applet)) {
         const std::string image = FileNamePart(stored);
         if (!IsPlainFileName(image) || std::find(images.begin(), images.end(), image) != images.end()) continue;
         images.push_back(image);
-        files_.push_back({Kind::ArrowImage, image, agent.PreviewFolder() + image});
+        std::string source;
+        for (const std::string& candidate : sources.imageFolders) {
+            if (!candidate.empty() && IsRegularFile(InFolder(candidate, image))) {
+                source = InFolder(candidate, image);
+                break;
+            }
+        }
+        files_.push_back({Kind::ArrowImage, image, source});
     }
 }
 
@@ -91,43 +137,50 @@ std::string TPublishPlan::PathOf(const TPublishedFile& file) const { return InFo
 
 std::vector<std::string> TPublishPlan::Paths() const {
     std::vector<std::string> paths;
-    for (const TPublishedFile& file : files_) paths.push_back(PathOf(file));
+    for (const TPublishedFile& file : files_) {
+        if (file.kind != Kind::ArrowImage || !file.source.empty()) paths.push_back(PathOf(file));
+    }
     return paths;
 }
 
-void TvarnAppletAgent::MakePublishReport(const std::string& folder, const std::string& name) {
-    const std::vector<std::string> lines = PublishReportLines(scriptFileNames_, PublishedImageNames(appletData_));
-    TTextFileWriter file(InFolder(folder, name));
-    size_t written = 0;
-    const auto writeUpTo = [&](size_t end) {
-        for (; written < end; ++written) file.WriteLine(lines[written]);
-    };
-    TStatusTask task(Status());
-    writeUpTo(7);  // the framed notice and its empty line
-    task.BeginWithProgress(101, "Making Publish Report ... ...");
-    writeUpTo(8);
-    for (size_t i = 0; i < scriptFileNames_.size(); ++i) {
-        writeUpTo(written + 1);
-        task.Step(1);
+std::vector<std::string> TPublishPlan::MissingImages() const {
+    std::vector<std::string> missing;
+    for (const TPublishedFile& image : FilesOf(Kind::ArrowImage)) {
+        if (image.source.empty()) missing.push_back(image.name);
     }
-    writeUpTo(lines.size() - 5);  // up to the last image line
-    task.Step(50);
-    task.Step(50);
-    writeUpTo(lines.size());
-    file.Commit();
+    return missing;
 }
 
-bool TvarnAppletAgent::SaveAndPublish(const std::string& folder, const std::string& name) {
-    const TPublishPlan plan(*this, folder, name);
-    MakeHTMLCodes(plan.PathOf(plan.File(Kind::Page)));
-    for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) CopyFileReplacing(script.source, plan.PathOf(script));
-    SaveProject(plan.PathOf(plan.File(Kind::Project)));
-    MakePublishReport(folder, plan.File(Kind::Report).name);
+TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSources& sources, const std::string& folder,
+                              const std::string& name, TStatusDisplay& status) {
+    const TPublishPlan plan(document.applet, sources, folder, name);
+    TFileTransaction files;
+    std::vector<std::string> folders{folder.empty() ? "." : folder};
+    if (!sources.parameterScriptCopy.empty()) folders.push_back(FolderPart(sources.parameterScriptCopy));
+    files.LockFolders(folders);
 
-    TStatusTask task(Status());
-    task.BeginWithProgress(100, "Copying Publishable Files ... ...");
-    for (const TPublishedFile& image : plan.FilesOf(Kind::ArrowImage)) CopyFileReplacing(image.source, plan.PathOf(image));
-    task.Step(50);
-    task.Step(50);
-    return true;
+    TGeneratedMenu menu = GenerateMenu(document, status);
+    const TTextEncoding encoding = EffectiveEncoding(menu.document);
+    files.Create(plan.PathOf(plan.File(Kind::Page))).WriteBytes(menu.page);
+    if (!sources.parameterScriptCopy.empty()) files.Create(sources.parameterScriptCopy).WriteBytes(menu.script);
+    for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) {
+        if (script.source.empty())
+            files.Create(plan.PathOf(script)).WriteBytes(menu.script);
+        else
+            files.Copy(script.source, plan.PathOf(script));
+    }
+    const std::string projectPath = plan.PathOf(plan.File(Kind::Project));
+    StageProjectFile(menu.document, files, projectPath, status);
+    StageText(files, plan.PathOf(plan.File(Kind::Report)), MakePublishReport(menu.document, status), encoding);
+    {
+        TStatusTask task(status);
+        task.BeginWithProgress(100, "Copying Publishable Files ... ...");
+        for (const TPublishedFile& image : plan.FilesOf(Kind::ArrowImage)) {
+            if (!image.source.empty()) files.Copy(image.source, plan.PathOf(image));
+        }
+        task.Step(50);
+        task.Step(50);
+    }
+    files.Commit();
+    return {std::move(menu.document), projectPath, plan.MissingImages()};
 }

@@ -1,10 +1,11 @@
 #include "files/projectfile.h"
 
-#include "files/fieldline.h"
-
 #include <algorithm>
 #include <array>
 #include <climits>
+
+#include "files/fieldline.h"
+#include "model/statustask.h"
 
 namespace {
 
@@ -34,37 +35,43 @@ int SavingProgressMaximum(size_t itemCount)
     return static_cast<int>(std::min<unsigned long long>(maximum, INT_MAX));
 }
 
-void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData& applet, const TItemArray& items,
-                      const std::string& separator)
+void StageProjectFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
+                      TStatusDisplay& status)
 {
-    for (const char* line : kHeaderLines)
-        out.WriteLine(line);
-    task.Step(10);
+    TStatusTask task(status);
+    TStagedFile& out = BeginDocumentFile(files, path, document, task, kHeaderLines);
 
     out.WriteLine("<Applet_Parameters>");
-    const TStringArray parameters = AppletToStrings(applet);
+    const TStringArray parameters = AppletToStrings(document.applet);
     TLineBatch parameterLine(out);
-    parameterLine.Add(parameters.data(), parameters.size(), separator);
+    parameterLine.Add(parameters.data(), parameters.size());
     parameterLine.Flush();
     out.WriteLine("</Applet_Parameters>");
     task.Step(5);
 
     out.WriteLine("<Item_Parameters>");
     TLineBatch batch(out);
-    for (const TItemData& item : items) {
-        batch.Add(item.values.data(), item.values.size(), separator);
+    for (const TItemData& item : document.items) {
+        batch.Add(item.values.data(), item.values.size());
         task.Step(kItemFieldCount);  // one step per value, given at once: the bar shows whole items
     }
     batch.Flush();
     out.WriteLine("</Item_Parameters>");
 }
 
-TReadDocument ReadProjectFile(const std::string& path, const std::string& separator, TStatusTask& task)
+void SaveProjectFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
+{
+    TFileTransaction files;
+    StageProjectFile(document, files, path, status);
+    files.Commit();
+}
+
+TReadDocument ReadProjectFile(const std::string& path, TStatusDisplay& status)
 {
     TReadDocument document;
     document.source = std::make_unique<TSectionReader>(path);
-    document.fill = [](std::string_view text, const std::string& separator, const TItemData&, TItemData& item) {
-        SplitFieldsInto(text, separator, item.values.data(), item.values.size());
+    document.fill = [](std::string_view text, const TItemData&, TItemData& item) {
+        SplitFieldsInto(text, kFieldSeparator, item.values.data(), item.values.size());
     };
     TSectionReader& in = *document.source;
     if (!in.Next() || !in.SkipUntil("<Product_Name>") || !in.Next() || !IsOurProductName(in.Line())) {
@@ -73,16 +80,22 @@ TReadDocument ReadProjectFile(const std::string& path, const std::string& separa
     }
     // From here on the end of the file keeps what was read so far.
     bool complete = false;
+    TStatusTask task(status);
     if (in.Next() && in.SkipUntil("<Product_Version>") && in.Next()) {
         document.version = in.Line();
         if (in.Next() && in.SkipUntil("<Applet_Parameters>") && in.Next()) {
-            document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, separator));
+            document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, kFieldSeparator));
             if (in.SkipUntil("<Item_Parameters>")) {
                 task.Begin(kLoadingDataHint);
-                complete = ReadItemLines(*document.source, "</Item_Parameters>", pLevel, separator, document);
+                complete = ReadItemLines(*document.source, "</Item_Parameters>", pLevel, document);
             }
         }
     }
     FinishReading(document, complete, path);
     return document;
+}
+
+TReadResult LoadProjectFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status)
+{
+    return ReadInto(ReadProjectFile, path, document, status);
 }

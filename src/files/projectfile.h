@@ -1,22 +1,28 @@
 #pragma once
 // The project file (".tmz", also the template format): every menu-wide
-// parameter and every item field, one record per line.
+// parameter and every item field, one record per line, in the document's
+// encoding.
 
 #include <string>
 
+#include "files/filetransaction.h"
 #include "files/readdocument.h"
-#include "files/textfile.h"
-#include "model/statustask.h"
+#include "model/document.h"
+#include "model/statusdisplay.h"
 
-// Reads the file at path; the end of the file before the closing item tag
-// gives an Incomplete document, a foreign or headerless file a Refused one.
-// Throws TFileError when the file cannot be read.
-TReadDocument ReadProjectFile(const std::string& path, const std::string& separator, TStatusTask& task);
+// Reads the file at path into `document` when it is accepted; the end of the
+// file before the closing item tag gives Incomplete, a foreign or headerless
+// file Refused (and `document` untouched). Throws TFileError when the file
+// cannot be read.
+TReadResult LoadProjectFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status);
 
-// Writes the whole file to an open writer, stepping the task's progress;
-// the caller commits.
-void WriteProjectFile(TTextFileWriter& out, TStatusTask& task, const TAppletData& applet, const TItemArray& items,
-                      const std::string& separator);
+// Writes the project file as part of a transaction, showing progress.
+void StageProjectFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
+                      TStatusDisplay& status);
+// The same in a transaction of its own; throws TFileError, and then the old
+// file is as it was.
+void SaveProjectFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status);
 
-// The progress maximum of a writer: 38 steps per item and 15 for the rest.
-int SavingProgressMaximum(size_t itemCount);
+
+// The reader alone, for ReadInto.
+TReadDocument ReadProjectFile(const std::string& path, TStatusDisplay& status);

@@ -1,6 +1,11 @@
 #include "files/readdocument.h"
 
+#include <new>
+
 #include "model/itemlevels.h"
+
+const char* const kProjectRefusedMessage = "This file wasn't saved by Trellimenu 2006 1.0, open failed!";
+const char* const kStructureRefusedMessage = "This file wasn't saved by specified format, open failed!";
 
 void Refuse(TReadDocument& document, const std::string& message)
 {
@@ -15,8 +20,7 @@ static void AddItemLine(TReadDocument& document, std::string_view text, int leve
     document.levels.push_back(previous);
 }
 
-bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t levelField, const std::string& separator,
-                   TReadDocument& document)
+bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t levelField, TReadDocument& document)
 {
     document.itemLines.clear();
     document.levels.clear();
@@ -25,7 +29,7 @@ bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t level
         return false;
     while (in.Line() != closingTag) {
         const std::string_view text = in.Line();
-        const std::string_view levelText = FieldView(text, separator, levelField);
+        const std::string_view levelText = FieldView(text, kFieldSeparator, levelField);
         int level;
         const bool isInteger = ParseLevel(levelText, level);
         const int line = in.LineNumber();
@@ -53,15 +57,23 @@ void FinishReading(TReadDocument& document, bool complete, const std::string& pa
     }
 }
 
-void FillItemsAndTree(const TReadDocument& document, const std::string& separator, TItemArray& items,
-                      TMenuTree& tree)
+TReadResult ReadInto(TDocumentReader read, const std::string& path, TMenuDocument& document, TStatusDisplay& status)
 {
-    items.resize(document.itemLines.size());
-    TLevelTreeBuilder builder(tree, tree.Root());
-    for (size_t k = 0; k < items.size(); ++k) {
-        TItemData& item = items[k];
-        document.fill(document.itemLines[k], separator, document.blank, item);
-        StoreLevelText(item[pLevel], document.levels[k]);
-        builder.Add(document.levels[k], item[ICaption]);
+    try {
+        TReadDocument read_ = read(path, status);
+        if (!read_.result.Accepted())
+            return read_.result;
+        document.applet = std::move(read_.applet);
+        document.fileVersion = std::move(read_.version);
+        document.encoding = read_.source->Encoding();
+        document.items.resize(read_.itemLines.size());
+        for (size_t k = 0; k < document.items.size(); ++k) {
+            TItemData& item = document.items[k];
+            read_.fill(read_.itemLines[k], read_.blank, item);
+            StoreLevelText(item[pLevel], read_.levels[k]);
+        }
+        return read_.result;
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path);
     }
 }

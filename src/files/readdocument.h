@@ -1,9 +1,9 @@
 #pragma once
-// What a file reader hands the agent: a whole document checked on the side.
-// The agent adopts it only when the read was accepted, so a refused file never
-// leaves a half-changed document behind. The item lines stay unsplit until
-// then: the agent splits them straight into the records it already holds, so
-// a large menu does not build a second item list only to destroy the first.
+// What a file reader builds: a whole document checked on the side. It is
+// adopted only when the read was accepted, so a refused file never leaves a
+// half-changed document behind. The item lines stay unsplit until then: they
+// are split straight into the records the receiving document already holds,
+// so a large menu does not build a second item list only to destroy the first.
 
 #include <memory>
 #include <string>
@@ -11,20 +11,32 @@
 #include <vector>
 
 #include "files/sectionreader.h"
-#include "model/appletagent.h"
+#include "model/document.h"
 #include "model/records.h"
+#include "model/statusdisplay.h"
+
+// How a read ended. Refused leaves the document untouched; Incomplete means
+// the file ended early and the items read so far were kept.
+struct TReadResult {
+    enum Status { Complete, Incomplete, Refused };
+    Status status = Complete;
+    std::string message;  // for Refused: the text to show the user
+    bool Accepted() const { return status != Refused; }
+};
+
+extern const char* const kProjectRefusedMessage;    // "This file wasn't saved by Trellimenu 2006 1.0, open failed!"
+extern const char* const kStructureRefusedMessage;  // "This file wasn't saved by specified format, open failed!"
 
 struct TReadDocument {
     // Fills `item` from one item line; fields the line does not carry come
     // from `blank`. Every field of `item` is written, so any old record will do.
-    using FillItem = void (*)(std::string_view line, const std::string& separator, const TItemData& blank,
-                              TItemData& item);
+    using FillItem = void (*)(std::string_view line, const TItemData& blank, TItemData& item);
 
     TReadResult result;
     TAppletData applet = DefaultAppletData();
     std::string version;
 
-    std::unique_ptr<TSectionReader> source;  // owns the bytes itemLines point into
+    std::unique_ptr<TSectionReader> source;  // owns the text itemLines point into
     std::vector<std::string_view> itemLines;
     std::vector<int> levels;  // of the item lines, clamped into a shape a tree can hold
     TItemData blank;
@@ -40,14 +52,14 @@ void Refuse(TReadDocument& document, const std::string& message);
 // first or an item's level refuses the document (the first such item decides,
 // so reading stops there). The last line of a file that ends early may be cut
 // short: an item cut before its level is dropped, not taken for damage.
-bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t levelField, const std::string& separator,
-                   TReadDocument& document);
+bool ReadItemLines(TSectionReader& in, std::string_view closingTag, size_t levelField, TReadDocument& document);
 
 // Marks an early end of the file.
 void FinishReading(TReadDocument& document, bool complete, const std::string& path);
 
-// The accepted document's items into `items`, reusing the records and string
-// buffers already there, with levels as plain decimal; the tree, holding only
-// its root, gets a node per item as the item is filled, while it is at hand.
-void FillItemsAndTree(const TReadDocument& document, const std::string& separator, TItemArray& items,
-                      TMenuTree& tree);
+// Runs a reader; an accepted read replaces `document` (records, items with
+// their levels as plain decimal, encoding, version), reusing the records and
+// string buffers already there. Running out of memory is reported as a
+// TFileError naming the file.
+using TDocumentReader = TReadDocument (*)(const std::string& path, TStatusDisplay& status);
+TReadResult ReadInto(TDocumentReader read, const std::string& path, TMenuDocument& document, TStatusDisplay& status);

@@ -32,6 +32,7 @@ public:
     std::string_view Line() const { return line_; }
     size_t LinesLeft() const { return lines_.LinesLeft(); }
     int LineNumber() const { return lineNumber_; }  // 1-based, 0 before the first line
+    TTextEncoding Encoding() const { return lines_.Encoding(); }
 
 private:
     TTextLineReader lines_;

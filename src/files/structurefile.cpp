@@ -4,6 +4,8 @@
 
 #include "files/fieldline.h"
 #include "files/projectfile.h"
+#include "model/menushape.h"
+#include "model/statustask.h"
 
 namespace {
 
@@ -31,10 +33,10 @@ static_assert(kCarriedFields[0] == pLevel, "the reader checks the level as field
 
 // The carried fields from the line, every other field from the new-item values;
 // assigning keeps the buffers the record already has.
-void FillCarriedFields(std::string_view text, const std::string& separator, const TItemData& blank, TItemData& item)
+void FillCarriedFields(std::string_view text, const TItemData& blank, TItemData& item)
 {
     std::array<std::string_view, kCarriedFields.size()> values;
-    SplitFieldViews(text, separator, values.data(), values.size());
+    SplitFieldViews(text, kFieldSeparator, values.data(), values.size());
     const auto store = [](std::string& field, std::string_view value) {
         if (std::string_view(field) != value)  // an untouched record costs no memory write
             field.assign(value.data(), value.size());
@@ -47,26 +49,38 @@ void FillCarriedFields(std::string_view text, const std::string& separator, cons
 
 }  // namespace
 
-void WriteStructureHeader(TTextFileWriter& out, TStatusTask& task)
+void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
+                        TStatusDisplay& status)
 {
-    for (const char* line : kHeaderLines)
-        out.WriteLine(line);
-    task.Step(10);
+    TStatusTask task(status);
+    TStagedFile& out = BeginDocumentFile(files, path, document, task, kHeaderLines);
     task.Step(5);
     out.WriteLine("<Structure_Description>");
-}
 
-void WriteStructureItems(TTextFileWriter& out, const TItemArray& items, const std::string& separator)
-{
+    // Stored levels may be damaged; the depth of each item in the tree they
+    // describe is what another tool needs.
+    const TMenuShape shape = TMenuShape::FromLevels(document.items);
     TLineBatch batch(out);
-    for (const TItemData& item : items)
-        batch.Add(kCarriedFields.size(), separator,
-                  [&](size_t i) -> const std::string& { return item[kCarriedFields[i]]; });
+    std::string level;
+    for (size_t k = 0; k < document.items.size(); ++k) {
+        const TItemData& item = document.items[k];
+        level = shape.LevelText(static_cast<int>(k));
+        batch.Add(kCarriedFields.size(), [&](size_t i) -> const std::string& {
+            return kCarriedFields[i] == pLevel ? level : item[kCarriedFields[i]];
+        });
+    }
     batch.Flush();
     out.WriteLine("</Structure_Description>");
 }
 
-TReadDocument ReadStructureFile(const std::string& path, const std::string& separator, TStatusTask& task)
+void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
+{
+    TFileTransaction files;
+    StageStructureFile(document, files, path, status);
+    files.Commit();
+}
+
+TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status)
 {
     TReadDocument document;
     document.source = std::make_unique<TSectionReader>(path);
@@ -78,13 +92,19 @@ TReadDocument ReadStructureFile(const std::string& path, const std::string& sepa
         return document;
     }
     bool complete = false;
+    TStatusTask task(status);
     if (in.Next() && in.SkipUntil("<Product_Version>") && in.Next()) {
         document.version = in.Line();
         if (in.Next() && in.SkipUntil("<Structure_Description>")) {
             task.Begin(kLoadingDataHint);
-            complete = ReadItemLines(in, "</Structure_Description>", 0, separator, document);
+            complete = ReadItemLines(in, "</Structure_Description>", 0, document);
         }
     }
     FinishReading(document, complete, path);
     return document;
+}
+
+TReadResult ImportStructureFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status)
+{
+    return ReadInto(ReadStructureFile, path, document, status);
 }

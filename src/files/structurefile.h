@@ -5,15 +5,21 @@
 
 #include <string>
 
+#include "files/filetransaction.h"
 #include "files/readdocument.h"
-#include "files/textfile.h"
-#include "model/statustask.h"
+#include "model/document.h"
+#include "model/statusdisplay.h"
 
-// Reads the file at path into a document with reset parameters and new-item
-// values beside the five carried fields. Throws TFileError when unreadable.
-TReadDocument ReadStructureFile(const std::string& path, const std::string& separator, TStatusTask& task);
+// Reads the file at path into `document` when accepted: reset parameters,
+// and new-item values beside the five carried fields; the document takes the
+// file's encoding. Throws TFileError when unreadable.
+TReadResult ImportStructureFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status);
 
-// The lines before the item lines, "<Structure_Description>" included.
-void WriteStructureHeader(TTextFileWriter& out, TStatusTask& task);
-// The item lines and the closing tag; the caller commits.
-void WriteStructureItems(TTextFileWriter& out, const TItemArray& items, const std::string& separator);
+// Writes the document's items, their levels taken from the tree the levels
+// describe; in a transaction of its own, or as part of one.
+void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status);
+void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
+                        TStatusDisplay& status);
+
+// The reader alone, for ReadInto.
+TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status);

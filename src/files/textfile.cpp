@@ -1,11 +1,12 @@
 #include "files/textfile.h"
 
-#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <random>
+#include <new>
 
 namespace {
 
@@ -13,25 +14,64 @@ constexpr char kCtrlZ = '\x1A';
 
 std::string DescribeFailure(const std::string& action, const std::string& path, const std::string& reason)
 {
-    return action + " \"" + path + "\". " + reason;
+    return reason.empty() ? action + " \"" + path + "\"" : action + " \"" + path + "\". " + reason;
 }
 
-// A name beside the target that no other writer picks, so two saves into the
-// same folder never share a temporary file.
-std::string TemporaryNameBeside(const std::string& path)
+class TDescriptor {
+public:
+    explicit TDescriptor(int fd) : fd_(fd) {}
+    ~TDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TDescriptor(const TDescriptor&) = delete;
+    TDescriptor& operator=(const TDescriptor&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads the whole descriptor into a buffer that grows as needed; `size` is
+// the size fstat reported, a hint only (the file may grow or shrink).
+std::unique_ptr<char[]> ReadAll(int fd, size_t hint, size_t& size, const std::string& path)
 {
-    static std::mt19937_64 generator{std::random_device{}()};
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".~%012llx.tmp",
-                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFull));
-    return path + suffix;
+    size_t capacity = hint + 1;  // one spare byte tells the end from a full buffer
+    std::unique_ptr<char[]> data(new char[capacity]);
+    size = 0;
+    for (;;) {
+        if (size == capacity) {
+            const size_t grown = capacity * 2;
+            std::unique_ptr<char[]> bigger(new char[grown]);
+            std::memcpy(bigger.get(), data.get(), size);
+            data = std::move(bigger);
+            capacity = grown;
+        }
+        const ssize_t got = ::read(fd, data.get() + size, capacity - size);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TFileError("Cannot read file", path, ReasonFromErrno(errno));
+        }
+        if (got == 0)
+            return data;
+        size += static_cast<size_t>(got);
+    }
 }
 
 }  // namespace
 
+const char* const kNotRegularFileReason = "Is not a regular file";
+
 TFileError::TFileError(const std::string& action, const std::string& path, const std::string& reason)
     : std::runtime_error(DescribeFailure(action, path, reason)), path_(path), reason_(reason)
 {
+}
+
+TFileError OutOfMemoryError(const std::string& path)
+{
+    return TFileError("Not enough memory to open", path, "");
 }
 
 std::string ReasonFromErrno(int error)
@@ -40,65 +80,89 @@ std::string ReasonFromErrno(int error)
     case ENOENT: return "File not found";
     case EACCES:
     case EPERM: return "Access denied";
-    case ENOSPC: return "Disk full";
+    case ENOSPC:
+    case EDQUOT: return "Disk full";
     case EISDIR: return "Is a folder, not a file";
     case EROFS: return "The disk is write-protected";
+    case ENAMETOOLONG: return "File name too long";
     default: return error ? std::strerror(error) : "Unknown input/output error";
+    }
+}
+
+int OpenRegularFileForReading(const std::string& path)
+{
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting
+    // for a writer; the mode is checked before a byte is read.
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw TFileError("Cannot open file", path, ReasonFromErrno(error));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw TFileError("Cannot open file", path, S_ISDIR(info.st_mode) ? ReasonFromErrno(EISDIR)
+                                                                         : kNotRegularFileReason);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    TDescriptor fd(OpenRegularFileForReading(path));
+    struct stat info;
+    const size_t hint = ::fstat(fd.Get(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
+    try {
+        size_t size = 0;
+        std::unique_ptr<char[]> data = ReadAll(fd.Get(), hint, size, path);
+        return std::string(data.get(), size);
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path);
     }
 }
 
 TTextLineReader::TTextLineReader(const std::string& path)
 {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
-    // One read of the whole file where its size is known; the loop still
-    // covers files that grow or report no size.
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError && size > 0 && size < std::string().max_size()) {
-        capacity_ = static_cast<size_t>(size);
-        data_.reset(new char[capacity_]);
-        size_ = std::fread(data_.get(), 1, capacity_, file);
+    TDescriptor fd(OpenRegularFileForReading(path));
+    struct stat info;
+    const size_t hint = ::fstat(fd.Get(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
+    try {
+        size_t size = 0;
+        bytes_ = ReadAll(fd.Get(), hint, size, path);
+        const void* ctrlZ = size ? std::memchr(bytes_.get(), kCtrlZ, size) : nullptr;
+        const size_t end = ctrlZ ? static_cast<size_t>(static_cast<const char*>(ctrlZ) - bytes_.get()) : size;
+        const std::string_view content(bytes_.get(), end);
+        encoding_ = DetectEncoding(content);
+        if (encoding_ == TTextEncoding::Utf8) {
+            text_ = content;
+        } else {
+            converted_ = Windows1252ToUtf8(content);
+            bytes_.reset();
+            text_ = converted_;
+        }
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path);
     }
-    char buffer[1 << 16];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        Append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed)
-        throw TFileError("Cannot read file", path, ReasonFromErrno(error));
-    const void* ctrlZ = size_ ? std::memchr(data_.get(), kCtrlZ, size_) : nullptr;
-    end_ = ctrlZ ? static_cast<size_t>(static_cast<const char*>(ctrlZ) - data_.get()) : size_;
-}
-
-void TTextLineReader::Append(const char* bytes, size_t count)
-{
-    if (size_ + count > capacity_) {
-        const size_t capacity = std::max(size_ + count, capacity_ * 2);
-        std::unique_ptr<char[]> grown(new char[capacity]);
-        if (size_)
-            std::memcpy(grown.get(), data_.get(), size_);
-        data_ = std::move(grown);
-        capacity_ = capacity;
-    }
-    std::memcpy(data_.get() + size_, bytes, count);
-    size_ += count;
 }
 
 bool TTextLineReader::ReadLine(std::string_view& line)
 {
-    if (pos_ >= end_)
+    if (pos_ >= text_.size())
         return false;
-    const char* begin = data_.get() + pos_;
-    const void* cr = std::memchr(begin, '\r', end_ - pos_);
-    const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_.get()) : end_;
+    const char* data = text_.data();
+    const char* begin = data + pos_;
+    const void* cr = std::memchr(begin, '\r', text_.size() - pos_);
+    const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data) : text_.size();
     line = std::string_view(begin, stop - pos_);
     pos_ = stop + 1;
-    if (cr && pos_ < end_ && data_[pos_] == '\n')
+    if (cr && pos_ < text_.size() && data[pos_] == '\n')
         ++pos_;
     return true;
 }
@@ -115,109 +179,14 @@ bool TTextLineReader::ReadLine(std::string& line)
 size_t TTextLineReader::LinesLeft() const
 {
     size_t lines = 0;
-    for (const char* at = data_.get() + pos_; at < data_.get() + end_; ++lines) {
-        const void* cr = std::memchr(at, '\r', static_cast<size_t>(data_.get() + end_ - at));
+    const char* end = text_.data() + text_.size();
+    for (const char* at = text_.data() + pos_; at < end; ++lines) {
+        const void* cr = std::memchr(at, '\r', static_cast<size_t>(end - at));
         if (!cr)
             return lines + 1;
         at = static_cast<const char*>(cr) + 1;
     }
     return lines;
-}
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// The file a replacement must land on: through a link to the file it names,
-// so saving never turns a link into a copy.
-std::string ReplacementTarget(const std::string& path)
-{
-    std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    const fs::path resolved = fs::weakly_canonical(path, error);
-    return error ? path : resolved.string();
-}
-
-// Renaming would replace what opening for writing refuses: a folder, or a
-// file that nobody may write to.
-void RefuseUnwritableTarget(const std::string& target, const std::string& shownPath)
-{
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    if (error || !fs::exists(status))
-        return;
-    if (fs::is_directory(status))
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EISDIR));
-    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    if ((status.permissions() & writable) == fs::perms::none)
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EACCES));
-}
-
-}  // namespace
-
-TTextFileWriter::TTextFileWriter(const std::string& path, Mode mode)
-    : path_(path),
-      targetPath_(mode == Mode::AtomicReplace ? ReplacementTarget(path) : path),
-      writePath_(mode == Mode::AtomicReplace ? TemporaryNameBeside(targetPath_) : path),
-      mode_(mode)
-{
-    if (mode_ == Mode::AtomicReplace)
-        RefuseUnwritableTarget(targetPath_, path_);
-    errno = 0;
-    out_.open(writePath_, std::ios::binary | std::ios::trunc);
-    if (!out_)
-        throw TFileError("Cannot create file", path_, ReasonFromErrno(errno));
-}
-
-TTextFileWriter::~TTextFileWriter()
-{
-    if (committed_)
-        return;
-    out_.close();
-    if (mode_ == Mode::AtomicReplace)
-        std::remove(writePath_.c_str());
-}
-
-void TTextFileWriter::WriteLine(const std::string& line)
-{
-    out_.write(line.data(), static_cast<std::streamsize>(line.size()));
-    out_.write("\r\n", 2);
-}
-
-void TTextFileWriter::Write(const std::string& text)
-{
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
-void TTextFileWriter::Commit()
-{
-    if (committed_)
-        return;
-    errno = 0;
-    out_.flush();
-    out_.close();
-    if (!out_) {
-        const int error = errno;
-        if (mode_ == Mode::AtomicReplace)
-            std::remove(writePath_.c_str());
-        committed_ = true;
-        throw TFileError("Cannot write file", path_, ReasonFromErrno(error ? error : EIO));
-    }
-    if (mode_ == Mode::AtomicReplace) {
-        // The replacement keeps the old file's permissions.
-        std::error_code error;
-        const fs::file_status old = fs::status(targetPath_, error);
-        if (!error && fs::exists(old))
-            fs::permissions(writePath_, old.permissions(), error);
-    }
-    if (mode_ == Mode::AtomicReplace && std::rename(writePath_.c_str(), targetPath_.c_str()) != 0) {
-        const int error = errno;
-        std::remove(writePath_.c_str());
-        committed_ = true;
-        throw TFileError("Cannot write file", path_, ReasonFromErrno(error));
-    }
-    committed_ = true;
 }
 
 namespace {

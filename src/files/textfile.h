@@ -1,16 +1,19 @@
 #pragma once
-// Text files as the product writes and reads them: bytes as stored (no code
-// page conversion), every written line ended by CR LF. Reading ends a line at
-// CR and skips one LF right after it; a lone LF belongs to the line; a Ctrl-Z
-// byte ends the file.
+// Text files as the product reads them: the whole file at once, its encoding
+// decided by one rule (valid UTF-8, else Windows-1252) and the text handed out
+// as UTF-8. Reading ends a line at CR and skips one LF right after it; a lone
+// LF belongs to the line; a Ctrl-Z byte ends the file. Only regular files are
+// read: a FIFO or a device is refused at once instead of hanging or filling
+// memory.
 
 #include <cstddef>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/textencoding.h"
 
 // An input/output failure that names the file and the reason, e.g.
 // Cannot open file "/x/menu.tmz". File not found
@@ -25,54 +28,42 @@ private:
     std::string reason_;
 };
 
-// The reason text for the current errno ("File not found" for ENOENT).
+// Reading ran out of memory: "Not enough memory to open "<path>"".
+TFileError OutOfMemoryError(const std::string& path);
+
+// The reason text for an errno value ("File not found" for ENOENT).
 std::string ReasonFromErrno(int error);
+extern const char* const kNotRegularFileReason;  // "Is not a regular file"
+
+// Opens `path` for reading, following links, and refuses anything but a
+// regular file; throws TFileError. The descriptor is the caller's to close.
+int OpenRegularFileForReading(const std::string& path);
+// The whole content of a regular file; throws TFileError.
+std::string ReadWholeFile(const std::string& path);
 
 class TTextLineReader {
 public:
-    // Throws TFileError when the file cannot be opened or read.
+    // Throws TFileError when the file cannot be opened or read, or is no
+    // regular file.
     explicit TTextLineReader(const std::string& path);
     // False at the end of the file (or at a Ctrl-Z byte).
     bool ReadLine(std::string& line);
     // The same without a copy: the view stays valid while the reader lives.
     bool ReadLine(std::string_view& line);
-    bool Empty() const { return size_ == 0; }
+    bool Empty() const { return text_.empty(); }
     // How many lines ReadLine will still give, at most: lets a reader reserve.
     size_t LinesLeft() const;
+    // The encoding the file's bytes were in; the lines are UTF-8 either way.
+    TTextEncoding Encoding() const { return encoding_; }
 
 private:
-    void Append(const char* bytes, size_t count);
-
-    // Not a std::string: sizing one writes every byte before the file does.
-    std::unique_ptr<char[]> data_;
-    size_t size_ = 0;
-    size_t capacity_ = 0;
+    // The bytes as read; not a std::string, which would write every byte
+    // once before the file does.
+    std::unique_ptr<char[]> bytes_;
+    std::string converted_;  // the text of a Windows-1252 file as UTF-8
+    std::string_view text_;  // the file up to its Ctrl-Z, as UTF-8
     size_t pos_ = 0;
-    size_t end_ = 0;
-};
-
-// Writes a whole file. With atomic replacement the text goes to a temporary
-// file beside the target and is renamed over it on Commit, so a failure never
-// leaves a half-written file; otherwise the target is truncated and written.
-class TTextFileWriter {
-public:
-    enum class Mode { Direct, AtomicReplace };
-    TTextFileWriter(const std::string& path, Mode mode = Mode::AtomicReplace);  // throws TFileError
-    ~TTextFileWriter();  // without Commit: discards the temporary file
-    TTextFileWriter(const TTextFileWriter&) = delete;
-    TTextFileWriter& operator=(const TTextFileWriter&) = delete;
-
-    void WriteLine(const std::string& line);  // appends CR LF
-    void Write(const std::string& text);      // raw bytes, no line end
-    void Commit();                            // flush, close, rename; throws TFileError
-
-private:
-    std::string path_;        // as the caller named it, for messages
-    std::string targetPath_;  // the file replaced: path_ with links followed
-    std::string writePath_;
-    Mode mode_;
-    std::ofstream out_;
-    bool committed_ = false;
+    TTextEncoding encoding_ = TTextEncoding::Utf8;
 };
 
 // The text between the (n-1)-th and the n-th separator (n >= 1); "" when the

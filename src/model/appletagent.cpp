@@ -28,69 +28,49 @@ int SubtreeSize(const TMenuTree& tree, Node top)
 
 }  // namespace
 
-TvarnAppletAgent::TvarnAppletAgent(TStatusDisplay* status)
-    : scriptFileNames_{"tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js"},
-      fieldSeparator_("#$@"),
-      status_(status ? status : &silentStatus_)
-{
-}
-
-void TvarnAppletAgent::SetStatusDisplay(TStatusDisplay* status)
-{
-    status_ = status ? status : &silentStatus_;
-}
-
-void TvarnAppletAgent::SetProgramFolder(const std::string& folder)
-{
-    programFolder_ = folder;
-    if (!programFolder_.empty() && programFolder_.back() != '/' && programFolder_.back() != '\\')
-        programFolder_ += '/';
-}
-
 TItemData TvarnAppletAgent::GetItem(int i) const
 {
-    return items_.at(static_cast<size_t>(i));
+    return document_.items.at(static_cast<size_t>(i));
 }
 
 void TvarnAppletAgent::SetItem(int i, const TItemData& item)
 {
-    items_.at(static_cast<size_t>(i)) = item;
+    document_.items.at(static_cast<size_t>(i)) = item;
 }
 
 void TvarnAppletAgent::ResetAppletToDefaults()
 {
-    appletData_ = DefaultAppletData();
-    items_.clear();
+    document_ = TMenuDocument();
 }
 
 void TvarnAppletAgent::InsertItem(int index, const TItemData& item)
 {
-    if (items_.empty()) {
-        items_.push_back(item);
+    if (document_.items.empty()) {
+        document_.items.push_back(item);
         return;
     }
     if (index < 0 || index > ItemCount())
         return;
-    items_.insert(items_.begin() + index, item);
+    document_.items.insert(document_.items.begin() + index, item);
 }
 
 void TvarnAppletAgent::DeleteItem(int index)
 {
-    if (items_.empty())
+    if (document_.items.empty())
         return;
-    if (items_.size() == 1) {
-        items_.clear();
+    if (document_.items.size() == 1) {
+        document_.items.clear();
         return;
     }
     if (index < 0 || index >= ItemCount())
         return;
-    items_.erase(items_.begin() + index);
+    document_.items.erase(document_.items.begin() + index);
 }
 
 void TvarnAppletAgent::SwapWithPrevious(int index)
 {
     if (index > 0 && index < ItemCount())
-        std::swap(items_[static_cast<size_t>(index) - 1], items_[static_cast<size_t>(index)]);
+        std::swap(document_.items[static_cast<size_t>(index) - 1], document_.items[static_cast<size_t>(index)]);
 }
 
 Node TvarnAppletAgent::InsertItemUnder(TMenuTree& tree, Node parent)
@@ -111,10 +91,10 @@ void TvarnAppletAgent::DeleteItemSubtree(TMenuTree& tree, Node node)
         return;
     const size_t first = static_cast<size_t>(tree.AbsoluteIndex(node) - 1);
     const size_t size = static_cast<size_t>(SubtreeSize(tree, node));
-    if (first < items_.size()) {
-        const size_t last = std::min(items_.size(), first + size);
-        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(first),
-                     items_.begin() + static_cast<std::ptrdiff_t>(last));
+    if (first < document_.items.size()) {
+        const size_t last = std::min(document_.items.size(), first + size);
+        document_.items.erase(document_.items.begin() + static_cast<std::ptrdiff_t>(first),
+                     document_.items.begin() + static_cast<std::ptrdiff_t>(last));
     }
     tree.DeleteSubtree(node);
 }
@@ -137,27 +117,34 @@ static bool MoveBlockUp(TItemArray& items, TMenuTree& tree, Node later, Node ear
 bool TvarnAppletAgent::MoveItemUp(TMenuTree& tree, Node node)
 {
     Node previous = node ? tree.PrevSibling(node) : nullptr;
-    return previous && MoveBlockUp(items_, tree, node, previous);
+    return previous && MoveBlockUp(document_.items, tree, node, previous);
 }
 
 bool TvarnAppletAgent::MoveItemDown(TMenuTree& tree, Node node)
 {
     Node next = node ? tree.NextSibling(node) : nullptr;
-    return next && MoveBlockUp(items_, tree, next, node);
+    return next && MoveBlockUp(document_.items, tree, next, node);
 }
 
 void TvarnAppletAgent::BuildTreeFromLevels(TMenuTree& tree)
 {
     std::vector<int> levels;
-    const int bad = NormalizeItemLevels(items_, &levels);
+    const int bad = NormalizeItemLevels(document_.items, &levels);
     if (bad >= 0)
-        throw std::invalid_argument(InvalidIntegerMessage(items_[static_cast<size_t>(bad)][pLevel]));
+        throw std::invalid_argument(InvalidIntegerMessage(document_.items[static_cast<size_t>(bad)][pLevel]));
     Node root = tree.Root();
     if (!root)
         root = tree.AddRoot(kRootNodeText);
     TLevelTreeBuilder builder(tree, root);
-    for (size_t k = 0; k < items_.size(); ++k)
-        builder.Add(levels[k], items_[k][ICaption]);
+    for (size_t k = 0; k < document_.items.size(); ++k)
+        builder.Add(levels[k], document_.items[k][ICaption]);
+}
+
+void TvarnAppletAgent::ShowInTree(TMenuTree& tree)
+{
+    tree.Clear();
+    tree.AddRoot(kRootNodeText);
+    BuildTreeFromLevels(tree);
 }
 
 void TvarnAppletAgent::RefreshLevelsFromTree(const TMenuTree& tree)
@@ -168,14 +155,14 @@ void TvarnAppletAgent::RefreshLevelsFromTree(const TMenuTree& tree)
     // Pre-order walk with an explicit stack of (node, next child to visit).
     std::vector<std::pair<Node, int>> path{{root, 0}};
     size_t k = 0;
-    while (!path.empty() && k < items_.size()) {
+    while (!path.empty() && k < document_.items.size()) {
         auto& [node, nextChild] = path.back();
         if (nextChild >= tree.ChildCount(node)) {
             path.pop_back();
             continue;
         }
         Node child = tree.Child(node, nextChild++);
-        items_[k++][pLevel] = std::to_string(path.size() - 1);
+        document_.items[k++][pLevel] = std::to_string(path.size() - 1);
         path.emplace_back(child, 0);
     }
 }

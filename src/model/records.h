@@ -123,6 +123,8 @@ enum TItemField : int {
 };
 
 constexpr int kAppletFieldCount = 72;
+// Follows every value in both file formats; no value may contain it.
+inline const std::string kFieldSeparator = "#$@";
 constexpr int kItemFieldCount = 38;
 
 struct TAppletFieldInfo {

@@ -1,7 +1,6 @@
 #pragma once
-// Turning the bytes of the product's text files into text for the windows.
-// Files are written as UTF-8 today; a file from the original Windows program
-// (Windows-1252) must still show its accented letters right.
+// Turning the bytes of the product's text files into text for the windows,
+// by the one rule of the readers: valid UTF-8, else Windows-1252.
 
 #include <QByteArray>
 #include <QString>

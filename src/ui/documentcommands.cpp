@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QTreeWidget>
 
+#include "codegen/publishing.h"
+#include "files/projectfile.h"
+#include "files/structurefile.h"
 #include "files/textfile.h"
 #include "platform/settingsstore.h"
 #include "ui/designpanel.h"
@@ -58,7 +61,7 @@ void TMainForm::New1Click()
 {
     if (!AskToSaveChanges())
         return;
-    agent_.ClearPreview();
+    preview_.ClearPreview();
     ProjectFileName_.clear();
     ShowNewDocument();
     SetModified(false);
@@ -83,11 +86,18 @@ void TMainForm::OpenProjectFile(const QString& path)
     LoadDocument(path, TDocumentKind::Project);
 }
 
+void TMainForm::OpenTemplate(const QString& path)
+{
+    if (path.isEmpty() || !AskToSaveChanges())
+        return;
+    LoadDocument(path, TDocumentKind::Template);
+}
+
 void TMainForm::ImportMenuStructure1Click()
 {
     if (!AskToSaveChanges())
         return;
-    QDir().mkpath(FromLocalPath(agent_.PreviewFolder()));
+    QDir().mkpath(FromLocalPath(preview_.Folder()));
     const QString path = prompts_->OpenFileName("Import Menu Structure", QString(), kStructureFilter);
     if (path.isEmpty())
         return;
@@ -100,23 +110,23 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
     // only when the file was accepted, so a refused or missing file leaves
     // the document, ProjectFileName and the recent files as they were.
     TReadResult result;
-    menuEditor_->SetSuppressTreeEvents(true);
+    TMenuDocument document;
     const bool read = Guarded([&] {
-        result = kind == TDocumentKind::Project ? agent_.LoadProject(LocalPath(path), menuEditor_->Tree())
-                                                : agent_.ImportStructure(LocalPath(path), menuEditor_->Tree());
+        result = kind == TDocumentKind::Structure ? ImportStructureFile(LocalPath(path), document, *status_)
+                                                  : LoadProjectFile(LocalPath(path), document, *status_);
     });
-    menuEditor_->SetSuppressTreeEvents(false);
     if (!read)
         return;
     if (!result.Accepted()) {
         prompts_->Error(QString::fromUtf8(result.message.c_str()));
         return;
     }
-    // The tree was rebuilt: no node is being edited any more.
-    menuEditor_->ResetSelectionState();
+    agent_.Document() = std::move(document);
+    // The tree is rebuilt: no node is being edited any more.
+    menuEditor_->RebuildTree();
     // The previous document's preview copies go only now, so a refused file
     // never costs the open document its picked arrow images.
-    agent_.ClearPreview();
+    preview_.ClearPreview();
 
     if (kind == TDocumentKind::Project) {
         // A list file that cannot be written is reported; the open goes on.
@@ -132,7 +142,9 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
     }
     if (kind == TDocumentKind::Project)
         ProjectFileName_ = path;
-    agent_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)));
+    else if (kind == TDocumentKind::Template)
+        ProjectFileName_.clear();  // an untitled copy: a shipped template is never saved over by accident
+    preview_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)), agent_.GetAppletData(), *status_);
     ShowMenuRoot();
     SetModified(false);
     if (result.status == TReadResult::Incomplete)
@@ -154,8 +166,35 @@ void TMainForm::ShowMenuRoot()
 
 bool TMainForm::SaveDocumentTo(const QString& path)
 {
-    const QFileInfo info(path);
-    return Guarded([&] { agent_.SaveAndPublish(LocalPath(FolderOf(path)), LocalPath(info.fileName())); });
+    const std::string programFolder = LocalPath(env_.programFolder);
+    TPublishSources sources;
+    sources.programFolder = programFolder;
+    // Arrow images: those picked or previewed, else the ones beside the
+    // project, else the program's own.
+    sources.imageFolders.push_back(preview_.Folder());
+    if (!ProjectFileName_.isEmpty())
+        sources.imageFolders.push_back(LocalPath(FolderOf(ProjectFileName_)));
+    sources.imageFolders.push_back(LocalPath(FolderOf(path)));
+    sources.imageFolders.push_back(programFolder);
+    sources.parameterScriptCopy = programFolder + ScriptFileNames().front();
+    TPublishResult result;
+    const bool saved = Guarded([&] {
+        result = SaveAndPublish(agent_.Document(), sources, LocalPath(FolderOf(path)),
+                                LocalPath(QFileInfo(path).fileName()), *status_);
+    });
+    if (!saved)
+        return false;
+    agent_.Document() = std::move(result.published);
+    ProjectFileName_ = FromLocalPath(result.projectPath);
+    if (!result.missingImages.empty()) {
+        QStringList names;
+        for (const std::string& name : result.missingImages)
+            names << FromLocalPath(name);
+        prompts_->Warning(QString("The arrow image %1 was found neither in the preview folder, beside the project "
+                                  "nor in the program folder, so it was not saved beside the menu.")
+                              .arg(names.join(", ")));
+    }
+    return true;
 }
 
 bool TMainForm::Save1Click()
@@ -170,7 +209,6 @@ bool TMainForm::Save1Click()
     // A failed save keeps Modified and ProjectFileName as they were.
     if (!SaveDocumentTo(path))
         return false;
-    ProjectFileName_ = path;
     SetModified(false);
     return true;
 }
@@ -182,8 +220,7 @@ void TMainForm::SaveAsInFolder(const QString& folder)
     const QString path = prompts_->SaveFileName("Save As", folder, kProjectFilter);
     if (path.isEmpty())
         return;
-    if (SaveDocumentTo(path))
-        ProjectFileName_ = path;
+    SaveDocumentTo(path);
 }
 
 void TMainForm::Save2Click()
@@ -203,9 +240,9 @@ void TMainForm::ExportMenuStructure1Click()
     QString path = prompts_->SaveFileName("Export Menu Structure", QString(), kStructureFilter);
     if (path.isEmpty())
         return;
-    if (path.right(4).toLower() != ".gms")
+    if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))
         path += ".gms";
-    Guarded([&] { agent_.ExportStructure(LocalPath(path)); });
+    Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_); });
 }
 
 void TMainForm::Templet1Click()

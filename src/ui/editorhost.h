@@ -14,5 +14,6 @@ public:
     virtual void MarkModified() = 0;               // Modified true, Save enabled
     virtual void ShowHint(const QString& text) = 0;  // the status hint line
     virtual QString ProgramFolder() const = 0;     // with a trailing separator
+    virtual void CopyToPreview(const QString& path) = 0;  // a picked file, for the preview
     virtual void ShowHelpTopic(int tag) = 0;       // a group's help button
 };

@@ -9,7 +9,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -59,12 +58,10 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
 {
     setObjectName("MainForm");
     status_ = std::make_unique<TStatusArea>(statusBar());
-    agent_.SetStatusDisplay(status_.get());
-    agent_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
+    preview_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
     helpCommands_ = std::make_unique<THelpCommands>(*env_.shell, env_.programFolder);
 
     menuEditor_ = new TMenuEditor(*this, this);
-    agent_.SetMenuTree(&menuEditor_->Tree());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName("Splitter1");
     splitter->addWidget(menuEditor_->TreePanel());
@@ -252,6 +249,11 @@ void TMainForm::SetModified(bool modified)
         Save1->setEnabled(modified);
 }
 
+void TMainForm::CopyToPreview(const QString& path)
+{
+    preview_.CopyToPreview(QFile::encodeName(path).toStdString());
+}
+
 void TMainForm::ShowHint(const QString& text)
 {
     status_->ShowHintText(text);
@@ -321,6 +323,6 @@ bool TMainForm::CloseQuery()
     // The preview folder goes with the document, never from under an open
     // one: images picked for it are what the next save publishes.
     if (mayClose)
-        agent_.ClearPreview();
+        preview_.ClearPreview();
     return mayClose;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+#include "codegen/previewfolder.h"
 #include "model/appletagent.h"
 #include "ui/editorenvironment.h"
 #include "ui/editorhost.h"
@@ -14,7 +15,6 @@
 
 class QAction;
 class QMenu;
-class QTemporaryDir;
 class QToolBar;
 class TformHTML;
 class TfrmHelp;
@@ -47,7 +47,8 @@ public:
     void SaveAsTemplate1Click();
     void ImportMenuStructure1Click();
     void ExportMenuStructure1Click();
-    void OpenProjectFile(const QString& path) override;
+    void OpenProjectFile(const QString& path);
+    void OpenTemplate(const QString& path) override;
     void ShowTemplateChooser();
 
     // --- Menu, option and help commands ---
@@ -66,6 +67,8 @@ public:
     void MarkModified() override { SetModified(true); }
     void ShowHint(const QString& text) override;
     QString ProgramFolder() const override { return env_.programFolder; }
+    void CopyToPreview(const QString& path) override;
+    TPreviewFolder& Preview() { return preview_; }
     void ShowHelpTopic(int tag) override;
 
     TMenuEditor& MenuEditor() const { return *menuEditor_; }
@@ -81,7 +84,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class TDocumentKind { Project, Structure };
+    enum class TDocumentKind { Project, Structure, Template };
 
     // Construction, in mainform.cpp.
     void BuildMenusAndToolBar();
@@ -93,13 +96,16 @@ private:
     // Shared steps of the document commands, in documentcommands.cpp.
     bool AskToSaveChanges();
     bool SaveDocumentTo(const QString& path);
+    // The page and tmzcfg.js from the document; the records take what the
+    // generator leaves in them, and tmzcfg.js is written into the program
+    // folder, as every generation does. False after telling the user.
+    bool Generate(struct TGeneratedMenu& menu);
     void SaveAsInFolder(const QString& folder);
     void LoadDocument(const QString& path, TDocumentKind kind);
     void ShowNewDocument();
     void ShowMenuRoot();
 
     // Preview helpers, in previewcommands.cpp.
-    QString ScratchFolder();
     int RunDialog(QDialog& dialog);
 
     // Runs one step of a command; a failure is shown with the file and the
@@ -112,9 +118,9 @@ private:
     std::unique_ptr<TPrompts> ownPrompts_;
     TPrompts* prompts_;
     TvarnAppletAgent agent_;
+    TPreviewFolder preview_;
     std::unique_ptr<TStatusArea> status_;
     std::unique_ptr<THelpCommands> helpCommands_;
-    std::unique_ptr<QTemporaryDir> scratch_;
     TMenuEditor* menuEditor_ = nullptr;
     TRecentFiles* recentFiles_ = nullptr;
     TformHTML* formHTML_ = nullptr;

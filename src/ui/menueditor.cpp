@@ -127,7 +127,6 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     connect(d->itemPages, &TItemPages::enablingRulesNeeded, this, &TMenuEditor::ApplyEnablingRules);
     connect(d->itemPages, &TItemPages::captionChanged, this, &TMenuEditor::edtICaptionChange);
 
-    host.Agent().SetMenuTree(d->panel);
     ResetTree();
 }
 
@@ -157,6 +156,15 @@ void TMenuEditor::ResetTree()
     d->panel->Select(root);
     ShowPagesFor(root);
     ApplyEnablingRules();
+}
+
+void TMenuEditor::RebuildTree()
+{
+    ResetSelectionState();
+    const bool was = d->suppressTreeEvents;
+    d->suppressTreeEvents = true;
+    d->Agent().ShowInTree(*d->panel);
+    d->suppressTreeEvents = was;
 }
 
 void TMenuEditor::ResetSelectionState()
@@ -237,7 +245,11 @@ void TMenuEditor::ShowPagesFor(Node node)
 
 void TMenuEditor::StoreItemPages(Node node)
 {
-    d->Agent().SetItem(d->ItemIndex(node), d->itemPages->Store());
+    // The pages hold no level: the item keeps its place in the tree.
+    const int index = d->ItemIndex(node);
+    TItemData item = d->itemPages->Store();
+    item[pLevel] = d->Agent().GetItem(index)[pLevel];
+    d->Agent().SetItem(index, item);
 }
 
 bool TMenuEditor::LoadItemPages(Node node)

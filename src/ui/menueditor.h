@@ -33,6 +33,9 @@ public:
 
     // Clear the tree, add the root "Trellimenu 2006", select it, show the menu pages.
     void ResetTree();
+    // The tree built anew from the document's items and levels, the root
+    // selected with events suppressed; no node is being edited afterwards.
+    void RebuildTree();
     void ResetSelectionState();          // EditedItemNode becomes none
     void SetSuppressTreeEvents(bool suppress);
     bool SuppressTreeEvents() const;

@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "model/appletagent.h"
+#include "model/fieldrules.h"
 #include "model/colorconversion.h"
 #include "ui/colorswatch.h"
 #include "ui/editorhost.h"
@@ -74,23 +74,7 @@ const TPageBinding kMenuPageBindings[] = {
 const char* const kArrowImageFilter =
     "All Image Files (*.gif *.jpg *.jpeg);;GIF Image File (*.gif);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg)";
 
-std::string Shade(const std::string& hex, TColorValue (*shade)(TColorValue))
-{
-    return ColorToHex(shade(HexToColor(hex)));
-}
-
 }  // namespace
-
-void DeriveBorderColors(TAppletData& data)
-{
-    const std::string base = data[pMainMenuOuterBGColor];
-    const std::string dark = Shade(base, DarkenColor);
-    data[pMainMenuBorderBaseColor2] = base;
-    data[pMainMenuBorderBaseColor3] = base;
-    data[pMainMenuBorderLightColor1] = data[pMainMenuBorderLightColor2] = Shade(base, LightenColor);
-    data[pMainMenuBorderDarkColor1] = data[pMainMenuBorderDarkColor2] = dark;
-    data[pMainMenuBorderDarkestColor1] = data[pMainMenuBorderDarkestColor2] = Shade(dark, DarkenColor);
-}
 
 TMenuPages::TMenuPages(TPageCommon& common, QObject* parent) : QObject(parent), common_(common)
 {
@@ -152,5 +136,5 @@ void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)
         return;
     auto* edit = static_cast<QLineEdit*>(binder_->Control(normal ? pSubMenuArrowFileNormal : pSubMenuArrowFileOver));
     edit->setText(QFileInfo(path).fileName());
-    host.Agent().CopyToPreview(path.toStdString());
+    host.CopyToPreview(path);
 }

@@ -65,5 +65,3 @@ private:
     QCheckBox* slideOpen_ = nullptr;
 };
 
-// Fields 35 to 43 (39 excepted) from the base border colour in field 34.
-void DeriveBorderColors(TAppletData& data);

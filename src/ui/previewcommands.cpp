@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+
+#include "codegen/generation.h"
+#include "codegen/publishing.h"
+#include "files/filetransaction.h"
 
 #include "ui/about.h"
 #include "ui/htmlbuild.h"
@@ -13,73 +16,65 @@
 #include "ui/mainform.h"
 #include "ui/menueditor.h"
 #include "ui/publishreport.h"
+#include "ui/statusarea.h"
 #include "ui/webbrowser.h"
 
 namespace {
 const char* const kPreviewPage = "~preview.html";
-const char* const kScratchPage = "~tmp0001.txt";
 const char* const kPublishReport = "PublishReport.txt";
 }  // namespace
-
-QString TMainForm::ScratchFolder()
-{
-    // Scratch files go to a folder of our own: the working directory may be
-    // read-only, and a user's file of the same name there must never be
-    // overwritten or deleted.
-    if (!scratch_ || !scratch_->isValid())
-        scratch_ = std::make_unique<QTemporaryDir>();
-    return scratch_->path() + '/';
-}
 
 int TMainForm::RunDialog(QDialog& dialog)
 {
     return env_.runDialog ? env_.runDialog(dialog) : dialog.exec();
 }
 
+bool TMainForm::Generate(TGeneratedMenu& menu)
+{
+    CreateCompanionWindows();
+    const bool made = Guarded([&] {
+        menu = GenerateMenu(agent_.Document(), *status_);
+        WriteFileAtomically(LocalPath(env_.programFolder) + ScriptFileNames().front(), menu.script);
+    });
+    if (!made)
+        return false;
+    agent_.Document() = menu.document;
+    formHTML_->SetText(QString::fromStdString(menu.page));
+    return true;
+}
+
 void TMainForm::Preview1Click()
 {
     menuEditor_->GatherPages();
-    CreateCompanionWindows();
-    const QString page = ScratchFolder() + kPreviewPage;
-    const bool ready = Guarded([&] {
-        agent_.MakeHTMLCodes(LocalPath(page));
-        formHTML_->LoadFromFile(page);
-        agent_.CopyScriptsToPreview(LocalPath(env_.programFolder));
-        agent_.CopyArrowImagesToPreview(LocalPath(env_.programFolder));
-        agent_.CopyToPreview(LocalPath(page));
-    });
-    QFile::remove(page);
-    if (!ready)
+    TGeneratedMenu menu;
+    if (!Generate(menu))
         return;
+    const std::string programFolder = LocalPath(env_.programFolder);
+    preview_.CopyScriptsToPreview(programFolder);
+    preview_.CopyArrowImagesToPreview(programFolder, agent_.GetAppletData(), *status_);
+    preview_.WriteToPreview(kPreviewPage, menu.page);
     TformWebBrowser browser(*env_.settings, *env_.shell, *prompts_, env_.browserSearchPath, this);
-    browser.OpenInBrowser(FromLocalPath(agent_.PreviewFolder()), kPreviewPage);
+    browser.OpenInBrowser(FromLocalPath(preview_.Folder()), kPreviewPage);
 }
 
 void TMainForm::BuildHTML1Click()
 {
     menuEditor_->GatherPages();
-    CreateCompanionWindows();
-    const QString scratch = ScratchFolder() + kScratchPage;
-    const bool built = Guarded([&] {
-        agent_.MakeHTMLCodes(LocalPath(scratch));
-        formHTML_->LoadFromFile(scratch);
-    });
-    QFile::remove(scratch);
-    if (built)
+    TGeneratedMenu menu;
+    if (Generate(menu))
         RunDialog(*formHTML_);
 }
 
 void TMainForm::Publish1Click()
 {
     menuEditor_->GatherPages();
-    const QString scratch = ScratchFolder() + kPublishReport;
     TfrmPublishReport report(this);
     const bool made = Guarded([&] {
-        agent_.MakePublishReport(LocalPath(ScratchFolder()), kPublishReport);
-        agent_.CopyToPreview(LocalPath(scratch));
-        report.LoadFromFile(FromLocalPath(agent_.PreviewFolder()) + kPublishReport);
+        const TMenuDocument& document = agent_.Document();
+        preview_.WriteToPreview(kPublishReport,
+                                EncodeText(MakePublishReport(document, *status_), EffectiveEncoding(document)));
+        report.LoadFromFile(FromLocalPath(preview_.Folder()) + kPublishReport);
     });
-    QFile::remove(scratch);
     if (made)
         RunDialog(report);
 }

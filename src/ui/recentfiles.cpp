@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "files/filetransaction.h"
 #include "files/textfile.h"
 #include "ui/localpath.h"
 
@@ -25,8 +26,7 @@ void TRecentFiles::EnsureListFile() const
 {
     if (QFileInfo::exists(listFile_))
         return;
-    TTextFileWriter writer(LocalPath(listFile_), TTextFileWriter::Mode::Direct);
-    writer.Commit();
+    WriteFileAtomically(LocalPath(listFile_), "");
 }
 
 std::array<QString, TRecentFiles::kSlotCount> TRecentFiles::ReadSlots() const
@@ -67,12 +67,12 @@ void TRecentFiles::AddRecentFile(const QString& path)
         paths[i] = paths[i - 1];
     paths[0] = path;
 
-    TTextFileWriter writer(LocalPath(listFile_));
+    QByteArray text;
     for (int i = 0; i < kSlotCount; ++i) {
         if (!paths[i].isEmpty())
-            writer.WriteLine(("&" + QString::number(i + 1) + ' ' + paths[i]).toUtf8().toStdString());
+            text += ("&" + QString::number(i + 1) + ' ' + paths[i]).toUtf8() + "\r\n";
     }
-    writer.Commit();
+    WriteFileAtomically(LocalPath(listFile_), text.toStdString());
     LoadRecentFiles();
 }
 

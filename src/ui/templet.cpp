@@ -86,7 +86,7 @@ void TfrmTemplet::OpenSelectedAndClose()
 {
     const QString path = SelectedTemplatePath();
     if (!path.isEmpty())
-        commands_.OpenProjectFile(path);
+        commands_.OpenTemplate(path);
     accept();
 }
 

@@ -16,7 +16,8 @@ class TSettingsStore;
 class TDocumentCommands {
 public:
     virtual ~TDocumentCommands() = default;
-    virtual void OpenProjectFile(const QString& path) = 0;
+    // Opens a template as a new, untitled menu: saving it asks for a name.
+    virtual void OpenTemplate(const QString& path) = 0;
     virtual void New1Click() = 0;
 };
 

@@ -13,8 +13,7 @@
 #include <thread>
 
 #include "codegen/publishing.h"
-#include "model/appletagent.h"
-#include "model/memorymenutree.h"
+#include "files/projectfile.h"
 
 namespace fs = std::filesystem;
 
@@ -87,13 +86,12 @@ protected:
         return folder / name;
     }
 
-    // The files a Save of this project into `folder` writes, as the agent plans them.
+    // The files a Save of this project writes, as the core plans them.
     static std::vector<std::string> PlannedNames(const fs::path& project) {
-        TvarnAppletAgent agent;
-        TMemoryMenuTree tree;
-        tree.AddRoot(kRootNodeText);
-        agent.LoadProject(project.string(), tree);
-        const TPublishPlan plan(agent, "", project.filename().string());
+        TMenuDocument document;
+        TSilentStatus status;
+        LoadProjectFile(project.string(), document, status);
+        const TPublishPlan plan(document.applet, {}, "", project.filename().string());
         std::vector<std::string> names;
         for (const TPublishedFile& file : plan.Files()) {
             names.push_back(file.name);
@@ -241,16 +239,14 @@ TEST_F(CliTest, StructureRoundTripWritesOnlyTheNamedFiles) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Listing(gms.parent_path()), (std::vector<std::string>{"imported.tmz", "tree.gms"}));
 
-    TvarnAppletAgent original, copy;
-    TMemoryMenuTree originalTree, copyTree;
-    originalTree.AddRoot(kRootNodeText);
-    copyTree.AddRoot(kRootNodeText);
-    original.LoadProject(project.string(), originalTree);
-    ASSERT_TRUE(copy.LoadProject(imported.string(), copyTree).Accepted());
+    TMenuDocument original, copy;
+    TSilentStatus status;
+    LoadProjectFile(project.string(), original, status);
+    ASSERT_TRUE(LoadProjectFile(imported.string(), copy, status).Accepted());
     ASSERT_EQ(copy.ItemCount(), original.ItemCount());
     for (int i = 0; i < copy.ItemCount(); ++i) {
         for (int field : {ICaption, pURL, pLevel, pHasChildren, pSiblingPosition, pIsFirstItem}) {
-            EXPECT_EQ(copy.Items()[i][field], original.Items()[i][field]) << "item " << i << " field " << field;
+            EXPECT_EQ(copy.items[i][field], original.items[i][field]) << "item " << i << " field " << field;
         }
     }
 }

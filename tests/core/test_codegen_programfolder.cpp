@@ -79,6 +79,28 @@ TEST_F(ProgramFolderTest, RefreshReplacesOlderCopiesAndKeepsTheUsersFiles) {
     EXPECT_EQ(ReadBytes(UserFolder() / "templates" / "Mine.tmz"), "my own");
 }
 
+TEST_F(ProgramFolderTest, AReadOnlyFolderWithTheScriptsFillsTheUserFolderWithItsDataOnly) {
+    const fs::path bin = scratch_.Path() / "prefix" / "bin";
+    WriteBytes(bin / "tmzparams.js", "// engine");
+    WriteBytes(bin / "arrow_over.gif", "gif");
+    WriteBytes(bin / "trellimenu-cli", "a program");
+    fs::create_directories(bin / "templates");
+    WriteBytes(bin / "templates" / "Blue.tmz", "template");
+    const auto readOnly = [](const std::string&) { return false; };
+    EXPECT_EQ(ResolveProgramFolder(Executable(), readOnly), UserFolder().string() + "/");
+    EXPECT_EQ(ReadBytes(UserFolder() / "tmzparams.js"), "// engine");
+    EXPECT_EQ(ReadBytes(UserFolder() / "arrow_over.gif"), "gif");
+    EXPECT_EQ(ReadBytes(UserFolder() / "templates" / "Blue.tmz"), "template");
+    EXPECT_FALSE(fs::exists(UserFolder() / "trellimenu-cli"));
+}
+
+TEST_F(ProgramFolderTest, AskingWhetherAFolderIsWritableLeavesNothingThere) {
+    const fs::path folder = scratch_.Path() / "prefix" / "bin";
+    EXPECT_TRUE(IsWritableFolder(folder.string()));
+    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_FALSE(IsWritableFolder((scratch_.Path() / "missing").string()));
+}
+
 TEST_F(ProgramFolderTest, ARelativeDataHomeIsIgnored) {
     ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
     EXPECT_EQ(UserProgramFolder(), (scratch_.Path() / "home" / ".local" / "share" / "Varn" / "Trellimenu 2006").string() + "/");

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "codegen/generation.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
 
@@ -74,7 +75,13 @@ public:
         }
         tree.AddRoot(kRootNodeText);
         agent.BuildTreeFromLevels(tree);
-        agent.SetMenuTree(&tree);
+    }
+    // Generates as the editor does: the records take what the generator leaves.
+    TGeneratedMenu Generate(TStatusDisplay* status = nullptr) {
+        TSilentStatus silent;
+        TGeneratedMenu menu = GenerateMenu(agent.Document(), status ? *status : silent);
+        agent.Document() = menu.document;
+        return menu;
     }
     void SetApplet(int field, const std::string& value) {
         TAppletData data = agent.GetAppletData();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/projectfile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
@@ -49,9 +50,11 @@ protected:
     ProjectFileTest()
     {
         agent.ResetAppletToDefaults();
-        agent.SetStatusDisplay(&status);
         tree.AddRoot(kRootNodeText);
     }
+
+    TReadResult Load(const std::string& path) { return testfiles::OpenInto(ReadProjectFile, path, agent, tree, status); }
+    void Save(const std::string& path) { SaveProjectFile(agent.Document(), path, status); }
 
     // A document the tests can recognise after a refused read.
     void OpenSomething()
@@ -93,11 +96,11 @@ protected:
 TEST_F(ProjectFileTest, SavesByteForByte)
 {
     agent.InsertItem(0, GeneratedLoneItem());
-    agent.SaveProject(PathOf("one.tmz"));
+    Save(PathOf("one.tmz"));
     EXPECT_EQ(ReadBytes(PathOf("one.tmz")), ReadBytes(GoldenPath("default_one_item.tmz")));
 
     agent.ResetAppletToDefaults();
-    agent.SaveProject(PathOf("empty.tmz"));
+    Save(PathOf("empty.tmz"));
     EXPECT_EQ(ReadBytes(PathOf("empty.tmz")), ReadBytes(GoldenPath("empty_menu.tmz")));
 }
 
@@ -105,7 +108,7 @@ TEST_F(ProjectFileTest, SaveReportsProgressAndResetsTheStatus)
 {
     agent.InsertItem(0, GeneratedLoneItem());
     agent.InsertItem(1, GeneratedLoneItem());
-    agent.SaveProject(PathOf("two.tmz"));
+    Save(PathOf("two.tmz"));
     EXPECT_EQ(status.calls, (std::vector<std::string>{"max:91", "hint:Saving Data ... ...", "busy", "position:0",
                                                       "hint:", "normal"}));
     EXPECT_EQ(status.reached, 91);
@@ -125,11 +128,11 @@ TEST_F(ProjectFileTest, LoadsWhatItSaves)
         agent.InsertItem(agent.ItemCount(), item);
     }
     const TItemArray saved = agent.Items();
-    agent.SaveProject(PathOf("menu.tmz"));
+    Save(PathOf("menu.tmz"));
 
     TvarnAppletAgent other;
     TMemoryMenuTree otherTree;
-    const TReadResult result = other.LoadProject(PathOf("menu.tmz"), otherTree);
+    const TReadResult result = testfiles::OpenProject(PathOf("menu.tmz"), other, otherTree);
     EXPECT_EQ(result.status, TReadResult::Complete);
     EXPECT_EQ(other.Items(), saved);
     EXPECT_EQ(other.GetAppletData()[pSoundFile], "");
@@ -144,7 +147,7 @@ TEST_F(ProjectFileTest, LoadsWhatItSaves)
 TEST_F(ProjectFileTest, LoadReplacesTreeAndReportsStatus)
 {
     OpenSomething();
-    const TReadResult result = agent.LoadProject(GoldenPath("empty_menu.tmz"), tree);
+    const TReadResult result = Load(GoldenPath("empty_menu.tmz"));
     EXPECT_TRUE(result.Accepted());
     EXPECT_EQ(agent.ItemCount(), 0);
     EXPECT_EQ(tree.Count(), 1);
@@ -157,7 +160,7 @@ TEST_F(ProjectFileTest, ShortProductNameIsAccepted)
 {
     const std::string path = Put("short.tmz", "<Product_Name>\r\nTrellimenu\r\n<Product_Version>\r\n1.0\r\n"
                                               "<Applet_Parameters>\r\n\r\n<Item_Parameters>\r\n</Item_Parameters>\r\n");
-    EXPECT_EQ(agent.LoadProject(path, tree).status, TReadResult::Complete);
+    EXPECT_EQ(Load(path).status, TReadResult::Complete);
 }
 
 TEST_F(ProjectFileTest, ForeignAndHeaderlessFilesAreRefusedAndChangeNothing)
@@ -178,7 +181,7 @@ TEST_F(ProjectFileTest, ForeignAndHeaderlessFilesAreRefusedAndChangeNothing)
         std::string("\x1A") + golden,                                // Ctrl-Z before anything
     };
     for (size_t i = 0; i < refused.size(); ++i) {
-        const TReadResult result = agent.LoadProject(Put("bad" + std::to_string(i), refused[i]), tree);
+        const TReadResult result = Load(Put("bad" + std::to_string(i), refused[i]));
         EXPECT_EQ(result.status, TReadResult::Refused) << i;
         EXPECT_EQ(result.message, "This file wasn't saved by Trellimenu 2006 1.0, open failed!");
         ExpectUnchanged();
@@ -190,7 +193,7 @@ TEST_F(ProjectFileTest, MissingFileThrowsAndChangesNothing)
 {
     OpenSomething();
     try {
-        agent.LoadProject(PathOf("gone.tmz"), tree);
+        Load(PathOf("gone.tmz"));
         FAIL() << "no error";
     } catch (const TFileError& e) {
         EXPECT_EQ(e.Reason(), "File not found");
@@ -204,7 +207,7 @@ TEST_F(ProjectFileTest, ShortParameterLineLeavesTheRestEmpty)
     std::string line;
     for (int i = 0; i < 10; ++i)
         line += "v" + std::to_string(i) + "#$@";
-    ASSERT_TRUE(agent.LoadProject(Put("short.tmz", ProjectText(line + "unterminated", {})), tree).Accepted());
+    ASSERT_TRUE(Load(Put("short.tmz", ProjectText(line + "unterminated", {}))).Accepted());
     const TAppletData data = agent.GetAppletData();
     EXPECT_EQ(data[pSlideStep], "v1");
     EXPECT_EQ(data[pParam7], "");  // uncarried even when present
@@ -215,7 +218,7 @@ TEST_F(ProjectFileTest, ShortParameterLineLeavesTheRestEmpty)
 TEST_F(ProjectFileTest, ExtraValuesAreIgnored)
 {
     const std::string path = Put("extra.tmz", ProjectText("", {ItemLine("A", "0") + "more#$@values#$@"}));
-    ASSERT_TRUE(agent.LoadProject(path, tree).Accepted());
+    ASSERT_TRUE(Load(path).Accepted());
     EXPECT_EQ(agent.GetItem(0)[UseURLAsStatusBarMsg], "");
     EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
 }
@@ -225,13 +228,13 @@ TEST_F(ProjectFileTest, NonIntegerLevelRefusesNamingTheLine)
     OpenSomething();
     // Items start on line 15; the blank line is the third item.
     const std::string path = Put("blank.tmz", ProjectText("", {ItemLine("A", "0"), ItemLine("B", "1"), ""}));
-    const TReadResult result = agent.LoadProject(path, tree);
+    const TReadResult result = Load(path);
     EXPECT_EQ(result.status, TReadResult::Refused);
     EXPECT_EQ(result.message, "Line 17: '' is not a valid integer value");
     ExpectUnchanged();
     ExpectStatusReset();
 
-    const TReadResult word = agent.LoadProject(Put("word.tmz", ProjectText("", {ItemLine("A", "one")})), tree);
+    const TReadResult word = Load(Put("word.tmz", ProjectText("", {ItemLine("A", "one")})));
     EXPECT_EQ(word.message, "Line 15: 'one' is not a valid integer value");
     ExpectUnchanged();
 }
@@ -242,13 +245,13 @@ TEST_F(ProjectFileTest, DamagedLevelsAttachToTheDeepestPossibleParent)
                                                                 ItemLine("C", "1"), ItemLine("D", "-1"),
                                                                 ItemLine("E", "99999999999")}));
     OpenSomething();
-    const TReadResult result = agent.LoadProject(path, tree);
+    const TReadResult result = Load(path);
     // 99999999999 does not fit an integer: refused, like any other non-number.
     EXPECT_EQ(result.message, "Line 19: '99999999999' is not a valid integer value");
 
     const std::string fixable = Put("fixable.tmz", ProjectText("", {ItemLine("A", "5"), ItemLine("B", "3"),
                                                                     ItemLine("C", "1"), ItemLine("D", "-1")}));
-    ASSERT_EQ(agent.LoadProject(fixable, tree).status, TReadResult::Complete);
+    ASSERT_EQ(Load(fixable).status, TReadResult::Complete);
     EXPECT_EQ(agent.GetItem(0)[pLevel], "0");
     EXPECT_EQ(agent.GetItem(1)[pLevel], "1");
     EXPECT_EQ(agent.GetItem(2)[pLevel], "1");
@@ -260,14 +263,14 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
 {
     OpenSomething();
     const std::string path = Put("cut.tmz", ProjectText("", {ItemLine("A", "0"), ItemLine("B", "1")}, false));
-    const TReadResult result = agent.LoadProject(path, tree);
+    const TReadResult result = Load(path);
     EXPECT_EQ(result.status, TReadResult::Incomplete);
     EXPECT_EQ(agent.ItemCount(), 2);
     ExpectTreeMatchesList();
     ExpectStatusReset();
 
     // Cut before the items: an empty menu with the reset parameters.
-    const TReadResult early = agent.LoadProject(Put("early.tmz", "<Product_Name>\r\nTrellimenu 2006\r\n"), tree);
+    const TReadResult early = Load(Put("early.tmz", "<Product_Name>\r\nTrellimenu 2006\r\n"));
     EXPECT_EQ(early.status, TReadResult::Incomplete);
     EXPECT_EQ(agent.ItemCount(), 0);
     EXPECT_EQ(agent.GetAppletData()[pItemNoColor], "FFFFFF");
@@ -275,7 +278,7 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
 
     // Ctrl-Z inside the item section ends the file there.
     const std::string z = ProjectText("", {ItemLine("A", "0"), "\x1A" + ItemLine("B", "0")});
-    EXPECT_EQ(agent.LoadProject(Put("z.tmz", z), tree).status, TReadResult::Incomplete);
+    EXPECT_EQ(Load(Put("z.tmz", z)).status, TReadResult::Incomplete);
     EXPECT_EQ(agent.ItemCount(), 1);
 }
 
@@ -285,7 +288,7 @@ TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
     // The file breaks off inside B's line, long before its level.
     const std::string whole = ProjectText("", {ItemLine("A", "0"), ItemLine("B", "1")}, false);
     const std::string cut = whole.substr(0, whole.find("B#$@") + 10);
-    const TReadResult result = agent.LoadProject(Put("cut.tmz", cut), tree);
+    const TReadResult result = Load(Put("cut.tmz", cut));
     EXPECT_EQ(result.status, TReadResult::Incomplete) << result.message;
     ASSERT_EQ(agent.ItemCount(), 1);
     EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
@@ -294,7 +297,7 @@ TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
 
     // Cut after the level: the item keeps what it has.
     const std::string late = whole.substr(0, whole.rfind("1#$@") + 4);
-    ASSERT_EQ(agent.LoadProject(Put("late.tmz", late), tree).status, TReadResult::Incomplete);
+    ASSERT_EQ(Load(Put("late.tmz", late)).status, TReadResult::Incomplete);
     ASSERT_EQ(agent.ItemCount(), 2);
     EXPECT_EQ(agent.GetItem(1)[pLevel], "1");
     ExpectTreeMatchesList();
@@ -309,13 +312,15 @@ TEST_F(ProjectFileTest, HostileBytesReadSoundly)
     const std::string binary("\0\xff\xfe\x01\n", 5);
     const std::string path = Put("hostile.tmz", ProjectText(separators + huge, {ItemLine(binary, "0"), separators,
                                                                                 ItemLine(huge, "1")}));
-    const TReadResult result = agent.LoadProject(path, tree);
+    const TReadResult result = Load(path);
     // The separator-only line carries a level of "": refused, nothing half-read.
     EXPECT_EQ(result.message, "Line 16: '' is not a valid integer value");
 
     const std::string fine = Put("fine.tmz", ProjectText(separators, {ItemLine(binary, "0"), ItemLine(huge, "1")}));
-    ASSERT_TRUE(agent.LoadProject(fine, tree).Accepted());
-    EXPECT_EQ(agent.GetItem(0)[ICaption], binary);
+    ASSERT_TRUE(Load(fine).Accepted());
+    // Bytes that are no UTF-8 make the file Windows-1252, and that reads any byte.
+    EXPECT_EQ(agent.Document().encoding, TTextEncoding::Windows1252);
+    EXPECT_EQ(agent.GetItem(0)[ICaption], Windows1252ToUtf8(binary));
     EXPECT_EQ(agent.GetItem(1)[ICaption].size(), huge.size());
     ExpectTreeMatchesList();
 }
@@ -326,13 +331,13 @@ TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFile)
     const std::string path = Put("keep.tmz", "previous contents");
     std::filesystem::create_directory(PathOf("blocker"));
     Put("blocker/inside", "x");  // renaming over a non-empty folder must fail
-    EXPECT_THROW(agent.SaveProject(PathOf("blocker")), TFileError);
+    EXPECT_THROW(Save(PathOf("blocker")), TFileError);
     ExpectStatusReset();
     EXPECT_EQ(ReadBytes(path), "previous contents");
     EXPECT_EQ(FileCount(), 2u);  // no temporary file left behind
 
     try {
-        agent.SaveProject(PathOf("missing/folder/x.tmz"));
+        Save(PathOf("missing/folder/x.tmz"));
         FAIL() << "no error";
     } catch (const TFileError& e) {
         EXPECT_NE(std::string(e.what()).find("x.tmz"), std::string::npos);

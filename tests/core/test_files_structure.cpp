@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/structurefile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
@@ -21,10 +22,14 @@ protected:
     StructureFileTest()
     {
         agent.ResetAppletToDefaults();
-        agent.SetStatusDisplay(&status);
-        agent.SetMenuTree(&tree);
         tree.AddRoot(kRootNodeText);
     }
+
+    TReadResult ImportFile(const std::string& path)
+    {
+        return testfiles::OpenInto(ReadStructureFile, path, agent, tree, status);
+    }
+    void Export(const std::string& path) { ExportStructureFile(agent.Document(), path, status); }
 
     void Add(TMenuTree::Node parent, const std::string& caption, const std::string& url,
                    const std::string& target, const std::string& statusMsg)
@@ -37,13 +42,12 @@ protected:
         item[pURL] = url;
         item[pTarget] = target;
         item[pStatusMsg] = statusMsg;
-        item[pLevel] = "";  // as the item pages hand it over
         agent.SetItem(k, item);
         nodes.push_back(node);
     }
     TReadResult Import(const std::string& body)
     {
-        return agent.ImportStructure(Put("in.gms", kHeader + body), tree);
+        return ImportFile(Put("in.gms", kHeader + body));
     }
 
     TRecordingStatus status;
@@ -54,16 +58,15 @@ protected:
 
 }  // namespace
 
-TEST_F(StructureFileTest, ExportsByteForByteWithLevelsFromTheTree)
+TEST_F(StructureFileTest, ExportsByteForByte)
 {
     Add(tree.Root(), "Home", "index.html", "_self", "");
     Add(nodes[0], "News", "news.html", "_blank", "Latest news");
     Add(nodes[1], "Archive", "", "_self", "");
     Add(nodes[0], "About", "about.html", "", "");
     Add(tree.Root(), "Contact", "mailto:me@example.com", "_top", "Write to us");
-    agent.ExportStructure(PathOf("out.gms"));
+    Export(PathOf("out.gms"));
     EXPECT_EQ(ReadBytes(PathOf("out.gms")), ReadBytes(GoldenPath("sample.gms")));
-    EXPECT_EQ(agent.GetItem(2)[pLevel], "2");  // export refreshes the stored levels
     EXPECT_EQ(status.calls, (std::vector<std::string>{"max:205", "hint:Saving Data ... ...", "busy", "position:0",
                                                       "hint:", "normal"}));
     EXPECT_EQ(status.reached, 15);
@@ -71,9 +74,9 @@ TEST_F(StructureFileTest, ExportsByteForByteWithLevelsFromTheTree)
 
 TEST_F(StructureFileTest, EmptyMenuRoundTrip)
 {
-    agent.ExportStructure(PathOf("empty.gms"));
+    Export(PathOf("empty.gms"));
     EXPECT_EQ(ReadBytes(PathOf("empty.gms")), ReadBytes(GoldenPath("empty_menu.gms")));
-    EXPECT_EQ(agent.ImportStructure(PathOf("empty.gms"), tree).status, TReadResult::Complete);
+    EXPECT_EQ(ImportFile(PathOf("empty.gms")).status, TReadResult::Complete);
     EXPECT_EQ(agent.ItemCount(), 0);
     EXPECT_EQ(tree.Count(), 1);
 }
@@ -114,13 +117,13 @@ TEST_F(StructureFileTest, ForeignFilesAreRefusedAndChangeNothing)
     const TItemArray before = agent.Items();
     const std::string project = ReadBytes(GoldenPath("default_one_item.tmz"));
     for (const std::string& bytes : {std::string(), project, std::string("<Product_Name>\r\nTrellimenu 2006\r\n")}) {
-        const TReadResult result = agent.ImportStructure(Put("foreign.gms", bytes), tree);
+        const TReadResult result = ImportFile(Put("foreign.gms", bytes));
         EXPECT_EQ(result.status, TReadResult::Refused);
         EXPECT_EQ(result.message, "This file wasn't saved by specified format, open failed!");
         EXPECT_EQ(agent.Items(), before);
         EXPECT_EQ(tree.Count(), 2);
     }
-    EXPECT_THROW(agent.ImportStructure(PathOf("missing.gms"), tree), TFileError);
+    EXPECT_THROW(ImportFile(PathOf("missing.gms")), TFileError);
     EXPECT_EQ(agent.Items(), before);
 }
 
@@ -149,15 +152,19 @@ TEST_F(StructureFileTest, ALastLineCutInsideItsLevelIsDropped)
     EXPECT_EQ(tree.Count(), 2);
 }
 
-TEST_F(StructureFileTest, ExportWithoutTreeWritesStoredLevels)
+TEST_F(StructureFileTest, ExportWritesTheLevelsOfTheTreeTheStoredOnesDescribe)
 {
-    TvarnAppletAgent headless;
-    TItemData item = NewDefaultItem();
-    item[pLevel] = "0";
-    headless.InsertItem(0, item);
-    headless.ExportStructure(PathOf("headless.gms"));
-    TMemoryMenuTree fresh;
-    EXPECT_EQ(headless.ImportStructure(PathOf("headless.gms"), fresh).status, TReadResult::Complete);
-    EXPECT_EQ(fresh.Count(), 2);
-    EXPECT_EQ(headless.GetItem(0), item);
+    TMenuDocument document;
+    for (const char* level : {"0", "+1", "7", "x"}) {
+        TItemData item = NewDefaultItem();
+        item[pLevel] = level;
+        document.items.push_back(item);
+    }
+    ExportStructureFile(document, PathOf("levels.gms"), status);
+    TMenuDocument read;
+    EXPECT_EQ(ImportStructureFile(PathOf("levels.gms"), read, status).status, TReadResult::Complete);
+    ASSERT_EQ(read.ItemCount(), 4);
+    EXPECT_EQ(read.items[1][pLevel], "1");
+    EXPECT_EQ(read.items[2][pLevel], "2");
+    EXPECT_EQ(read.items[3][pLevel], "0");  // not a number: a top-level item
 }

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "files/projectfile.h"
+#include "files/structurefile.h"
+#include "model/appletagent.h"
+#include "model/memorymenutree.h"
 #include "model/statusdisplay.h"
 
 namespace testfiles {
@@ -75,5 +79,22 @@ public:
     int reached = 0;  // the position before the last reset
     bool busy = false;
 };
+
+// Reads as the editor's Open and Import do: an accepted read replaces the
+// agent's document, and the tree view is built anew from its levels.
+inline TReadResult OpenInto(TDocumentReader read, const std::string& path, TvarnAppletAgent& agent,
+                            TMemoryMenuTree& tree, TStatusDisplay& status)
+{
+    const TReadResult result = ReadInto(read, path, agent.Document(), status);
+    if (result.Accepted())
+        agent.ShowInTree(tree);
+    return result;
+}
+
+inline TReadResult OpenProject(const std::string& path, TvarnAppletAgent& agent, TMemoryMenuTree& tree)
+{
+    TSilentStatus status;
+    return OpenInto(ReadProjectFile, path, agent, tree, status);
+}
 
 }  // namespace testfiles

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "files/textfile.h"
 #include "test_files_support.h"
 
@@ -55,72 +57,39 @@ TEST_F(TextFileTest, MissingFileNamesFileAndReason)
     EXPECT_THROW(TTextLineReader{folder_.string()}, TFileError);  // a folder is no text file
 }
 
-TEST_F(TextFileTest, WriterEndsEveryLineWithCrLfAndReplacesOnCommit)
+TEST_F(TextFileTest, OnlyRegularFilesAreRead)
 {
-    const std::string path = Put("out.txt", "old contents");
-    {
-        TTextFileWriter writer(path);
-        writer.WriteLine("first");
-        writer.Write("raw");
-        writer.WriteLine("");
-        EXPECT_EQ(ReadBytes(path), "old contents");  // untouched until the commit
-        writer.Commit();
+    const std::string fifo = PathOf("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
+        try {
+            TTextLineReader reader(path);  // must neither hang nor fill memory
+            FAIL() << path;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.Reason(), "Is not a regular file") << path;
+            EXPECT_EQ(e.Path(), path);
+        }
     }
-    EXPECT_EQ(ReadBytes(path), "first\r\nraw\r\n");
-    EXPECT_EQ(FileCount(), 1u);
+    fs::create_symlink(Put("real.txt", "through\r\n"), PathOf("link.txt"));
+    EXPECT_EQ(Lines(PathOf("link.txt")), V{"through"});
 }
 
-TEST_F(TextFileTest, WriterWithoutCommitLeavesOldFileAndNoLeftovers)
+TEST_F(TextFileTest, EncodingIsDecidedOncePerFile)
 {
-    const std::string path = Put("out.txt", "old");
-    {
-        TTextFileWriter writer(path);
-        writer.WriteLine("new");
-    }
-    EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(FileCount(), 1u);
-}
-
-TEST_F(TextFileTest, WriterIntoMissingFolderFailsWithTheTargetName)
-{
-    const std::string path = PathOf("no/such/folder/out.tmz");
-    try {
-        TTextFileWriter writer(path);
-        FAIL() << "no error";
-    } catch (const TFileError& e) {
-        EXPECT_EQ(e.Path(), path);
-        EXPECT_EQ(e.Reason(), "File not found");
-    }
-}
-
-TEST_F(TextFileTest, ReplacementKeepsPermissionsAndFollowsLinks)
-{
-    const std::string path = Put("private.tmz", "old");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink(path, PathOf("link.tmz"));
-    {
-        TTextFileWriter writer(PathOf("link.tmz"));
-        writer.WriteLine("new");
-        writer.Commit();
-    }
-    EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
-    EXPECT_EQ(ReadBytes(path), "new\r\n");
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST_F(TextFileTest, ReplacementRefusesWhatWritingWouldRefuse)
-{
-    const std::string readOnly = Put("locked.tmz", "old");
-    fs::permissions(readOnly, fs::perms::owner_read);
-    try {
-        TTextFileWriter writer(readOnly);
-        FAIL() << "no error";
-    } catch (const TFileError& e) {
-        EXPECT_EQ(e.Reason(), "Access denied");
-    }
-    EXPECT_EQ(ReadBytes(readOnly), "old");
-    EXPECT_THROW(TTextFileWriter{folder_.string()}, TFileError);
-    EXPECT_EQ(FileCount(), 1u);
+    // Valid UTF-8 throughout: read as it is.
+    TTextLineReader utf8(Put("u", "caf\xC3\xA9\r\n\xE6\x97\xA5\r\n"));
+    EXPECT_EQ(utf8.Encoding(), TTextEncoding::Utf8);
+    // One byte that is no UTF-8 makes the whole file Windows-1252, the line
+    // that looked like UTF-8 too.
+    TTextLineReader legacy(Put("w", "caf\xC3\xA9\r\n\xDC" "ber\r\n\x80\x81\x8D\x8F\x90\x9D\r\n"));
+    EXPECT_EQ(legacy.Encoding(), TTextEncoding::Windows1252);
+    std::string line;
+    ASSERT_TRUE(legacy.ReadLine(line));
+    EXPECT_EQ(line, "caf\xC3\x83\xC2\xA9");
+    ASSERT_TRUE(legacy.ReadLine(line));
+    EXPECT_EQ(line, "\xC3\x9C" "ber");
+    ASSERT_TRUE(legacy.ReadLine(line));
+    EXPECT_EQ(line, "\xE2\x82\xAC\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");  // euro sign, then the five undefined bytes
 }
 
 TEST(FieldSplitting, NthFieldNeedsTheClosingSeparator)

@@ -79,15 +79,13 @@ struct Menu {
 
 }  // namespace
 
-TEST(AgentState, ConstructorSetsNamesAndSeparatorOnly)
+TEST(AgentState, StartsWithANewEmptyDocument)
 {
     TvarnAppletAgent agent;
     EXPECT_EQ(agent.ItemCount(), 0);
     EXPECT_EQ(agent.FieldSeparator(), "#$@");
-    EXPECT_EQ(agent.ScriptFileNames(),
-              (TStringArray{"tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js"}));
-    EXPECT_TRUE(agent.PreviewFiles().empty());
-    EXPECT_EQ(agent.GetAppletData()[pMenuZIndex], "");
+    EXPECT_EQ(agent.GetAppletData(), DefaultAppletData());
+    EXPECT_EQ(agent.Document().encoding, TTextEncoding::Utf8);
 }
 
 TEST(AgentState, ResetRestoresDefaultsAndEmptiesItems)

@@ -1,10 +1,12 @@
-// Publishing at save time: the base name, the file set said in advance, the
-// report, and what happens when the target folder cannot be written.
+// Publishing at save time: the names, the file set said in advance, where
+// the arrow images come from, the report, and what a failed save leaves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "codegen/previewfolder.h"
 #include "codegen/publishing.h"
+#include "files/projectfile.h"
 #include "files/textfile.h"
 #include "test_codegen_support.h"
 
@@ -19,8 +21,10 @@ protected:
     PublishTest() : menu_({{0, "Home"}, {0, "Products"}, {1, "Tools"}}) {
         program_ = scratch_.Folder("program");
         site_ = scratch_.Folder("site");
-        for (const std::string& name : menu_.agent.ScriptFileNames()) WriteBytes(program_ + name, "// " + name);
-        menu_.agent.SetProgramFolder(program_);
+        for (const std::string& name : ScriptFileNames()) WriteBytes(program_ + name, "// " + name);
+        preview_.SetProgramFolder(program_);
+        sources_.programFolder = program_;
+        sources_.imageFolders = {preview_.Folder(), program_};
     }
     std::vector<std::string> SiteFiles() const {
         std::vector<std::string> names;
@@ -35,56 +39,101 @@ protected:
     std::string Report(const std::string& normal, const std::string& over) {
         menu_.SetApplet(pSubMenuArrowFileNormal, normal);
         menu_.SetApplet(pSubMenuArrowFileOver, over);
-        menu_.agent.MakePublishReport(site_, "report.txt");
-        return ReadBytes(site_ + "report.txt");
+        TSilentStatus status;
+        return MakePublishReport(menu_.agent.Document(), status);
+    }
+    TPublishResult Save(const std::string& folder, const std::string& name, TStatusDisplay* status = nullptr) {
+        TSilentStatus silent;
+        return SaveAndPublish(menu_.agent.Document(), sources_, folder, name, status ? *status : silent);
     }
 
     ScratchFolder scratch_;
     MenuFixture menu_;
+    TPreviewFolder preview_;
+    TPublishSources sources_;
+    TSilentStatus silent_;
     std::string program_;
     std::string site_;
 };
 
 }  // namespace
 
-TEST(PublishBaseName, RemovesEveryOccurrenceOfTheExtension) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"menu.tmz", "menu"}, {"MENU.TMZ", "MENU"},      {"a.tmz.tmz", "a"}, {"A.Tmz.TMZ", "A"},
-        {"menu", "menu"},     {"my.menu.tmz", "my.menu"}, {"site.v2", "site"},
+TEST(PublishNames, TheBaseNameLosesTheLastExtensionOnlyAndTmzNamesAreKept) {
+    // chosen name, base name, project file
+    const std::vector<std::vector<std::string>> cases = {
+        {"menu.tmz", "menu", "menu.tmz"},          {"MENU.TMZ", "MENU", "MENU.TMZ"},
+        {"a.tmz.tmz", "a.tmz", "a.tmz.tmz"},       {"A.Tmz.TMZ", "A.Tmz", "A.Tmz.TMZ"},
+        {"menu", "menu", "menu.tmz"},              {"menu.txt", "menu", "menu.tmz"},
+        {"my.tmzfile.tmz", "my.tmzfile", "my.tmzfile.tmz"}, {"site.v2", "site", "site.tmz"},
     };
-    for (const auto& [name, base] : cases) EXPECT_EQ(PublishBaseName(name), base) << name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(PublishBaseName(c[0]), c[1]) << c[0];
+        EXPECT_EQ(ProjectFileNameFor(c[0]), c[2]) << c[0];
+    }
 }
 
 TEST_F(PublishTest, SaveWritesExactlyThePlannedFiles) {
-    menu_.agent.CopyArrowImagesToPreview(program_);  // nothing there yet: listed, not copied
-    WriteBytes(menu_.agent.PreviewFolder() + "arrow_normal.gif", "normal");
-    WriteBytes(menu_.agent.PreviewFolder() + "arrow_over.gif", "over");
+    fs::create_directories(preview_.Folder());
+    WriteBytes(preview_.Folder() + "arrow_normal.gif", "normal");
+    WriteBytes(preview_.Folder() + "arrow_over.gif", "over");
 
-    const TPublishPlan plan(menu_.agent, site_, "Menu.TMZ");
+    const TPublishPlan plan(menu_.agent.GetAppletData(), sources_, site_, "Menu.TMZ");
     EXPECT_EQ(plan.File(Kind::Page).name, "Menu.html");
-    EXPECT_EQ(plan.File(Kind::Project).name, "Menu.tmz");
+    EXPECT_EQ(plan.File(Kind::Project).name, "Menu.TMZ");
     EXPECT_EQ(plan.File(Kind::Report).name, "Menu_PublishReport.txt");
     for (const std::string& path : plan.Paths()) EXPECT_FALSE(fs::exists(path)) << path;
 
-    EXPECT_TRUE(menu_.agent.SaveAndPublish(site_, "Menu.TMZ"));
+    const TPublishResult result = Save(site_, "Menu.TMZ");
+    EXPECT_EQ(result.projectPath, site_ + "Menu.TMZ");
     std::vector<std::string> planned;
     for (const TPublishedFile& file : plan.Files()) planned.push_back(file.name);
     std::sort(planned.begin(), planned.end());
     EXPECT_EQ(SiteFiles(), planned);
     EXPECT_EQ(ReadBytes(site_ + "tmzop.js"), "// tmzop.js");
-    EXPECT_EQ(ReadBytes(site_ + "tmzcfg.js"), ReadBytes(program_ + "tmzcfg.js")) << "the fresh one";
+    EXPECT_EQ(ReadBytes(site_ + "tmzcfg.js"), GenerateMenu(menu_.agent.Document(), silent_).script);
     EXPECT_EQ(ReadBytes(site_ + "arrow_over.gif"), "over");
 
     MenuFixture reloaded;
-    EXPECT_TRUE(reloaded.agent.LoadProject(site_ + "Menu.tmz", reloaded.tree).Accepted());
+    TSilentStatus status;
+    EXPECT_TRUE(LoadProjectFile(site_ + "Menu.TMZ", reloaded.agent.Document(), status).Accepted());
     ASSERT_EQ(reloaded.agent.ItemCount(), 3);
     EXPECT_EQ(reloaded.agent.Items()[1][pHasChildren], "1") << "saved after the generator's pre-pass";
+    EXPECT_EQ(reloaded.agent.Document().items, result.published.items);
 }
 
-TEST_F(PublishTest, ImagesNeverPreviewedAreSilentlyLeftOut) {
-    EXPECT_TRUE(menu_.agent.SaveAndPublish(site_, "menu.tmz"));
-    EXPECT_FALSE(fs::exists(site_ + "arrow_normal.gif"));
-    EXPECT_TRUE(fs::exists(site_ + "menu_PublishReport.txt"));
+TEST_F(PublishTest, ANameEndingInTmzTwiceNeverTouchesAnotherProject) {
+    WriteBytes(site_ + "a.tmz", "another project");
+    const TPublishResult result = Save(site_, "a.tmz.tmz");
+    EXPECT_EQ(ReadBytes(site_ + "a.tmz"), "another project");
+    EXPECT_TRUE(fs::exists(site_ + "a.tmz.tmz"));
+    EXPECT_TRUE(fs::exists(site_ + "a.tmz.html"));
+    EXPECT_TRUE(fs::exists(site_ + "a.tmz_PublishReport.txt"));
+    EXPECT_EQ(result.projectPath, site_ + "a.tmz.tmz");
+}
+
+TEST_F(PublishTest, ArrowImagesComeFromThePreviewThenTheProjectThenTheProgramFolder) {
+    const std::string project = scratch_.Folder("project");
+    sources_.imageFolders = {preview_.Folder(), project, program_};
+    WriteBytes(program_ + "arrow_normal.gif", "program normal");
+    WriteBytes(program_ + "arrow_over.gif", "program over");
+    WriteBytes(project + "arrow_normal.gif", "project normal");
+    const TPublishResult result = Save(site_, "menu.tmz");
+    EXPECT_EQ(ReadBytes(site_ + "arrow_normal.gif"), "project normal");
+    EXPECT_EQ(ReadBytes(site_ + "arrow_over.gif"), "program over");
+    EXPECT_TRUE(result.missingImages.empty());
+
+    preview_.CopyToPreview(Put("arrow_normal.gif"));
+    Save(site_, "menu.tmz");
+    EXPECT_EQ(ReadBytes(site_ + "arrow_normal.gif"), "arrow_normal.gif");
+}
+
+TEST_F(PublishTest, AnImageFoundNowhereIsNamedAndTheReportStillListsIt) {
+    menu_.SetApplet(pSubMenuArrowFileOver, "missing.gif");
+    WriteBytes(program_ + "arrow_normal.gif", "normal");
+    const TPublishResult result = Save(site_, "menu.tmz");
+    EXPECT_EQ(result.missingImages, std::vector<std::string>{"missing.gif"});
+    EXPECT_FALSE(fs::exists(site_ + "missing.gif"));
+    EXPECT_NE(ReadBytes(site_ + "menu_PublishReport.txt").find("  missing.gif\r\n"), std::string::npos);
 }
 
 TEST_F(PublishTest, ReportListsEachImageOnce) {
@@ -97,8 +146,7 @@ TEST_F(PublishTest, ReportListsEachImageOnce) {
 
 TEST_F(PublishTest, ReportReportsProgress) {
     RecordingStatus status;
-    menu_.agent.SetStatusDisplay(&status);
-    Report("a.gif", "b.gif");
+    MakePublishReport(menu_.agent.Document(), status);
     std::vector<std::string> expected = {"max 101", "hint Making Publish Report ... ...", "busy"};
     expected.insert(expected.end(), 5, "step 1");
     expected.insert(expected.end(), {"step 50", "step 50", "position 0", "hint ", "idle"});
@@ -106,29 +154,39 @@ TEST_F(PublishTest, ReportReportsProgress) {
 }
 
 TEST_F(PublishTest, ThePublishCommandsReportIsTheSavedOne) {
-    menu_.agent.SaveAndPublish(site_, "menu.tmz");
-    const fs::path previous = fs::current_path();
-    fs::current_path(scratch_.Path());
-    menu_.agent.MakePublishReport("", "PublishReport.txt");
-    fs::current_path(previous);
-    EXPECT_EQ(ReadBytes(scratch_.Path() / "PublishReport.txt"), ReadBytes(site_ + "menu_PublishReport.txt"));
+    Save(site_, "menu.tmz");
+    TSilentStatus status;
+    EXPECT_EQ(MakePublishReport(menu_.agent.Document(), status), ReadBytes(site_ + "menu_PublishReport.txt"));
 }
 
-TEST_F(PublishTest, AnUnwritableFolderFailsBeforeAnythingIsWritten) {
+TEST_F(PublishTest, AMissingFolderFailsNamingTheFolderAndWritesNothing) {
     const std::string missing = (scratch_.Path() / "gone").string() + "/";
     try {
-        menu_.agent.SaveAndPublish(missing, "menu.tmz");
+        Save(missing, "menu.tmz");
         FAIL() << "no error";
     } catch (const TFileError& e) {
-        EXPECT_EQ(e.Path(), missing + "menu.html");
+        EXPECT_NE(e.Path().find("gone"), std::string::npos) << e.what();
+        EXPECT_EQ(e.Reason(), "File not found");
     }
     EXPECT_FALSE(fs::exists(missing));
 }
 
+TEST_F(PublishTest, AMissingScriptFailsTheWholeSave) {
+    WriteBytes(site_ + "menu.tmz", "old project");
+    fs::remove(program_ + "tmzop.js");
+    try {
+        Save(site_, "menu.tmz");
+        FAIL() << "no error";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(e.Path(), program_ + "tmzop.js");
+    }
+    EXPECT_EQ(SiteFiles(), std::vector<std::string>{"menu.tmz"});
+    EXPECT_EQ(ReadBytes(site_ + "menu.tmz"), "old project");
+}
+
 TEST_F(PublishTest, SaveReportsEachStepThroughTheStatusArea) {
     RecordingStatus status;
-    menu_.agent.SetStatusDisplay(&status);
-    menu_.agent.SaveAndPublish(site_, "menu.tmz");
+    Save(site_, "menu.tmz", &status);
     std::vector<std::string> hints;
     for (const std::string& call : status.calls) {
         if (call.rfind("hint ", 0) == 0 && call != "hint ") hints.push_back(call.substr(5));
@@ -143,13 +201,13 @@ TEST_F(PublishTest, SaveReportsEachStepThroughTheStatusArea) {
 TEST_F(PublishTest, AnImageNameWithFoldersNeverLeavesThePublishFolder) {
     menu_.SetApplet(pSubMenuArrowFileNormal, "../../escape.gif");
     menu_.SetApplet(pSubMenuArrowFileOver, "sub/escape.gif");
-    menu_.agent.CopyToPreview(Put("escape.gif"));
+    preview_.CopyToPreview(Put("escape.gif"));
     const std::string deep = scratch_.Folder("site/deep");
-    const TPublishPlan plan(menu_.agent, deep, "menu.tmz");
+    const TPublishPlan plan(menu_.agent.GetAppletData(), sources_, deep, "menu.tmz");
     ASSERT_EQ(plan.FilesOf(Kind::ArrowImage).size(), 1u);
     EXPECT_EQ(plan.FilesOf(Kind::ArrowImage)[0].name, "escape.gif");
 
-    menu_.agent.SaveAndPublish(deep, "menu.tmz");
+    Save(deep, "menu.tmz");
     EXPECT_TRUE(fs::exists(deep + "escape.gif"));
     EXPECT_FALSE(fs::exists(scratch_.Path() / "escape.gif"));
     EXPECT_FALSE(fs::exists(site_ + "escape.gif"));

@@ -10,7 +10,10 @@
 #include <set>
 #include <sstream>
 
+#include "codegen/generation.h"
+#include "files/projectfile.h"
 #include "files/textfile.h"
+#include "test_files_support.h"
 #include "model/appletagent.h"
 #include "model/colorconversion.h"
 #include "model/memorymenutree.h"
@@ -60,8 +63,7 @@ struct TOpened {
 
 void Open(const fs::path& path, TOpened& opened)
 {
-    opened.agent.SetMenuTree(&opened.tree);
-    opened.result = opened.agent.LoadProject(path.string(), opened.tree);
+    opened.result = testfiles::OpenProject(path.string(), opened.agent, opened.tree);
 }
 
 class TemplateTest : public ::testing::TestWithParam<fs::path> {};
@@ -155,12 +157,11 @@ TEST_P(TemplateTest, SavesBackUnchangedAfterGeneration)
     fs::create_directories(scratch);
     TOpened opened;
     Open(GetParam(), opened);
-    opened.agent.SetProgramFolder(scratch.string() + "/");
-    opened.agent.MakeHTMLCodes((scratch / "page.html").string());
-    opened.agent.SaveProject((scratch / "again.tmz").string());
+    TSilentStatus status;
+    const TGeneratedMenu menu = GenerateMenu(opened.agent.Document(), status);
+    SaveProjectFile(menu.document, (scratch / "again.tmz").string(), status);
     EXPECT_EQ(Bytes(scratch / "again.tmz"), Bytes(GetParam()));
-    const std::string script = Bytes(scratch / "tmzcfg.js");
-    EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), opened.agent.ItemCount() + 1);
+    EXPECT_EQ(std::count(menu.script.begin(), menu.script.end(), '\n'), opened.agent.ItemCount() + 1);
     fs::remove_all(scratch);
 }
 

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "files/projectfile.h"
 #include "tst_menueditor_host.h"
 
 namespace {
@@ -113,7 +114,7 @@ void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
     QCOMPARE(stored[UseURLAsStatusBarMsg], std::string("0"));
     QCOMPARE(stored[pItemReserved5], std::string());
     QCOMPARE(stored[pHasChildren], std::string());
-    QCOMPARE(stored[pLevel], std::string());
+    QCOMPARE(stored[pLevel], std::string("0"));  // the item keeps its place in the tree
 }
 
 void TestItemPages::clearingTheCaptionEmptiesTheNode()
@@ -328,18 +329,17 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
     rig.Control<QLineEdit>("edtpStatusMsg")->setText("All the tools");
 
-    // What Save does before writing: gather, then levels from the tree.
+    // What Save does before writing: gather.
     rig.editor.GatherPages();
-    rig.host.agent.RefreshLevelsFromTree(rig.editor.Tree());
     const QString path = rig.host.ProgramFolder() + "menu.tmz";
-    rig.host.agent.SaveProject(path.toStdString());
+    TSilentStatus status;
+    SaveProjectFile(rig.host.agent.Document(), path.toStdString(), status);
     const TAppletData savedApplet = rig.host.agent.GetAppletData();
     const TItemArray savedItems = rig.host.agent.Items();
 
     TEditorRig reopened;
-    reopened.editor.SetSuppressTreeEvents(true);
-    QVERIFY(reopened.host.agent.LoadProject(path.toStdString(), reopened.editor.Tree()).Accepted());
-    reopened.editor.SetSuppressTreeEvents(false);
+    QVERIFY(LoadProjectFile(path.toStdString(), reopened.host.agent.Document(), status).Accepted());
+    reopened.editor.RebuildTree();
     reopened.Select(reopened.Root());
     QVERIFY(reopened.editor.RefreshMenuPages());
 
@@ -361,7 +361,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     QCOMPARE(reopened.Control<QSpinBox>("spnedtpImageTop")->value(), -3);
     reopened.Select(reopened.Root());
     TItemData expected = savedItems[2];
-    for (int field : {pLevel, pHasChildren, pSiblingPosition, pIsFirstItem})
+    for (int field : {pHasChildren, pSiblingPosition, pIsFirstItem})
         expected[field] = "";
     QCOMPARE(reopened.host.agent.GetItem(2), expected);
 }

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "tst_mainform_env.h"
+#include "ui/statusarea.h"
 #include "ui/helpwindow.h"
 #include "ui/recentfiles.h"
 
@@ -160,8 +161,9 @@ private slots:
         Trigger(*form, "Save2");
         QVERIFY(form->Modified());
         QVERIFY(SaveEnabled(*form));
-        QCOMPARE(form->ProjectFileName(), env.Path("menu.txt"));
-        // The project file takes its own extension; the name is kept as chosen.
+        // The project file takes its own extension, and the document names
+        // the file that was written.
+        QCOMPARE(form->ProjectFileName(), env.Path("menu.tmz"));
         QVERIFY(QFile::exists(env.Path("menu.tmz")));
         QVERIFY(!QFile::exists(env.Path("menu.txt")));
 
@@ -391,11 +393,8 @@ private slots:
             item[ICaption] = "Odd";
             item[pLevel] = "0";
             agent.InsertItem(0, item);
-            TMemoryMenuTree tree;
-            tree.AddRoot(kRootNodeText);
-            agent.BuildTreeFromLevels(tree);
-            agent.SetMenuTree(&tree);
-            agent.SaveProject(LocalPath(file));
+            TSilentStatus status;
+            SaveProjectFile(agent.Document(), LocalPath(file), status);
         }
         const QString good = env.Path("good.tmz");
         TEditorTestEnv::WriteProject(good, {{"Good", 0}});
@@ -529,11 +528,11 @@ private slots:
         QCOMPARE(form->findChild<QProgressBar*>("prgrsbrMainFormBottom")->value(), 0);
     }
 
-    void statusAreaFollowsTheAgent()
+    void statusAreaShowsTheCoresProgress()
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        TStatusDisplay& status = form->Agent().Status();
+        TStatusDisplay& status = form->StatusArea();
         status.SetHint("Saving Data ... ...");
         status.SetProgressMax(200);
         status.StepProgress(50);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "files/projectfile.h"
 #include "model/appletagent.h"
 #include "model/memorymenutree.h"
 #include "platform/settingsstore.h"
@@ -81,11 +82,8 @@ public:
             data[pLevel] = std::to_string(item.level);
             agent.InsertItem(agent.ItemCount(), data);
         }
-        TMemoryMenuTree tree;
-        tree.AddRoot(kRootNodeText);
-        agent.BuildTreeFromLevels(tree);
-        agent.SetMenuTree(&tree);
-        agent.SaveProject(LocalPath(path));
+        TSilentStatus status;
+        SaveProjectFile(agent.Document(), LocalPath(path), status);
     }
 
     static QByteArray ReadBytes(const QString& path)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QSpinBox>
 
+#include "files/projectfile.h"
 #include "tst_menueditor_host.h"
 
 class TestMenuEditor : public QObject {
@@ -317,13 +318,12 @@ void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
     TEditorRig other;
     other.Add(other.Root(), "X");
     other.Add(other.Root(), "Y");
-    other.host.agent.RefreshLevelsFromTree(other.editor.Tree());
-    other.host.agent.SaveProject(path.toStdString());
+    TSilentStatus status;
+    SaveProjectFile(other.host.agent.Document(), path.toStdString(), status);
 
-    // A reader clears and rebuilds the tree behind the editor's back.
-    rig.editor.SetSuppressTreeEvents(true);
-    QVERIFY(rig.host.agent.LoadProject(path.toStdString(), rig.editor.Tree()).Accepted());
-    rig.editor.SetSuppressTreeEvents(false);
+    // A new document replaces the one whose item the pages show.
+    QVERIFY(LoadProjectFile(path.toStdString(), rig.host.agent.Document(), status).Accepted());
+    rig.editor.RebuildTree();
     rig.editor.GatherPages();
     QCOMPARE(rig.ListCaptions(), QStringList({"X", "Y"}));
 }

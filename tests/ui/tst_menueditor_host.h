@@ -21,7 +21,6 @@ public:
     TTestHost()
     {
         agent.ResetAppletToDefaults();
-        agent.SetProgramFolder(ProgramFolder().toStdString());
     }
     TvarnAppletAgent& Agent() override { return agent; }
     TPrompts& Prompts() override { return prompts; }
@@ -29,6 +28,7 @@ public:
     void ShowHint(const QString& text) override { hints.append(text); }
     QString ProgramFolder() const override { return folder.path() + "/"; }
     void ShowHelpTopic(int tag) override { helpTags.append(tag); }
+    void CopyToPreview(const QString& path) override { copiedToPreview.append(path); }
 
     QTemporaryDir folder;
     TvarnAppletAgent agent;
@@ -36,6 +36,7 @@ public:
     bool modified = false;
     QStringList hints;
     QList<int> helpTags;
+    QStringList copiedToPreview;
 };
 
 // One editor in a window, as the main window would hold it.

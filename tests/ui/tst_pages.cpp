@@ -366,7 +366,7 @@ void TestPages::arrowBrowseTakesTheNameAndCopiesTheFile()
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("open"));
     QVERIFY(rig.host.prompts.shown[0].text.startsWith("All Image Files (*.gif *.jpg *.jpeg)"));
     QCOMPARE(rig.Control<QLineEdit>("edtpSubMenuArrowFileOver")->text(), QString("my arrow.gif"));
-    QVERIFY(QFile::exists(rig.host.ProgramFolder() + "preview/my arrow.gif"));
+    QCOMPARE(rig.host.copiedToPreview, QStringList{picture});
     QVERIFY(rig.host.modified);
 
     rig.host.prompts.fileNames.push_back(QString());  // cancelled

@@ -63,7 +63,7 @@ private slots:
         QVERIFY(env.prompts.shown.isEmpty());
     }
 
-    void okOpensTheTemplateAsTheProject()
+    void okOpensTheTemplateAsAnUntitledCopy()
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
@@ -72,9 +72,18 @@ private slots:
         Select(chooser, "Green.tmz");
         chooser.BitBtn1Click();
         const QString path = form->TemplatesFolder() + "/Green.tmz";
-        QCOMPARE(form->ProjectFileName(), path);
+        const QByteArray shipped = TEditorTestEnv::ReadBytes(path);
+        QVERIFY(form->ProjectFileName().isEmpty());
         QCOMPARE(ModelCaptions(*form), QStringList({"Green.tmz", "Child"}));
-        QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + path);
+        QVERIFY(form->RecentFiles().Slots()[0].isEmpty());
+
+        // The first save asks for a name; the template stays as shipped.
+        env.prompts.fileNames.push_back(env.Path("mine.tmz"));
+        QVERIFY(form->Save1Click());
+        QCOMPARE(env.prompts.shown.last().kind, QString("save"));
+        QCOMPARE(form->ProjectFileName(), env.Path("mine.tmz"));
+        QCOMPARE(TEditorTestEnv::ReadBytes(path), shipped);
+        QVERIFY(!QFile::exists(form->TemplatesFolder() + "/Green.html"));
     }
 
     void doubleClickOpens()
@@ -85,7 +94,8 @@ private slots:
         TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
         Select(chooser, "Blue.tmz");
         emit List(chooser)->itemDoubleClicked(List(chooser)->currentItem());
-        QCOMPARE(form->ProjectFileName(), form->TemplatesFolder() + "/Blue.tmz");
+        QCOMPARE(ModelCaptions(*form), QStringList({"Blue.tmz", "Child"}));
+        QVERIFY(form->ProjectFileName().isEmpty());
         QVERIFY(!chooser.isVisible());
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 // trellimenu-cli: publishing, page output and structure exchange from scripts,
-// through the same agent operations as the editor's commands.
+// through the same core functions as the editor's commands.
 
 #include <ostream>
 #include <string>

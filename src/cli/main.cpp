@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "codegen/cli.h"
+#include "cli/cli.h"
 
 namespace {
 

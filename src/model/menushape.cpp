@@ -1,4 +1,4 @@
-#include "codegen/menushape.h"
+#include "model/menushape.h"
 
 #include <algorithm>
 #include <utility>

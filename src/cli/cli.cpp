@@ -1,14 +1,15 @@
-#include "codegen/cli.h"
+#include "cli/cli.h"
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 
-#include "codegen/cliworkspace.h"
 #include "codegen/fileops.h"
+#include "codegen/generation.h"
 #include "codegen/programfolder.h"
 #include "codegen/publishing.h"
+#include "files/projectfile.h"
+#include "files/structurefile.h"
 #include "files/textfile.h"
+#include "model/fieldrules.h"
 #include "model/product.h"
 
 namespace fs = std::filesystem;
@@ -77,9 +78,17 @@ void ExpectFiles(const TCommandLine& line, size_t count, bool outAllowed) {
     }
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::string name = FileNamePart(path);
-    return path.substr(0, path.size() - name.size());
+// A project or structure file that was refused or ended early.
+struct TCliRefusal {
+    std::string path;
+    std::string reason;
+};
+
+const char* const kIncompleteReason = "The file ends before its closing tag; nothing was written.";
+
+void CheckRead(const TReadResult& result, const std::string& path) {
+    if (result.status == TReadResult::Refused) throw TCliRefusal{path, result.message};
+    if (result.status == TReadResult::Incomplete) throw TCliRefusal{path, kIncompleteReason};
 }
 
 class TCli {
@@ -90,19 +99,16 @@ public:
     int Run(const TCommandLine& line) {
         if (line.command == "publish") {
             ExpectFiles(line, 1, true);
-            Publish(line.files[0], line.hasOut ? line.outFolder : FolderOf(line.files[0]));
+            Publish(line.files[0], line.hasOut ? line.outFolder : FolderPart(line.files[0]));
         } else if (line.command == "html") {
             ExpectFiles(line, 1, false);
             PrintPage(line.files[0]);
         } else if (line.command == "export-structure") {
             ExpectFiles(line, 2, false);
-            OpenProjectLikeEditor(agent_, tree_, line.files[0]);
-            agent_.ExportStructure(line.files[1]);
+            ExportStructureFile(Open(line.files[0]), line.files[1], status_);
         } else if (line.command == "import-structure") {
             ExpectFiles(line, 2, false);
-            ImportStructureLikeEditor(agent_, tree_, line.files[0]);
-            agent_.RefreshDerivedItemFields();
-            agent_.SaveProject(line.files[1]);
+            ImportStructure(line.files[0], line.files[1]);
         } else {
             throw TUsageError{line.command.empty() ? "no command given" : "unknown command '" + line.command + "'"};
         }
@@ -110,58 +116,52 @@ public:
     }
 
 private:
-    // The editor's Open followed by its Save, with the scratch files kept
-    // private; the arrow images come from the project's folder, else from the
-    // program folder.
+    // Reads a project as the editor's Open does; refused or cut files stop here.
+    TMenuDocument Open(const std::string& path) {
+        TMenuDocument document;
+        CheckRead(LoadProjectFile(path, document, status_), path);
+        return document;
+    }
+
+    // The editor's Open followed by its Save: the arrow images come from the
+    // project's folder, else from the program folder.
     void Publish(const std::string& project, const std::string& outFolder) {
+        const TMenuDocument document = Open(project);
         const std::string programFolder = ResolveProgramFolder(executablePath_);
-        agent_.SetProgramFolder(Workspace().Folder());
-        OpenProjectLikeEditor(agent_, tree_, project);
-        Workspace().TakeRuntimeScripts(agent_, programFolder);
-        agent_.CopyArrowImagesToPreview(FolderOf(project));
-        const std::string name = FileNamePart(project);
-        const TPublishPlan plan(agent_, InFolder(outFolder, ""), name);
-        for (const TPublishedFile& image : plan.FilesOf(TPublishedFile::Kind::ArrowImage)) {
-            std::error_code missing;
-            if (!fs::exists(image.source, missing)) agent_.CopyToPreview(InFolder(programFolder, image.name));
-        }
         std::error_code error;
         if (!outFolder.empty()) fs::create_directories(outFolder, error);
         if (error) throw TFileError("Cannot create folder", outFolder, error.message());
 
-        agent_.SaveAndPublish(plan.Folder(), name);
-        for (const TPublishedFile& image : plan.FilesOf(TPublishedFile::Kind::ArrowImage)) {
-            if (!fs::exists(plan.PathOf(image), error)) {
-                err_ << kTool << ": warning: arrow image \"" << image.name
-                     << "\" is neither beside the project nor in the program folder; not published\n";
-            }
+        TPublishSources sources;
+        sources.programFolder = programFolder;
+        sources.imageFolders = {FolderPart(project).empty() ? "./" : FolderPart(project), programFolder};
+        const TPublishResult result =
+            SaveAndPublish(document, sources, InFolder(outFolder, ""), FileNamePart(project), status_);
+        for (const std::string& image : result.missingImages) {
+            err_ << kTool << ": warning: arrow image \"" << image
+                 << "\" is neither beside the project nor in the program folder; not published\n";
         }
-        agent_.ClearPreview();
     }
 
     void PrintPage(const std::string& project) {
-        agent_.SetProgramFolder(Workspace().Folder());
-        OpenProjectLikeEditor(agent_, tree_, project);
-        const std::string page = Workspace().Folder() + "~tmp0001.txt";
-        agent_.MakeHTMLCodes(page);
-        std::ifstream in(page, std::ios::binary);
-        out_ << in.rdbuf();
+        out_ << GenerateMenu(Open(project), status_).page;
         out_.flush();
         if (!out_) throw TFileError("Cannot write file", "(standard output)", "Write failed");
     }
 
-    // Created on first use: the structure commands need no scratch folder.
-    const TCliWorkspace& Workspace() {
-        if (!workspace_) workspace_.emplace();
-        return *workspace_;
+    // What the editor's Import followed by Save writes as the project: the
+    // pages gathered, then the records as the generator leaves them.
+    void ImportStructure(const std::string& structure, const std::string& project) {
+        TMenuDocument document;
+        CheckRead(ImportStructureFile(structure, document, status_), structure);
+        document.applet = GatheredApplet(document.applet);
+        SaveProjectFile(GenerateMenu(document, status_).document, project, status_);
     }
 
     std::string executablePath_;
     std::ostream& out_;
     std::ostream& err_;
-    std::optional<TCliWorkspace> workspace_;
-    TvarnAppletAgent agent_;
-    TMemoryMenuTree tree_;
+    TSilentStatus status_;
 };
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+// The generator: the page and the parameter script tmzcfg.js made from a
+// document, in memory. Save, Preview, Build HTML, the command-line tool and
+// the live preview all call this one function.
+
+#include <string>
+
+#include "model/document.h"
+#include "model/statusdisplay.h"
+
+struct TGeneratedMenu {
+    // The records as generation leaves them: the tree-derived item fields,
+    // the fixed menu values and the prepared links. A save writes this
+    // document as the project, so the project matches the page beside it.
+    TMenuDocument document;
+    std::string page;    // the generated page, every line ended by CR LF
+    std::string script;  // tmzcfg.js: one createMenuGlobalParams line, one createItem line per item
+};
+
+// Generates the page and tmzcfg.js, showing "Making HTML Codes ... ..." while
+// it works.
+TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& status);

@@ -1,0 +1,267 @@
+// All-or-nothing writing: what a set of files looks like after a full disk,
+// a kill in the middle of a commit, a second writer, a read-only file or a
+// target that is no file.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "files/filetransaction.h"
+#include "files/textfile.h"
+#include "test_files_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using testfiles::ReadBytes;
+
+// Fails the write that would take one file past `limit` bytes, as a full disk
+// does, or ends the process before the k-th rename, as a kill would.
+class TInjectedFaults final : public TFileFaults {
+public:
+    int BeforeWrite(const std::string& target, size_t alreadyWritten, size_t size) override
+    {
+        if (!failTarget.empty() && target.find(failTarget) == std::string::npos)
+            return 0;
+        return alreadyWritten + size > limit ? ENOSPC : 0;
+    }
+    void BeforeRename(int k) override
+    {
+        if (k == exitAtRename)
+            _exit(0);
+    }
+    size_t limit = static_cast<size_t>(-1);
+    std::string failTarget;
+    int exitAtRename = -1;
+};
+
+class ScopedFaults {
+public:
+    explicit ScopedFaults(TFileFaults& faults) { SetFileFaults(&faults); }
+    ~ScopedFaults() { SetFileFaults(nullptr); }
+};
+
+class TransactionTest : public testfiles::ScratchFolderTest {
+protected:
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // The published set of one run: every file says which run wrote it.
+    void WriteSet(const std::string& run, const std::vector<std::string>& names)
+    {
+        TFileTransaction files;
+        for (const std::string& name : names)
+            files.Create(PathOf(name)).WriteLine(run + " " + name + std::string(100000, 'x'));
+        files.Commit();
+    }
+    bool SetIsFrom(const std::string& run, const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names) {
+            if (ReadBytes(PathOf(name)).rfind(run + " " + name, 0) != 0)
+                return false;
+        }
+        return true;
+    }
+    mode_t ModeOf(const std::string& path) const
+    {
+        struct stat info;
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    }
+
+    const std::vector<std::string> set_ = {"menu.html", "tmzcfg.js", "tmzmo.js", "menu.tmz", "menu_PublishReport.txt"};
+};
+
+}  // namespace
+
+TEST_F(TransactionTest, NothingChangesBeforeTheCommitAndNothingIsLeftAfterIt)
+{
+    const std::string path = Put("out.txt", "old contents");
+    {
+        TFileTransaction files;
+        TStagedFile& file = files.Create(path);
+        file.WriteLine("first");
+        file.Write("raw");
+        file.WriteLine("");
+        EXPECT_EQ(ReadBytes(path), "old contents");
+        files.Commit();
+    }
+    EXPECT_EQ(ReadBytes(path), "first\r\nraw\r\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{"out.txt"});
+    {
+        TFileTransaction files;
+        files.Create(path).WriteLine("never committed");
+    }
+    EXPECT_EQ(ReadBytes(path), "first\r\nraw\r\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{"out.txt"});
+}
+
+TEST_F(TransactionTest, AFullDiskAtAnyFileLeavesEveryOldFileAsItWas)
+{
+    WriteSet("old", set_);
+    for (const std::string& failing : set_) {
+        TInjectedFaults faults;
+        faults.failTarget = failing;
+        faults.limit = 61440;
+        ScopedFaults scoped(faults);
+        try {
+            WriteSet("new", set_);
+            FAIL() << "no error";
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.Path(), PathOf(failing));
+            EXPECT_EQ(e.Reason(), "Disk full");
+        }
+        EXPECT_TRUE(SetIsFrom("old", set_)) << failing;
+        EXPECT_EQ(Names().size(), set_.size()) << "no temporary file left";
+    }
+}
+
+TEST_F(TransactionTest, ARunKilledAmongItsRenamesIsCompletedByTheNextRun)
+{
+    WriteSet("old", set_);
+    for (int k = 0; k <= static_cast<int>(set_.size()); ++k) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TInjectedFaults faults;
+            faults.exitAtRename = k;
+            SetFileFaults(&faults);
+            WriteSet("new" + std::to_string(k), set_);
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        // The next writer in this folder finds the dead run's list of renames
+        // and finishes them before it does anything else.
+        TFileTransaction next;
+        next.LockFolders({folder_.string()});
+        EXPECT_TRUE(SetIsFrom("new" + std::to_string(k), set_)) << "killed before rename " << k;
+        EXPECT_EQ(Names().size(), set_.size()) << "killed before rename " << k;
+    }
+}
+
+TEST_F(TransactionTest, LeftoversOfDeadRunsGoAndOtherFilesStay)
+{
+    Put(".~tm0123abcd.tmp", "half a file");
+    Put("menu.tmz.~0123456789ab.tmp", "left by an earlier version");
+    Put(".~tm89abcdef.jnl", ".~tm00000000.tmp\tmenu.tmz\n");  // a list cut short: forgotten
+    Put("menu.tmz", "the user's project");
+    Put(".~tmNOTOURS.tmp", "someone else's");
+    Put("notes.tmp", "the user's");
+    WriteSet("new", {"page.html"});
+    EXPECT_EQ(Names(), (std::vector<std::string>{".~tmNOTOURS.tmp", "menu.tmz", "notes.tmp", "page.html"}));
+    EXPECT_EQ(ReadBytes(PathOf("menu.tmz")), "the user's project");
+}
+
+TEST_F(TransactionTest, ASecondWriterWaitsForTheFirst)
+{
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TFileTransaction files;
+        files.LockFolders({folder_.string()});
+        files.Create(PathOf("menu.html")).WriteLine("first");
+        ::write(ready[1], "x", 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        files.Commit();
+        _exit(0);
+    }
+    char byte;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    // The child holds the folder: this run must wait, then replace its file.
+    WriteSet("second", {"menu.html"});
+    EXPECT_TRUE(SetIsFrom("second", {"menu.html"}));
+    int status = 0;
+    waitpid(child, &status, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(Names(), std::vector<std::string>{"menu.html"});
+}
+
+TEST_F(TransactionTest, TheTemporaryFileHasTheTargetsModeFromTheStart)
+{
+    const std::string secret = Put("secret.tmz", "old");
+    ::chmod(secret.c_str(), 0600);
+    TFileTransaction files;
+    files.Create(secret).WriteLine("new");
+    std::string temporary;
+    for (const std::string& name : Names()) {
+        if (IsTransactionLeftover(name))
+            temporary = PathOf(name);
+    }
+    ASSERT_FALSE(temporary.empty());
+    EXPECT_EQ(ModeOf(temporary), 0600u);
+    files.Commit();
+    EXPECT_EQ(ModeOf(secret), 0600u);
+}
+
+TEST_F(TransactionTest, ReadOnlyFilesAndThingsThatAreNoFilesAreRefused)
+{
+    const std::string readOnly = Put("locked.js", "old");
+    ::chmod(readOnly.c_str(), 0444);
+    const std::string fifo = PathOf("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {readOnly, "Access denied"},
+        {fifo, "Is not a regular file"},
+        {"/dev/null", "Is not a regular file"},
+        {folder_.string(), "Is a folder, not a file"},
+    };
+    for (const auto& [path, reason] : refused) {
+        TFileTransaction files;
+        try {
+            files.Create(path);
+            FAIL() << path;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.Reason(), reason) << path;
+            EXPECT_EQ(e.Path(), path);
+        }
+    }
+    EXPECT_EQ(ReadBytes(readOnly), "old");
+    struct stat info;
+    ASSERT_EQ(::lstat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"locked.js", "pipe"}));
+}
+
+TEST_F(TransactionTest, LinksAreWrittenThroughEvenWhenTheyDangle)
+{
+    fs::create_directory(PathOf("real"));
+    fs::create_symlink("real/target.tmz", PathOf("link.tmz"));
+    WriteFileAtomically(PathOf("link.tmz"), "through the link");
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
+    EXPECT_EQ(ReadBytes(PathOf("real/target.tmz")), "through the link");
+    WriteFileAtomically(PathOf("link.tmz"), "again");
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
+    EXPECT_EQ(ReadBytes(PathOf("real/target.tmz")), "again");
+}
+
+TEST_F(TransactionTest, TheLongestLegalNameStillSaves)
+{
+    const std::string name = std::string(246, 'n') + ".tmz";
+    WriteFileAtomically(PathOf(name), "saved");
+    EXPECT_EQ(ReadBytes(PathOf(name)), "saved");
+}
+
+TEST_F(TransactionTest, WindowsTextIsWrittenInItsOwnEncoding)
+{
+    TFileTransaction files;
+    TStagedFile& file = files.Create(PathOf("legacy.tmz"));
+    file.SetEncoding(TTextEncoding::Windows1252);
+    file.WriteLine("\xC3\x9C" "ber uns Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81");
+    files.Commit();
+    EXPECT_EQ(ReadBytes(PathOf("legacy.tmz")), "\xDC" "ber uns Caf\xE9 \x80 \x81\r\n");
+}
