@@ -47,7 +47,7 @@ TItemPages::TItemPages(TPageCommon& common, QObject* parent) : QObject(parent), 
     connect(caption_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!common_.Quiet())
             common_.Host().MarkModified();
-        emit captionChanged(text.trimmed());
+        emit captionChanged(TrimmedBlanks(text));
         common_.ValidateText(caption_);
     });
     for (QCheckBox* check : {separator_, urlAsStatus_, statusAsPopDesc_})
@@ -162,7 +162,7 @@ std::optional<TRefreshError> TItemPages::Load(const TItemData& item)
     // A box that already held the same text reports no change, yet the node
     // may still carry the untrimmed caption it was read with.
     if (!error)
-        emit captionChanged(caption_->text().trimmed());
+        emit captionChanged(TrimmedBlanks(caption_->text()));
     return error;
 }
 

@@ -187,6 +187,10 @@ void TMenuEditor::GatherPages()
     GatherMenuPages();
     if (d->editedItemNode)
         StoreItemPages(d->editedItemNode);
+    // A legacy menu that now holds a character its encoding lacks is kept
+    // whole by saving it as UTF-8 from now on; the user is told once.
+    if (AdoptEncodingForAll(d->Agent().Document()))
+        d->host.ShowHint(QString::fromUtf8(kNowUtf8Hint));
 }
 
 void TMenuEditor::GatherMenuPages()

@@ -16,7 +16,7 @@ namespace {
 
 QString Trimmed(const QString& text, bool trim)
 {
-    return trim ? text.trimmed() : text;
+    return trim ? TrimmedBlanks(text) : text;
 }
 
 QString TextOf(QWidget* control)
@@ -145,6 +145,16 @@ void Apply(QWidget* control, const TPageBinding& b, const TShown& shown)
 }
 
 }  // namespace
+
+QString TrimmedBlanks(const QString& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].unicode() <= ' ')
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= ' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
 
 TPageBinder::TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count)
 {

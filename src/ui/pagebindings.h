@@ -12,6 +12,10 @@
 
 class QWidget;
 
+// The text without the blanks and control characters at its ends: what the
+// pages trim. Other spaces (a no-break space, say) are part of the value.
+QString TrimmedBlanks(const QString& text);
+
 enum class TControlKind {
     Spin,          // QSpinBox -9999..9999; a text that is no integer gathers "-9999"
     Check,         // QCheckBox: "1" / "0"

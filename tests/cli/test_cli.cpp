@@ -126,6 +126,77 @@ TEST_F(CliTest, WrongUsageEndsWithOne) {
     }
 }
 
+TEST_F(CliTest, OptionsTakeBothFormsAndADashedNameAfterTheEnd) {
+    const fs::path project = Project("Classic Blue", scratch_ / "site");
+    const fs::path out = scratch_ / "out";
+    const TRun joined = Run({"publish", project.string(), "--out=" + out.string()});
+    ASSERT_EQ(joined.exitCode, 0) << joined.err;
+    EXPECT_TRUE(fs::exists(out / "menu.html"));
+
+    const TRun twice = Run({"publish", project.string(), "--out", out.string(), "--out=" + out.string()});
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_NE(twice.err.find("--out given twice"), std::string::npos) << twice.err;
+
+    // A file whose name starts with a dash, after "--".
+    const fs::path dashed = Project("Classic Blue", scratch_ / "dash", "-menu.tmz");
+    const TRun unended = Run({"html", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    EXPECT_EQ(unended.exitCode, 1);
+    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    EXPECT_EQ(ended.exitCode, 0) << ended.err;
+    EXPECT_NE(ended.out.find("<!-- CODES BEGIN -->"), std::string::npos);
+}
+
+TEST_F(CliTest, ARunLeavesNoScratchFolderAndNoProbeFileAnywhere) {
+    const fs::path project = Project("Deep Submenus", scratch_ / "site");
+    const fs::path temporary = scratch_ / "tmp";
+    fs::create_directories(temporary);
+    const auto programFolderBefore = Listing(kBin);
+    const std::string environment = "TMPDIR=" + ShellQuoted(temporary.string());
+    const fs::path gms = scratch_ / "menu.gms";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"publish", project.string()}, {"html", project.string()},
+          {"export-structure", project.string(), gms.string()},
+          {"import-structure", gms.string(), (scratch_ / "back.tmz").string()},
+          {"publish", (scratch_ / "missing.tmz").string()}}) {
+        Run(args, kBin / "trellimenu-cli", environment);
+    }
+    EXPECT_TRUE(fs::is_empty(temporary));
+    EXPECT_EQ(Listing(kBin), programFolderBefore);
+    for (const std::string& name : Listing(scratch_ / "site")) {
+        EXPECT_EQ(name.find(".~"), std::string::npos) << name;
+        EXPECT_EQ(name.find("probe"), std::string::npos) << name;
+    }
+}
+
+TEST_F(CliTest, PublishesIntoOneFolderAtOnceLeaveOneWholeSet) {
+    // Two different menus under one name, published into the same folder
+    // side by side: the folder must hold one of them whole, never a mix.
+    const fs::path a = Project("Classic Blue", scratch_ / "a");
+    const fs::path b = Project("Deep Submenus", scratch_ / "b");
+    ASSERT_EQ(Run({"publish", a.string()}).exitCode, 0);
+    ASSERT_EQ(Run({"publish", b.string()}).exitCode, 0);
+    const auto setOf = [](const fs::path& folder) {
+        std::vector<std::string> bytes;
+        for (const char* name : {"tmzcfg.js", "menu.html", "menu.tmz", "menu_PublishReport.txt"})
+            bytes.push_back(ReadBytes(folder / name));
+        return bytes;
+    };
+    const auto setA = setOf(scratch_ / "a");
+    const auto setB = setOf(scratch_ / "b");
+    ASSERT_NE(setA[0], setB[0]);
+    const fs::path shared = scratch_ / "shared";
+    int mixed = 0;
+    for (int round = 0; round < 30; ++round) {
+        std::vector<std::thread> runs;
+        for (const fs::path& project : {a, b})
+            runs.emplace_back([&, project] { Run({"publish", project.string(), "--out", shared.string()}); });
+        for (std::thread& run : runs) run.join();
+        const auto set = setOf(shared);
+        mixed += set != setA && set != setB;
+    }
+    EXPECT_EQ(mixed, 0);
+}
+
 TEST_F(CliTest, HelpAndVersionSucceed) {
     const TRun help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);

@@ -2,6 +2,7 @@
 // and what the generator leaves in the records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "codegen/jsliteral.h"
@@ -173,6 +174,43 @@ TEST(Generator, DamagedLevelsAttachToTheDeepestPossibleParent) {
     EXPECT_EQ(menu.agent.GetAppletData()[pMenuCount], "3");
 }
 
+TEST(Generator, NegativeAndWildLevelsGiveATreeNotAnException) {
+    MenuFixture menu;
+    for (const char* level : {"-3", "0", "-1", "2147483647", "1"}) {
+        TItemData item = TvarnAppletAgent::NewDefaultItem();
+        item[ICaption] = level;
+        item[pLevel] = level;
+        menu.agent.InsertItem(menu.agent.ItemCount(), item);
+    }
+    TGeneratedMenu generated;
+    ASSERT_NO_THROW(generated = menu.Generate());
+    std::vector<std::string> levels;
+    for (const TItemData& item : generated.document.items) levels.push_back(item[pLevel]);
+    EXPECT_EQ(levels, (std::vector<std::string>{"0", "0", "0", "1", "1"}));
+    EXPECT_EQ(std::count(generated.script.begin(), generated.script.end(), '\n'), 6);
+}
+
+TEST(Generator, PreparedLinksStayAsTheyAreWhenTheRemoteRootHoldsTheLocalOne) {
+    // Local "site/", remote "http://example.com/site/": saving twice must not
+    // grow a link, and a link already on the server stays as written.
+    MenuFixture menu({{0, "Near"}, {0, "Far"}, {0, "Both"}});
+    menu.SetItemField(0, pURL, "site/near.html");
+    menu.SetItemField(1, pURL, "http://example.com/site/far.html");
+    menu.SetItemField(2, pURL, "SITE/a.html and HTTP://EXAMPLE.COM/SITE/b.html");
+    SetRoots(menu, "site/", "http://example.com/site/", "0");
+    const TItemArray first = menu.Generate().document.items;
+    EXPECT_EQ(first[0][pURL], "http://example.com/site/near.html");
+    EXPECT_EQ(first[1][pURL], "http://example.com/site/far.html");
+    EXPECT_EQ(first[2][pURL], "http://example.com/site/a.html and HTTP://EXAMPLE.COM/SITE/b.html");
+    EXPECT_EQ(menu.Generate().document.items, first) << "a second save changes nothing";
+
+    SetRoots(menu, "site/", "http://example.com/site/", "1");
+    const TItemArray back = menu.Generate().document.items;
+    EXPECT_EQ(back[0][pURL], "site/near.html");
+    EXPECT_EQ(back[2][pURL], "site/a.html and site/b.html");
+    EXPECT_EQ(menu.Generate().document.items, back);
+}
+
 TEST(Generator, ADeepChainIsGeneratedInOrder) {
     constexpr int kDepth = 20000;
     std::vector<TMenuLine> chain;
@@ -212,6 +250,9 @@ TEST(JavaScriptLiteral, BareValuesMustBeIntegers) {
 }
 
 TEST(PathReplacement, IgnoresCaseAndNeverOverlapsOrRescans) {
+    EXPECT_EQ(ReplaceAllIgnoreCase("a/x a/", "a/", "b/a/", "b/a/"), "b/a/x b/a/");
+    EXPECT_EQ(ReplaceAllIgnoreCase("b/a/x", "a/", "b/a/", "b/a/"), "b/a/x");  // inside the kept text
+    EXPECT_EQ(ReplaceAllIgnoreCase("B/A/x a/", "a/", "b/a/", "b/a/"), "B/A/x b/a/");
     EXPECT_EQ(ReplaceAllIgnoreCase("aaa", "aa", "b"), "ba");
     EXPECT_EQ(ReplaceAllIgnoreCase("xX", "x", "xx"), "xxxx");
     EXPECT_EQ(ReplaceAllIgnoreCase("ABC abc", "b", ""), "AC ac");

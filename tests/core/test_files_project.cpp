@@ -282,6 +282,15 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
     EXPECT_EQ(agent.ItemCount(), 1);
 }
 
+TEST_F(ProjectFileTest, AFileEndingRightAfterTheItemTagIsIncomplete)
+{
+    const std::string whole = ProjectText("", {ItemLine("A", "0")});
+    const std::string cut = whole.substr(0, whole.find("<Item_Parameters>\r\n") + 19);
+    const TReadResult result = Load(Put("cut.tmz", cut));
+    EXPECT_EQ(result.status, TReadResult::Incomplete);
+    EXPECT_EQ(agent.ItemCount(), 0);
+}
+
 TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
 {
     OpenSomething();

@@ -143,6 +143,19 @@ TEST_F(StructureFileTest, DamagedFilesKeepListAndTreeInStep)
     EXPECT_EQ(tree.Count(), 4);
 }
 
+TEST_F(StructureFileTest, AValueWithoutItsSeparatorIsEmpty)
+{
+    // The status message of B has no separator after it: it is no value.
+    const TReadResult result =
+        Import("0#$@A#$@a.html#$@_self#$@A status#$@\r\n0#$@B#$@b.html#$@_top#$@B status\r\n</Structure_Description>\r\n");
+    EXPECT_EQ(result.status, TReadResult::Complete);
+    ASSERT_EQ(agent.ItemCount(), 2);
+    EXPECT_EQ(agent.GetItem(0)[pStatusMsg], "A status");
+    EXPECT_EQ(agent.GetItem(1)[pTarget], "_top");
+    EXPECT_EQ(agent.GetItem(1)[pStatusMsg], "");
+    EXPECT_EQ(tree.Count(), 3);
+}
+
 TEST_F(StructureFileTest, ALastLineCutInsideItsLevelIsDropped)
 {
     const TReadResult cut = Import("0#$@A#$@#$@#$@#$@\r\n1#$");

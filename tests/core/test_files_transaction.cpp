@@ -8,8 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <iostream>
+#include <random>
 #include <thread>
 
 #include "files/filetransaction.h"
@@ -151,6 +156,40 @@ TEST_F(TransactionTest, ARunKilledAmongItsRenamesIsCompletedByTheNextRun)
     }
 }
 
+TEST_F(TransactionTest, KillsAtRandomMomentsNeverLeaveAMix)
+{
+    WriteSet("run0", set_);
+    std::string whole = "run0";
+    std::mt19937 random(20261208);
+    int keptOld = 0, becameNew = 0;
+    for (int i = 1; i <= 40; ++i) {
+        const std::string run = "run" + std::to_string(i);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            WriteSet(run, set_);
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        {
+            TFileTransaction next;  // the next run in the folder tidies up first
+            next.LockFolders({folder_.string()});
+        }
+        if (SetIsFrom(run, set_)) {
+            whole = run;
+            ++becameNew;
+        } else {
+            ASSERT_TRUE(SetIsFrom(whole, set_)) << "a mix after killing " << run;
+            ++keptOld;
+        }
+        ASSERT_EQ(Names().size(), set_.size()) << "litter after killing " << run;
+    }
+    std::cout << "40 kills: " << keptOld << " left the previous set, " << becameNew << " the new one, 0 a mix\n";
+}
+
 TEST_F(TransactionTest, LeftoversOfDeadRunsGoAndOtherFilesStay)
 {
     Put(".~tm0123abcd.tmp", "half a file");
@@ -235,6 +274,54 @@ TEST_F(TransactionTest, ReadOnlyFilesAndThingsThatAreNoFilesAreRefused)
     ASSERT_EQ(::lstat(fifo.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
     EXPECT_EQ(Names(), (std::vector<std::string>{"locked.js", "pipe"}));
+}
+
+TEST_F(TransactionTest, TheReplacementKeepsTheOwnerWhereTheProcessMaySetIt)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the administrator may give a file to another user";
+    const std::string shared = Put("shared.tmz", "old");
+    ASSERT_EQ(::chown(shared.c_str(), 65534, 65534), 0);
+    WriteFileAtomically(shared, "new");
+    struct stat info;
+    ASSERT_EQ(::stat(shared.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST_F(TransactionTest, RunningOutOfMemoryWhileReadingNamesTheFile)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    const std::string big = PathOf("big.tmz");
+    { std::ofstream(big, std::ios::binary) << "x"; }
+    fs::resize_file(big, std::uintmax_t{4} << 30);  // sparse: no disk is used
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{rlim_t{1} << 30, rlim_t{1} << 30};
+        setrlimit(RLIMIT_AS, &limit);
+        std::string message = "no error";
+        try {
+            TTextLineReader reader(big);
+        } catch (const TFileError& e) {
+            message = e.what();
+        } catch (const std::exception& e) {
+            message = std::string("other: ") + e.what();
+        }
+        ::write(report[1], message.data(), message.size());
+        _exit(0);
+    }
+    ::close(report[1]);
+    char buffer[512];
+    const ssize_t got = ::read(report[0], buffer, sizeof buffer);
+    ::close(report[0]);
+    waitpid(child, nullptr, 0);
+    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<size_t>(got) : 0), "Not enough memory to open \"" + big + "\"");
+#endif
 }
 
 TEST_F(TransactionTest, LinksAreWrittenThroughEvenWhenTheyDangle)

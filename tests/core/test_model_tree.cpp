@@ -64,3 +64,25 @@ TEST(MemoryMenuTree, RootIsSingleAndDeletingItClears)
     EXPECT_EQ(tree.Count(), 0);
     EXPECT_EQ(tree.Root(), nullptr);
 }
+
+TEST(MemoryMenuTree, SiblingsAfterADeleteAreTheNodesStillThere)
+{
+    TMemoryMenuTree tree;
+    const auto root = tree.AddRoot("R");
+    const auto a = tree.AddChild(root, "a");
+    const auto b = tree.AddChild(root, "b");
+    const auto c = tree.AddChild(root, "c");
+    const auto d = tree.AddChild(root, "d");
+    tree.AddChild(b, "x");
+    tree.DeleteSubtree(b);
+    EXPECT_EQ(tree.NextSibling(a), c);
+    EXPECT_EQ(tree.PrevSibling(c), a);
+    EXPECT_EQ(tree.NextSibling(c), d);
+    EXPECT_EQ(tree.PrevSibling(d), c);
+    EXPECT_EQ(tree.Child(root, 1), c);
+    // A node added after the delete takes its own place, not the old one's.
+    const auto e = tree.AddChild(root, "e");
+    EXPECT_EQ(tree.NextSibling(d), e);
+    EXPECT_EQ(tree.PrevSibling(e), d);
+    EXPECT_EQ(PreOrder(tree), "Racde");
+}
