@@ -30,6 +30,9 @@ const char* const kUsage =
     "  import-structure IN.gms OUT.tmz       write a project made from a structure file\n"
     "\n"
     "Options:\n"
+    "  --page-code classic|modern  the code the page pastes (publish, html): the classic\n"
+    "             block (the default), or the modern one of real links and deferred scripts\n"
+    "             that works under a strict content security policy (writes tmzmenu.css too)\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -39,27 +42,42 @@ struct TUsageError {
     std::string message;
 };
 
-// One parsed command line: the command word, its file arguments, --out.
+// One parsed command line: the command word, its file arguments, the options.
 struct TCommandLine {
     std::string command;
     std::vector<std::string> files;
     std::string outFolder;
     bool hasOut = false;
+    TPageCode pageCode = TPageCode::Classic;
+    bool hasPageCode = false;
 };
+
+// An option that takes a value, given as "--name VALUE" or "--name=VALUE";
+// true when args[i] is it, `i` then on its value.
+bool TakeValueOption(const std::vector<std::string>& args, size_t& i, const std::string& name, bool& given,
+                     std::string& value) {
+    const std::string& arg = args[i];
+    if (arg != name && arg.rfind(name + "=", 0) != 0) return false;
+    if (given) throw TUsageError{name + " given twice"};
+    if (arg == name && i + 1 >= args.size()) throw TUsageError{name + " needs a value"};
+    value = arg == name ? args[++i] : arg.substr(name.size() + 1);
+    if (value.empty()) throw TUsageError{name + " needs a value"};
+    given = true;
+    return true;
+}
 
 TCommandLine Parse(const std::vector<std::string>& args) {
     TCommandLine line;
+    std::string pageCode;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
-        } else if (!optionsEnded && (arg == "--out" || arg.rfind("--out=", 0) == 0)) {
-            if (line.hasOut) throw TUsageError{"--out given twice"};
-            if (arg == "--out" && i + 1 >= args.size()) throw TUsageError{"--out needs a folder"};
-            line.outFolder = arg == "--out" ? args[++i] : arg.substr(6);
-            if (line.outFolder.empty()) throw TUsageError{"--out needs a folder"};
-            line.hasOut = true;
+        } else if (!optionsEnded && TakeValueOption(args, i, "--out", line.hasOut, line.outFolder)) {
+        } else if (!optionsEnded && TakeValueOption(args, i, "--page-code", line.hasPageCode, pageCode)) {
+            if (!PageCodeFromName(pageCode, line.pageCode))
+                throw TUsageError{"--page-code takes classic or modern, not '" + pageCode + "'"};
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             throw TUsageError{"unknown option '" + arg + "'"};
         } else if (line.command.empty()) {
@@ -71,8 +89,9 @@ TCommandLine Parse(const std::vector<std::string>& args) {
     return line;
 }
 
-void ExpectFiles(const TCommandLine& line, size_t count, bool outAllowed) {
+void ExpectFiles(const TCommandLine& line, size_t count, bool outAllowed, bool pageCodeAllowed = false) {
     if (line.hasOut && !outAllowed) throw TUsageError{"--out goes with publish only"};
+    if (line.hasPageCode && !pageCodeAllowed) throw TUsageError{"--page-code goes with publish and html only"};
     if (line.files.size() != count) {
         throw TUsageError{line.command + " takes " + std::to_string(count) + (count == 1 ? " file" : " files")};
     }
@@ -98,11 +117,11 @@ public:
 
     int Run(const TCommandLine& line) {
         if (line.command == "publish") {
-            ExpectFiles(line, 1, true);
-            Publish(line.files[0], line.hasOut ? line.outFolder : FolderPart(line.files[0]));
+            ExpectFiles(line, 1, true, true);
+            Publish(line.files[0], line.hasOut ? line.outFolder : FolderPart(line.files[0]), line.pageCode);
         } else if (line.command == "html") {
-            ExpectFiles(line, 1, false);
-            PrintPage(line.files[0]);
+            ExpectFiles(line, 1, false, true);
+            PrintPage(line.files[0], line.pageCode);
         } else if (line.command == "export-structure") {
             ExpectFiles(line, 2, false);
             ExportStructureFile(Open(line.files[0]), line.files[1], status_);
@@ -125,26 +144,27 @@ private:
 
     // The editor's Open followed by its Save: the arrow images come from the
     // project's folder, else from the program folder.
-    void Publish(const std::string& project, const std::string& outFolder) {
+    void Publish(const std::string& project, const std::string& outFolder, TPageCode pageCode) {
         const TMenuDocument document = Open(project);
         const std::string programFolder = ResolveProgramFolder(executablePath_);
         std::error_code error;
         if (!outFolder.empty()) fs::create_directories(outFolder, error);
         if (error) throw TFileError("Cannot create folder", outFolder, error.message());
 
-        TPublishSources sources;
-        sources.programFolder = programFolder;
-        sources.imageFolders = {FolderPart(project).empty() ? "./" : FolderPart(project), programFolder};
+        TPublishSetup setup;
+        setup.programFolder = programFolder;
+        setup.imageFolders = {FolderPart(project).empty() ? "./" : FolderPart(project), programFolder};
+        setup.pageCode = pageCode;
         const TPublishResult result =
-            SaveAndPublish(document, sources, InFolder(outFolder, ""), FileNamePart(project), status_);
+            SaveAndPublish(document, setup, InFolder(outFolder, ""), FileNamePart(project), status_);
         for (const std::string& image : result.missingImages) {
             err_ << kTool << ": warning: arrow image \"" << image
                  << "\" is neither beside the project nor in the program folder; not published\n";
         }
     }
 
-    void PrintPage(const std::string& project) {
-        out_ << GenerateMenu(Open(project), status_).page;
+    void PrintPage(const std::string& project, TPageCode pageCode) {
+        out_ << GenerateMenu(Open(project), status_, pageCode).page;
         out_.flush();
         if (!out_) throw TFileError("Cannot write file", "(standard output)", "Write failed");
     }

@@ -1,6 +1,7 @@
 #include "codegen/generation.h"
 
 #include "codegen/menucode.h"
+#include "codegen/moderncode.h"
 #include "model/menushape.h"
 #include "model/statustask.h"
 
@@ -25,17 +26,29 @@ void AppendLines(std::string& text, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& status) {
+const char* PageCodeName(TPageCode code) { return code == TPageCode::Modern ? "modern" : "classic"; }
+
+bool PageCodeFromName(const std::string& name, TPageCode& code) {
+    for (TPageCode candidate : {TPageCode::Classic, TPageCode::Modern}) {
+        if (name == PageCodeName(candidate)) {
+            code = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& status, TPageCode pageCode) {
     TStatusTask task(status);
     task.Begin("Making HTML Codes ... ...");
-    TGeneratedMenu menu{document, {}, {}};
+    TGeneratedMenu menu{document, {}, {}, {}};
     TMenuDocument& out = menu.document;
     const TMenuShape shape = TMenuShape::FromLevels(out.items);
     ApplyDerivedFields(out.items, shape);
 
     AppendLines(menu.page, PageHeadLines());
     if (!out.items.empty()) {
-        AppendLines(menu.page, PageCodeLines());
+        if (pageCode == TPageCode::Classic) AppendLines(menu.page, PageCodeLines());
         StoreFixedValues(out.applet, shape.MenuCount());
         menu.script += MenuParameterLine(out.applet);
         menu.script += "\r\n";
@@ -45,6 +58,12 @@ TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& statu
         PrepareItem(item, out.applet);
         menu.script += ItemLine(item, out.items[static_cast<size_t>(shape.GroupFirst(k))][pMenuWidth]);
         menu.script += "\r\n";
+    }
+    // The nav holds the links as tmzcfg.js has them, so it follows the loop
+    // that prepares them.
+    if (pageCode == TPageCode::Modern) {
+        if (!out.items.empty()) AppendLines(menu.page, ModernCodeLines(out, shape));
+        menu.stylesheet = MenuStylesheet(out.applet);
     }
     AppendLines(menu.page, PageTailLines());
     return menu;

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "codegen/fileops.h"
-#include "codegen/generation.h"
+#include "codegen/moderncode.h"
 #include "files/filetransaction.h"
 #include "files/projectfile.h"
 #include "model/statustask.h"
@@ -49,7 +49,7 @@ std::vector<std::string> PublishedImageNames(const TAppletData& applet) {
 }
 
 std::vector<std::string> PublishReportLines(const std::vector<std::string>& scriptNames,
-                                            const std::vector<std::string>& imageNames) {
+                                            const std::vector<std::string>& imageNames, TPageCode pageCode) {
     std::vector<std::string> lines = {
         kRule,
         "This message contain the information about how to publish the Javascript menu. Please read it carefully!",
@@ -65,12 +65,18 @@ std::vector<std::string> PublishReportLines(const std::vector<std::string>& scri
     lines.push_back("[Image File(s)]: They should be copied to the same directory the script file in!");
     for (const std::string& name : imageNames) lines.push_back("  " + name);
     lines.insert(lines.end(), {"", "", kRule, "End of Publish Report", kRule});
+    if (pageCode == TPageCode::Modern) {
+        lines.insert(lines.end(), {"", "[Style sheet for visitors without JavaScript]: Copy it with the script files!",
+                                   std::string("  ") + kMenuStylesheetName});
+    }
     return lines;
 }
 
-std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status) {
+std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status, TPageCode pageCode) {
     const TStringArray& scripts = ScriptFileNames();
-    const std::vector<std::string> lines = PublishReportLines(scripts, PublishedImageNames(document.applet));
+    const std::vector<std::string> lines = PublishReportLines(scripts, PublishedImageNames(document.applet), pageCode);
+    // The classic report's closing lines, and the style sheet's after them.
+    const size_t closing = PublishReportLines(scripts, PublishedImageNames(document.applet)).size();
     std::string text;
     size_t written = 0;
     const auto writeUpTo = [&](size_t end) {
@@ -84,21 +90,22 @@ std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& sta
         writeUpTo(written + 1);
         task.Step(1);
     }
-    writeUpTo(lines.size() - 5);  // up to the last image line
+    writeUpTo(closing - 5);  // up to the last image line
     task.Step(50);
     task.Step(50);
     writeUpTo(lines.size());
     return text;
 }
 
-TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSources& sources, const std::string& folder,
+TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSetup& setup, const std::string& folder,
                            const std::string& name)
     : folder_(folder), baseName_(PublishBaseName(name)) {
     files_.push_back({Kind::Page, baseName_ + ".html", ""});
     for (const std::string& script : ScriptFileNames()) {
         const bool generated = script == ScriptFileNames().front();
-        files_.push_back({Kind::Script, script, generated ? "" : InFolder(sources.programFolder, script)});
+        files_.push_back({Kind::Script, script, generated ? "" : InFolder(setup.programFolder, script)});
     }
+    if (setup.pageCode == TPageCode::Modern) files_.push_back({Kind::Stylesheet, kMenuStylesheetName, ""});
     files_.push_back({Kind::Project, ProjectFileNameFor(name), ""});
     files_.push_back({Kind::Report, baseName_ + "_PublishReport.txt", ""});
     // Each image under its bare file name: a stored name with folders in it
@@ -109,7 +116,7 @@ TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSources& sou
         if (!IsPlainFileName(image) || std::find(images.begin(), images.end(), image) != images.end()) continue;
         images.push_back(image);
         std::string source;
-        for (const std::string& candidate : sources.imageFolders) {
+        for (const std::string& candidate : setup.imageFolders) {
             if (!candidate.empty() && IsRegularFile(InFolder(candidate, image))) {
                 source = InFolder(candidate, image);
                 break;
@@ -151,27 +158,30 @@ std::vector<std::string> TPublishPlan::MissingImages() const {
     return missing;
 }
 
-TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSources& sources, const std::string& folder,
+TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup& setup, const std::string& folder,
                               const std::string& name, TStatusDisplay& status) {
-    const TPublishPlan plan(document.applet, sources, folder, name);
+    const TPublishPlan plan(document.applet, setup, folder, name);
     TFileTransaction files;
     std::vector<std::string> folders{folder.empty() ? "." : folder};
-    if (!sources.parameterScriptCopy.empty()) folders.push_back(FolderPart(sources.parameterScriptCopy));
+    if (!setup.parameterScriptCopy.empty()) folders.push_back(FolderPart(setup.parameterScriptCopy));
     files.LockFolders(folders);
 
-    TGeneratedMenu menu = GenerateMenu(document, status);
+    TGeneratedMenu menu = GenerateMenu(document, status, setup.pageCode);
     const TTextEncoding encoding = EffectiveEncoding(menu.document);
     files.Create(plan.PathOf(plan.File(Kind::Page))).WriteBytes(menu.page);
-    if (!sources.parameterScriptCopy.empty()) files.Create(sources.parameterScriptCopy).WriteBytes(menu.script);
+    if (!setup.parameterScriptCopy.empty()) files.Create(setup.parameterScriptCopy).WriteBytes(menu.script);
     for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) {
         if (script.source.empty())
             files.Create(plan.PathOf(script)).WriteBytes(menu.script);
         else
             files.Copy(script.source, plan.PathOf(script));
     }
+    for (const TPublishedFile& sheet : plan.FilesOf(Kind::Stylesheet))
+        files.Create(plan.PathOf(sheet)).WriteBytes(menu.stylesheet);
     const std::string projectPath = plan.PathOf(plan.File(Kind::Project));
     StageProjectFile(menu.document, files, projectPath, status);
-    StageText(files, plan.PathOf(plan.File(Kind::Report)), MakePublishReport(menu.document, status), encoding);
+    StageText(files, plan.PathOf(plan.File(Kind::Report)),
+              MakePublishReport(menu.document, status, setup.pageCode), encoding);
     {
         TStatusTask task(status);
         task.BeginWithProgress(100, "Copying Publishable Files ... ...");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codegen/generation.h"
 #include "model/document.h"
 #include "model/records.h"
 #include "model/statusdisplay.h"
@@ -28,22 +29,26 @@ std::string ProjectFileNameFor(const std::string& name);
 // (exact, case-sensitive comparison), normal before over.
 std::vector<std::string> PublishedImageNames(const TAppletData& applet);
 
-// The lines of a publish report, without their line ends.
+// The lines of a publish report, without their line ends. The modern page
+// code's style sheet is named after the report's own lines.
 std::vector<std::string> PublishReportLines(const std::vector<std::string>& scriptNames,
-                                            const std::vector<std::string>& imageNames);
+                                            const std::vector<std::string>& imageNames,
+                                            TPageCode pageCode = TPageCode::Classic);
 // The report of a document as text (UTF-8, CR LF lines), showing
 // "Making Publish Report ... ..." and its progress.
-std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status);
+std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status,
+                              TPageCode pageCode = TPageCode::Classic);
 
-// Where a publish finds what it copies.
-struct TPublishSources {
+// How a publish is made: where it finds what it copies, and which page code.
+struct TPublishSetup {
     std::string programFolder;              // the run-time scripts
     std::vector<std::string> imageFolders;  // arrow images: the first folder that has the file
     std::string parameterScriptCopy;        // a second place tmzcfg.js goes ("" for none)
+    TPageCode pageCode = TPageCode::Classic;
 };
 
 struct TPublishedFile {
-    enum class Kind { Page, Script, Project, Report, ArrowImage };
+    enum class Kind { Page, Script, Stylesheet, Project, Report, ArrowImage };
     Kind kind;
     std::string name;    // bare file name in the publish folder
     std::string source;  // the file copied there; "" for a file generated there or an image found nowhere
@@ -52,8 +57,9 @@ struct TPublishedFile {
 class TPublishPlan {
 public:
     // The files SaveAndPublish (folder, name) writes, in writing order: the
-    // page, the five scripts, the project file, the report, the images.
-    TPublishPlan(const TAppletData& applet, const TPublishSources& sources, const std::string& folder,
+    // page, the five scripts, the style sheet of the modern page code, the
+    // project file, the report, the images.
+    TPublishPlan(const TAppletData& applet, const TPublishSetup& setup, const std::string& folder,
                  const std::string& name);
 
     const std::string& Folder() const { return folder_; }
@@ -82,5 +88,5 @@ struct TPublishResult {
 // Generates and writes the whole published set into `folder` (trailing
 // separator optional) for the chosen file name. Throws TFileError naming the
 // file and the reason; then every file in the folder is as it was.
-TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSources& sources, const std::string& folder,
+TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup& setup, const std::string& folder,
                               const std::string& name, TStatusDisplay& status);

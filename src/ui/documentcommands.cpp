@@ -167,19 +167,19 @@ void TMainForm::ShowMenuRoot()
 bool TMainForm::SaveDocumentTo(const QString& path)
 {
     const std::string programFolder = LocalPath(env_.programFolder);
-    TPublishSources sources;
-    sources.programFolder = programFolder;
+    TPublishSetup setup;
+    setup.programFolder = programFolder;
     // Arrow images: those picked or previewed, else the ones beside the
     // project, else the program's own.
-    sources.imageFolders.push_back(preview_.Folder());
+    setup.imageFolders.push_back(preview_.Folder());
     if (!ProjectFileName_.isEmpty())
-        sources.imageFolders.push_back(LocalPath(FolderOf(ProjectFileName_)));
-    sources.imageFolders.push_back(LocalPath(FolderOf(path)));
-    sources.imageFolders.push_back(programFolder);
-    sources.parameterScriptCopy = programFolder + ScriptFileNames().front();
+        setup.imageFolders.push_back(LocalPath(FolderOf(ProjectFileName_)));
+    setup.imageFolders.push_back(LocalPath(FolderOf(path)));
+    setup.imageFolders.push_back(programFolder);
+    setup.parameterScriptCopy = programFolder + ScriptFileNames().front();
     TPublishResult result;
     const bool saved = Guarded([&] {
-        result = SaveAndPublish(agent_.Document(), sources, LocalPath(FolderOf(path)),
+        result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),
                                 LocalPath(QFileInfo(path).fileName()), *status_);
     });
     if (!saved)

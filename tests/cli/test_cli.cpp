@@ -197,6 +197,35 @@ TEST_F(CliTest, PublishesIntoOneFolderAtOnceLeaveOneWholeSet) {
     EXPECT_EQ(mixed, 0);
 }
 
+TEST_F(CliTest, ThePageCodeIsClassicUnlessModernIsAskedFor) {
+    const fs::path project = Project("Classic Blue", scratch_ / "site");
+    const TRun classic = Run({"html", project.string()});
+    EXPECT_EQ(Run({"html", project.string(), "--page-code", "classic"}).out, classic.out);
+    EXPECT_NE(classic.out.find("document.write"), std::string::npos);
+
+    const TRun modern = Run({"html", "--page-code=modern", project.string()});
+    ASSERT_EQ(modern.exitCode, 0) << modern.err;
+    EXPECT_EQ(modern.out.find("document.write"), std::string::npos);
+    EXPECT_NE(modern.out.find("<nav class=\"trellimenu\""), std::string::npos);
+
+    const fs::path out = scratch_ / "modern";
+    ASSERT_EQ(Run({"publish", project.string(), "--out", out.string(), "--page-code", "modern"}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out / "menu.html"), modern.out);
+    EXPECT_TRUE(fs::exists(out / "tmzmenu.css"));
+    EXPECT_FALSE(fs::exists(scratch_ / "site" / "tmzmenu.css"));
+    // Both forms publish the same tmzcfg.js.
+    ASSERT_EQ(Run({"publish", project.string()}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out / "tmzcfg.js"), ReadBytes(scratch_ / "site" / "tmzcfg.js"));
+
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"html", project.string(), "--page-code", "fancy"},
+          {"html", project.string(), "--page-code"},
+          {"export-structure", project.string(), (scratch_ / "x.gms").string(), "--page-code", "modern"},
+          {"html", project.string(), "--page-code", "modern", "--page-code", "modern"}}) {
+        EXPECT_EQ(Run(wrong).exitCode, 1) << ::testing::PrintToString(wrong);
+    }
+}
+
 TEST_F(CliTest, HelpAndVersionSucceed) {
     const TRun help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);

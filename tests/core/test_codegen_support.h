@@ -77,9 +77,9 @@ public:
         agent.BuildTreeFromLevels(tree);
     }
     // Generates as the editor does: the records take what the generator leaves.
-    TGeneratedMenu Generate(TStatusDisplay* status = nullptr) {
+    TGeneratedMenu Generate(TStatusDisplay* status = nullptr, TPageCode pageCode = TPageCode::Classic) {
         TSilentStatus silent;
-        TGeneratedMenu menu = GenerateMenu(agent.Document(), status ? *status : silent);
+        TGeneratedMenu menu = GenerateMenu(agent.Document(), status ? *status : silent, pageCode);
         agent.Document() = menu.document;
         return menu;
     }

@@ -23,8 +23,8 @@ protected:
         site_ = scratch_.Folder("site");
         for (const std::string& name : ScriptFileNames()) WriteBytes(program_ + name, "// " + name);
         preview_.SetProgramFolder(program_);
-        sources_.programFolder = program_;
-        sources_.imageFolders = {preview_.Folder(), program_};
+        setup_.programFolder = program_;
+        setup_.imageFolders = {preview_.Folder(), program_};
     }
     std::vector<std::string> SiteFiles() const {
         std::vector<std::string> names;
@@ -44,13 +44,13 @@ protected:
     }
     TPublishResult Save(const std::string& folder, const std::string& name, TStatusDisplay* status = nullptr) {
         TSilentStatus silent;
-        return SaveAndPublish(menu_.agent.Document(), sources_, folder, name, status ? *status : silent);
+        return SaveAndPublish(menu_.agent.Document(), setup_, folder, name, status ? *status : silent);
     }
 
     ScratchFolder scratch_;
     MenuFixture menu_;
     TPreviewFolder preview_;
-    TPublishSources sources_;
+    TPublishSetup setup_;
     TSilentStatus silent_;
     std::string program_;
     std::string site_;
@@ -77,7 +77,7 @@ TEST_F(PublishTest, SaveWritesExactlyThePlannedFiles) {
     WriteBytes(preview_.Folder() + "arrow_normal.gif", "normal");
     WriteBytes(preview_.Folder() + "arrow_over.gif", "over");
 
-    const TPublishPlan plan(menu_.agent.GetAppletData(), sources_, site_, "Menu.TMZ");
+    const TPublishPlan plan(menu_.agent.GetAppletData(), setup_, site_, "Menu.TMZ");
     EXPECT_EQ(plan.File(Kind::Page).name, "Menu.html");
     EXPECT_EQ(plan.File(Kind::Project).name, "Menu.TMZ");
     EXPECT_EQ(plan.File(Kind::Report).name, "Menu_PublishReport.txt");
@@ -113,7 +113,7 @@ TEST_F(PublishTest, ANameEndingInTmzTwiceNeverTouchesAnotherProject) {
 
 TEST_F(PublishTest, ArrowImagesComeFromThePreviewThenTheProjectThenTheProgramFolder) {
     const std::string project = scratch_.Folder("project");
-    sources_.imageFolders = {preview_.Folder(), project, program_};
+    setup_.imageFolders = {preview_.Folder(), project, program_};
     WriteBytes(program_ + "arrow_normal.gif", "program normal");
     WriteBytes(program_ + "arrow_over.gif", "program over");
     WriteBytes(project + "arrow_normal.gif", "project normal");
@@ -203,7 +203,7 @@ TEST_F(PublishTest, AnImageNameWithFoldersNeverLeavesThePublishFolder) {
     menu_.SetApplet(pSubMenuArrowFileOver, "sub/escape.gif");
     preview_.CopyToPreview(Put("escape.gif"));
     const std::string deep = scratch_.Folder("site/deep");
-    const TPublishPlan plan(menu_.agent.GetAppletData(), sources_, deep, "menu.tmz");
+    const TPublishPlan plan(menu_.agent.GetAppletData(), setup_, deep, "menu.tmz");
     ASSERT_EQ(plan.FilesOf(Kind::ArrowImage).size(), 1u);
     EXPECT_EQ(plan.FilesOf(Kind::ArrowImage)[0].name, "escape.gif");
 
