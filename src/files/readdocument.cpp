@@ -60,7 +60,15 @@ void FinishReading(TReadDocument& document, bool complete, const std::string& pa
 TReadResult ReadInto(TDocumentReader read, const std::string& path, TMenuDocument& document, TStatusDisplay& status)
 {
     try {
-        TReadDocument read_ = read(path, status);
+        return Adopt(read(path, status), document, path);
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path);
+    }
+}
+
+TReadResult Adopt(TReadDocument read_, TMenuDocument& document, const std::string& path)
+{
+    try {
         if (!read_.result.Accepted())
             return read_.result;
         document.applet = std::move(read_.applet);

@@ -63,3 +63,5 @@ void FinishReading(TReadDocument& document, bool complete, const std::string& pa
 // TFileError naming the file.
 using TDocumentReader = TReadDocument (*)(const std::string& path, TStatusDisplay& status);
 TReadResult ReadInto(TDocumentReader read, const std::string& path, TMenuDocument& document, TStatusDisplay& status);
+// The second half of ReadInto, for a read already made.
+TReadResult Adopt(TReadDocument read, TMenuDocument& document, const std::string& path);

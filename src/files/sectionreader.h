@@ -11,6 +11,7 @@
 class TSectionReader {
 public:
     explicit TSectionReader(const std::string& path) : lines_(path) {}  // throws TFileError
+    TSectionReader(TTextLineReader::FromBytes tag, std::string bytes) : lines_(tag, std::move(bytes)) {}
 
     // Makes the next line current; false at the end of the file.
     bool Next()

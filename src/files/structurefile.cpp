@@ -47,6 +47,24 @@ void FillCarriedFields(std::string_view text, const TItemData& blank, TItemData&
         store(item[kCarriedFields[i]], values[i]);
 }
 
+// The item lines and the closing tag. Stored levels may be damaged; the depth
+// of each item in the tree they describe is what another tool needs.
+std::string StructureItemLines(const TItemArray& items)
+{
+    const TMenuShape shape = TMenuShape::FromLevels(items);
+    std::string text;
+    std::string level;
+    for (size_t k = 0; k < items.size(); ++k) {
+        const TItemData& item = items[k];
+        level = shape.LevelText(static_cast<int>(k));
+        AppendFields(text, kCarriedFields.size(), [&](size_t i) -> const std::string& {
+            return kCarriedFields[i] == pLevel ? level : item[kCarriedFields[i]];
+        });
+        text += "\r\n";
+    }
+    return text + "</Structure_Description>\r\n";
+}
+
 }  // namespace
 
 void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
@@ -56,21 +74,15 @@ void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, 
     TStagedFile& out = BeginDocumentFile(files, path, document, task, kHeaderLines);
     task.Step(5);
     out.WriteLine("<Structure_Description>");
+    out.Write(StructureItemLines(document.items));
+}
 
-    // Stored levels may be damaged; the depth of each item in the tree they
-    // describe is what another tool needs.
-    const TMenuShape shape = TMenuShape::FromLevels(document.items);
-    TLineBatch batch(out);
-    std::string level;
-    for (size_t k = 0; k < document.items.size(); ++k) {
-        const TItemData& item = document.items[k];
-        level = shape.LevelText(static_cast<int>(k));
-        batch.Add(kCarriedFields.size(), [&](size_t i) -> const std::string& {
-            return kCarriedFields[i] == pLevel ? level : item[kCarriedFields[i]];
-        });
-    }
-    batch.Flush();
-    out.WriteLine("</Structure_Description>");
+std::string StructureFileText(const TMenuDocument& document)
+{
+    std::string text;
+    for (const char* line : kHeaderLines)
+        text += std::string(line) + "\r\n";
+    return text + "<Structure_Description>\r\n" + StructureItemLines(document.items);
 }
 
 void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
@@ -80,10 +92,12 @@ void ExportStructureFile(const TMenuDocument& document, const std::string& path,
     files.Commit();
 }
 
-TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status)
+namespace {
+
+TReadDocument ReadStructure(std::unique_ptr<TSectionReader> source, const std::string& name, TStatusDisplay& status)
 {
     TReadDocument document;
-    document.source = std::make_unique<TSectionReader>(path);
+    document.source = std::move(source);
     document.blank = NewDefaultItem();
     document.fill = FillCarriedFields;
     TSectionReader& in = *document.source;
@@ -100,8 +114,23 @@ TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status)
             complete = ReadItemLines(in, "</Structure_Description>", 0, document);
         }
     }
-    FinishReading(document, complete, path);
+    FinishReading(document, complete, name);
     return document;
+}
+
+}  // namespace
+
+TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status)
+{
+    return ReadStructure(std::make_unique<TSectionReader>(path), path, status);
+}
+
+TReadResult ReadStructureText(const std::string& text, TMenuDocument& document)
+{
+    TSilentStatus status;
+    const std::string name = "(clipboard)";
+    return Adopt(ReadStructure(std::make_unique<TSectionReader>(TTextLineReader::FromBytes{}, text), name, status),
+                 document, name);
 }
 
 TReadResult ImportStructureFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status)

@@ -23,3 +23,8 @@ void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, 
 
 // The reader alone, for ReadInto.
 TReadDocument ReadStructureFile(const std::string& path, TStatusDisplay& status);
+
+// The file's text, and the document a text in this format describes (the
+// clipboard carries items this way for other tools).
+std::string StructureFileText(const TMenuDocument& document);
+TReadResult ReadStructureText(const std::string& text, TMenuDocument& document);

@@ -136,19 +136,31 @@ TTextLineReader::TTextLineReader(const std::string& path)
     try {
         size_t size = 0;
         bytes_ = ReadAll(fd.Get(), hint, size, path);
-        const void* ctrlZ = size ? std::memchr(bytes_.get(), kCtrlZ, size) : nullptr;
-        const size_t end = ctrlZ ? static_cast<size_t>(static_cast<const char*>(ctrlZ) - bytes_.get()) : size;
-        const std::string_view content(bytes_.get(), end);
-        encoding_ = DetectEncoding(content);
-        if (encoding_ == TTextEncoding::Utf8) {
-            text_ = content;
-        } else {
-            converted_ = Windows1252ToUtf8(content);
-            bytes_.reset();
-            text_ = converted_;
-        }
+        Decode(size);
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryError(path);
+    }
+}
+
+TTextLineReader::TTextLineReader(FromBytes, std::string bytes)
+{
+    bytes_.reset(new char[bytes.size() + 1]);
+    std::memcpy(bytes_.get(), bytes.data(), bytes.size());
+    Decode(bytes.size());
+}
+
+void TTextLineReader::Decode(size_t size)
+{
+    const void* ctrlZ = size ? std::memchr(bytes_.get(), kCtrlZ, size) : nullptr;
+    const size_t end = ctrlZ ? static_cast<size_t>(static_cast<const char*>(ctrlZ) - bytes_.get()) : size;
+    const std::string_view content(bytes_.get(), end);
+    encoding_ = DetectEncoding(content);
+    if (encoding_ == TTextEncoding::Utf8) {
+        text_ = content;
+    } else {
+        converted_ = Windows1252ToUtf8(content);
+        bytes_.reset();
+        text_ = converted_;
     }
 }
 

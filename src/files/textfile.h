@@ -46,6 +46,9 @@ public:
     // Throws TFileError when the file cannot be opened or read, or is no
     // regular file.
     explicit TTextLineReader(const std::string& path);
+    // The same rules over bytes already in memory (the clipboard's text).
+    struct FromBytes {};
+    TTextLineReader(FromBytes, std::string bytes);
     // False at the end of the file (or at a Ctrl-Z byte).
     bool ReadLine(std::string& line);
     // The same without a copy: the view stays valid while the reader lives.
@@ -57,6 +60,8 @@ public:
     TTextEncoding Encoding() const { return encoding_; }
 
 private:
+    void Decode(size_t size);
+
     // The bytes as read; not a std::string, which would write every byte
     // once before the file does.
     std::unique_ptr<char[]> bytes_;

@@ -1,0 +1,104 @@
+// The tree the levels describe, asked by position, and items on the clipboard.
+#include <gtest/gtest.h>
+
+#include "files/itemclipboard.h"
+#include "files/structurefile.h"
+#include "model/itemtree.h"
+
+namespace {
+
+// A(0) B(1) C(2) D(1) E(0) F(1)
+TItemArray Menu()
+{
+    TItemArray items;
+    for (const auto& [caption, level] :
+         {std::pair{"A", 0}, {"B", 1}, {"C", 2}, {"D", 1}, {"E", 0}, {"F", 1}}) {
+        TItemData item = NewDefaultItem();
+        item[ICaption] = caption;
+        item[pLevel] = std::to_string(level);
+        items.push_back(item);
+    }
+    return items;
+}
+
+std::string Captions(const TItemArray& items)
+{
+    std::string out;
+    for (const TItemData& item : items)
+        out += item[ICaption] + item[pLevel];
+    return out;
+}
+
+}  // namespace
+
+TEST(ItemTree, NeighboursParentsAndSubtrees)
+{
+    const TItemArray items = Menu();
+    EXPECT_EQ(SubtreeEnd(items, 0), 4);
+    EXPECT_EQ(SubtreeEnd(items, 1), 3);
+    EXPECT_EQ(SubtreeEnd(items, 5), 6);
+    EXPECT_EQ(ParentIndex(items, 2), 1);
+    EXPECT_EQ(ParentIndex(items, 3), 0);
+    EXPECT_EQ(ParentIndex(items, 4), -1);
+    EXPECT_EQ(PreviousSiblingIndex(items, 3), 1);
+    EXPECT_EQ(PreviousSiblingIndex(items, 1), -1);
+    EXPECT_EQ(PreviousSiblingIndex(items, 5), -1);  // E's child, not D's sibling
+    EXPECT_EQ(NextSiblingIndex(items, 0), 4);
+    EXPECT_EQ(NextSiblingIndex(items, 3), -1);
+    EXPECT_EQ(ChildCount(items, -1), 2);
+    EXPECT_EQ(ChildCount(items, 0), 2);
+    EXPECT_EQ(ChildCount(items, 2), 0);
+}
+
+TEST(ItemTree, PlacesAmongChildren)
+{
+    const TItemArray items = Menu();
+    EXPECT_EQ(PlaceAmongChildren(items, -1, 0).index, 0);
+    EXPECT_EQ(PlaceAmongChildren(items, -1, 1).index, 4);
+    EXPECT_EQ(PlaceAmongChildren(items, -1, 2).index, 6);
+    const TItemPlace underA = PlaceAmongChildren(items, 0, 2);
+    EXPECT_EQ(underA.index, 4);
+    EXPECT_EQ(underA.level, 1);
+    const TItemPlace underC = PlaceAmongChildren(items, 2, 0);
+    EXPECT_EQ(underC.index, 3);
+    EXPECT_EQ(underC.level, 3);
+}
+
+TEST(ItemTree, BlocksMoveTheirLevelsTogether)
+{
+    TItemArray block = CopySubtree(Menu(), 1);
+    EXPECT_EQ(Captions(block), "B0C1");
+    SetBlockLevel(block, 3);
+    EXPECT_EQ(Captions(block), "B3C4");
+}
+
+TEST(ItemClipboard, EveryFieldSurvivesAndForeignTextIsRefused)
+{
+    TItemArray block = CopySubtree(Menu(), 0);
+    for (TItemData& item : block) {
+        for (int f = 0; f < kItemFieldCount; ++f) {
+            if (f != pLevel)
+                item[f] = "v" + std::to_string(f) + " \xC3\xA9";
+        }
+    }
+    SetBlockLevel(block, 2);
+    const std::optional<TItemArray> back = ItemsFromClipboardText(ItemsClipboardText(block));
+    ASSERT_TRUE(back.has_value());
+    TItemArray expected = block;
+    SetBlockLevel(expected, 0);
+    EXPECT_EQ(*back, expected);
+
+    for (const std::string foreign : {std::string(), std::string("just text"), std::string("<Trellimenu_Items>\r\n"),
+                                      std::string("<Trellimenu_Items>\r\nA#$@#$@\r\n</Trellimenu_Items>\r\n")}) {
+        EXPECT_FALSE(ItemsFromClipboardText(foreign).has_value()) << foreign;
+    }
+}
+
+TEST(ItemClipboard, StructureTextReadsBackAsTheStructure)
+{
+    TMenuDocument document;
+    document.items = Menu();
+    TMenuDocument read;
+    ASSERT_EQ(ReadStructureText(StructureFileText(document), read).status, TReadResult::Complete);
+    EXPECT_EQ(Captions(read.items), Captions(document.items));
+}
