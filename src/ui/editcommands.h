@@ -1,0 +1,83 @@
+#pragma once
+// The commands that change the document, one undo step each. They keep what
+// they need to undo by value and address items by position, so a delete of a
+// thousand items comes back exactly, whatever happened to the views.
+
+#include <QString>
+#include <QUndoCommand>
+#include <string>
+
+#include "model/records.h"
+
+class TEditorDocument;
+
+// One field of the menu or of an item. Consecutive edits of the same field
+// merge into one step, as typing in one box does; an edit that ends where it
+// began leaves no step at all. Redo and undo show the edited item (or the
+// menu's pages) again.
+class TSetFieldCommand final : public QUndoCommand {
+public:
+    TSetFieldCommand(TEditorDocument& document, int target, int field, std::string value, const QString& text);
+    void redo() override;
+    void undo() override;
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    TEditorDocument& document_;
+    int target_;
+    int field_;
+    std::string old_;
+    std::string new_;
+    int selectionBefore_;
+};
+
+// Items (absolute levels, pre-order) placed at a position: Insert, Paste,
+// Duplicate. Afterwards the first of them is selected.
+class TInsertItemsCommand final : public QUndoCommand {
+public:
+    TInsertItemsCommand(TEditorDocument& document, int index, TItemArray items, const QString& text);
+    void redo() override;
+    void undo() override;
+
+private:
+    TEditorDocument& document_;
+    int index_;
+    TItemArray items_;
+    int selectionBefore_;
+};
+
+// A subtree taken out: Delete and Cut. Undo puts the very records back.
+class TRemoveItemsCommand final : public QUndoCommand {
+public:
+    TRemoveItemsCommand(TEditorDocument& document, int index, int count, int selectionAfter, const QString& text);
+    void redo() override;
+    void undo() override;
+
+private:
+    TEditorDocument& document_;
+    int index_;
+    int count_;
+    int selectionBefore_;
+    int selectionAfter_;
+    TItemArray removed_;
+};
+
+// A subtree moved: Move Up, Move Down, a drop in the tree. `to` is where its
+// first item lands in the list without it; `level` the level it takes there.
+class TMoveItemsCommand final : public QUndoCommand {
+public:
+    TMoveItemsCommand(TEditorDocument& document, int from, int count, int to, int level, const QString& text);
+    void redo() override;
+    void undo() override;
+
+private:
+    void Move(int from, int to, int level);
+
+    TEditorDocument& document_;
+    int from_;
+    int count_;
+    int to_;
+    int oldLevel_;
+    int newLevel_;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// The one document the editor edits, and the one place that changes it. Every
+// user edit is a command on its undo stack; every view (the tree, the pages,
+// the live preview, the window title) refreshes from its change
+// notifications and never holds a second copy. Items are addressed by their
+// position in the list (the tree's pre-order), never by pointers.
+
+#include <QObject>
+#include <QUndoStack>
+#include <string>
+
+#include "model/appletagent.h"
+#include "model/document.h"
+
+// Whose field: the menu-wide record, or an item by position.
+inline constexpr int kAppletTarget = -1;
+
+class TEditorDocument final : public QObject {
+    Q_OBJECT
+public:
+    explicit TEditorDocument(TvarnAppletAgent& agent, QObject* parent = nullptr);
+
+    const TMenuDocument& Document() const { return agent_.Document(); }
+    const TItemArray& Items() const { return agent_.Document().items; }
+    int ItemCount() const { return agent_.ItemCount(); }
+    const std::string& Field(int target, int field) const;
+    QUndoStack& UndoStack() { return undoStack_; }
+
+    // --- Edits, for the commands (and nothing else) ---
+    // Sets one field. A text Windows-1252 cannot hold turns the document
+    // into UTF-8 for good (encodingChanged).
+    void SetField(int target, int field, const std::string& value);
+    // Items with absolute levels, in pre-order, placed at `index`.
+    void InsertItems(int index, const TItemArray& items);
+    TItemArray RemoveItems(int index, int count);
+
+    // --- Changes that are no user edit, outside the undo history ---
+    // A new document (New, Open, Import): the history starts afresh.
+    void Replace(TMenuDocument document);
+    // The same document as a gather or the generator leaves it: values
+    // normalised, derived fields recomputed; structure and captions as
+    // before. Changes nothing in the history or the saved state.
+    void Normalize(const TMenuDocument& document);
+
+    // The user's selection, which commands restore on undo and redo: an item
+    // position, or kAppletTarget for the menu itself.
+    int Selection() const { return selection_; }
+    void SetSelection(int selection) { selection_ = selection; }
+    void RequestSelection(int selection);
+
+signals:
+    void fieldChanged(int target, int field);
+    void itemsInserted(int index, int count);
+    void itemsAboutToBeRemoved(int index, int count);
+    void itemsRemoved(int index, int count);
+    void documentReplaced();
+    void normalized();
+    void encodingChanged();
+    void selectionRequested(int selection);
+    // After every change of any kind.
+    void changed();
+
+private:
+    TvarnAppletAgent& agent_;
+    QUndoStack undoStack_;
+    int selection_ = kAppletTarget;
+};
