@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QtTest/QtTest>
 
+#include "helptable_expected.h"
 #include "model/product.h"
 #include "scriptedprompts.h"
 #include "ui/about.h"
@@ -49,13 +50,8 @@ void TestHelp::helpButtonShowsItsPage_data()
 {
     QTest::addColumn<int>("tag");
     QTest::addColumn<QString>("page");
-    // The rows that the buttons and pages could most easily get wrong.
-    QTest::newRow("position") << 1 << "customizing_js_menu_menu_position.htm";
-    QTest::newRow("z-index") << 20 << "customizing_js_menu_advanced_z_index.htm";
-    QTest::newRow("event handlers") << 21 << "customizing_js_menu_advanced_event_handlers.htm";
-    QTest::newRow("path, on the 28th button") << 22 << "customizing_js_menu_path_path.htm";
-    QTest::newRow("item separator") << 23 << "customizing_js_item_item_separator.htm";
-    QTest::newRow("arrow position") << 28 << "customizing_js_item_itemmisc_submenu_arrow_indicator.htm";
+    for (const TExpectedHelpTopic& topic : kExpectedHelpButtons)
+        QTest::newRow(topic.button) << topic.tag << QString(topic.page);
 }
 
 void TestHelp::helpButtonShowsItsPage()
@@ -99,7 +95,7 @@ void TestHelp::secondButtonReplacesThePageInTheSameWindow()
     const QString first = help.WebBrowser1()->toPlainText();
     help.SpeedButton1Click(21);
     QVERIFY(help.isVisible());
-    QCOMPARE(help.CurrentAddress(), HelpAddress(HelpPageForTag(21)));
+    QCOMPARE(help.CurrentAddress(), HelpAddress("customizing_js_menu_advanced_event_handlers.htm"));
     QVERIFY(help.WebBrowser1()->toPlainText() != first);
     QCOMPARE(main.findChildren<TfrmHelp*>().size(), 1);
 }
@@ -113,7 +109,7 @@ void TestHelp::closingOnlyHides()
     help->close();
     QVERIFY(alive);
     QVERIFY(!help->isVisible());
-    QCOMPARE(help->CurrentAddress(), HelpAddress(HelpPageForTag(5)));
+    QCOMPARE(help->CurrentAddress(), HelpAddress("customizing_js_menu_items_font_settings.htm"));
     help->SpeedButton1Click(6);
     QVERIFY(help->isVisible());
 }
@@ -123,29 +119,34 @@ void TestHelp::missingPageIsExplainedInTheView()
     QTemporaryDir empty;
     TfrmHelp help(empty.path() + "/", nullptr);
     help.SpeedButton1Click(3);
-    QCOMPARE(help.CurrentAddress(), QUrl::fromLocalFile(empty.path() + "/help/" + HelpPageForTag(3)));
+    const QString page = "customizing_js_menu_menu_delay_open_close_submenu.htm";
+    QCOMPARE(help.CurrentAddress(), QUrl::fromLocalFile(empty.path() + "/help/" + page));
     const QString shown = help.WebBrowser1()->toPlainText();
     QVERIFY2(shown.contains("not found"), qPrintable(shown));
-    QVERIFY2(shown.contains(HelpPageForTag(3)), qPrintable(shown));
+    QVERIFY2(shown.contains(page), qPrintable(shown));
 }
 
-// Every page the buttons name, and every page the help pages link to, ships.
+// The editor's help table holds exactly the expected rows, every page they
+// name and every page the help pages link to ships, and the contents page
+// reaches every group's page.
 void TestHelp::everyLinkedHelpPageExists()
 {
     const QDir helpDir(ProgramFolder() + "help");
     int count = 0;
     const THelpTopic* topics = HelpTopics(&count);
-    QCOMPARE(count, 28);
-    QSet<QString> pages;
-    QSet<QString> buttons;
+    QCOMPARE(count, int(kExpectedHelpButtons.size()));
+    QStringList pages;
     for (int i = 0; i < count; ++i) {
-        QCOMPARE(topics[i].tag, i + 1);
-        pages.insert(topics[i].page);
-        buttons.insert(topics[i].button);
+        const TExpectedHelpTopic& expected = kExpectedHelpButtons[size_t(i)];
+        QCOMPARE(topics[i].tag, expected.tag);
+        QCOMPARE(QString(topics[i].button), QString(expected.button));
+        QCOMPARE(QString(topics[i].page), QString(expected.page));
+        QCOMPARE(HelpPageForTag(expected.tag), QString(expected.page));
+        QCOMPARE(HelpButtonName(expected.tag), QString(expected.button));
+        pages << expected.page;
     }
-    QCOMPARE(pages.size(), 28);
-    QCOMPARE(buttons.size(), 28);
-    pages << "index.html" << kHelpFallbackPage;
+    QCOMPARE(QString(kHelpFallbackPage), QString("getting_started.htm"));
+    pages << "index.html" << "getting_started.htm";
 
     const QRegularExpression href(R"(href="([^"#:]+)(#[^"]*)?")");
     QSet<QString> linked;
@@ -164,9 +165,8 @@ void TestHelp::everyLinkedHelpPageExists()
     }
     for (const QString& target : std::as_const(linked))
         QVERIFY2(helpDir.exists(target), qPrintable("broken help link " + target));
-    // The contents page reaches every group's page.
-    for (int i = 0; i < count; ++i)
-        QVERIFY2(fromIndex.contains(topics[i].page), topics[i].page);
+    for (const TExpectedHelpTopic& expected : kExpectedHelpButtons)
+        QVERIFY2(fromIndex.contains(expected.page), expected.page);
 }
 
 void TestHelp::helpMenuOpensFilesAndWebPages()

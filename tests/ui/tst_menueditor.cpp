@@ -305,7 +305,10 @@ void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
     rig.editor.SetSuppressTreeEvents(false);
     rig.editor.ResetTree();
     QCOMPARE(rig.Root()->childCount(), 0);
-    rig.editor.GatherPages();  // no edited item after a fresh tree
+    // No item is edited after a fresh tree: gathering stores the pages'
+    // text into none of the listed items.
+    rig.editor.GatherPages();
+    QCOMPARE(rig.ListCaptions(), QStringList({"A", "B"}));
 }
 
 void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
