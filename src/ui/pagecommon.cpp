@@ -25,6 +25,9 @@
 namespace {
 
 const QColor kNoteColor(0x70, 0x70, 0x70);
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+// 6.9:1 against the silver, above the 4.5:1 that small text needs.
+const QColor kTextOnSilver(0x33, 0x33, 0x33);
 
 QIcon HelpIcon()
 {
@@ -124,7 +127,10 @@ void SetSilverBackground(QWidget* control, bool silver)
     QPalette palette;  // nothing set: the inherited colours
     if (silver) {
         palette = control->palette();
-        palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+        palette.setColor(QPalette::Base, kSilver);
+        // The style's greyed text is nearly silver itself; the silver says
+        // "not in use", and the value must still be read.
+        palette.setColor(QPalette::Disabled, QPalette::Text, kTextOnSilver);
     }
     control->setPalette(palette);
 }

@@ -94,7 +94,7 @@ private:
 QLabel* NewLabel(const QString& text);
 // A label that ends a row and wraps when the page is narrow.
 QLabel* NewWrappedLabel(const QString& text);
-// A disabled box is shown silver (0xC0C0C0); an enabled one has the normal
-// window background.
+// A disabled box is shown silver (0xC0C0C0) with its text dark enough to
+// read; an enabled one has the normal colours.
 void SetSilverBackground(QWidget* control, bool silver);
 

@@ -89,6 +89,20 @@ struct TEditorRig {
         return texts;
     }
 
+    // Shows the window, laid out, with the page that holds the control in front.
+    void ShowPageOf(QWidget* control)
+    {
+        QTabWidget* pages = editor.Pages();
+        window.resize(900, 900);
+        pages->setGeometry(0, 0, 700, 900);
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->widget(i)->isAncestorOf(control))
+                pages->setCurrentIndex(i);
+        }
+        window.show();
+        QCoreApplication::processEvents();
+    }
+
     QStringList VisibleTabs() const
     {
         QStringList tabs;

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "legibility.h"
 #include "model/colorconversion.h"
 #include "tst_menueditor_host.h"
 #include "ui/colorswatch.h"
@@ -327,12 +328,18 @@ void TestPages::slideRuleGreysSpeedAndDelay()
     QVERIFY(!speed->isEnabled());
     QVERIFY(!delay->isEnabled());
     QVERIFY(step->isEnabled());
-    QCOMPARE(speed->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    // Greyed, the boxes are drawn silver and their values stay readable.
+    rig.ShowPageOf(speed);
+    for (QSpinBox* box : {speed, delay}) {
+        const TDrawnText drawn = DrawnText(box);
+        QCOMPARE(QColor(drawn.background), QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY2(drawn.contrast >= 4.5, qPrintable(QString("%1: %2:1").arg(box->objectName()).arg(drawn.contrast)));
+    }
 
     // A refresh that sets the check mark runs the rule too.
     QVERIFY(Refresh(rig, data));
     QVERIFY(speed->isEnabled() && delay->isEnabled());
-    QVERIFY(speed->palette().color(QPalette::Base) != QColor(0xC0, 0xC0, 0xC0));
+    QVERIFY(QColor(DrawnText(speed).background) != QColor(0xC0, 0xC0, 0xC0));
 }
 
 void TestPages::helpButtonsCarryTheirTags()
