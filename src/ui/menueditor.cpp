@@ -11,6 +11,7 @@
 
 #include "model/appletagent.h"
 #include "model/records.h"
+#include "ui/controlnames.h"
 #include "ui/designpanel.h"
 #include "ui/editorhost.h"
 #include "ui/itempages.h"
@@ -201,7 +202,7 @@ void TMenuEditor::GatherMenuPages()
 bool TMenuEditor::RefreshMenuPages()
 {
     if (std::optional<TRefreshError> error = d->menuPages->Refresh(d->Agent().GetAppletData())) {
-        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, kAppletFields[size_t(error->field)].name));
+        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
     ApplyEnablingRules();
@@ -259,7 +260,7 @@ void TMenuEditor::StoreItemPages(Node node)
 bool TMenuEditor::LoadItemPages(Node node)
 {
     if (std::optional<TRefreshError> error = d->itemPages->Load(d->Agent().GetItem(d->ItemIndex(node)))) {
-        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, kItemFields[size_t(error->field)].name));
+        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
     return true;

@@ -44,7 +44,8 @@ public:
     void GatherPages();
     void GatherMenuPages();
     // Fills the menu pages from the agent. Returns false (after telling the user,
-    // naming the field) when a stored value cannot be shown; nothing changes then.
+    // naming the control as the pages show it) when a stored value cannot be
+    // shown; nothing changes then.
     bool RefreshMenuPages();
     void ApplyEnablingRules();
 

@@ -127,7 +127,7 @@ void TMenuPages::BuildItemsPage()
     settings->addWidget(common_.NewGroup("Color and Background", 4, &grid));
     TGroupRows colours(grid);
     colours.Note(common_.NewNote("The color of item caption and the background color of the item. Normal color will be used if no mouse pointer moves over the item. Mouse Over color will be used if mouse pointer moves over the item."));
-    colours.Row({new QLabel, NewLabel("Normal:"), NewLabel("Mouse Over:")});
+    colours.Header({new QLabel, NewLabel("Normal:"), NewLabel("Mouse Over:")});
     colours.Row({NewLabel("Text Color"), common_.NewSwatch("pnlpItemNoColor"), common_.NewSwatch("pnlpItemOvColor")});
     colours.Row({NewLabel("BG Color"), common_.NewSwatch("pnlpItemNoBgColor"), common_.NewSwatch("pnlpItemOvBgColor")});
 
@@ -297,9 +297,9 @@ void TMenuPages::BuildPathPage()
     page->addWidget(common_.NewGroup("Path Replacement for Publishing", 22, &grid));
     TGroupRows rows(grid);
     rows.Note(common_.NewNote("If item's URL contains either local or web path you specified here, one path will be replaced by another depending on the choice below. Local path will be replaced by web path for uploading if you need to upload the menu to web server to test or publish. "));
-    rows.Note(NewLabel("Root Directory for Local Computer"));
+    rows.Span(NewLabel("Root Directory for Local Computer"));
     rows.Span(NewWatchedEdit("edtpInternalUse_RootDir_Local"));
-    rows.Note(NewLabel("Root Directory for Web Server"));
+    rows.Span(NewLabel("Root Directory for Web Server"));
     rows.Span(NewWatchedEdit("edtpInternalUse_RootDir_Remote"));
     // Both buttons sit in one parent so the binder finds the second beside the first.
     auto* pair = new QWidget;

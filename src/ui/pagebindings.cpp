@@ -186,7 +186,7 @@ std::optional<TRefreshError> TPageBinder::RefreshValues(const QVector<std::strin
         try {
             shown.append(Convert(bindings_[i], values[i]));
         } catch (const TConversionError& e) {
-            return TRefreshError{bindings_[i].field, QString::fromStdString(e.what())};
+            return TRefreshError{bindings_[i].field, QString::fromStdString(e.what()), controls_[i]};
         }
     }
     for (int i = 0; i < bindings_.size(); ++i)

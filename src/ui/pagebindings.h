@@ -37,7 +37,8 @@ struct TPageBinding {
 // A refresh that could not convert a field.
 struct TRefreshError {
     int field;
-    QString message;  // "'<text>' is not a valid integer value"
+    QString message;           // "'<text>' is not a valid integer value"
+    QWidget* control = nullptr;  // where the field is shown
 };
 
 class TPageBinder {

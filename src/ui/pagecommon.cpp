@@ -17,6 +17,7 @@
 
 #include "model/appletagent.h"
 #include "ui/colorswatch.h"
+#include "ui/controlnames.h"
 #include "ui/editorhost.h"
 #include "ui/helpwindow.h"
 #include "ui/pagegroup.h"
@@ -77,20 +78,48 @@ public:
 
 namespace {
 constexpr int kGroupColumns = 8;  // the last one stretches
+
+// The control a row cell stands for: the cell itself, or for a plain holder
+// of several widgets the first of them.
+QWidget* ControlIn(QWidget* cell)
+{
+    if (cell->metaObject() != &QWidget::staticMetaObject)
+        return cell;
+    const QList<QWidget*> inner = cell->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return inner.isEmpty() ? cell : inner.first();
 }
+}  // namespace
 
 void TGroupRows::Note(QLabel* note)
 {
-    Span(note);
+    grid_->addWidget(note, row_++, 0, 1, kGroupColumns);
 }
 
 void TGroupRows::Span(QWidget* widget)
 {
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        pendingLabel_ = label;
+    else
+        NameRow({widget});
     grid_->addWidget(widget, row_++, 0, 1, kGroupColumns);
+}
+
+void TGroupRows::Header(std::initializer_list<QWidget*> labels)
+{
+    columnCaptions_.clear();
+    for (QWidget* w : labels) {
+        auto* label = qobject_cast<QLabel*>(w);
+        columnCaptions_ << (label ? CaptionText(label->text()) : QString());
+    }
+    int column = 0;
+    for (QWidget* w : labels)
+        grid_->addWidget(w, row_, column++);
+    ++row_;
 }
 
 void TGroupRows::Row(std::initializer_list<QWidget*> widgets)
 {
+    NameRow(widgets);
     int column = 0;
     for (QWidget* w : widgets)
         grid_->addWidget(w, row_, column++);
@@ -100,6 +129,7 @@ void TGroupRows::Row(std::initializer_list<QWidget*> widgets)
 
 void TGroupRows::RowToEnd(std::initializer_list<QWidget*> widgets)
 {
+    NameRow(widgets);
     int column = 0;
     for (QWidget* w : widgets) {
         const bool last = column == int(widgets.size()) - 1;
@@ -107,6 +137,41 @@ void TGroupRows::RowToEnd(std::initializer_list<QWidget*> widgets)
         ++column;
     }
     ++row_;
+}
+
+void TGroupRows::NameRow(std::initializer_list<QWidget*> widgets)
+{
+    QLabel* before = pendingLabel_;  // the label that names the next control
+    pendingLabel_ = nullptr;
+    QString rowCaption;              // the row's first label, for cells under a column caption
+    QWidget* previous = nullptr;     // the control last named
+    int column = 0;
+    for (QWidget* w : widgets) {
+        const bool last = column == int(widgets.size()) - 1;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (column == 0)
+                rowCaption = CaptionText(label->text());
+            if (previous && last) {
+                // A label ending the row finishes the sentence the control stands in.
+                ExtendControlName(previous, CaptionText(label->text()));
+                label->setBuddy(previous);
+            } else {
+                before = label;
+            }
+        } else {
+            QWidget* control = ControlIn(w);
+            const QString columnCaption = column < columnCaptions_.size() ? columnCaptions_[column] : QString();
+            if (!columnCaption.isEmpty() && !rowCaption.isEmpty())
+                NameControl(control, rowCaption + QStringLiteral(", ") + columnCaption);
+            else if (before)
+                NameControl(control, CaptionText(before->text()));
+            if (before)
+                before->setBuddy(control);
+            before = nullptr;
+            previous = control;
+        }
+        ++column;
+    }
 }
 
 QLabel* NewLabel(const QString& text)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 class QAbstractButton;
@@ -75,20 +76,31 @@ private:
 };
 
 // Rows of a group: notes and check boxes span the width; other rows put their
-// widgets in consecutive columns, so labels and fields line up.
+// widgets in consecutive columns, so labels and fields line up. The labels
+// name the controls they stand beside (their buddies, and the controls'
+// accessible names), so screen readers and messages call a control what the
+// page calls it.
 class TGroupRows {
 public:
     explicit TGroupRows(QGridLayout* grid) : grid_(grid) {}
+    // Grey explanatory text: names nothing.
     void Note(QLabel* note);
+    // A spanning label names the first control of the next row.
     void Span(QWidget* widget);
+    // Column captions: a control below one is named "<row label>, <caption>".
+    void Header(std::initializer_list<QWidget*> labels);
     void Row(std::initializer_list<QWidget*> widgets);
     // A row whose last widget takes the rest of the width.
     void RowToEnd(std::initializer_list<QWidget*> widgets);
     QGridLayout* Grid() const { return grid_; }
 
 private:
+    void NameRow(std::initializer_list<QWidget*> widgets);
+
     QGridLayout* grid_;
     int row_ = 0;
+    QLabel* pendingLabel_ = nullptr;  // a spanning label waiting for its control
+    QStringList columnCaptions_;
 };
 
 QLabel* NewLabel(const QString& text);

@@ -40,6 +40,7 @@ private slots:
     void typedSeparatorInStatusMessageIsRefused();
     void pastedLineBreaksBecomeBlanks();
     void badNumberShowsAnErrorAndMixesNoItems();
+    void badNumberNamesTheControlAsThePageShowsIt();
     void wholeMenuSurvivesSaveAndOpen();
 };
 
@@ -298,7 +299,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     rig.Select(bad);
     QCOMPARE(rig.host.prompts.shown.size(), 1);
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
-    QVERIFY(rig.host.prompts.shown[0].text.startsWith("'wide' is not a valid integer value"));
+    QCOMPARE(rig.host.prompts.shown[0].text, QString("'wide' is not a valid integer value (Item Misc > Menu Size > Menu Width)"));
     QCOMPARE(bad->text(0), QString("Bad"));
     QVERIFY(!rig.editor.Pages()->widget(6)->isEnabled());
     QVERIFY(rig.editor.DeleteAction()->isEnabled());
@@ -310,6 +311,28 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QCOMPARE(rig.host.agent.GetItem(2)[ICaption], std::string("C"));
     QCOMPARE(rig.host.agent.GetItem(2)[pPopDescText], std::string());
     QVERIFY(rig.editor.Pages()->widget(6)->isEnabled());
+}
+
+void TestItemPages::badNumberNamesTheControlAsThePageShowsIt()
+{
+    const QList<QPair<int, QString>> rows = {
+        {pMenuWidth, "Item Misc > Menu Size > Menu Width"},
+        {pImageLeft, "Item Misc > Submenu Arrow Indicator Position > Image X"},
+        {pImageTop, "Item Misc > Submenu Arrow Indicator Position > Y"},
+    };
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    const TItemData good = rig.host.agent.GetItem(0);
+    for (const auto& [field, where] : rows) {
+        TItemData item = good;
+        item[field] = "1O";
+        rig.host.agent.SetItem(0, item);
+        rig.Select(b);
+        rig.host.prompts.Clear();
+        rig.Select(a);
+        QCOMPARE(rig.host.prompts.Texts(), QStringList({"'1O' is not a valid integer value (" + where + ")"}));
+    }
 }
 
 void TestItemPages::wholeMenuSurvivesSaveAndOpen()

@@ -405,7 +405,8 @@ private slots:
         form->OpenProjectFile(file);
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown.first().kind, QString("error"));
-        QVERIFY2(env.prompts.shown.first().text.contains("pSlideStep"), qPrintable(env.prompts.shown.first().text));
+        QCOMPARE(env.prompts.shown.first().text,
+                 QString("'twenty' is not a valid integer value (Menu > Slide Effect > Slide Step)"));
         QCOMPARE(form->Agent().ItemCount(), 0);
         ExpectInSync(*form);
         QVERIFY(form->ProjectFileName().isEmpty());

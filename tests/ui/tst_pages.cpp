@@ -87,6 +87,7 @@ private slots:
     void listsAndRadioPairFollowTheirRules();
     void numbersAreClampedAndAnEmptySpinBoxGathersTheLowest();
     void aFieldThatDoesNotConvertChangesNothing();
+    void conversionErrorNamesTheControlAsThePageShowsIt();
     void negativeNumbersSurviveAnyLocale();
     void typedSeparatorIsRefusedAndEmptied();
     void everyTypedChangeMarksTheDocument();
@@ -205,8 +206,8 @@ void TestPages::aFieldThatDoesNotConvertChangesNothing()
     QVERIFY(!rig.editor.RefreshMenuPages());
     QCOMPARE(rig.host.prompts.shown.size(), 1);
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
-    QVERIFY(rig.host.prompts.shown[0].text.contains("'12px' is not a valid integer value"));
-    QVERIFY(rig.host.prompts.shown[0].text.contains("pItemPaddingLeft"));
+    QCOMPARE(rig.host.prompts.shown[0].text,
+             QString("'12px' is not a valid integer value (Items > Position Offset > Items Padding-Left)"));
     // Not even the fields before the bad one were shown.
     const TAppletData gathered = Gathered(rig);
     for (int field = 0; field < kAppletFieldCount; ++field) {
@@ -227,6 +228,59 @@ void TestPages::aFieldThatDoesNotConvertChangesNothing()
     // Numbers are decimal: the "$" form that colours pass through is refused.
     QVERIFY(refused(pSlideStep, "$10", "$10"));
     QVERIFY(refused(pMenuScrollType, "$1", "$1"));
+}
+
+// Every field that can fail to convert, with the words on its page: the tab,
+// the innermost group and the label (with the words after the box, and the
+// column of a colour table).
+void TestPages::conversionErrorNamesTheControlAsThePageShowsIt()
+{
+    const struct {
+        int field;
+        const char* where;
+    } rows[] = {
+        {pInitMenuX, "Menu > Position > Menu Initial X"},
+        {pInitMenuY, "Menu > Position > Y"},
+        {pSlideStep, "Menu > Slide Effect > Slide Step"},
+        {pSlideSpeed, "Menu > Slide Effect > Slide Speed"},
+        {pDelayOpenSubMenuInMSec, "Menu > Delay Open/Close Submenu > Wait ... millisecond(s) before opening submenu"},
+        {pDelayCloseSubMenuInMSec, "Menu > Delay Open/Close Submenu > Wait ... millisecond(s) before closing submenu"},
+        {pItemNoColor, "Items > Color and Background > Text Color, Normal"},
+        {pItemOvColor, "Items > Color and Background > Text Color, Mouse Over"},
+        {pItemNoBgColor, "Items > Color and Background > BG Color, Normal"},
+        {pItemOvBgColor, "Items > Color and Background > BG Color, Mouse Over"},
+        {pItemFontSize, "Items > Font Settings > Size"},
+        {pSeparatorColor, "Items > Separator > Color"},
+        {pSeparatorLightColor, "Items > Separator > Shadow Color"},
+        {pItemPaddingLeft, "Items > Position Offset > Items Padding-Left"},
+        {pMainMenuOuterBGColor, "Misc > Menu Border > Base Color"},
+        {pMenuScrollType, "Misc > Scroll > Menu Scroll Direction"},
+        {pSnapDistance, "Misc > Snap > Snap Distance"},
+        {pDragBar_FontSize, "Drag Bar > Title Font Settings > Size"},
+        {pDragBar_TitleColor, "Drag Bar > Color > Title Color"},
+        {pDragBar_BGColor, "Drag Bar > Color > Background Color"},
+        {pPopDescColor, "PopUp Box > Color > Text Color"},
+        {pPopDescBgColor, "PopUp Box > Color > Background Color"},
+        {pPopDescWidth, "PopUp Box > Size > PopUp Description Box Width"},
+        {paramDelayShowDescTextInMSec, "PopUp Box > Delay Setting > Wait ... millisecond(s) before displaying PopUp Box"},
+        {pPopDescBorderWidth, "PopUp Box > Border > Width"},
+        {pPopDescBorderColor, "PopUp Box > Border > Color"},
+        {pMenuZIndex, "Advanced > Advanced > Z-Index"},
+    };
+    TEditorRig rig;
+    QStringList wrong;  // every mismatch at once
+    for (const auto& row : rows) {
+        TAppletData data = SampleRecord();
+        data[row.field] = "x9";  // neither a number nor a colour
+        rig.host.agent.SetAppletData(data);
+        rig.host.prompts.Clear();
+        QVERIFY(!rig.editor.RefreshMenuPages());
+        const QString text = rig.host.prompts.Texts().join('|');
+        if (!QRegularExpression("^'[^']+' is not a valid integer value \\(").match(text).hasMatch()
+            || !text.endsWith(QString(" (%1)").arg(row.where)))
+            wrong << QString("%1: %2").arg(row.where, text);
+    }
+    QCOMPARE(wrong, QStringList());
 }
 
 void TestPages::negativeNumbersSurviveAnyLocale()
