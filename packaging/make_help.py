@@ -188,8 +188,11 @@ GROUPS = [
       ("Target", "Which window or frame opens the link: _self (the same window), _blank (a new window), "
        "_top (the whole window, leaving frames), _parent, or the name of a frame.", "_self")],
      "An item with a submenu may have a link too; leave the URL empty if it only opens its submenu. "
-     "Addresses picked with the button point at this computer: use the Path page to switch them to "
-     "web addresses before you upload.", ["customizing_js_menu_path_path.htm", "customizing_js_item_item_description.htm"]),
+     "A file picked with the button in your saved project's folder, or in a folder below it, gets a "
+     "relative link (such as <code>news/today.html</code>) that keeps working once you upload the site. "
+     "Any other file, and every file picked before the project is first saved, gets a file address "
+     "that only works on this computer: use the Path page to switch such addresses to web addresses "
+     "before you upload.", ["customizing_js_menu_path_path.htm", "customizing_js_item_item_description.htm"]),
     ("customizing_js_item_item_description.htm", "Status bar and description messages",
      "Item page, group \"Description (Web browser status bar message and PopUp Desc Box message)\"",
      "Two short texts that explain an item to the visitor.",

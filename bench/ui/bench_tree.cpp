@@ -40,10 +40,12 @@ public:
     void MarkModified() override {}
     void ShowHint(const QString&) override {}
     QString ProgramFolder() const override { return folder.path() + "/"; }
+    QString ProjectFolder() const override { return projectFolder; }
     void ShowHelpTopic(int) override {}
     void CopyToPreview(const QString&) override {}
 
     QTemporaryDir folder;
+    QString projectFolder;  // none: an untitled project
     TvarnAppletAgent agent;
     TYesPrompts prompts;
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +36,20 @@ const TPageBinding kItemPageBindings[] = {
 };
 
 const char* const kLinkFilter = "HTML files (*.htm *.html);;Any file (*)";
+
+// A file in the project's folder or below it gets a relative link, which
+// still works once the site is uploaded; any other file its file address.
+// Either path may reach the same place through a symbolic link, so the
+// resolved paths get a second look.
+QString LinkForChosenFile(const QString& file, const QString& projectFolder)
+{
+    std::optional<std::string> link = RelativeLinkInFolder(file.toStdString(), projectFolder.toStdString());
+    const QString realFile = QFileInfo(file).canonicalFilePath();
+    const QString realFolder = projectFolder.isEmpty() ? QString() : QFileInfo(projectFolder).canonicalFilePath();
+    if (!link && !realFile.isEmpty() && !realFolder.isEmpty())
+        link = RelativeLinkInFolder(realFile.toStdString(), realFolder.toStdString());
+    return QString::fromStdString(link.value_or(PathToFileURL(file.toStdString())));
+}
 
 }  // namespace
 
@@ -194,10 +209,9 @@ void TItemPages::spdbtnItURLClick()
     const QString path = host.Prompts().OpenFileName(QString(), QString(), kLinkFilter);
     if (path.isEmpty())
         return;
-    // The stored link keeps the drive form the run-time scripts expect.
     {
         TPageCommon::QuietScope quiet(common_);
-        url_->setEditText(QString::fromStdString(PathToFileURL(path.toStdString())));
+        url_->setEditText(LinkForChosenFile(path, host.ProjectFolder()));
     }
     host.MarkModified();
     // A file name may hold the field separator as well as typed text can;

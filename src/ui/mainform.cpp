@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
@@ -263,6 +264,11 @@ void TMainForm::ShowHelpTopic(int tag)
 {
     CreateCompanionWindows();
     frmHelp_->SpeedButton1Click(tag);
+}
+
+QString TMainForm::ProjectFolder() const
+{
+    return ProjectFileName_.isEmpty() ? QString() : QFileInfo(ProjectFileName_).absolutePath();
 }
 
 QString TMainForm::TemplatesFolder() const

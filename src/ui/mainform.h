@@ -69,6 +69,7 @@ public:
     QString ProgramFolder() const override { return env_.programFolder; }
     void CopyToPreview(const QString& path) override;
     TPreviewFolder& Preview() { return preview_; }
+    QString ProjectFolder() const override;
     void ShowHelpTopic(int tag) override;
 
     TMenuEditor& MenuEditor() const { return *menuEditor_; }

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "files/pathtofileurl.h"
 #include "files/projectfile.h"
 #include "legibility.h"
 #include "tst_menueditor_host.h"
@@ -37,6 +38,9 @@ private slots:
     void separatorGreysTheTextsAndMarks();
     void messageChecksGreyTheBoxTheyReplace();
     void urlBrowseGivesTheDriveForm();
+    void fileLinks_data();
+    void fileLinks();
+    void urlBrowseLinksRelativelyInsideTheProjectFolder();
     void typedSeparatorInStatusMessageIsRefused();
     void pastedLineBreaksBecomeBlanks();
     void badNumberShowsAnErrorAndMixesNoItems();
@@ -226,15 +230,80 @@ void TestItemPages::urlBrowseGivesTheDriveForm()
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString("file:///D|/site/page.htm"));
     QCOMPARE(rig.host.prompts.shown.size(), 2);
 
-    // A chosen file whose name holds the field separator is refused like typed text.
+    // A chosen file whose link would hold the field separator is refused like
+    // typed text (a file URL escapes the "#", the old drive form does not).
     rig.host.prompts.Clear();
-    rig.host.prompts.fileNames.push_back("/home/web/a#$@b.html");
+    rig.host.prompts.fileNames.push_back("D:\\web\\a#$@b.html");
     rig.Control<QToolButton>("spdbtnItURL")->click();
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
     QCOMPARE(rig.host.prompts.shown.size(), 2);
     QCOMPARE(rig.host.prompts.shown[1].text, QString("The text can't include \"#$@\", it is used by system!"));
     rig.Select(rig.Root());
     QCOMPARE(rig.host.agent.GetItem(0)[pURL], std::string());
+}
+
+void TestItemPages::fileLinks_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("projectFolder");  // "" for an untitled project
+    QTest::addColumn<QString>("link");
+    // Drive paths keep the form older menus hold.
+    QTest::newRow("drive, untitled") << "C:\\Program Files\\Menus\\a.htm" << "" << "file:///C|/Program Files/Menus/a.htm";
+    QTest::newRow("drive, inside") << "C:\\Sites\\Menu\\sub\\p.htm" << "c:\\sites\\menu\\" << "sub/p.htm";
+    QTest::newRow("drive, other drive") << "D:\\Menu\\p.htm" << "C:\\Menu" << "file:///D|/Menu/p.htm";
+    // POSIX paths give proper file URLs: three slashes, not four.
+    QTest::newRow("untitled") << "/home/ann/page.html" << "" << "file:///home/ann/page.html";
+    QTest::newRow("outside") << "/home/ann/other/page.html" << "/home/ann/site" << "file:///home/ann/other/page.html";
+    QTest::newRow("a sibling sharing the prefix") << "/home/ann/site2/p.html" << "/home/ann/site" << "file:///home/ann/site2/p.html";
+    QTest::newRow("above") << "/home/ann/p.html" << "/home/ann/site/" << "file:///home/ann/p.html";
+    QTest::newRow("escapes") << "/srv/100%/a b#1?.html" << "" << "file:///srv/100%25/a b%231%3F.html";
+    // Inside the project's folder or below: relative, "/" separated.
+    QTest::newRow("beside the project") << "/home/ann/site/page.html" << "/home/ann/site" << "page.html";
+    QTest::newRow("below, folder with separator") << "/home/ann/site/sub/deep/p.html" << "/home/ann/site/" << "sub/deep/p.html";
+    QTest::newRow("dots resolved") << "/home/ann/site/./sub/../p.html" << "/home/ann/site" << "p.html";
+    QTest::newRow("relative escapes") << "/home/ann/site/a b#c.html" << "/home/ann/site" << "a b%23c.html";
+    QTest::newRow("colon not read as a scheme") << "/home/ann/site/mailto:x.html" << "/home/ann/site" << "./mailto:x.html";
+}
+
+void TestItemPages::fileLinks()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, projectFolder);
+    QFETCH(QString, link);
+    QCOMPARE(QString::fromStdString(LinkToLocalFile(file.toStdString(), projectFolder.toStdString())), link);
+}
+
+void TestItemPages::urlBrowseLinksRelativelyInsideTheProjectFolder()
+{
+    TEditorRig rig;
+    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    rig.Select(a);
+    QTemporaryDir disk;
+    const QString site = disk.path() + "/site";
+    QVERIFY(QDir().mkpath(site + "/news"));
+    QFile page(site + "/news/today.html");
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    auto* url = rig.Control<QComboBox>("cmbxpURL");
+    const auto browse = [&](const QString& chosen) {
+        rig.host.prompts.fileNames.push_back(chosen);
+        rig.Control<QToolButton>("spdbtnItURL")->click();
+        return url->currentText();
+    };
+
+    // Untitled: no folder to be relative to.
+    QCOMPARE(browse(site + "/news/today.html"), "file://" + site + "/news/today.html");
+    rig.host.projectFolder = site;
+    QCOMPARE(browse(site + "/news/today.html"), QString("news/today.html"));
+    QCOMPARE(browse(disk.path() + "/elsewhere.html"), "file://" + disk.path() + "/elsewhere.html");
+    // The same folder reached through a link is still the project's folder.
+    QVERIFY(QFile::link(site, disk.path() + "/link-to-site"));
+    QCOMPARE(browse(disk.path() + "/link-to-site/news/today.html"), QString("news/today.html"));
+    rig.host.projectFolder = disk.path() + "/link-to-site";
+    QCOMPARE(browse(site + "/news/today.html"), QString("news/today.html"));
+
+    rig.Select(rig.Root());
+    QCOMPARE(rig.host.agent.GetItem(0)[pURL], std::string("news/today.html"));
 }
 
 void TestItemPages::typedSeparatorInStatusMessageIsRefused()

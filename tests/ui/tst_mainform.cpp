@@ -2,6 +2,8 @@
 // menu actions with scripted answers.
 
 #include <QAction>
+#include <QComboBox>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QProgressBar>
 #include <QMenu>
@@ -152,6 +154,27 @@ private slots:
         Trigger(*form, "Save1");
         QVERIFY(!form->Modified());
         QCOMPARE(env.prompts.shown.size(), 1);
+    }
+
+    void urlBrowseIsRelativeOnceTheProjectIsSaved()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        Edit(*form);
+        auto* tree = form->MenuEditor().TreePanel()->findChild<QTreeWidget*>("trvwDesignPanel");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        auto* url = form->MenuEditor().Pages()->findChild<QComboBox*>("cmbxpURL");
+        auto* browse = form->MenuEditor().Pages()->findChild<QToolButton*>("spdbtnItURL");
+        const QString page = env.Path("news/today.html");
+        env.prompts.fileNames.push_back(page);
+        browse->click();
+        QCOMPARE(url->currentText(), "file://" + page);
+
+        env.prompts.fileNames.push_back(env.Path("site.tmz"));
+        QVERIFY(form->Save1Click());
+        env.prompts.fileNames.push_back(page);
+        browse->click();
+        QCOMPARE(url->currentText(), QString("news/today.html"));
     }
 
     void saveAsRetargetsAndKeepsModified()

@@ -27,10 +27,12 @@ public:
     void MarkModified() override { modified = true; }
     void ShowHint(const QString& text) override { hints.append(text); }
     QString ProgramFolder() const override { return folder.path() + "/"; }
+    QString ProjectFolder() const override { return projectFolder; }
     void ShowHelpTopic(int tag) override { helpTags.append(tag); }
     void CopyToPreview(const QString& path) override { copiedToPreview.append(path); }
 
     QTemporaryDir folder;
+    QString projectFolder;  // none: an untitled project
     TvarnAppletAgent agent;
     TScriptedPrompts prompts;
     bool modified = false;
