@@ -249,9 +249,10 @@ the published menu:</p>
 <tr><td><code>arrow_normal.gif</code>, <code>arrow_over.gif</code></td><td>The submenu arrows</td></tr>
 <tr><td><code>name_PublishReport.txt</code></td><td>The list of files to upload, for your records</td></tr>
 </table>
-<p>Open <code>name.html</code>, copy the code between <code>&lt;!-- CODES BEGIN --&gt;</code> and
-<code>&lt;!-- CODES END --&gt;</code> (<b>Menu &gt; Build HTML</b> shows it too) and paste it right
-after the <code>&lt;body&gt;</code> tag of each page that shows the menu. Upload the scripts and
+<p>Open <code>name.html</code>, copy the code from <code>&lt;!-- CODES BEGIN --&gt;</code> to
+<code>&lt;!-- CODES END --&gt;</code> (or press <b>Copy Menu Code</b> in <b>Menu &gt; Build HTML</b>,
+which copies just those lines) and paste it right after the <code>&lt;body&gt;</code> tag of each
+page that shows the menu. Upload the scripts and
 images into the same folder as those pages.</p>
 """
 

@@ -20,7 +20,15 @@ public:
 
     // "&Copy to Clipboard": selects the whole text and copies it.
     void CopyToClipboard();
+    // "Copy &Menu Code": copies the block users paste after their <body> tag.
+    void CopyMenuCode();
 
 private:
     QPlainTextEdit* memoHTMLBuild;
+    QPushButton* copyMenuCode_;
 };
+
+// The lines from "<!-- CODES BEGIN -->" to "<!-- CODES END -->", both
+// included and each ended by a line break; "" when the page has no such block
+// (a menu without items).
+QString MenuCodeOf(const QString& page);

@@ -255,6 +255,35 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), shownText);
         QCOMPARE(form->FormHTML()->windowTitle(), QString("HTML"));
         QVERIFY(!QFile::exists(QDir::current().filePath("~tmp0001.txt")));
+
+        // "Copy Menu Code" takes only the block to paste, both markers included.
+        auto* copyCode = form->FormHTML()->findChild<QPushButton*>("btnCopyMenuCode");
+        QVERIFY(copyCode && copyCode->isEnabled());
+        copyCode->click();
+        const QString code = QGuiApplication::clipboard()->text();
+        const QStringList lines = code.split('\n');
+        QCOMPARE(lines.first(), QString("<!-- CODES BEGIN -->"));
+        QCOMPARE(lines.at(lines.size() - 2), QString("<!-- CODES END -->"));
+        QCOMPARE(lines.last(), QString());
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(code.contains("src=\"tmzcfg.js\""));
+        QVERIFY(shownText.contains(code));
+        QVERIFY(!code.contains("<BODY>") && !code.contains("PLEASE INSERT"));
+    }
+
+    void menuCodeNeedsBothMarkers()
+    {
+        const QString page = "<HTML>\n<BODY>\n<!-- CODES BEGIN -->\n<SCRIPT></SCRIPT>\n<!-- CODES END -->\n</BODY>\n";
+        QCOMPARE(MenuCodeOf(page), QString("<!-- CODES BEGIN -->\n<SCRIPT></SCRIPT>\n<!-- CODES END -->\n"));
+        QCOMPARE(MenuCodeOf("<!-- CODES END -->\n<!-- CODES BEGIN -->\nx\n"), QString());
+        QCOMPARE(MenuCodeOf("<!-- CODES BEGIN -->\nx\n"), QString());
+
+        // A menu without items has no block: the button stays greyed.
+        TformHTML html;
+        html.SetText("<HTML>\n<BODY>\n<!-- CODES END -->\n</BODY>\n");
+        QVERIFY(!html.findChild<QPushButton*>("btnCopyMenuCode")->isEnabled());
+        html.SetText(page);
+        QVERIFY(html.findChild<QPushButton*>("btnCopyMenuCode")->isEnabled());
     }
 
     void publishShowsTheReport()
