@@ -5,20 +5,21 @@
 
 #include "model/product.h"
 #include "platform/shell.h"
+#include "ui/prompts.h"
 
-THelpCommands::THelpCommands(TShell& shell, const QString& programFolder)
-    : shell_(shell), programFolder_(programFolder)
+THelpCommands::THelpCommands(TShell& shell, const QString& programFolder, TPageLauncher launch, TPrompts& prompts)
+    : shell_(shell), programFolder_(programFolder), launch_(std::move(launch)), prompts_(prompts)
 {
 }
 
 void THelpCommands::Topic1Click()
 {
-    OpenInProgramFolder("help/index.html");
+    OpenInProgramFolder("help", "index.html");
 }
 
 void THelpCommands::ViewSample1Click()
 {
-    OpenInProgramFolder("samples/index.html");
+    OpenInProgramFolder("samples", "index.html");
 }
 
 void THelpCommands::Homepage1Click()
@@ -31,7 +32,12 @@ void THelpCommands::ContactUs1Click()
     shell_.OpenUrl(QUrl(QString::fromLatin1(kMakerWebAddress)));
 }
 
-void THelpCommands::OpenInProgramFolder(const QString& relativePath)
+void THelpCommands::OpenInProgramFolder(const QString& folder, const QString& fileName)
 {
-    shell_.OpenUrl(QUrl::fromLocalFile(QDir::cleanPath(QDir(programFolder_).filePath(relativePath))));
+    const QString path = QDir::cleanPath(QDir(programFolder_).filePath(folder)) + '/';
+    const TBrowserLaunch launch = launch_(path, fileName);
+    if (!launch.started) {
+        prompts_.Error(QString("Could not start %1 to show the page \"%2\".")
+                           .arg(launch.browser, QDir::toNativeSeparators(path + fileName)));
+    }
 }

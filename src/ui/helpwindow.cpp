@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
@@ -142,4 +143,13 @@ void TfrmHelp::closeEvent(QCloseEvent* event)
 {
     hide();
     event->ignore();
+}
+
+void TfrmHelp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The help window: a small tool window beside the main window that shows the
 // help page of a settings group. Created once at start-up and kept hidden;
-// closing it only hides it, so it keeps the last page shown.
+// closing it (or Escape) only hides it, so it keeps the last page shown.
 
 #include <QString>
 #include <QUrl>
@@ -39,6 +39,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes (hides) the window, as it does a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Navigate(const QString& path);

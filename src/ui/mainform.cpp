@@ -23,6 +23,7 @@
 #include "ui/recentfiles.h"
 #include "ui/statusarea.h"
 #include "ui/toolbaricons.h"
+#include "ui/webbrowser.h"
 
 const char* const kProjectFilter = "Trellimenu 2006 Files (*.tmz)";
 const char* const kStructureFilter = "General Menu Structure File (*.gms)";
@@ -60,7 +61,13 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     setObjectName("MainForm");
     status_ = std::make_unique<TStatusArea>(statusBar());
     preview_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
-    helpCommands_ = std::make_unique<THelpCommands>(*env_.shell, env_.programFolder);
+    helpCommands_ = std::make_unique<THelpCommands>(
+        *env_.shell, env_.programFolder,
+        [this](const QString& folder, const QString& fileName) {
+            TformWebBrowser browser(*env_.settings, *env_.shell, *prompts_, env_.browserSearchPath, this);
+            return browser.OpenInBrowser(folder, fileName);
+        },
+        *prompts_);
 
     menuEditor_ = new TMenuEditor(*this, this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);

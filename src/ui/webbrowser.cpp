@@ -162,19 +162,28 @@ void TformWebBrowser::spdbtnOpenExeFileClick()
         editSpecifiedBrowserFileName->setText(QDir::toNativeSeparators(path));
 }
 
-void TformWebBrowser::OpenInBrowser(const QString& folder, const QString& fileName)
+TBrowserLaunch TformWebBrowser::OpenInBrowser(const QString& folder, const QString& fileName)
 {
     const QString page = folder + fileName;
+    const QString defaultBrowser = QStringLiteral("the default web browser");
+    // The modes are tried in the stored order; with several set, the last says how it went.
+    TBrowserLaunch launch{false, QStringLiteral("a web browser (none is chosen under Option > Web Browser)")};
     if (RadioButtonBrowserDefault->isChecked())
-        shell_.OpenUrl(QUrl::fromLocalFile(page));
-    if (RadioButtonBrowserUserSpecify->isChecked())
-        shell_.StartProgram(editSpecifiedBrowserFileName->text(), page);
+        launch = {shell_.OpenUrl(QUrl::fromLocalFile(page)), defaultBrowser};
+    if (RadioButtonBrowserUserSpecify->isChecked()) {
+        const QString program = editSpecifiedBrowserFileName->text();
+        launch = {shell_.StartProgram(program, page), QString("\"%1\"").arg(program)};
+    }
     if (RadioButtonBrowserKnownInSystem->isChecked()) {
         const int index = ComboBoxBrowserList->currentIndex();
         // No browser chosen in the list: the default handler still shows the page.
-        if (index >= 0 && index < static_cast<int>(KnownBrowsers_.size()))
-            shell_.StartProgram(KnownBrowsers_[index].BrowserExePath, page);
-        else
-            shell_.OpenUrl(QUrl::fromLocalFile(page));
+        if (index >= 0 && index < static_cast<int>(KnownBrowsers_.size())) {
+            const TWebBrowserNamePath& known = KnownBrowsers_[index];
+            launch = {shell_.StartProgram(known.BrowserExePath, page),
+                      QString("%1 (%2)").arg(known.BrowserName, known.BrowserExePath)};
+        } else {
+            launch = {shell_.OpenUrl(QUrl::fromLocalFile(page)), defaultBrowser};
+        }
     }
+    return launch;
 }

@@ -18,6 +18,13 @@ class TPrompts;
 class TSettingsStore;
 class TShell;
 
+// What a launch did: whether the browser started, and which one, in words
+// for a message ("the default web browser", "Firefox (/usr/bin/firefox)").
+struct TBrowserLaunch {
+    bool started = false;
+    QString browser;
+};
+
 class TformWebBrowser : public QDialog {
     Q_OBJECT
 public:
@@ -25,8 +32,9 @@ public:
     TformWebBrowser(TSettingsStore& settings, TShell& shell, TPrompts& prompts, const QStringList& searchPath,
                     QWidget* parent = nullptr);
 
-    // Starts the chosen browser on folder + fileName; nothing is reported.
-    void OpenInBrowser(const QString& folder, const QString& fileName);
+    // Starts the chosen browser on folder + fileName and says how it went;
+    // telling the user is the caller's choice.
+    TBrowserLaunch OpenInBrowser(const QString& folder, const QString& fileName);
 
     // OK: stores the choice and closes.
     void bitbtnOkClick();

@@ -90,10 +90,11 @@ class TRecordingShell final : public TShell {
 public:
     QList<QUrl> openedUrls;
     QList<QPair<QString, QString>> startedPrograms;
-    bool OpenUrl(const QUrl& url) override { openedUrls.append(url); return true; }
+    bool fails = false;  // report every start as failed, as a missing program does
+    bool OpenUrl(const QUrl& url) override { openedUrls.append(url); return !fails; }
     bool StartProgram(const QString& program, const QString& argument) override
     {
         startedPrograms.append({program, argument});
-        return true;
+        return !fails;
     }
 };

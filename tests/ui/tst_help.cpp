@@ -112,6 +112,12 @@ void TestHelp::closingOnlyHides()
     QCOMPARE(help->CurrentAddress(), HelpAddress("customizing_js_menu_items_font_settings.htm"));
     help->SpeedButton1Click(6);
     QVERIFY(help->isVisible());
+
+    // Escape closes it the same way, wherever the focus is.
+    QTest::keyClick(help->WebBrowser1(), Qt::Key_Escape);
+    QVERIFY(alive);
+    QVERIFY(!help->isVisible());
+    QCOMPARE(help->CurrentAddress(), HelpAddress("customizing_js_menu_items_separator.htm"));
 }
 
 void TestHelp::missingPageIsExplainedInTheView()
@@ -172,16 +178,30 @@ void TestHelp::everyLinkedHelpPageExists()
 void TestHelp::helpMenuOpensFilesAndWebPages()
 {
     TRecordingShell shell;
-    THelpCommands commands(shell, "/opt/menus/");
+    TScriptedPrompts prompts;
+    QStringList launched;
+    TBrowserLaunch result{true, "Firefox (/usr/bin/firefox)"};
+    THelpCommands commands(shell, "/opt/menus/", [&](const QString& folder, const QString& file) {
+        launched << folder + file;
+        return result;
+    }, prompts);
     commands.Topic1Click();
     commands.ViewSample1Click();
     commands.Homepage1Click();
     commands.ContactUs1Click();
-    const QList<QUrl> expected = {QUrl::fromLocalFile("/opt/menus/help/index.html"),
-                                  QUrl::fromLocalFile("/opt/menus/samples/index.html"),
-                                  QUrl(kMakerWebAddress), QUrl(kMakerWebAddress)};
-    QCOMPARE(shell.openedUrls, expected);
+    // The help and the samples go to the chosen browser, the maker's pages to the default one.
+    QCOMPARE(launched, QStringList({"/opt/menus/help/index.html", "/opt/menus/samples/index.html"}));
+    QCOMPARE(shell.openedUrls, (QList<QUrl>{QUrl(kMakerWebAddress), QUrl(kMakerWebAddress)}));
+    QVERIFY(prompts.shown.isEmpty());
     QVERIFY(QFile::exists(ProgramFolder() + "help/index.html"));
+
+    // A browser that does not start is named, with the page.
+    result.started = false;
+    commands.ViewSample1Click();
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].kind, QString("error"));
+    QCOMPARE(prompts.shown[0].text,
+             QString("Could not start Firefox (/usr/bin/firefox) to show the page \"/opt/menus/samples/index.html\"."));
 }
 
 void TestHelp::aboutShowsProductAndOpensLinks()

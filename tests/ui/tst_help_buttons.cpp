@@ -19,6 +19,7 @@ class TestHelpButtons : public QObject {
 private slots:
     void everyHelpButtonShowsItsGroupsPage();
     void helpMenuAndToolButtonOpenTheIndexAndWebPages();
+    void helpAndSamplesOpenInTheChosenBrowser();
     void aboutBoxOpensTheMakersPages();
 };
 
@@ -66,6 +67,32 @@ void TestHelpButtons::helpMenuAndToolButtonOpenTheIndexAndWebPages()
     QCOMPARE(env.shell.openedUrls, expected);
     // The index opens outside the program: the help window stays as it was.
     QVERIFY(!form->FormHelp() || !form->FormHelp()->isVisible());
+    QVERIFY(env.prompts.shown.isEmpty());
+}
+
+void TestHelpButtons::helpAndSamplesOpenInTheChosenBrowser()
+{
+    TEditorTestEnv env;
+    env.settings->SaveBrowserChoice(false, false, true, -1, "/opt/mybrowser/run");
+    auto form = env.MakeMainForm();
+    form->findChild<QAction*>("Topic1")->trigger();
+    form->findChild<QAction*>("ViewSample1")->trigger();
+    const QList<QPair<QString, QString>> expected = {{"/opt/mybrowser/run", env.programFolder + "help/index.html"},
+                                                     {"/opt/mybrowser/run", env.programFolder + "samples/index.html"}};
+    QCOMPARE(env.shell.startedPrograms, expected);
+    QVERIFY(env.shell.openedUrls.isEmpty());
+    QVERIFY(env.prompts.shown.isEmpty());
+
+    // A browser that does not start is reported, naming it and the page.
+    env.shell.fails = true;
+    form->findChild<QToolButton*>("tlbtnHelp")->click();
+    QCOMPARE(env.prompts.Texts(), QStringList({"Could not start \"/opt/mybrowser/run\" to show the page \"" +
+                                               env.programFolder + "help/index.html\"."}));
+    env.prompts.Clear();
+    env.settings->SaveBrowserChoice(true, false, false, -1, QString());
+    form->findChild<QAction*>("ViewSample1")->trigger();
+    QCOMPARE(env.prompts.Texts(), QStringList({"Could not start the default web browser to show the page \"" +
+                                               env.programFolder + "samples/index.html\"."}));
 }
 
 void TestHelpButtons::aboutBoxOpensTheMakersPages()

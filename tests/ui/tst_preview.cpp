@@ -207,23 +207,29 @@ private slots:
     {
         QTest::addColumn<QList<int>>("values");  // default, known, specified, selected
         QTest::addColumn<QString>("started");    // program started, or "url" for the default handler
-        QTest::newRow("default") << QList<int>({1, 0, 0, -1}) << "url";
-        QTest::newRow("known") << QList<int>({0, 1, 0, 0}) << "$BIN/firefox";
-        QTest::newRow("known, none selected") << QList<int>({0, 1, 0, -1}) << "url";
-        QTest::newRow("specified") << QList<int>({0, 0, 1, 0}) << "/opt/mine/browser";
-        QTest::newRow("none checked") << QList<int>({0, 0, 0, -1}) << "";
+        QTest::addColumn<QString>("browser");    // as a message names it
+        const QString defaultBrowser = "the default web browser";
+        QTest::newRow("default") << QList<int>({1, 0, 0, -1}) << "url" << defaultBrowser;
+        QTest::newRow("known") << QList<int>({0, 1, 0, 0}) << "$BIN/firefox" << "Firefox ($BIN/firefox)";
+        QTest::newRow("known, none selected") << QList<int>({0, 1, 0, -1}) << "url" << defaultBrowser;
+        QTest::newRow("specified") << QList<int>({0, 0, 1, 0}) << "/opt/mine/browser" << "\"/opt/mine/browser\"";
+        QTest::newRow("none checked") << QList<int>({0, 0, 0, -1}) << ""
+                                      << "a web browser (none is chosen under Option > Web Browser)";
     }
 
     void launchModes()
     {
         QFETCH(QList<int>, values);
         QFETCH(QString, started);
+        QFETCH(QString, browser);
         TEditorTestEnv env;
         QTemporaryDir bin;
         const QString firefox = MakeProgram(bin.filePath("firefox"));
         StoreChoice(*env.settings, values[0], values[1], values[2], values[3], "/opt/mine/browser");
         TformWebBrowser dialog(*env.settings, env.shell, env.prompts, {bin.path()});
-        dialog.OpenInBrowser("/p/preview/", "~preview.html");
+        const TBrowserLaunch launch = dialog.OpenInBrowser("/p/preview/", "~preview.html");
+        QCOMPARE(launch.started, !started.isEmpty());
+        QCOMPARE(launch.browser, QString(browser).replace("$BIN/firefox", firefox));
         QStringList what;
         for (const QUrl& url : env.shell.openedUrls)
             what << "url:" + url.toLocalFile();
