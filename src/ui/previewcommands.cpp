@@ -69,6 +69,7 @@ void TMainForm::Publish1Click()
 {
     menuEditor_->GatherPages();
     TfrmPublishReport report(this);
+    report.ShowPublishFolder(ProjectFolder());
     const bool made = Guarded([&] {
         const TMenuDocument& document = agent_.Document();
         preview_.WriteToPreview(kPublishReport,

@@ -1,5 +1,6 @@
 #include "ui/publishreport.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -7,12 +8,16 @@
 
 #include "ui/displaytext.h"
 
+namespace {
+const QString kCaption = QStringLiteral("Applet Publish Report");
+}  // namespace
+
 TfrmPublishReport::TfrmPublishReport(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       memoPublishReport(new QPlainTextEdit(this))
 {
     setObjectName("frmPublishReport");
-    setWindowTitle("Applet Publish Report");
+    setWindowTitle(kCaption);
 
     memoPublishReport->setObjectName("memoPublishReport");
     memoPublishReport->setReadOnly(true);
@@ -39,6 +44,11 @@ TfrmPublishReport::TfrmPublishReport(QWidget* parent)
 void TfrmPublishReport::LoadFromFile(const QString& path)
 {
     memoPublishReport->setPlainText(ReadDisplayText(path));
+}
+
+void TfrmPublishReport::ShowPublishFolder(const QString& folder)
+{
+    setWindowTitle(folder.isEmpty() ? kCaption : QString("%1 - %2").arg(kCaption, QDir::toNativeSeparators(folder)));
 }
 
 QString TfrmPublishReport::Text() const

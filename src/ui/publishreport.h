@@ -12,6 +12,9 @@ public:
 
     // Shows the report file's text; throws TFileError.
     void LoadFromFile(const QString& path);
+    // The caption names the folder the published files went to; an empty
+    // folder (a document never saved) keeps the plain caption.
+    void ShowPublishFolder(const QString& folder);
     QString Text() const;
 
 private:

@@ -346,17 +346,25 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        QString shownText;
-        env.OnNextDialog([&](QDialog& dialog) {
+        QString shownText, title;
+        const auto show = [&](QDialog& dialog) {
             shownText = static_cast<TfrmPublishReport&>(dialog).Text();
+            title = dialog.windowTitle();
             return int(QDialog::Accepted);
-        });
+        };
+        env.OnNextDialog(show);
         form->Publish1Click();
         env.prompts.fileNames.push_back(env.Path("menu.tmz"));
         QVERIFY(form->Save1Click());
         const QByteArray saved = TEditorTestEnv::ReadBytes(env.Path("menu_PublishReport.txt"));
         QVERIFY(saved.endsWith("\r\n"));
         QCOMPARE(shownText.toUtf8(), QByteArray(saved).replace("\r\n", "\n"));
+
+        // Once saved, the caption says where the files went.
+        QCOMPARE(title, QString("Applet Publish Report"));
+        env.OnNextDialog(show);
+        form->Publish1Click();
+        QCOMPARE(title, "Applet Publish Report - " + QDir::toNativeSeparators(env.root.path()));
     }
 };
 
