@@ -218,6 +218,23 @@ GROUPS = [
      [("Image X", "Pixels from the left edge of the item.", "menu width minus 15"),
       ("Y", "Pixels from the top edge of the item.", "3 to 6, so the arrow sits level with the caption")],
      "", ["customizing_js_menu_misc_submenu_arrow_indicator.htm", "customizing_js_item_itemmisc_menu_size.htm"]),
+    ("option_web_browser.htm", "Choosing the browser", "Option menu, dialog \"Web Browser\"",
+     "Which web browser shows the preview (Menu &gt; Preview), the help contents (Help &gt; Help Topics) "
+     "and the sample pages (Help &gt; View Sample). Press F1 or Help in the dialog to come here.",
+     [("Use Default Browser", "Opens the page with the program your desktop uses for web pages.", "the usual choice"),
+      ("Use Known Browser in System", "Uses one of the browsers found on this computer: pick it in the list "
+       "below the option. Choosing a browser in the list selects this option. When no browser was found, "
+       "the option cannot be chosen; with none picked in the list, the default browser opens the page.", ""),
+      ("User Specified Browser Program", "Starts the program named in Execute File with the page.",
+       "a browser the list does not show"),
+      ("Execute File", "The full path of that program. The button beside the box picks it from the disk.",
+       "/usr/bin/firefox"),
+      ("OK", "Keeps the choice, for this session and the next ones.", ""),
+      ("Cancel", "Closes the dialog and changes nothing.", "")],
+     "The list is made afresh each time the dialog opens, so a browser installed later shows up there. "
+     "If the chosen browser cannot be started for the help or the samples, a message names the browser "
+     "and the page.",
+     []),
 ]
 
 GETTING_STARTED = """
@@ -274,6 +291,9 @@ SECTIONS = [
     ("The selected item", [
         ("Item page", [22, 23, 24, 25]),
         ("Item Misc page", [26, 27]),
+    ]),
+    ("Options", [
+        ("Option menu", [28]),
     ]),
 ]
 

@@ -1,5 +1,6 @@
 #include "ui/helpwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +46,7 @@ const THelpTopic kHelpTopics[] = {
     {26, "SpeedButton25", "customizing_js_item_item_description.htm"},
     {27, "SpeedButton26", "customizing_js_item_itemmisc_menu_size.htm"},
     {28, "SpeedButton27", "customizing_js_item_itemmisc_submenu_arrow_indicator.htm"},
+    {kWebBrowserHelpContext, "", "option_web_browser.htm"},
 };
 constexpr int kHelpTopicCount = int(sizeof kHelpTopics / sizeof kHelpTopics[0]);
 
@@ -96,6 +98,13 @@ TfrmHelp::TfrmHelp(const QString& programFolder, QWidget* mainWindow)
 void TfrmHelp::SpeedButton1Click(int tag)
 {
     Navigate(QDir(programFolder_).filePath("help/" + HelpPageForTag(tag)));
+    // A modal dialog blocks every window outside it, this one included.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        hide();  // modality changes take effect at the next show
+        setWindowModality(modality);
+    }
     if (!placed_) {
         PlaceBesideMainWindow();
         placed_ = true;

@@ -9,15 +9,19 @@
 
 class QTextBrowser;
 
-// One row of the help-button table: the button's tag and the page it shows.
+// One row of the help table: a help context (the tag of a group's help
+// button, or a dialog's context) and the page it shows.
 struct THelpTopic {
     int tag;
-    const char* button;  // objectName of the help button that carries the tag
+    const char* button;  // objectName of the help button that carries the tag; "" for a dialog's context
     const char* page;    // file name inside the help folder
 };
 
-// The 28 help buttons, in tag order (tag 1 first).
+// The help contexts in tag order: the 28 help buttons (tag 1 first), then
+// the dialogs' contexts.
 const THelpTopic* HelpTopics(int* count);
+// The Web Browser dialog's help context.
+constexpr int kWebBrowserHelpContext = 45;
 // The page for a button's tag; tag 0 or any unknown tag gives the getting-started page.
 QString HelpPageForTag(int tag);
 // The objectName of the help button that carries a tag ("" for no such tag).
@@ -31,7 +35,10 @@ public:
     // programFolder ends with a separator; mainWindow is where the window docks beside.
     TfrmHelp(const QString& programFolder, QWidget* mainWindow);
 
-    // A help button was pressed: show its page and bring the window forward.
+    // A help button was pressed, or a dialog asked for its help: show the
+    // page and bring the window forward. Asked from within a modal dialog,
+    // the window is shown modal over it, so it can still be scrolled and
+    // closed; otherwise it never blocks the main window.
     void SpeedButton1Click(int tag);
     // The address of the page shown now (empty before the first page).
     QUrl CurrentAddress() const;

@@ -83,6 +83,7 @@ void TMainForm::Publish1Click()
 void TMainForm::WebBrowser1Click()
 {
     TformWebBrowser browser(*env_.settings, *env_.shell, *prompts_, env_.browserSearchPath, this);
+    browser.SetHelpHandler([this](int context) { ShowHelpTopic(context); });
     RunDialog(browser);
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
+#include "ui/helpwindow.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -81,8 +83,12 @@ TformWebBrowser::TformWebBrowser(TSettingsStore& settings, TShell& shell, TPromp
     ok->setObjectName("bitbtnOk");
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName("bitbtnCancel");
+    help_ = buttons->addButton(QDialogButtonBox::Help);
+    help_->setObjectName("btnHelp");
+    help_->setVisible(false);
     connect(ok, &QPushButton::clicked, this, &TformWebBrowser::bitbtnOkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help_, &QPushButton::clicked, this, &TformWebBrowser::ShowHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
@@ -99,6 +105,27 @@ TformWebBrowser::TformWebBrowser(TSettingsStore& settings, TShell& shell, TPromp
     ComboBoxBrowserList->setCurrentIndex(-1);
     LoadChoice();
     setFixedSize(sizeHint().expandedTo(QSize(393, 237)));
+}
+
+void TformWebBrowser::SetHelpHandler(std::function<void(int)> showHelp)
+{
+    showHelp_ = std::move(showHelp);
+    help_->setVisible(bool(showHelp_));
+}
+
+void TformWebBrowser::ShowHelp()
+{
+    if (showHelp_)
+        showHelp_(kWebBrowserHelpContext);
+}
+
+void TformWebBrowser::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::HelpContents) && showHelp_) {
+        ShowHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TformWebBrowser::SetRadio(QRadioButton* button, bool checked)

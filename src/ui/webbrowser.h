@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "platform/browserdetect.h"
@@ -12,6 +13,7 @@
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QToolButton;
 class TPrompts;
@@ -36,13 +38,21 @@ public:
     // telling the user is the caller's choice.
     TBrowserLaunch OpenInBrowser(const QString& folder, const QString& fileName);
 
+    // Where F1 and the Help button send the dialog's help context; without
+    // one the dialog offers no help.
+    void SetHelpHandler(std::function<void(int context)> showHelp);
+
     // OK: stores the choice and closes.
     void bitbtnOkClick();
     void spdbtnOpenExeFileClick();
 
     const std::vector<TWebBrowserNamePath>& KnownBrowsers() const { return KnownBrowsers_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void ShowHelp();
     void LoadChoice();
     void SetRadio(QRadioButton* button, bool checked);
     void RadioButtonBrowserKnownInSystemClick(bool checked);
@@ -59,4 +69,6 @@ private:
     QComboBox* ComboBoxBrowserList;
     QLineEdit* editSpecifiedBrowserFileName;
     QToolButton* spdbtnOpenExeFile;
+    QPushButton* help_;
+    std::function<void(int)> showHelp_;
 };

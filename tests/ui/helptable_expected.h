@@ -1,6 +1,6 @@
 #pragma once
 // The help buttons as users meet them, written out by hand: tag, button and
-// page. The tests compare the editor against this list, never against the
+// page; then the help contexts of dialogs. The tests compare the editor against this list, never against the
 // editor's own table, so a row that drifts there shows up here.
 
 #include <array>
@@ -41,3 +41,6 @@ inline constexpr std::array<TExpectedHelpTopic, 28> kExpectedHelpButtons = {{
     {27, "SpeedButton26", "customizing_js_item_itemmisc_menu_size.htm"},
     {28, "SpeedButton27", "customizing_js_item_itemmisc_submenu_arrow_indicator.htm"},
 }};
+
+// F1 or Help in the Web Browser dialog: no button on the pages carries it.
+inline constexpr TExpectedHelpTopic kExpectedWebBrowserHelp = {45, "", "option_web_browser.htm"};

@@ -1,6 +1,7 @@
 // The help window, the Help menu commands and the About box.
 
 #include <QDialogButtonBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,7 @@ private slots:
     void closingOnlyHides();
     void missingPageIsExplainedInTheView();
     void everyLinkedHelpPageExists();
+    void helpAskedFromAModalDialogCanBeUsed();
     void helpMenuOpensFilesAndWebPages();
     void aboutShowsProductAndOpensLinks();
 };
@@ -140,10 +142,12 @@ void TestHelp::everyLinkedHelpPageExists()
     const QDir helpDir(ProgramFolder() + "help");
     int count = 0;
     const THelpTopic* topics = HelpTopics(&count);
-    QCOMPARE(count, int(kExpectedHelpButtons.size()));
+    std::vector<TExpectedHelpTopic> table(kExpectedHelpButtons.begin(), kExpectedHelpButtons.end());
+    table.push_back(kExpectedWebBrowserHelp);
+    QCOMPARE(count, int(table.size()));
     QStringList pages;
     for (int i = 0; i < count; ++i) {
-        const TExpectedHelpTopic& expected = kExpectedHelpButtons[size_t(i)];
+        const TExpectedHelpTopic& expected = table[size_t(i)];
         QCOMPARE(topics[i].tag, expected.tag);
         QCOMPARE(QString(topics[i].button), QString(expected.button));
         QCOMPARE(QString(topics[i].page), QString(expected.page));
@@ -171,8 +175,38 @@ void TestHelp::everyLinkedHelpPageExists()
     }
     for (const QString& target : std::as_const(linked))
         QVERIFY2(helpDir.exists(target), qPrintable("broken help link " + target));
-    for (const TExpectedHelpTopic& expected : kExpectedHelpButtons)
+    for (const TExpectedHelpTopic& expected : table)
         QVERIFY2(fromIndex.contains(expected.page), expected.page);
+}
+
+void TestHelp::helpAskedFromAModalDialogCanBeUsed()
+{
+    QWidget main;
+    main.show();
+    TfrmHelp help(ProgramFolder(), &main);
+    help.SpeedButton1Click(2);
+    QCOMPARE(help.windowModality(), Qt::NonModal);
+
+    QDialog dialog(&main);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
+    // Shown while the dialog blocks everything else, the help comes on top of it.
+    help.SpeedButton1Click(45);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.CurrentAddress(), HelpAddress("option_web_browser.htm"));
+    QCOMPARE(QGuiApplication::modalWindow(), help.windowHandle());
+    // Escape hands the dialog back.
+    QTest::keyClick(help.WebBrowser1(), Qt::Key_Escape);
+    QVERIFY(!help.isVisible());
+    QCOMPARE(QGuiApplication::modalWindow(), dialog.windowHandle());
+
+    // With the dialog gone, the help blocks nothing.
+    dialog.hide();
+    help.SpeedButton1Click(3);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.windowModality(), Qt::NonModal);
+    QVERIFY(!QGuiApplication::modalWindow());
 }
 
 void TestHelp::helpMenuOpensFilesAndWebPages()

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QToolButton>
@@ -20,6 +22,7 @@ private slots:
     void everyHelpButtonShowsItsGroupsPage();
     void helpMenuAndToolButtonOpenTheIndexAndWebPages();
     void helpAndSamplesOpenInTheChosenBrowser();
+    void webBrowserDialogOpensItsHelpWithF1AndHelp();
     void aboutBoxOpensTheMakersPages();
 };
 
@@ -93,6 +96,28 @@ void TestHelpButtons::helpAndSamplesOpenInTheChosenBrowser()
     form->findChild<QAction*>("ViewSample1")->trigger();
     QCOMPARE(env.prompts.Texts(), QStringList({"Could not start the default web browser to show the page \"" +
                                                env.programFolder + "samples/index.html\"."}));
+}
+
+void TestHelpButtons::webBrowserDialogOpensItsHelpWithF1AndHelp()
+{
+    TEditorTestEnv env;
+    auto form = env.MakeMainForm();
+    form->show();
+    QStringList shown;
+    env.OnNextDialog([&](QDialog& dialog) {
+        auto* help = dialog.findChild<QPushButton*>("btnHelp");
+        if (!help || !help->isVisibleTo(&dialog))
+            return int(QDialog::Rejected);
+        QTest::keyClick(dialog.findChild<QLineEdit*>("editSpecifiedBrowserFileName"), Qt::Key_F1);
+        shown << form->FormHelp()->CurrentAddress().fileName();
+        form->FormHelp()->hide();
+        help->click();
+        shown << (form->FormHelp()->isVisible() ? form->FormHelp()->CurrentAddress().fileName() : QString());
+        return int(QDialog::Rejected);
+    });
+    form->findChild<QAction*>("WebBrowser1")->trigger();
+    QCOMPARE(env.dialogsShown, QStringList({"formWebBrowser"}));
+    QCOMPARE(shown, QStringList({kExpectedWebBrowserHelp.page, kExpectedWebBrowserHelp.page}));
 }
 
 void TestHelpButtons::aboutBoxOpensTheMakersPages()
