@@ -1,26 +1,73 @@
 #include "ui/statusarea.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <algorithm>
 
+namespace {
+constexpr int kProgressWidth = 180;
+}  // namespace
+
+THintLine::THintLine(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    // Takes what the status bar can spare, however long the text.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void THintLine::SetHint(const QString& text)
+{
+    setText(text);
+    UpdateToolTip();
+}
+
+QSize THintLine::minimumSizeHint() const
+{
+    return QSize(0, QLabel::minimumSizeHint().height());
+}
+
+QString THintLine::DisplayedText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+void THintLine::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), int(Qt::AlignLeft | Qt::AlignVCenter), palette(), isEnabled(),
+                          DisplayedText(), foregroundRole());
+}
+
+void THintLine::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    UpdateToolTip();
+}
+
+void THintLine::UpdateToolTip()
+{
+    // Cut short, the whole hint is still there under the pointer.
+    setToolTip(DisplayedText() == text() ? QString() : text());
+}
+
 TStatusArea::TStatusArea(QStatusBar* statusBar)
-    : hint_(new QLabel(statusBar)), progress_(new QProgressBar(statusBar))
+    : hint_(new THintLine(statusBar)), progress_(new QProgressBar(statusBar))
 {
     statusBar->setObjectName("StatusBar1");
     hint_->setObjectName("stctxtHint");
-    hint_->setFixedWidth(338);
-    hint_->setTextFormat(Qt::PlainText);
     progress_->setObjectName("prgrsbrMainFormBottom");
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setMaximumHeight(16);
-    statusBar->addPermanentWidget(hint_, 0);
-    statusBar->addPermanentWidget(progress_, 1);
+    progress_->setFixedWidth(kProgressWidth);
+    statusBar->addPermanentWidget(hint_, 1);
+    statusBar->addPermanentWidget(progress_, 0);
 }
 
 TStatusArea::~TStatusArea()
@@ -38,7 +85,7 @@ void TStatusArea::SetHint(const std::string& text)
 
 void TStatusArea::ShowHintText(const QString& text)
 {
-    hint_->setText(text);
+    hint_->SetHint(text);
 }
 
 void TStatusArea::SetProgressMax(int maximum)

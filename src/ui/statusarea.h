@@ -3,13 +3,32 @@
 // bar prgrsbrMainFormBottom on the status bar StatusBar1, plus the busy
 // pointer. The agent's long operations report through it.
 
+#include <QLabel>
 #include <QString>
 
 #include "model/statusdisplay.h"
 
-class QLabel;
 class QProgressBar;
 class QStatusBar;
+
+// The hint line: as wide as it is given, it shows its whole text, and cuts
+// it short with "…" only when the text does not fit.
+class THintLine final : public QLabel {
+    Q_OBJECT
+public:
+    explicit THintLine(QWidget* parent = nullptr);
+    void SetHint(const QString& text);
+    QSize minimumSizeHint() const override;
+    // The text as drawn at the present width.
+    QString DisplayedText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UpdateToolTip();
+};
 
 class TStatusArea final : public TStatusDisplay {
 public:
@@ -27,12 +46,12 @@ public:
     // Back to rest after an operation that ended early: no hint, bar at 0, normal pointer.
     void Reset();
 
-    QLabel* HintLine() const { return hint_; }
+    THintLine* HintLine() const { return hint_; }
     QProgressBar* ProgressBar() const { return progress_; }
     bool Busy() const { return busy_; }
 
 private:
-    QLabel* hint_;
+    THintLine* hint_;
     QProgressBar* progress_;
     bool busy_ = false;
 };

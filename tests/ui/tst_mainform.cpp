@@ -18,6 +18,7 @@
 #include "ui/statusarea.h"
 #include "ui/helpwindow.h"
 #include "ui/recentfiles.h"
+#include "ui/statusarea.h"
 
 using Answer = TPrompts::Answer;
 
@@ -444,6 +445,61 @@ private slots:
         QStatusTipEvent tip("Menu Initial X");
         QApplication::sendEvent(form->MenuEditor().Pages(), &tip);
         QCOMPARE(form->findChild<QLabel*>("stctxtHint")->text(), QString("Menu Initial X"));
+    }
+
+    void hintLineTakesTheFreeWidthAndCutsOnlyWhatDoesNotFit()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        THintLine* hint = form->StatusArea().HintLine();
+        auto* progress = form->findChild<QProgressBar*>("prgrsbrMainFormBottom");
+        const QString treeHint = "Add, modify or remove the item here by clicking Right-Button in mouse";
+        const QFontMetrics metrics = hint->fontMetrics();
+        for (int width : {860, 1400}) {
+            form->resize(width, 600);
+            QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+            QCoreApplication::processEvents();
+            form->StatusArea().ShowHintText(treeHint);
+            const QString at = QString::number(form->width());
+            // All of the bar but the progress bar and the margins.
+            QVERIFY2(hint->width() >= form->statusBar()->width() - progress->width() - 40, qPrintable(at));
+            QCOMPARE(hint->DisplayedText(), treeHint);
+            QVERIFY(hint->toolTip().isEmpty());
+            // Drawn whole: the ink reaches the end of the text.
+            const QImage drawn = hint->grab().toImage();
+            int inkEnd = -1;
+            for (int x = 0; x < drawn.width(); ++x) {
+                for (int y = 0; y < drawn.height(); ++y) {
+                    if (qGray(drawn.pixel(x, y)) < 128)
+                        inkEnd = x;
+                }
+            }
+            QVERIFY2(inkEnd >= metrics.horizontalAdvance(treeHint) - 12,
+                     qPrintable(QString("%1: ink ends at %2").arg(at).arg(inkEnd)));
+        }
+
+        // A hint longer than the line is cut with "…" and kept whole in the tip;
+        // so is one in a window too narrow for it.
+        const QString longer = treeHint + "; " + treeHint + "; " + treeHint;
+        form->StatusArea().ShowHintText(longer);
+        const auto expectCut = [&](const QString& text) {
+            QCOMPARE(hint->text(), text);
+            QVERIFY(hint->DisplayedText().endsWith(QChar(0x2026)));
+            QVERIFY(hint->DisplayedText().size() > 10);
+            QVERIFY(metrics.horizontalAdvance(hint->DisplayedText()) <= hint->contentsRect().width());
+            QCOMPARE(hint->toolTip(), text);
+        };
+        expectCut(longer);
+        form->resize(480, 600);
+        QCoreApplication::processEvents();
+        form->StatusArea().ShowHintText(treeHint);
+        expectCut(treeHint);
+        // Room again: whole, without a tip.
+        form->resize(1000, 600);
+        QCoreApplication::processEvents();
+        QCOMPARE(hint->DisplayedText(), treeHint);
+        QVERIFY(hint->toolTip().isEmpty());
     }
 
     void toolButtonTipsGoToTheHintLine()
