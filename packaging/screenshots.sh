@@ -27,9 +27,12 @@ cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
 node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
 
 # The editor at its own size, centred on a larger screen, with the same
-# template open and "Products" selected (xdotool drives the pointer).
+# template open and "Products" selected (xdotool drives the pointer). It runs
+# from a copy of the program folder: an opened project enters the recent
+# files list there, and the build's own folder stays as the build made it.
+cp -a "$bin" "$work/bin"
 cat >"$work/editor.sh" <<SCRIPT
-"$bin/trellimenu" "$work/menu.tmz" &
+"$work/bin/trellimenu" "$work/menu.tmz" &
 pid=\$!
 sleep 4
 xdotool mousemove 300 203 click 1 sleep 0.5 key Right sleep 1
