@@ -21,7 +21,7 @@ struct TLargeMenu {
         std::random_device random;
         folder = fs::temp_directory_path() / ("trellimenu-bench-" + std::to_string(random()));
         fs::create_directories(folder / "site");
-        sources.programFolder = folder.string() + "/";
+        setup.programFolder = folder.string() + "/";
         for (const std::string& name : ScriptFileNames()) std::ofstream(folder / name) << "// " << name;
         agent.ResetAppletToDefaults();
         TAppletData applet = agent.GetAppletData();
@@ -43,7 +43,7 @@ struct TLargeMenu {
 
     fs::path folder;
     TvarnAppletAgent agent;
-    TPublishSources sources;
+    TPublishSetup setup;
     TSilentStatus status;
 };
 
@@ -57,7 +57,7 @@ void BM_GenerateMenu(benchmark::State& state) {
 void BM_SaveAndPublish(benchmark::State& state) {
     TLargeMenu menu(static_cast<int>(state.range(0)));
     const std::string site = (menu.folder / "site").string() + "/";
-    for (auto _ : state) SaveAndPublish(menu.agent.Document(), menu.sources, site, "menu.tmz", menu.status);
+    for (auto _ : state) SaveAndPublish(menu.agent.Document(), menu.setup, site, "menu.tmz", menu.status);
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
