@@ -7,6 +7,7 @@
 namespace {
 const char* const kOrganisation = "Varn";
 const char* const kSettingsGroup = "1.0/Settings";
+const char* const kEditorGroup = "1.0/Editor";
 const char* const kBrowsersGroup = "1.0/Web Browsers";
 const char* const kShowTempletsDialog = "ShowTempletsDialog";
 
@@ -44,6 +45,17 @@ TSettingsStore::~TSettingsStore() = default;
 QString TSettingsStore::FileName() const
 {
     return settings_->fileName();
+}
+
+QVariant TSettingsStore::EditorValue(const QString& name, const QVariant& fallback) const
+{
+    return settings_->value(QString::fromLatin1(kEditorGroup) + '/' + name, fallback);
+}
+
+bool TSettingsStore::SetEditorValue(const QString& name, const QVariant& value)
+{
+    settings_->setValue(QString::fromLatin1(kEditorGroup) + '/' + name, value);
+    return Flush();
 }
 
 bool TSettingsStore::ShowTempletsDialog() const

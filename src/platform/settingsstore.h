@@ -5,6 +5,7 @@
 // the same groups, names and integer values.
 
 #include <QString>
+#include <QVariant>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,12 @@ public:
     std::optional<TBrowserChoice> LoadBrowserChoice() const;
     bool SaveBrowserChoice(bool useDefault, bool useKnown, bool useSpecified, int selected,
                            const QString& exePath);
+
+    // The editor's own preferences beyond the ones above (page code, dialog
+    // folders, window and pane state), in the "1.0/Editor" group under
+    // slash-separated names such as "LivePreview/Visible".
+    QVariant EditorValue(const QString& name, const QVariant& fallback = QVariant()) const;
+    bool SetEditorValue(const QString& name, const QVariant& value);
 
     QString FileName() const;
 

@@ -53,7 +53,7 @@ void TMainForm::ShowNewDocument()
 {
     menuEditor_->ResetSelectionState();
     menuEditor_->ResetTree();
-    agent_.ResetAppletToDefaults();
+    document_.Replace(TMenuDocument());
     menuEditor_->RefreshMenuPages();
 }
 
@@ -121,7 +121,7 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         prompts_->Error(QString::fromUtf8(result.message.c_str()));
         return;
     }
-    agent_.Document() = std::move(document);
+    document_.Replace(std::move(document));
     // The tree is rebuilt: no node is being edited any more.
     menuEditor_->RebuildTree();
     // The previous document's preview copies go only now, so a refused file
@@ -184,7 +184,7 @@ bool TMainForm::SaveDocumentTo(const QString& path)
     });
     if (!saved)
         return false;
-    agent_.Document() = std::move(result.published);
+    document_.Normalize(result.published);
     ProjectFileName_ = FromLocalPath(result.projectPath);
     if (!result.missingImages.empty()) {
         QStringList names;

@@ -85,7 +85,7 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     menuEditor_->ResetSelectionState();
     ProjectFileName_.clear();
     menuEditor_->ResetTree();
-    agent_.ResetAppletToDefaults();
+    document_.Replace(TMenuDocument());
     menuEditor_->RefreshMenuPages();
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

@@ -9,6 +9,7 @@
 
 #include "codegen/previewfolder.h"
 #include "model/appletagent.h"
+#include "ui/editordocument.h"
 #include "ui/editorenvironment.h"
 #include "ui/editorhost.h"
 #include "ui/templet.h"
@@ -63,6 +64,7 @@ public:
 
     // --- TEditorHost ---
     TvarnAppletAgent& Agent() override { return agent_; }
+    TEditorDocument& EditorDocument() { return document_; }
     TPrompts& Prompts() override { return *prompts_; }
     void MarkModified() override { SetModified(true); }
     void ShowHint(const QString& text) override;
@@ -119,6 +121,7 @@ private:
     std::unique_ptr<TPrompts> ownPrompts_;
     TPrompts* prompts_;
     TvarnAppletAgent agent_;
+    TEditorDocument document_{agent_};
     TPreviewFolder preview_;
     std::unique_ptr<TStatusArea> status_;
     std::unique_ptr<THelpCommands> helpCommands_;

@@ -38,7 +38,7 @@ bool TMainForm::Generate(TGeneratedMenu& menu)
     });
     if (!made)
         return false;
-    agent_.Document() = menu.document;
+    document_.Normalize(menu.document);
     formHTML_->SetText(QString::fromStdString(menu.page));
     return true;
 }
