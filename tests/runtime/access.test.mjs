@@ -107,7 +107,7 @@ test('a tap opens a submenu, a second tap follows the link', () => withMenu(brow
 
 test('a tap outside the menu closes its submenus', () => withMenu(browser, {}, { hasTouch: true }, async (page) => {
   await item(page, 'About').tap();
-  await item(page, 'Team').isVisible();
+  assert.ok(await item(page, 'Team').isVisible(), 'the tap opened the submenu');
   await page.touchscreen.tap(700, 500);
   assert.equal(await shown(submenu(page, 'About')), false);
 }));
