@@ -187,8 +187,10 @@ def deep_menu():
     ]
 
 
+# Every palette keeps item text on its normal and mouse-over colours, and the
+# drag bar's title, at a contrast of at least 4.5:1 (WCAG 2 AA for text).
 TEMPLATES = [
-    ("Classic Blue", dict(drag_bg="6B98E7", drag_title="FFFFFF", border="C0C0C0", text="FFFFFF",
+    ("Classic Blue", dict(drag_bg="3468C8", drag_title="FFFFFF", border="C0C0C0", text="FFFFFF",
                           bg="3879BA", over_text="004080", over_bg="FFFFFF", desc_bg="FFFFE1",
                           desc_text="000000", desc_border="3879BA"),
      {29: "Welcome"}, site_menu, 130, 150),
@@ -200,16 +202,16 @@ TEMPLATES = [
                           bg="2E6B34", over_text="1E4622", over_bg="D9EFC9", desc_bg="F7F7E8",
                           desc_text="1E4622", desc_border="2E6B34"),
      {29: "Welcome", 23: "Georgia, serif", 51: "Georgia, serif"}, site_menu, 140, 160),
-    ("Sunset Orange", dict(drag_bg="B8501A", drag_title="FFF1E0", border="E8A06E", text="FFFFFF",
-                           bg="E8772E", over_text="9A3A00", over_bg="FFF1E0", desc_bg="FFF1E0",
-                           desc_text="6B2800", desc_border="E8772E"),
+    ("Sunset Orange", dict(drag_bg="9E4413", drag_title="FFF1E0", border="E8A06E", text="FFFFFF",
+                           bg="B9531A", over_text="9A3A00", over_bg="FFF1E0", desc_bg="FFF1E0",
+                           desc_text="6B2800", desc_border="B9531A"),
      {29: "Hello!", 66: "dashed"}, site_menu, 130, 150),
     ("Graphite Night", dict(drag_bg="111317", drag_title="9CC3EE", border="50555E", text="E6E6E6",
-                            bg="2B2F36", over_text="FFFFFF", over_bg="4A90D9", desc_bg="111317",
+                            bg="2B2F36", over_text="FFFFFF", over_bg="2F6DB5", desc_bg="111317",
                             desc_text="E6E6E6", desc_border="4A90D9",
                             separator="4A4F58", separator_shadow="111317"),
      {29: "Menu", 20: "Left", 66: "solid"}, site_menu, 140, 160),
-    ("Plain Grey without Drag Bar", dict(drag_bg="808080", drag_title="FFFFFF", border="C0C0C0",
+    ("Plain Grey without Drag Bar", dict(drag_bg="6A6A6A", drag_title="FFFFFF", border="C0C0C0",
                                          text="202020", bg="F0F0F0", over_text="FFFFFF",
                                          over_bg="0A64AD", desc_bg="FFFFFF", desc_text="202020",
                                          desc_border="808080",
