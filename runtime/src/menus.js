@@ -70,7 +70,7 @@ function Menus(o, root) {
     // Today's browsers have no status bar to write to; the message is told
     // to assistive technology, and shown as a tip when no pop-up box is set.
     var status = it.status && it.status !== it.url ? it.status : '';
-    var note = it.desc ? plainText(it.desc) : status;
+    var note = it.desc ? (it.textDesc ? it.desc : plainText(it.desc)) : status;
     if (note) a.setAttribute('aria-description', note);
     if (status && !it.desc) a.title = status;
     if (it.group) {
@@ -182,7 +182,8 @@ function Menus(o, root) {
         desc = make('div', 'tmz-d', root);
         desc.setAttribute('role', 'tooltip');
       }
-      desc.innerHTML = it.desc;
+      if (it.textDesc) desc.textContent = it.desc;
+      else desc.innerHTML = it.desc;
       desc.hidden = false;
       var view = windowSize(), r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
       var w = desc.offsetWidth, h = desc.offsetHeight, x = r.left + 16, m;

@@ -66,8 +66,11 @@ function readOptions(args) {
 
 /* One createItem call, 0-based positions: 0 caption, 14 has children,
  * 16/17 arrow position, 22 menu width, 23 separator, 26 link, 27 target,
- * 28 pop-up text, 33 status message. group: the raw calls of its submenu. */
+ * 28 pop-up text, 33 status message. group: the raw calls of its submenu.
+ * The status message is plain text; a pop-up text equal to it was copied
+ * from it (or from the link) by the generator, so it is text too, not HTML. */
 function readItem(a) {
+  var desc = toText(a[28]), status = toText(a[33]);
   return {
     caption: toText(a[0]),
     arrowX: toNumber(a[16], 105),
@@ -76,8 +79,9 @@ function readItem(a) {
     sep: toFlag(a[23]),
     url: toText(a[26]).trim(),
     target: toText(a[27]).trim(),
-    desc: toText(a[28]),
-    status: toText(a[33]),
+    desc: desc,
+    status: status,
+    textDesc: desc === status,
     group: a.tmzGroup || null
   };
 }

@@ -193,3 +193,20 @@ test('a submenu taller than the window fits it and scrolls', () => withMenu(brow
   await list.evaluate((l) => { l.scrollTop = l.scrollHeight; });
   assert.ok(await shown(item(page, 'Year 1977')));
 }));
+
+test('a pop-up text or status message copied from the link shows as the link\'s text, not as HTML', () =>
+  withMenu(browser, { 12: '0', items: { Home: { 26: 'search.php?q=menu&copy=1', 36: '1', 37: '1' } } }, {}, async (page) => {
+    const home = page.getByRole('menubar').getByRole('menuitem').first();
+    await pointTo(page, home);
+    assert.equal(await page.locator('[role=tooltip]').innerText(), 'search.php?q=menu&copy=1');
+    assert.equal(await home.getAttribute('aria-description'), 'search.php?q=menu&copy=1');
+  }));
+
+test('a typed status message copied as the pop-up text stays text too', () =>
+  withMenu(browser, { 12: '0', items: { Home: { 33: 'Fish & <b>chips</b>', 36: '1' } } }, {}, async (page) => {
+    await pointTo(page, item(page, 'Home'));
+    const tip = page.locator('[role=tooltip]');
+    assert.equal(await tip.innerText(), 'Fish & <b>chips</b>');
+    assert.equal(await tip.locator('b').count(), 0);
+    assert.equal(await item(page, 'Home').getAttribute('title'), null, 'the pop-up box shows it, so no tip');
+  }));
