@@ -89,6 +89,14 @@ function Input(o, root, menus) {
     menus.closeAll();
   });
 
+  // Escape anywhere on the page closes what hovering opened, as it does
+  // from inside the menu; focus in a closing submenu goes back to its item.
+  doc.addEventListener('keydown', function (e) {
+    if (e.key !== 'Escape' || e.defaultPrevented) return;
+    stopTimers();
+    menus.closeAll();
+  });
+
   // A tap or click anywhere else closes the menus at once.
   doc.addEventListener('pointerdown', function (e) {
     if (!root.contains(e.target)) {

@@ -102,7 +102,8 @@ function Menus(o, root) {
   };
 
   // Right of the parent menu, or left when the window has more room there;
-  // shifted up to stay in the window, scrolling when taller than the window.
+  // moved back inside the window on both axes when it still does not fit,
+  // scrolling when taller than the window.
   function place(sub, it) {
     var f = sub.frame, list = sub.list, view = windowSize(), width = view.w, height = view.h;
     list.style.maxHeight = '';
@@ -120,6 +121,7 @@ function Menus(o, root) {
       ? (w <= roomRight || roomRight >= roomLeft ? 1 : -1)
       : (w <= roomLeft || roomLeft > roomRight ? -1 : 1);
     var x = side > 0 ? pm.right : pm.left - w;
+    x = Math.max(0, Math.min(x, width - w));
     var y = it.a.getBoundingClientRect().top - (first.top - fr.top);
     y = Math.max(0, Math.min(y, height - h));
     sub.side = side;

@@ -210,3 +210,42 @@ test('a typed status message copied as the pop-up text stays text too', () =>
     assert.equal(await tip.locator('b').count(), 0);
     assert.equal(await item(page, 'Home').getAttribute('title'), null, 'the pop-up box shows it, so no tip');
   }));
+
+test('in a 700 px window three levels of menus stay inside it, flipped or moved back to its edge', () =>
+  withMenu(browser, { 63: '250', items: { Widgets: { 22: '300' }, Gizmo: { 22: '420' } } }, { viewport: { width: 700, height: 300 } }, async (page) => {
+    await item(page, 'Products').focus();
+    for (const key of ['ArrowRight', 'ArrowDown', 'ArrowRight']) await page.keyboard.press(key);
+    assert.ok(await shown(submenu(page, 'Gadgets')));
+    const frames = [page.locator('.tmz'), submenu(page, 'Products').locator('..'), submenu(page, 'Gadgets').locator('..')];
+    for (const frame of frames) {
+      const r = await box(frame);
+      assert.ok(r.x >= 0 && r.right <= 700 && r.y >= 0 && r.bottom <= 300, JSON.stringify(r) + ' is inside the window');
+    }
+  }));
+
+test('Escape anywhere closes the submenus and the pop-up box that hovering opened', () =>
+  withMenu(browser, { 10: '0', 12: '0' }, {}, async (page) => {
+    await pointTo(page, item(page, 'Products'));
+    await pointTo(page, item(page, 'Gadgets'));
+    assert.ok(await shown(submenu(page, 'Gadgets')));
+    await page.keyboard.press('Escape');
+    assert.equal(await shown(submenu(page, 'Products')), false);
+    assert.equal(await shown(submenu(page, 'Gadgets')), false);
+    assert.equal(await item(page, 'Products').getAttribute('aria-expanded'), 'false');
+    const tip = page.locator('[role=tooltip]');
+    await pointTo(page, item(page, 'Home'));
+    assert.ok(await shown(tip));
+    await page.keyboard.press('Escape');
+    assert.equal(await shown(tip), false);
+    await pointTo(page, item(page, 'Home'), 5, 2);
+    assert.equal(await shown(tip), false, 'it stays closed while the pointer rests on the item');
+  }));
+
+test('Escape from the keyboard inside the menu gives focus back to the item whose submenu closed', () =>
+  withMenu(browser, { 10: '0' }, {}, async (page) => {
+    await pointTo(page, item(page, 'About'));
+    await item(page, 'Team').focus();
+    await page.keyboard.press('Escape');
+    assert.equal(await shown(submenu(page, 'About')), false);
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'About');
+  }));
