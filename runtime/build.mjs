@@ -8,7 +8,7 @@ import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const ENGINE_PARTS = ['values.js', 'look.js', 'menus.js', 'input.js', 'float.js', 'main.js'];
+const ENGINE_PARTS = ['values.js', 'look.js', 'menus.js', 'input.js', 'float.js', 'phone.js', 'main.js'];
 const ENGINE_FILES = ['tmzie.js', 'tmzmo.js', 'tmzop.js'];
 const BANNER = '/* Trellimenu run-time menu engine. */\n';
 

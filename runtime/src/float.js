@@ -1,6 +1,8 @@
 /* The floating container: start position, keeping its place in the window
  * along the chosen scroll axes, dragging by the bar, and snapping to the
- * window's edges. */
+ * window's edges. On a narrow window the menu's button stands in its place
+ * instead, kept inside the window; the place itself is kept for when the
+ * window widens again. */
 
 function Float(o, root, bar, menus) {
   // Scroll modes: 0 none, 1 horizontal only, 2 vertical only, 3 both.
@@ -8,14 +10,26 @@ function Float(o, root, bar, menus) {
   var followY = o.scrollType === 2 || o.scrollType === 3;
   var fixed = followX && followY;
   // Along a followed axis pos is a window coordinate, otherwise a page one.
-  var pos = { x: o.x, y: o.y }, self = this;
+  var pos = { x: o.x, y: o.y }, self = this, el = root;
 
   function place() {
-    var s = root.style;
+    var s = el.style, ox = followX && !fixed ? scrollX : 0, oy = followY && !fixed ? scrollY : 0;
+    var x = pos.x + ox, y = pos.y + oy, view;
+    if (el !== root) {
+      view = windowSize();
+      x = Math.max(ox, Math.min(x, ox + view.w - el.offsetWidth));
+      y = Math.max(oy, followY ? Math.min(y, oy + view.h - el.offsetHeight) : y);
+    }
     s.position = fixed ? 'fixed' : 'absolute';
-    s.left = pos.x + (followX && !fixed ? scrollX : 0) + 'px';
-    s.top = pos.y + (followY && !fixed ? scrollY : 0) + 'px';
+    s.left = x + 'px';
+    s.top = y + 'px';
   }
+
+  // The element that stands at the menu's place: the menu or its button.
+  this.stand = function (e) {
+    el = e;
+    place();
+  };
 
   function moveTo(windowX, windowY) {
     pos.x = windowX + (followX ? 0 : scrollX);
@@ -33,7 +47,7 @@ function Float(o, root, bar, menus) {
   }
 
   function snap(inside) {
-    if (!o.snap) return;
+    if (!o.snap || el !== root) return;
     var r = root.getBoundingClientRect(), view = windowSize();
     var dx = pull(r.left, view.w - r.right, inside);
     var dy = pull(r.top, view.h - r.bottom, inside);
@@ -49,7 +63,7 @@ function Float(o, root, bar, menus) {
   this.fit = function () {
     var list = menus.main.list, s = list.style;
     s.maxHeight = s.overflowY = '';
-    if (!followY) return;
+    if (!followY || el !== root) return;
     var r = root.getBoundingClientRect(), room = windowSize().h - r.top;
     if (r.height > room) {
       s.maxHeight = Math.max(40, room - (r.height - list.offsetHeight)) + 'px';
@@ -63,6 +77,7 @@ function Float(o, root, bar, menus) {
     snap(true);
   });
   addEventListener('resize', function () {
+    if (el !== root) return place();
     menus.closeAll();
     snap(false);
     self.fit();

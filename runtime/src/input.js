@@ -1,6 +1,8 @@
 /* Pointer, touch and keyboard. Hover opens and closes after the author's
  * delays; a tap opens a submenu and a second tap follows the link; the
- * keyboard follows the menu-bar pattern screen readers expect. */
+ * keyboard follows the menu-bar pattern screen readers expect. On the
+ * narrow-window panel nothing opens on hover and a tap on a parent item
+ * opens or closes its submenu. */
 
 function itemOf(node, root) {
   var a = node && node.closest ? node.closest('.tmz-i') : null;
@@ -50,7 +52,7 @@ function Input(o, root, menus) {
   });
 
   root.addEventListener('pointerover', function (e) {
-    if (e.pointerType === 'touch') return;
+    if (e.pointerType === 'touch' || menus.panel) return;
     clearTimeout(closeTimer);
     var it = itemOf(e.target, root);
     if (it === hovered) return;
@@ -61,7 +63,7 @@ function Input(o, root, menus) {
   });
 
   root.addEventListener('pointerout', function (e) {
-    if (e.pointerType === 'touch' || root.contains(e.relatedTarget)) return;
+    if (e.pointerType === 'touch' || menus.panel || root.contains(e.relatedTarget)) return;
     hovered = null;
     clearTimeout(openTimer);
     menus.hideDesc();
@@ -75,6 +77,12 @@ function Input(o, root, menus) {
     pointerKind = '';
     if (!it) return;
     stopTimers();
+    if (menus.panel && it.group) {
+      e.preventDefault();
+      if (menus.isOpen(it)) menus.close(it);
+      else menus.open(it);
+      return;
+    }
     // The first tap on a parent item (or a click on one without a link) opens it.
     if (it.group && !menus.isOpen(it) && (tap || !it.url)) {
       e.preventDefault();
@@ -92,7 +100,7 @@ function Input(o, root, menus) {
   // Escape anywhere on the page closes what hovering opened, as it does
   // from inside the menu; focus in a closing submenu goes back to its item.
   doc.addEventListener('keydown', function (e) {
-    if (e.key !== 'Escape' || e.defaultPrevented) return;
+    if (e.key !== 'Escape' || e.defaultPrevented || menus.panel) return;
     stopTimers();
     menus.closeAll();
   });
@@ -133,7 +141,8 @@ function Input(o, root, menus) {
       End: function () { go(list[n - 1]); },
       ArrowRight: function () { if (it.group) enter(it); },
       ArrowLeft: function () { if (owner) leave(owner); },
-      Escape: function () { if (owner) leave(owner); else menus.closeAll(); },
+      // On the panel Escape closes the whole panel (Forms).
+      Escape: function () { if (menus.panel) return false; if (owner) leave(owner); else menus.closeAll(); },
       Enter: function () { if (it.group && !it.url) enter(it); else return false; },
       ' ': function () { if (it.group) enter(it); else it.a.click(); }
     };

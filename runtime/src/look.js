@@ -26,26 +26,44 @@ function ring(width, topLeft, bottomRight) {
   return 'inset ' + width + 'px ' + width + 'px ' + topLeft + ',inset -' + width + 'px -' + width + 'px ' + bottomRight;
 }
 
+// Text properties a page may set on its body or on every link; set here on
+// each element that shows text, so a site's CSS never changes a caption.
+var TEXT_RESET = 'text-transform:none;letter-spacing:normal;word-spacing:normal;text-decoration:none;' +
+  'text-align:left;text-indent:0;text-shadow:none;white-space:normal;direction:ltr;';
+
+// Room above and below the caption so an item is at least `tall` pixels high
+// (padding rather than a flexible box, which would drop the spaces between a
+// caption's words and its inline tags); --tmz-s moves the arrow down with it.
+function tallItems(tall) {
+  var pad = 'max(3px,calc((' + tall + 'px - 1.25em) / 2))';
+  return 'padding-top:' + pad + ';padding-bottom:' + pad + ';min-height:max(' + tall +
+    'px,calc(1.25em + 6px));--tmz-s:calc(' + pad + ' - 3px)';
+}
+
 /* The ten border colours, outside in: the outer edge (base 2 / fixed), a raised
  * pair (light 1 / darkest 1 and base 3 / dark 1), one pixel of the base colour,
- * then a sunken well round the items (dark 2 / light 2 and darkest 2 / base 3). */
+ * then a sunken well round the items (dark 2 / light 2 and darkest 2 / base 3).
+ * .tmz-nav is the landmark round everything: it takes nothing from the page.
+ * .tmz-p marks the narrow-window form: the menu is a panel under its button. */
 function styleSheet(o) {
+  var itemFont = font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont);
   return [
+    '.tmz-nav{all:initial;display:block;direction:ltr}',
+    '.tmz-nav [hidden]{display:none!important}',
     '.tmz,.tmz-f,.tmz-m,.tmz-m li,.tmz-i,.tmz-bar,.tmz-d{box-sizing:border-box;margin:0}',
     '.tmz{position:absolute;left:0;top:0;z-index:' + o.zIndex + '}',
     '.tmz-f{border:1px solid;border-color:' + [o.base2, o.fixed, o.fixed, o.base2].join(' ') +
       ';background:' + o.base + ';padding:3px;box-shadow:' + ring(1, o.light1, o.darkest1) + ',' +
       ring(2, o.base3, o.dark1) + '}',
     '.tmz-sub{position:absolute}',
-    '.tmz-sub[hidden]{display:none}',
     '.tmz-m{list-style:none;padding:1px;border:1px solid;border-color:' +
       [o.dark2, o.light2, o.light2, o.dark2].join(' ') + ';background:' + o.itemBg +
       ';box-shadow:' + ring(1, o.darkest2, o.base3) + '}',
     '.tmz-m li{list-style:none;padding:0;float:none}',
-    ITEM + '{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;color:' +
-      o.itemColor + ';background:' + o.itemBg + ';font:' +
-      font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont) +
-      ';min-height:calc(1.25em + 6px);text-align:left;text-decoration:none;cursor:pointer;outline-offset:-3px}',
+    ITEM + '{display:block;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;' + tallItems(24) +
+      ';color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont + ';' + TEXT_RESET +
+      'cursor:pointer;outline-offset:-3px;-webkit-tap-highlight-color:transparent}',
+    '@media (pointer:coarse){' + ITEM + '{' + tallItems(44) + '}}',
     active('') + '{color:' + o.overColor + ';background:' + o.overBg + '}',
     ITEM + ':focus-visible{outline:2px dotted currentColor}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
@@ -54,14 +72,33 @@ function styleSheet(o) {
     '.tmz-m .tmz-s{height:2px;margin:3px 2px;border-top:1px solid ' + o.sepColor +
       ';border-bottom:1px solid ' + o.sepShadow + '}',
     // One line high even with an empty title, so there is always a bar to hold.
-    '.tmz-bar{padding:2px 4px;min-height:calc(1.25em + 4px);overflow:hidden;white-space:nowrap;text-overflow:ellipsis;' +
-      'user-select:none;-webkit-user-select:none;touch-action:none;background:' + o.barBg +
-      ';color:' + o.barColor + ';text-align:' + o.barAlign + ';cursor:' + o.barCursor +
+    '.tmz-bar{padding:2px 4px;min-height:calc(1.25em + 4px);overflow:hidden;' + TEXT_RESET +
+      'white-space:nowrap;text-overflow:ellipsis;user-select:none;-webkit-user-select:none;touch-action:none;background:' +
+      o.barBg + ';color:' + o.barColor + ';text-align:' + o.barAlign + ';cursor:' + o.barCursor +
       ';font:' + font(o.barSize, o.barBold, o.barItalic, o.barFont) + '}',
-    '.tmz-d{position:absolute;z-index:1;pointer-events:none;padding:3px 5px;white-space:normal;' +
+    '.tmz-d{position:absolute;z-index:1;pointer-events:none;padding:3px 5px;' + TEXT_RESET +
       'overflow-wrap:break-word;width:' + o.descWidth + 'px;background:' + o.descBg + ';color:' +
       o.descColor + ';border:' + Math.max(0, o.descBorderWidth) + 'px ' + o.descBorderStyle + ' ' +
       o.descBorderColor + ';font:' + font(o.itemSize, false, false, o.itemFont) + '}',
-    '.tmz-d[hidden]{display:none}'
+    // The button that stands for the menu on a narrow window, in the items' look.
+    '.tmz-nav .tmz-b{position:absolute;z-index:' + o.zIndex + ';box-sizing:border-box;margin:0;min-width:44px;' +
+      'min-height:44px;padding:4px 14px;border:2px solid ' + o.base + ';border-radius:0;-webkit-appearance:none;' +
+      'appearance:none;cursor:pointer;-webkit-tap-highlight-color:transparent;color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont +
+      ';' + TEXT_RESET + '}',
+    '.tmz-nav .tmz-b:hover,.tmz-nav .tmz-b[aria-expanded=true]{color:' + o.overColor + ';background:' + o.overBg + '}',
+    '.tmz-nav .tmz-b:focus-visible{outline:2px dotted currentColor;outline-offset:-5px}',
+    '.tmz-b::before{content:"";display:inline-block;vertical-align:-.05em;width:1em;height:.5em;margin-right:.5em;' +
+      'border:solid;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
+    // The panel: as wide as the window, scrolling inside it; submenus open in
+    // place under their item, a little indented; the parent's own link leads them.
+    '.tmz.tmz-p{overflow-y:auto;overscroll-behavior:contain}',
+    '.tmz-p .tmz-bar,.tmz-m .tmz-own{display:none}',
+    '.tmz-p .tmz-m .tmz-own{display:block}',
+    '.tmz-p .tmz-m{width:auto!important;max-height:none!important;overflow:visible!important}',
+    '.tmz-p .tmz-sub{position:static;border:0;box-shadow:none;padding:0 0 0 16px;clip-path:none!important}',
+    '.tmz-p .tmz-i{' + tallItems(44) + '}',
+    '.tmz-p [aria-haspopup]{padding-right:40px}',
+    '.tmz-p .tmz-a{left:auto!important;right:14px;top:50%!important;transform:translateY(-50%)}',
+    '.tmz-p [aria-expanded=true] .tmz-a{transform:translateY(-50%) rotate(90deg)}'
   ].join('\n');
 }

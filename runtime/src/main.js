@@ -1,11 +1,25 @@
-/* Draws the menu recorded by tmzparams.js once the page's body exists. */
+/* Draws the menu recorded by tmzparams.js once the page's body exists, in a
+ * <nav> landmark at the end of what the page has so far. */
+
+// The main menu and its widest submenu side by side, with their frames.
+function sideBySide(main) {
+  var widest = 0;
+  main.items.forEach(function (it) {
+    if (it.group) widest = Math.max(widest, toNumber(it.group[0][22], 120));
+  });
+  return main.items[0].width + widest + 16;
+}
 
 function draw(o, top) {
   if (!top.length) return;
   var style = make('style', '', doc.head || doc.body);
   style.textContent = styleSheet(o);
+  var title = plainText(o.barTitle);
+  var nav = make('nav', 'tmz-nav');
+  nav.setAttribute('aria-label', title || 'Site menu');
 
-  var root = make('div', 'tmz tmz-f');
+  var root = make('div', 'tmz tmz-f', nav);
+  root.id = 'tmz-f' + ++serial;
   var bar = null;
   var menus = new Menus(o, root);
   if (o.bar) {
@@ -15,12 +29,14 @@ function draw(o, top) {
   }
   var main = menus.main = menus.build(top, null, root);
   if (bar) bar.style.width = main.items[0].width + 'px';
-  if (bar && /\S/.test(bar.textContent)) main.list.setAttribute('aria-label', bar.textContent.trim());
+  if (bar && title) main.list.setAttribute('aria-label', title);
   var input = new Input(o, root, menus);
   var firstItem = focusables(main)[0];
   if (firstItem) input.setRover(firstItem);
   var float = new Float(o, root, bar, menus);
-  doc.body.appendChild(root);
+  var forms = new Forms(nav, root, menus, float, title || 'Menu', sideBySide(main));
+  doc.body.appendChild(nav);
+  forms.update();
   float.fit();
   pageHandlers(o);
 }

@@ -26,22 +26,26 @@ function windowSize() {
   return { w: e.clientWidth, h: e.clientHeight };
 }
 
+// A parent's own link at the head of its submenu counts only where it shows,
+// on the narrow-window panel.
 function focusables(menu) {
-  return menu.items.filter(function (it) { return !it.sep; });
+  return menu.items.filter(function (it) { return !it.sep && !(it.own && !it.a.offsetParent); });
 }
 
-// The page must not jump, but a menu that scrolls its items brings the
-// focused one into its view.
+// The page must not jump, but a menu that scrolls its items (or the panel,
+// which scrolls as a whole) brings the focused one into its view.
 function focusItem(it) {
-  var list = it.menu.list, r = it.a.getBoundingClientRect(), l = list.getBoundingClientRect();
+  var list = it.a.closest('.tmz-p') || it.menu.list, r = it.a.getBoundingClientRect(), l = list.getBoundingClientRect();
   var top = l.top + list.clientTop, bottom = top + list.clientHeight;
   it.a.focus({ preventScroll: true });
   if (r.top < top) list.scrollTop -= top - r.top;
   else if (r.bottom > bottom) list.scrollTop += r.bottom - bottom;
 }
 
+/* panel: the menu shows as the narrow-window panel (set by Forms). */
 function Menus(o, root) {
   var self = this, desc = null, descTimer = 0;
+  self.panel = false;
 
   function arrows(it) {
     var normal = o.arrowNormal || o.arrowOver, over = o.arrowOver || o.arrowNormal;
@@ -51,12 +55,12 @@ function Menus(o, root) {
       img.alt = '';
       img.src = p[0];
       img.style.left = it.arrowX + 'px';
-      img.style.top = it.arrowY + 'px';
+      img.style.top = 'calc(' + it.arrowY + 'px + var(--tmz-s,0px))';
     });
   }
 
   function addItem(menu, it) {
-    var li = make('li', it.sep ? 'tmz-s' : '', menu.list);
+    var li = make('li', it.sep ? 'tmz-s' : it.own ? 'tmz-own' : '', menu.list);
     it.menu = menu;
     li.setAttribute('role', it.sep ? 'separator' : 'none');
     if (it.sep) return;
@@ -82,13 +86,18 @@ function Menus(o, root) {
 
   // owner: the item that opens this menu, or null for the main menu.
   this.build = function (calls, owner, frame) {
-    var group = calls.map(readItem);
+    var group = calls.map(readItem), width = group[0].width;
+    // On the panel a tap on a parent opens and closes its submenu, so the
+    // parent's own link leads the submenu there.
+    if (owner && owner.url) {
+      group.unshift({ own: true, caption: owner.caption, url: owner.url, target: owner.target, desc: '', status: '' });
+    }
     var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : 1, timer: 0 };
     var list = menu.list = make('ul', 'tmz-m');
     list.id = 'tmz-m' + ++serial;
     list.setAttribute('role', owner ? 'menu' : 'menubar');
     list.setAttribute('aria-orientation', 'vertical');
-    list.style.width = group[0].width + 'px';
+    list.style.width = width + 'px';
     group.forEach(function (it) { addItem(menu, it); });
     if (owner) {
       frame = make('div', 'tmz-f tmz-sub', root);
@@ -114,7 +123,7 @@ function Menus(o, root) {
       list.style.overflowY = 'auto';
       h = f.offsetHeight;
     }
-    var fr = f.getBoundingClientRect(), first = list.firstChild.getBoundingClientRect();
+    var fr = f.getBoundingClientRect(), first = list.querySelector('li:not(.tmz-own)').getBoundingClientRect();
     var box = root.getBoundingClientRect(), pm = it.menu.frame.getBoundingClientRect();
     var roomRight = width - pm.right, roomLeft = pm.left;
     var side = it.menu.side > 0
@@ -149,15 +158,29 @@ function Menus(o, root) {
     var menu = it.menu;
     if (menu.open !== it) {
       if (menu.open) self.close(menu.open);
-      var sub = it.sub || (it.sub = self.build(it.group, it));
+      var sub = it.sub || (it.sub = self.build(it.group, it)), f = sub.frame;
+      var host = self.panel ? it.a.parentNode : root;
       menu.open = it;
       it.a.setAttribute('aria-expanded', 'true');
-      sub.frame.hidden = false;
-      place(sub, it);
-      slide(sub);
+      if (f.parentNode !== host) host.appendChild(f);
+      f.hidden = false;
+      if (self.panel) {
+        reveal(sub, it);
+      } else {
+        place(sub, it);
+        slide(sub);
+      }
     }
     return it.sub;
   };
+
+  // On the panel a submenu opens in place under its item: the panel scrolls
+  // to show it, as far as its item stays in view.
+  function reveal(sub, it) {
+    var r = root.getBoundingClientRect(), by = Math.min(sub.frame.getBoundingClientRect().bottom - r.bottom,
+      it.a.getBoundingClientRect().top - r.top - root.clientTop);
+    if (by > 0) root.scrollTop += by;
+  }
 
   this.close = function (it) {
     var sub = it.sub;
@@ -178,7 +201,7 @@ function Menus(o, root) {
   // The pop-up description box, near the item and inside the window.
   this.showDesc = function (it) {
     self.hideDesc();
-    if (!it || !/\S/.test(it.desc)) return;
+    if (!it || self.panel || !/\S/.test(it.desc)) return;
     descTimer = later(function () {
       if (!desc) {
         desc = make('div', 'tmz-d', root);

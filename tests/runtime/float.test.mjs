@@ -66,7 +66,7 @@ test('only an edge within the snap distance pulls the menu', () => withMenu(brow
   assert.deepEqual(await where(page), [0, 90]);
 }));
 
-test('the menu snaps when the window is resized towards it', () => withMenu(browser, {}, {}, async (page) => {
+test('the menu snaps when the window is resized towards it', () => withMenu(browser, { 63: '620' }, {}, async (page) => {
   const r = await box(page.locator('.tmz'));
   await page.setViewportSize({ width: Math.round(r.right + 12), height: 600 });
   await frames(page);

@@ -44,16 +44,39 @@ function withValues(text, values) {
   return lines.join('\r\n');
 }
 
-/** Publishes projects/<name>.tmz into a fresh folder; returns the folder. */
-export function publish(name, values = {}) {
+export const PROJECTS = join(here, 'projects');
+export const TEMPLATES = join(here, '../../data/templates');
+
+/** Publishes <from>/<name>.tmz (from: projects/ unless given) into a fresh folder; returns the folder. */
+export function publish(name, values = {}, from = PROJECTS) {
   const folder = mkdtempSync(join(tmpdir(), 'tmz-runtime-'));
   const project = join(folder, name + '.tmz.in');
-  writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(here, 'projects', name + '.tmz'), 'latin1'), values), 'latin1');
+  writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(from, name + '.tmz'), 'latin1'), values), 'latin1');
   rmSync(project, { force: true });
   const out = join(folder, 'site');
   execFileSync(join(binDir, 'trellimenu-cli'), ['publish', join(folder, name + '.tmz'), '--out', out], { stdio: 'pipe' });
   return out;
 }
+
+/**
+ * Pastes the published block after the <body> tag of a page such as a site
+ * ready for phones has (a doctype, the viewport set to the device's width,
+ * its own content in <main>); returns the page's name. extra: markup for
+ * the page's head.
+ */
+export function sitePage(folder, name, extra = '') {
+  const published = readFileSync(join(folder, name + '.html'), 'latin1');
+  const end = '<!-- CODES END -->';
+  const block = published.slice(published.indexOf('<!-- CODES BEGIN -->'), published.indexOf(end) + end.length);
+  writeFileSync(join(folder, 'site.html'), '<!DOCTYPE html>\n<html lang="en"><head><meta charset="utf-8">' +
+    '<meta name="viewport" content="width=device-width, initial-scale=1"><title>A site</title>' + extra +
+    '</head><body>\n' + block + '\n<main><h1>Welcome</h1><p>' + 'A line of the page\'s own text. '.repeat(60) +
+    '</p></main></body></html>\n', 'latin1');
+  return 'site.html';
+}
+
+/** A phone in portrait, touch only; opens the site page (sitePage). */
+export const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2, site: true };
 
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif' };
 
@@ -80,7 +103,7 @@ export function serve(folder) {
 
 /**
  * Opens a published page in a fresh context. options: viewport, hasTouch,
- * reducedMotion, clock (install fake timers before the page loads), before
+ * isMobile, deviceScaleFactor, reducedMotion, clock (install fake timers before the page loads), before
  * (a script run before the page's own, e.g. to make the page scrollable).
  * errors collects console errors and uncaught exceptions.
  */
@@ -89,6 +112,8 @@ export async function openPage(browser, site, page, options = {}) {
     viewport: options.viewport || { width: 800, height: 600 },
     userAgent: options.userAgent,
     hasTouch: !!options.hasTouch,
+    isMobile: !!options.isMobile,
+    deviceScaleFactor: options.deviceScaleFactor,
     reducedMotion: options.reducedMotion || 'no-preference'
   });
   const tab = await context.newPage();
@@ -98,17 +123,21 @@ export async function openPage(browser, site, page, options = {}) {
   if (options.clock) await tab.clock.install({ time: CLOCK_START });
   if (options.before) await tab.addInitScript(options.before);
   await tab.goto(site.origin + '/' + page);
-  await tab.waitForSelector('[role=menubar] [role=menuitem]');
+  // Attached, not shown: on a narrow window the menu waits behind its button.
+  await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
   // From here on time moves only when a test says so (clock.runFor).
   if (options.clock) await tab.clock.pauseAt(CLOCK_START + 60000);
   return { page: tab, errors, close: () => context.close() };
 }
 
-/** Publishes, serves and opens in one step; close() undoes all three. */
-export async function menuPage(browser, name, values, options) {
-  const folder = publish(name, values);
+/**
+ * Publishes, serves and opens in one step (the site page with options.site,
+ * a project of options.from); close() undoes all three.
+ */
+export async function menuPage(browser, name, values, options = {}) {
+  const folder = publish(name, values, options.from);
   const site = await serve(folder);
-  const opened = await openPage(browser, site, name + '.html', options);
+  const opened = await openPage(browser, site, options.site ? sitePage(folder, name, options.head) : name + '.html', options);
   return {
     ...opened,
     site,

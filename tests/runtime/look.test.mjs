@@ -123,6 +123,47 @@ test('the page\'s own styles for links and lists leave the menu\'s look alone', 
     assert.equal(await css(home, 'backgroundColor'), 'rgb(192, 255, 192)');
   }));
 
+// Text properties a site may set for its body and its links.
+const PAGE_TEXT = "document.addEventListener('DOMContentLoaded', () => document.head.insertAdjacentHTML('beforeend'," +
+  " '<style>body, nav, div, ul, li { text-transform: uppercase; letter-spacing: 3px; word-spacing: 20px; line-height: 3;" +
+  " text-align: center; white-space: pre; direction: rtl; text-decoration: underline; text-indent: 40px }" +
+  " a, a:link, a:visited { text-transform: lowercase; letter-spacing: 5px; text-decoration: overline; line-height: 5 }</style>'))";
+const TEXT_LOOK = ['textTransform', 'letterSpacing', 'wordSpacing', 'lineHeight', 'textAlign', 'whiteSpace', 'direction',
+  'textDecorationLine', 'textIndent'];
+const textLook = (page) => Promise.all([item(page, 'Home'), item(page, "Tom's page"), page.locator('.tmz-bar')].map(async (e) =>
+  ({ box: await box(e), css: await e.evaluate((el, names) => names.map((n) => getComputedStyle(el)[n]), TEXT_LOOK) })));
+
+test('the text properties of the page\'s body and links leave captions and the bar as they were', async () => {
+  const plain = await textLook(page);
+  await withMenu(browser, {}, { before: PAGE_TEXT }, async (other) => {
+    assert.equal(await other.evaluate(() => getComputedStyle(document.body).textTransform), 'uppercase');
+    assert.deepEqual(await textLook(other), plain);
+  });
+});
+
+test('the menu is a navigation landmark named by the bar\'s title, else "Site menu"', async () => {
+  const nav = page.getByRole('navigation', { name: 'Site Menu' });
+  assert.equal(await nav.getByRole('menubar').count(), 1);
+  await withMenu(browser, { 29: ' <b>Our</b>\t pages ' }, {}, async (other) => {
+    assert.equal(await other.getByRole('navigation').getAttribute('aria-label'), 'Our pages');
+  });
+  await withMenu(browser, { 29: '', 19: '0' }, {}, async (other) => {
+    assert.equal(await other.getByRole('navigation').getAttribute('aria-label'), 'Site menu');
+  });
+});
+
+const heights = (page) => page.getByRole('menubar').getByRole('menuitem').evaluateAll((all) => all.map((a) => a.offsetHeight));
+
+test('items are at least 24 px tall, and 44 px where the pointer is a finger', async () => {
+  for (const h of await heights(page)) assert.ok(h >= 24, h + ' px');
+  await withMenu(browser, {}, { hasTouch: true }, async (other) => {
+    assert.ok(await other.evaluate(() => matchMedia('(pointer: coarse)').matches));
+    for (const h of await heights(other)) assert.ok(h >= 44, h + ' px');
+    const products = item(other, 'Products'), r = await box(products), a = await box(products.locator('img.tmz-n'));
+    assert.ok(a.y - r.y > (r.height - a.height) / 2 - 6, 'the arrow moves down with the caption');
+  });
+});
+
 test('separators and the pop-up box take the author\'s colours, not the usual ones', () =>
   withMenu(browser, { 55: '123456', 56: '654321', 57: 'ABCDEF', 58: '102030', 12: '0' }, {}, async (other) => {
     const sep = other.getByRole('menubar').locator('[role=separator]');
@@ -134,12 +175,20 @@ test('separators and the pop-up box take the author\'s colours, not the usual on
     assert.equal(await css(tip, 'color'), 'rgb(16, 32, 48)');
   }));
 
+// Where an arrow stands in its item, less what the item's padding grew by
+// above the author's 3 px to make the item tall enough: arrows move down
+// with the caption.
+async function arrowAt(menuItem, arrow) {
+  const a = await box(arrow), it = await box(menuItem);
+  const grown = parseFloat(await css(menuItem, 'paddingTop')) - 3;
+  return [a.x - it.x, Math.round((a.y - it.y - grown) * 100) / 100];
+}
+
 test('arrows stand only on items with a submenu, at the item\'s image position', async () => {
   for (const name of ['Products', 'About', 'Archive']) {
     const arrow = item(page, name).locator('img.tmz-n');
     assert.match(await arrow.getAttribute('src'), /arrow_normal\.gif$/);
-    const a = await box(arrow), it = await box(item(page, name));
-    assert.deepEqual([a.x - it.x, a.y - it.y], [105, 4]);
+    assert.deepEqual(await arrowAt(item(page, name), arrow), [105, 4]);
     assert.ok(await arrow.evaluate((i) => i.complete && i.naturalWidth > 0), 'the image loads');
   }
   for (const name of ['Home', "Tom's page"]) assert.equal(await item(page, name).locator('img').count(), 0);
@@ -147,16 +196,15 @@ test('arrows stand only on items with a submenu, at the item\'s image position',
 
 test('each item places its arrow where its own image position says, with the author\'s two images', () =>
   withMenu(browser, { items: { Archive: { 16: '90', 17: '7' } } }, {}, async (other) => {
-    const archive = item(other, 'Archive'), it = await box(archive);
+    const archive = item(other, 'Archive');
     for (const [cls, file] of [['tmz-n', /arrow_normal\.gif$/], ['tmz-o', /arrow_over\.gif$/]]) {
       const arrow = archive.locator('img.' + cls);
       assert.match(await arrow.getAttribute('src'), file);
       await archive.evaluate((a, c) => a.querySelector('img.' + c).style.display = 'block', cls);
-      const a = await box(arrow);
-      assert.deepEqual([a.x - it.x, a.y - it.y], [90, 7]);
+      assert.deepEqual(await arrowAt(archive, arrow), [90, 7]);
     }
-    const products = await box(item(other, 'Products')), arrow = await box(item(other, 'Products').locator('img.tmz-n'));
-    assert.deepEqual([arrow.x - products.x, arrow.y - products.y], [105, 4]);
+    const products = item(other, 'Products');
+    assert.deepEqual(await arrowAt(products, products.locator('img.tmz-n')), [105, 4]);
   }));
 
 test('the opened arrow replaces the closed one while the pointer is on the item', async () => {

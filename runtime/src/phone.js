@@ -1,0 +1,96 @@
+/* The two forms of the menu. On a window narrower than 640 CSS pixels, or
+ * too narrow for the main menu and a submenu side by side, the menu shows as
+ * one button at its place; the button opens the whole menu as a panel as
+ * wide as the window, whose submenus open in place under their items.
+ * Resizing the window (turning a phone) switches between the forms. */
+var NARROW = 640, MARGIN = 8;
+
+// need: the width of the main menu and its widest submenu side by side.
+function Forms(nav, root, menus, float, label, need) {
+  var button = make('button', 'tmz-b'), open = false, refocus = false;
+  button.type = 'button';
+  button.textContent = label;
+  button.setAttribute('aria-expanded', 'false');
+  button.setAttribute('aria-controls', root.id);
+  button.hidden = true;
+  nav.insertBefore(button, root);
+
+  // Below the button, or above it when the window has more room there.
+  function layout() {
+    var view = windowSize(), b = button.getBoundingClientRect(), s = root.style;
+    var down = view.h - b.bottom >= b.top;
+    s.position = 'fixed';
+    s.left = MARGIN + 'px';
+    s.width = view.w - 2 * MARGIN + 'px';
+    s.top = down ? b.bottom + 4 + 'px' : 'auto';
+    s.bottom = down ? 'auto' : view.h - b.top + 4 + 'px';
+    s.maxHeight = (down ? view.h - b.bottom : b.top) - 4 - MARGIN + 'px';
+  }
+
+  // Focus goes back to the button unless it has gone somewhere else.
+  function focusWasHere() {
+    var f = doc.activeElement;
+    return !f || f === doc.body || nav.contains(f);
+  }
+
+  function show(yes, focusButton) {
+    var back = focusButton && focusWasHere();
+    open = yes;
+    button.setAttribute('aria-expanded', String(yes));
+    menus.closeAll();
+    root.hidden = !yes;
+    if (yes) layout();
+    if (back) button.focus({ preventScroll: true });
+  }
+
+  button.addEventListener('click', function () { show(!open, false); });
+
+  // Following a link closes the panel (the click was not taken by a parent).
+  root.addEventListener('click', function (e) {
+    if (open && !e.defaultPrevented && itemOf(e.target, root)) show(false, true);
+  });
+
+  doc.addEventListener('keydown', function (e) {
+    if (open && e.key === 'Escape') show(false, true);
+  });
+
+  // A tap outside closes it at once; focus returns to the button after the
+  // click unless the tap gave it to something else.
+  doc.addEventListener('pointerdown', function (e) {
+    refocus = false;
+    if (open && !nav.contains(e.target)) {
+      refocus = focusWasHere();
+      show(false, false);
+    }
+  }, true);
+  doc.addEventListener('click', function () {
+    if (refocus && focusWasHere()) button.focus({ preventScroll: true });
+    refocus = false;
+  }, true);
+
+  nav.addEventListener('focusout', function (e) {
+    if (open && e.relatedTarget && !nav.contains(e.relatedTarget)) show(false, false);
+  });
+
+  // The panel stays with its button while the page scrolls.
+  addEventListener('scroll', function () { if (open) layout(); });
+
+  this.update = function () {
+    var w = windowSize().w, panel = w < NARROW || w < need, s = root.style;
+    if (panel === menus.panel) {
+      if (open) layout();
+      return;
+    }
+    var had = root.contains(doc.activeElement);
+    show(false, false);
+    menus.panel = panel;
+    root.classList.toggle('tmz-p', panel);
+    root.hidden = panel;
+    button.hidden = !panel;
+    if (!panel) s.width = s.maxHeight = s.bottom = '';
+    float.stand(panel ? button : root);
+    float.fit();
+    if (had && panel) button.focus({ preventScroll: true });
+  };
+  addEventListener('resize', this.update);
+}
