@@ -1,6 +1,7 @@
 // Timings of the run-time menu engine beside SmartMenus 1.2 (jQuery) and a
 // static nested list with CSS-only hover submenus, on the same menus of 100,
-// 1,000 and 5,000 items, in headless Chromium:
+// 1,000 and 5,000 items, in headless Chromium; then our menu on a phone
+// (its button and panel form) beside the floating form on a desktop:
 //   node bench.mjs [--bin BUILD/bin] [--runs N] [--keep DIR]
 // --keep writes the pages into DIR and leaves them there, to look at by hand.
 // Prints a Markdown table. Not a test: numbers depend on the machine.
@@ -53,6 +54,10 @@ function publishOurs(folder, items) {
   const project = join(folder, 'ours.tmz');
   writeFileSync(project, projectText(items));
   execFileSync(join(binDir, 'trellimenu-cli'), ['publish', project, '--out', join(folder, 'ours')], { stdio: 'pipe' });
+  // The same page set to the phone's width, as a site made for phones is.
+  const page = readFileSync(join(folder, 'ours/ours.html'), 'latin1');
+  writeFileSync(join(folder, 'ours/phone.html'), page.replace('<HTML>',
+    '<HTML><HEAD><meta name="viewport" content="width=device-width, initial-scale=1"></HEAD>'), 'latin1');
 }
 
 // --- The same menu as a nested list ------------------------------------------
@@ -131,6 +136,36 @@ const CONTENDERS = [
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` }
 ];
 
+// On a phone: when the menu's button is laid out, and from the tap's click
+// to the panel's items laid out (the engine opens it within the click).
+const WATCH_BUTTON = `new MutationObserver(function (list, observer) {
+  var b = document.querySelector('.tmz-b');
+  if (b && b.getBoundingClientRect().width > 0) { window.benchDrawn = performance.now(); observer.disconnect(); }
+}).observe(document, { childList: true, subtree: true, attributes: true });
+window.benchPanel = new Promise(function (resolve) {
+  addEventListener('click', function start() {
+    removeEventListener('click', start, true);
+    var t0 = performance.now();
+    new MutationObserver(function (list, observer) {
+      var item = document.querySelector('[role=menubar] a');
+      if (item && item.getBoundingClientRect().height > 0) { observer.disconnect(); resolve(performance.now() - t0); }
+    }).observe(document, { subtree: true, attributes: true });
+  }, true);
+});`;
+
+async function measurePhoneOnce(browser, origin) {
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true });
+  const page = await context.newPage();
+  await page.addInitScript(WATCH_BUTTON);
+  await page.goto(origin + '/ours/phone.html', { waitUntil: 'load' });
+  await page.waitForFunction(() => window.benchDrawn !== undefined);
+  const drawn = await page.evaluate(() => window.benchDrawn);
+  await page.tap('.tmz-b');
+  const open = await page.evaluate(() => window.benchPanel);
+  await context.close();
+  return { drawn, open };
+}
+
 const median = (xs) => { const s = xs.filter(Number.isFinite).sort((a, b) => a - b); return s.length ? s[Math.floor(s.length / 2)] : NaN; };
 
 async function measureOnce(browser, origin, contender, run) {
@@ -155,17 +190,22 @@ async function measureOnce(browser, origin, contender, run) {
   return { drawn, hover };
 }
 
-// Runs alternate between the menus, so a busy moment of the machine falls on all alike.
+// Runs alternate between the menus (and our phone form), so a busy moment
+// of the machine falls on all alike.
 async function measure(browser, origin) {
-  const results = CONTENDERS.map(() => ({ drawn: [], hover: [] }));
+  const results = CONTENDERS.map(() => ({ drawn: [], hover: [] })), phone = { drawn: [], open: [] };
   for (let run = 0; run < RUNS; run++) {
     for (const [k, contender] of CONTENDERS.entries()) {
       const t = await measureOnce(browser, origin, contender, run);
       results[k].drawn.push(t.drawn);
       results[k].hover.push(t.hover);
     }
+    const t = await measurePhoneOnce(browser, origin);
+    phone.drawn.push(t.drawn);
+    phone.open.push(t.open);
   }
-  return results.map((r) => ({ drawn: median(r.drawn), hover: median(r.hover) }));
+  return { menus: results.map((r) => ({ drawn: median(r.drawn), hover: median(r.hover) })),
+    phone: { drawn: median(phone.drawn), open: median(phone.open) } };
 }
 
 function serve(folder) {
@@ -194,7 +234,7 @@ const browser = await chromium.launch({
   headless: true,
   args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--no-first-run']
 });
-const rows = [];
+const rows = [], phoneRows = [];
 const keep = arg('--keep', '');
 const scratch = keep || mkdtempSync(join(tmpdir(), 'tmz-bench-'));
 try {
@@ -212,7 +252,8 @@ try {
       'Static CSS list': [[], []],
       'Static CSS list + one empty script file': [['empty.js'], []]
     };
-    const timings = await measure(browser, site.origin);
+    const { menus: timings, phone } = await measure(browser, site.origin);
+    phoneRows.push([count, timings[0].drawn.toFixed(1), phone.drawn.toFixed(1), phone.open.toFixed(2)]);
     for (const [k, contender] of CONTENDERS.entries()) {
       const t = timings[k];
       const [engine, data] = scripts[contender.name];
@@ -230,3 +271,7 @@ console.log(`Median of ${RUNS} runs, headless Chromium, ${new Date().toISOString
 console.log('| items | menu | navigation start to top level drawn (ms) | hover to submenu drawn (ms) | engine script raw / gzip | menu data script raw / gzip |');
 console.log('|---:|---|---:|---:|---:|---:|');
 for (const r of rows) console.log('| ' + r.join(' | ') + ' |');
+console.log('\nOur menu on a phone (390 x 844, touch) beside its floating form on the desktop above:\n');
+console.log('| items | desktop: navigation start to floating menu drawn (ms) | phone: navigation start to button drawn (ms) | phone: tap to panel drawn (ms) |');
+console.log('|---:|---:|---:|---:|');
+for (const r of phoneRows) console.log('| ' + r.join(' | ') + ' |');
