@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Retakes the README's pictures: the editor with a template open (under Xvfb)
-# and a published template in headless Chromium with a submenu open (needs
-# the run-time tests' node packages: scripts/install-deps.sh --tests).
+# Retakes the README's pictures: the editor with a template open (under Xvfb),
+# a published template in headless Chromium with a submenu open, and each
+# template's look (needs the run-time tests' node packages:
+# scripts/install-deps.sh --tests).
 # Usage: packaging/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +26,8 @@ cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
   echo '</body></html>'
 } >"$work/shot.html"
 node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
+# Each shipped template, for the README's template list.
+node packaging/screenshot-templates.js "$bin" docs
 
 # The editor at its own size, centred on a larger screen, with the same
 # template open and "Products" selected (xdotool drives the pointer). It runs
@@ -41,4 +44,4 @@ kill \$pid
 SCRIPT
 xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/editor.sh" >/dev/null 2>&1
 convert "$work/root.png" -crop 860x600+210+100 +repage docs/editor.png
-echo "docs/editor.png and docs/published-menu.png written"
+echo "docs/editor.png, docs/published-menu.png and docs/template-*.png written"
