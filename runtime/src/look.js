@@ -102,3 +102,16 @@ function styleSheet(o) {
     '.tmz-p [aria-expanded=true] .tmz-a{transform:translateY(-50%) rotate(90deg)}'
   ].join('\n');
 }
+
+// A constructed style sheet needs no <style> element, so the menu keeps its
+// look under a Content-Security-Policy that forbids inline styles; browsers
+// without one get the element.
+function applyStyle(text) {
+  try {
+    var sheet = new CSSStyleSheet();
+    sheet.replaceSync(text);
+    doc.adoptedStyleSheets = doc.adoptedStyleSheets.concat(sheet);
+  } catch (e) {
+    make('style', '', doc.head || doc.body).textContent = text;
+  }
+}

@@ -1,5 +1,7 @@
-/* Draws the menu recorded by tmzparams.js once the page's body exists, in a
- * <nav> landmark at the end of what the page has so far. */
+/* Draws the menu recorded by tmzparams.js once the page's body exists: into
+ * the page's own <nav class="trellimenu"> when it has one (the modern page
+ * code, whose plain list of links this replaces), else into a <nav> landmark
+ * of its own at the end of what the page has so far. */
 
 // The main menu and its widest submenu side by side, with their frames.
 function sideBySide(main) {
@@ -12,11 +14,16 @@ function sideBySide(main) {
 
 function draw(o, top) {
   if (!top.length) return;
-  var style = make('style', '', doc.head || doc.body);
-  style.textContent = styleSheet(o);
+  applyStyle(styleSheet(o));
   var title = plainText(o.barTitle);
-  var nav = make('nav', 'tmz-nav');
-  nav.setAttribute('aria-label', title || 'Site menu');
+  var nav = doc.querySelector('nav.trellimenu');
+  if (nav) {
+    nav.textContent = '';
+  } else {
+    nav = make('nav');
+    nav.setAttribute('aria-label', title || 'Site menu');
+  }
+  nav.classList.add('tmz-nav');
 
   var root = make('div', 'tmz tmz-f', nav);
   root.id = 'tmz-f' + ++serial;
@@ -35,9 +42,10 @@ function draw(o, top) {
   if (firstItem) input.setRover(firstItem);
   var float = new Float(o, root, bar, menus);
   var forms = new Forms(nav, root, menus, float, title || 'Menu', sideBySide(main));
-  doc.body.appendChild(nav);
+  if (!nav.parentNode) doc.body.appendChild(nav);
   forms.update();
   float.fit();
+  nav.hidden = false;
   pageHandlers(o);
 }
 

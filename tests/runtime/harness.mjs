@@ -80,16 +80,19 @@ export const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, ha
 
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif' };
 
-/** Serves a folder on 127.0.0.1; pages it lacks answer with a stub, so links can be followed. */
-export function serve(folder) {
+/**
+ * Serves a folder on 127.0.0.1; pages it lacks answer with a stub, so links
+ * can be followed. headers: sent with every answer (a Content-Security-Policy).
+ */
+export function serve(folder, headers = {}) {
   const server = createServer((req, res) => {
     const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
     const file = join(folder, path);
     if (existsSync(file) && extname(file)) {
-      res.writeHead(200, { 'content-type': TYPES[extname(file)] || 'application/octet-stream' });
+      res.writeHead(200, { ...headers, 'content-type': TYPES[extname(file)] || 'application/octet-stream' });
       res.end(readFileSync(file));
     } else if (path.endsWith('.html')) {
-      res.writeHead(200, { 'content-type': 'text/html' });
+      res.writeHead(200, { ...headers, 'content-type': 'text/html' });
       res.end('<!doctype html><title>stub</title><p>' + path);
     } else {
       res.writeHead(204);
@@ -103,9 +106,10 @@ export function serve(folder) {
 
 /**
  * Opens a published page in a fresh context. options: viewport, hasTouch,
- * isMobile, deviceScaleFactor, reducedMotion, clock (install fake timers before the page loads), before
+ * isMobile, deviceScaleFactor, reducedMotion, javaScriptEnabled, clock (install fake timers before the page loads), before
  * (a script run before the page's own, e.g. to make the page scrollable).
- * errors collects console errors and uncaught exceptions.
+ * errors collects console errors and uncaught exceptions, messages every
+ * console message as "type: text".
  */
 export async function openPage(browser, site, page, options = {}) {
   const context = await browser.newContext({
@@ -113,21 +117,25 @@ export async function openPage(browser, site, page, options = {}) {
     userAgent: options.userAgent,
     hasTouch: !!options.hasTouch,
     isMobile: !!options.isMobile,
+    javaScriptEnabled: options.javaScriptEnabled !== false,
     deviceScaleFactor: options.deviceScaleFactor,
     reducedMotion: options.reducedMotion || 'no-preference'
   });
   const tab = await context.newPage();
-  const errors = [];
-  tab.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  const errors = [], messages = [];
+  tab.on('console', (m) => {
+    messages.push(m.type() + ': ' + m.text());
+    if (m.type() === 'error') errors.push(m.text());
+  });
   tab.on('pageerror', (e) => errors.push(e.message));
   if (options.clock) await tab.clock.install({ time: CLOCK_START });
   if (options.before) await tab.addInitScript(options.before);
   await tab.goto(site.origin + '/' + page);
   // Attached, not shown: on a narrow window the menu waits behind its button.
-  await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
+  if (options.javaScriptEnabled !== false) await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
   // From here on time moves only when a test says so (clock.runFor).
   if (options.clock) await tab.clock.pauseAt(CLOCK_START + 60000);
-  return { page: tab, errors, close: () => context.close() };
+  return { page: tab, errors, messages, close: () => context.close() };
 }
 
 /**

@@ -1,0 +1,114 @@
+// The modern page code, for sites with a strict Content-Security-Policy: a
+// hidden <nav> of real links that the engine turns into the menu in place,
+// deferred scripts, no inline script or style; without script the links
+// show as a plain list.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { copyFileSync, rmSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { launchBrowser, publish, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const STRICT = { 'content-security-policy': "default-src 'self'" };
+const NO_HANDLERS = { 15: '', 16: '', 17: '', 18: '' };
+// Every violation the page reports, as "directive blocked-address".
+const WATCH = "window.violations = []; document.addEventListener('securitypolicyviolation'," +
+  " (e) => window.violations.push(e.violatedDirective + ' ' + e.blockedURI));";
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser.close(); });
+
+// The sample project published, beside it the page with the modern block
+// for the same menu (a fixture that follows the generator's contract) and
+// the style sheet it shows its list with when scripts are off; served under
+// the strict policy.
+async function withModern(values, options, body) {
+  const folder = publish('basic', values);
+  for (const file of ['modern.html', 'tmzmenu.css']) copyFileSync(join(here, 'fixtures', file), join(folder, file));
+  const site = await serve(folder, STRICT);
+  const opened = await openPage(browser, site, 'modern.html', { before: WATCH, ...options });
+  try {
+    await body(opened.page, opened);
+  } finally {
+    await opened.close();
+    site.close();
+    rmSync(dirname(folder), { recursive: true, force: true });
+  }
+}
+const violations = (page) => page.evaluate(() => window.violations);
+
+test('under a strict policy the menu draws in the page\'s own nav, opens and follows links, with no violation', () =>
+  withModern(NO_HANDLERS, { viewport: { width: 800, height: 600 } }, async (page, opened) => {
+    const nav = page.getByRole('navigation');
+    assert.equal(await nav.count(), 1, 'the page\'s nav is the landmark');
+    assert.equal(await nav.getAttribute('aria-label'), 'Site Menu');
+    assert.equal(await nav.getAttribute('class'), 'trellimenu tmz-nav');
+    assert.equal(await nav.getAttribute('hidden'), null);
+    assert.equal(await nav.locator(':scope > ul').count(), 0, 'the plain list is gone');
+    assert.equal(await page.locator('style').count(), 0, 'no style element');
+    assert.equal(await nav.getByRole('menubar').getByRole('menuitem').count(), 5);
+    assert.equal(await css(item(page, 'Home'), 'color'), 'rgb(255, 255, 0)', 'in the menu\'s own look');
+    const r = await box(page.locator('.tmz'));
+    assert.deepEqual([r.x, r.y], [120, 90]);
+    await pointTo(page, item(page, 'Products'));
+    await page.waitForTimeout(350);
+    await pointTo(page, item(page, 'Gadgets'));
+    await page.waitForTimeout(350);
+    assert.ok(await shown(submenu(page, 'Gadgets')));
+    await item(page, 'Gizmo').click();
+    await page.waitForURL(/gizmo\.html$/);
+    assert.deepEqual(await violations(page), []);
+    assert.deepEqual(opened.errors, []);
+  }));
+
+test('on a phone under the strict policy the menu is the same button and panel', () =>
+  withModern(NO_HANDLERS, PHONE, async (page, opened) => {
+    const button = page.getByRole('navigation', { name: 'Site Menu' }).getByRole('button', { name: 'Site Menu' });
+    await button.tap();
+    await item(page, 'About').tap();
+    assert.ok(await shown(submenu(page, 'About')));
+    assert.ok((await box(page.locator('.tmz'))).right <= 390);
+    assert.deepEqual(await violations(page), []);
+    assert.deepEqual(opened.errors, []);
+  }));
+
+test('event handlers given as text cannot be compiled under the policy: the menu works and says so once', () =>
+  withModern({}, {}, async (page, opened) => {
+    await pointTo(page, item(page, 'Products'));
+    await page.waitForTimeout(350);
+    assert.ok(await shown(submenu(page, 'Products')));
+    const ours = opened.messages.filter((m) => m.includes('Trellimenu'));
+    assert.equal(ours.length, 1);
+    assert.match(ours[0], /^warning: .*Content-Security-Policy/);
+    assert.equal((await violations(page)).length, 1, 'one try, not one per handler');
+  }));
+
+test('the plain list stays hidden until the menu has been built in its place', () =>
+  withModern(NO_HANDLERS, {
+    before: WATCH + "window.navRecords = []; new MutationObserver((records) => { for (const r of records) window.navRecords.push(" +
+      "r.type === 'attributes' ? r.attributeName + (r.target.hasAttribute(r.attributeName) ? ' set' : ' removed') : 'children');" +
+      " }).observe(document, { subtree: true, childList: true, attributes: true, attributeFilter: ['hidden', 'class'] });"
+  }, async (page) => {
+    const seen = await page.evaluate(() => window.navRecords);
+    const shownAt = seen.indexOf('hidden removed');
+    assert.ok(shownAt > 0, 'the nav is shown in the end');
+    assert.ok(seen.lastIndexOf('children') < shownAt, 'after everything was built: ' + seen.join(', '));
+  }));
+
+test('without JavaScript every item\'s link is in the page and reachable by Tab', () =>
+  withModern(NO_HANDLERS, { javaScriptEnabled: false }, async (page) => {
+    const nav = page.getByRole('navigation', { name: 'Site Menu' });
+    const links = await nav.locator('a[href]').evaluateAll((all) => all.map((a) => a.getAttribute('href')));
+    const years = Array.from({ length: 30 }, (_, k) => 'y' + (2006 - k) + '.html');
+    assert.deepEqual(links, ['home.html', 'products.html', 'widgets.html', 'gadgets.html', 'gizmo.html', 'doohickey.html',
+      'tools.html', 'toms.html', 'team.html', 'contact.html', ...years]);
+    const reached = [];
+    for (let k = 0; k < links.length; k++) {
+      await page.keyboard.press('Tab');
+      reached.push(await page.evaluate(() => document.activeElement.getAttribute('href')));
+    }
+    assert.deepEqual(reached, links);
+    assert.ok(await nav.getByText('About', { exact: true }).isVisible(), 'an item without a link shows its caption');
+  }));
