@@ -5,55 +5,23 @@
 //   node bench.mjs [--bin BUILD/bin] [--runs N] [--keep DIR]
 // --keep writes the pages into DIR and leaves them there, to look at by hand.
 // Prints a Markdown table. Not a test: numbers depend on the machine.
-import { chromium } from 'playwright-core';
-import { execFileSync } from 'node:child_process';
-import { createServer } from 'node:http';
-import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, copyFileSync, existsSync, rmSync } from 'node:fs';
+import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, copyFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, dirname, extname } from 'node:path';
+import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
+import { arg, median, tree, publishMenu, serve, launch } from './common.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const arg = (name, fallback) => { const i = process.argv.indexOf(name); return i > 0 ? process.argv[i + 1] : fallback; };
-const binDir = arg('--bin', process.env.TRELLIMENU_BIN_DIR || join(here, '../../build/bin'));
 const RUNS = Number(arg('--runs', 7));
 const modules = join(here, 'node_modules');
 
 // Menu shapes: top-level items, children of each, grandchildren of each child.
 const SIZES = [[100, [10, 9, 0]], [1000, [10, 9, 10]], [5000, [10, 20, 24]]].filter(([n]) => !process.env.BENCH_ONLY || String(n) === process.env.BENCH_ONLY);
 
-function tree([top, kids, grandkids]) {
-  const node = (caption, children) => ({ caption, url: 'p/' + caption.replace(/\W/g, '') + '.html', children });
-  return Array.from({ length: top }, (_, i) => node('Section ' + i, Array.from({ length: kids }, (_, j) =>
-    node('Page ' + i + '.' + j, Array.from({ length: grandkids }, (_, k) => node('Topic ' + i + '.' + j + '.' + k, []))))));
-}
-
 // --- Our engine: a project file published by trellimenu-cli -----------------
-const SEP = '#$@';
-function projectText(items) {
-  const applet = ['1000', '20', '10', '1', '1', '3', '0', '', '', '', '0', '2000', '10', '15', '', '', '', '', '', '1',
-    'Center', '6B98E7', 'FFFFFF', 'Arial', '14', '1', '0', '', 'Hold your mouse to move!', 'Menu', '0', '', '0', '0',
-    'C0C0C0', 'C0C0C0', 'C0C0C0', '939393', '939393', '000000', 'FFFFFF', 'FFFFFF', '868686', '868686', 'arrow_normal.gif',
-    'arrow_over.gif', 'FFFFFF', '3879BA', '004080', 'FFFFFF', '', 'Arial', '12', '1', '0', '88B1DB', '000027', 'EAEA00',
-    '000000', '', '180', '20', '', '20', '20', '2', 'ridge', 'FFFF00', '', '', '1', ''];
-  const lines = ['<Product_Name>', 'Trellimenu 2006', '</Product_Name>', '<Product_Version>', '1.0', '</Product_Version>',
-    '<Applet_Parameters>', applet.map((v) => v + SEP).join(''), '</Applet_Parameters>', '<Item_Parameters>'];
-  const walk = (nodes, level) => nodes.forEach((n) => {
-    const f = new Array(38).fill('');
-    Object.assign(f, { 0: n.caption, 16: '150', 17: '4', 22: '170', 23: '0', 26: n.url, 27: '_self', 34: String(level), 36: '0', 37: '1' });
-    lines.push(f.map((v) => v + SEP).join(''));
-    walk(n.children, level + 1);
-  });
-  walk(items, 0);
-  lines.push('</Item_Parameters>');
-  return lines.map((l) => l + '\r\n').join('');
-}
-
 function publishOurs(folder, items) {
-  const project = join(folder, 'ours.tmz');
-  writeFileSync(project, projectText(items));
-  execFileSync(join(binDir, 'trellimenu-cli'), ['publish', project, '--out', join(folder, 'ours')], { stdio: 'pipe' });
+  publishMenu(folder, 'ours', items, 'ours');
   // The same page set to the phone's width, as a site made for phones is.
   const page = readFileSync(join(folder, 'ours/ours.html'), 'latin1');
   writeFileSync(join(folder, 'ours/phone.html'), page.replace('<HTML>',
@@ -166,8 +134,6 @@ async function measurePhoneOnce(browser, origin) {
   return { drawn, open };
 }
 
-const median = (xs) => { const s = xs.filter(Number.isFinite).sort((a, b) => a - b); return s.length ? s[Math.floor(s.length / 2)] : NaN; };
-
 async function measureOnce(browser, origin, contender, run) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
   const page = await context.newPage();
@@ -208,32 +174,12 @@ async function measure(browser, origin) {
     phone: { drawn: median(phone.drawn), open: median(phone.open) } };
 }
 
-function serve(folder) {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.gif': 'image/gif' };
-  const server = createServer((req, res) => {
-    const file = join(folder, new URL(req.url, 'http://x').pathname);
-    if (existsSync(file) && extname(file)) {
-      res.writeHead(200, { 'content-type': types[extname(file)] || 'application/octet-stream' });
-      res.end(readFileSync(file));
-    } else {
-      res.writeHead(204);
-      res.end();
-    }
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () =>
-    resolve({ origin: 'http://127.0.0.1:' + server.address().port, close: () => server.close() })));
-}
-
 const size = (files) => {
   const data = Buffer.concat(files.map((f) => readFileSync(f)));
   return data.length ? `${(data.length / 1024).toFixed(1)} KB / ${(gzipSync(data, { level: 9 }).length / 1024).toFixed(1)} KB` : '0';
 };
 
-const browser = await chromium.launch({
-  executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--no-first-run']
-});
+const browser = await launch();
 const rows = [], phoneRows = [];
 const keep = arg('--keep', '');
 const scratch = keep || mkdtempSync(join(tmpdir(), 'tmz-bench-'));
