@@ -15,16 +15,17 @@ function Forms(nav, root, menus, float, label, need) {
   button.hidden = true;
   nav.insertBefore(button, root);
 
-  // Below the button, or above it when the window has more room there.
+  // Below the button, or above it when the window has more room there; never
+  // past the window's edge, even with the button scrolled out of sight.
   function layout() {
     var view = windowSize(), b = button.getBoundingClientRect(), s = root.style;
-    var down = view.h - b.bottom >= b.top;
+    var down = view.h - b.bottom >= b.top, from = Math.max(MARGIN, down ? b.bottom + 4 : view.h - b.top + 4);
     s.position = 'fixed';
     s.left = MARGIN + 'px';
     s.width = view.w - 2 * MARGIN + 'px';
-    s.top = down ? b.bottom + 4 + 'px' : 'auto';
-    s.bottom = down ? 'auto' : view.h - b.top + 4 + 'px';
-    s.maxHeight = (down ? view.h - b.bottom : b.top) - 4 - MARGIN + 'px';
+    s.top = down ? from + 'px' : 'auto';
+    s.bottom = down ? 'auto' : from + 'px';
+    s.maxHeight = view.h - from - MARGIN + 'px';
   }
 
   // Focus goes back to the button unless it has gone somewhere else.

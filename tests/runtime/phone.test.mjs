@@ -74,6 +74,17 @@ test('a long panel scrolls inside the window, not past it', () => onPhone({}, as
   assert.ok((await box(item(page, 'Year 2006'))).y < 420, 'the first year shows');
 }));
 
+test('the open panel stays inside the window while the page scrolls under it', () =>
+  onPage({}, { ...PHONE, head: '<style>main { min-height: 4000px }</style>' }, async (page) => {
+    await button(page).tap();
+    for (const y of [300, 2000]) {
+      await page.evaluate((to) => scrollTo(0, to), y);
+      await page.evaluate(() => new Promise((r) => requestAnimationFrame(r)));
+      const p = await box(panel(page));
+      assert.ok(p.y >= 0 && p.bottom <= 844 && p.height > 200, 'scrolled to ' + y + ': ' + JSON.stringify(p));
+    }
+  }));
+
 test('submenus open in place under their items, and a second tap closes them', () => onPhone({}, async (page) => {
   await button(page).tap();
   await parent(page, 'Products').tap();
