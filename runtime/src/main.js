@@ -55,4 +55,9 @@ if (NS && NS.params && !NS.drawn) {
   var start = function () { draw(readOptions(NS.params), readTree(NS.items)); };
   if (doc.body) start();
   else doc.addEventListener('DOMContentLoaded', start);
+} else if (!NS || !NS.params) {
+  // Without its settings (tmzcfg.js did not load) the menu cannot be drawn;
+  // the modern page code's plain list of links shows instead.
+  var plain = doc.querySelector('nav.trellimenu');
+  if (plain) plain.hidden = false;
 }

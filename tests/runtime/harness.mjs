@@ -106,7 +106,8 @@ export function serve(folder, headers = {}) {
 
 /**
  * Opens a published page in a fresh context. options: viewport, hasTouch,
- * isMobile, deviceScaleFactor, reducedMotion, javaScriptEnabled, clock (install fake timers before the page loads), before
+ * isMobile, deviceScaleFactor, reducedMotion, javaScriptEnabled, drawn
+ * (false: do not wait for the menu), clock (install fake timers before the page loads), before
  * (a script run before the page's own, e.g. to make the page scrollable).
  * errors collects console errors and uncaught exceptions, messages every
  * console message as "type: text".
@@ -132,7 +133,9 @@ export async function openPage(browser, site, page, options = {}) {
   if (options.before) await tab.addInitScript(options.before);
   await tab.goto(site.origin + '/' + page);
   // Attached, not shown: on a narrow window the menu waits behind its button.
-  if (options.javaScriptEnabled !== false) await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
+  if (options.javaScriptEnabled !== false && options.drawn !== false) {
+    await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
+  }
   // From here on time moves only when a test says so (clock.runFor).
   if (options.clock) await tab.clock.pauseAt(CLOCK_START + 60000);
   return { page: tab, errors, messages, close: () => context.close() };

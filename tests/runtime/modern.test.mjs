@@ -27,8 +27,9 @@ after(async () => { await browser.close(); });
 async function withModern(values, options, body) {
   const folder = publish('basic', values);
   for (const file of ['modern.html', 'tmzmenu.css']) copyFileSync(join(here, 'fixtures', file), join(folder, file));
+  if (options.lose) rmSync(join(folder, options.lose));
   const site = await serve(folder, STRICT);
-  const opened = await openPage(browser, site, 'modern.html', { before: WATCH, ...options });
+  const opened = await openPage(browser, site, 'modern.html', { before: WATCH, drawn: !options.lose, ...options });
   try {
     await body(opened.page, opened);
   } finally {
@@ -111,4 +112,12 @@ test('without JavaScript every item\'s link is in the page and reachable by Tab'
     }
     assert.deepEqual(reached, links);
     assert.ok(await nav.getByText('About', { exact: true }).isVisible(), 'an item without a link shows its caption');
+  }));
+
+test('when the menu\'s settings do not load, the plain list of links shows instead', () =>
+  withModern(NO_HANDLERS, { lose: 'tmzcfg.js' }, async (page) => {
+    await page.waitForLoadState('load');
+    const nav = page.getByRole('navigation', { name: 'Site Menu' });
+    assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
+    assert.equal(await page.getByRole('menubar').count(), 0);
   }));
