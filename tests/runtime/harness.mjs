@@ -47,14 +47,19 @@ function withValues(text, values) {
 export const PROJECTS = join(here, 'projects');
 export const TEMPLATES = join(here, '../../data/templates');
 
-/** Publishes <from>/<name>.tmz (from: projects/ unless given) into a fresh folder; returns the folder. */
-export function publish(name, values = {}, from = PROJECTS) {
+/**
+ * Publishes <from>/<name>.tmz (from: projects/ unless given) into a fresh
+ * folder, with the classic page code unless pageCode says 'modern'; returns
+ * the folder.
+ */
+export function publish(name, values = {}, { from = PROJECTS, pageCode = 'classic' } = {}) {
   const folder = mkdtempSync(join(tmpdir(), 'tmz-runtime-'));
   const project = join(folder, name + '.tmz.in');
   writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(from, name + '.tmz'), 'latin1'), values), 'latin1');
   rmSync(project, { force: true });
   const out = join(folder, 'site');
-  execFileSync(join(binDir, 'trellimenu-cli'), ['publish', join(folder, name + '.tmz'), '--out', out], { stdio: 'pipe' });
+  execFileSync(join(binDir, 'trellimenu-cli'), ['publish', join(folder, name + '.tmz'), '--out', out, '--page-code', pageCode],
+    { stdio: 'pipe' });
   return out;
 }
 
@@ -143,10 +148,11 @@ export async function openPage(browser, site, page, options = {}) {
 
 /**
  * Publishes, serves and opens in one step (the site page with options.site,
- * a project of options.from); close() undoes all three.
+ * a project of options.from, the page code options.pageCode); close() undoes
+ * all three.
  */
 export async function menuPage(browser, name, values, options = {}) {
-  const folder = publish(name, values, options.from);
+  const folder = publish(name, values, options);
   const site = await serve(folder);
   const opened = await openPage(browser, site, options.site ? sitePage(folder, name, options.head) : name + '.html', options);
   return {

@@ -4,12 +4,10 @@
 // show as a plain list.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { copyFileSync, rmSync } from 'node:fs';
+import { rmSync } from 'node:fs';
 import { dirname, join } from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { launchBrowser, publish, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
+import { launchBrowser, publish, sitePage, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
 const STRICT = { 'content-security-policy': "default-src 'self'" };
 const NO_HANDLERS = { 15: '', 16: '', 17: '', 18: '' };
 // Every violation the page reports, as "directive blocked-address".
@@ -20,16 +18,16 @@ let browser;
 before(async () => { browser = await launchBrowser(); });
 after(async () => { await browser.close(); });
 
-// The sample project published, beside it the page with the modern block
-// for the same menu (a fixture that follows the generator's contract) and
-// the style sheet it shows its list with when scripts are off; served under
-// the strict policy.
+// The sample project published with the modern page code (the page, and
+// tmzmenu.css that shows its list when scripts are off), served under the
+// strict policy: the published page itself, or with options.site the block
+// pasted into a page made for phones; options.lose: a file to take away.
 async function withModern(values, options, body) {
-  const folder = publish('basic', values);
-  for (const file of ['modern.html', 'tmzmenu.css']) copyFileSync(join(here, 'fixtures', file), join(folder, file));
+  const folder = publish('basic', values, { pageCode: 'modern' });
+  const page = options.site ? sitePage(folder, 'basic') : 'basic.html';
   if (options.lose) rmSync(join(folder, options.lose));
   const site = await serve(folder, STRICT);
-  const opened = await openPage(browser, site, 'modern.html', { before: WATCH, drawn: !options.lose, ...options });
+  const opened = await openPage(browser, site, page, { before: WATCH, drawn: !options.lose, ...options });
   try {
     await body(opened.page, opened);
   } finally {
