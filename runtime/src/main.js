@@ -43,9 +43,10 @@ function draw(o, top) {
   var float = new Float(o, root, bar, menus);
   var forms = new Forms(nav, root, menus, float, title || 'Menu', sideBySide(main));
   if (!nav.parentNode) doc.body.appendChild(nav);
+  // Built: shown before it is measured into place, so the page is laid out once.
+  nav.hidden = false;
   forms.update();
   float.fit();
-  nav.hidden = false;
   pageHandlers(o);
 }
 
