@@ -2,7 +2,9 @@
  * too narrow for the main menu and a submenu side by side, the menu shows as
  * one button at its place; the button opens the whole menu as a panel as
  * wide as the window, whose submenus open in place under their items.
- * Resizing the window (turning a phone) switches between the forms. */
+ * Resizing the window (turning a phone) switches between the forms. A page
+ * shown in a frame goes by the screen's width instead of the frame's: a
+ * frame on a desktop floats the menu whenever it fits. */
 var NARROW = 640, MARGIN = 8;
 
 // need: the width of the main menu and its widest submenu side by side.
@@ -77,7 +79,8 @@ function Forms(nav, root, menus, float, label, need) {
   addEventListener('scroll', function () { if (open) layout(); });
 
   this.update = function () {
-    var w = windowSize().w, panel = w < NARROW || w < need, s = root.style;
+    var w = windowSize().w, s = root.style;
+    var panel = w < need || (window.top === window ? w : screen.width) < NARROW;
     if (panel === menus.panel) {
       if (open) layout();
       return;

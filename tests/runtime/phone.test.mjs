@@ -3,7 +3,9 @@
 // with submenus opening in place under their items.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, menuPage, item, submenu, css, box, shown, PHONE } from './harness.mjs';
+import { writeFileSync, rmSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { launchBrowser, menuPage, publish, serve, openPage, item, submenu, css, box, shown, PHONE } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
@@ -193,5 +195,33 @@ test('a window too narrow for the main menu and a submenu side by side shows the
     assert.ok(await button(page).isVisible());
     await resize(page, 720, 600);
     assert.ok(await page.getByRole('menubar').isVisible());
+  });
+});
+
+// The published page in a 460 px frame, as a samples page shows it.
+async function inFrame(options, body) {
+  const folder = publish('basic');
+  writeFileSync(join(folder, 'frame.html'), '<!DOCTYPE html><meta name="viewport" content="width=device-width">' +
+    '<title>Frame</title><iframe src="basic.html" title="menu" style="width:460px;height:380px"></iframe>');
+  const site = await serve(folder);
+  const opened = await openPage(browser, site, 'frame.html', { ...options, drawn: false });
+  try {
+    const frame = opened.page.frameLocator('iframe');
+    await frame.locator('[role=menubar] [role=menuitem]').first().waitFor({ state: 'attached' });
+    await body(frame);
+  } finally {
+    await opened.close();
+    site.close();
+    rmSync(dirname(folder), { recursive: true, force: true });
+  }
+}
+
+test('in a frame narrower than 640 px a desktop still shows the floating menu, a phone its button', async () => {
+  await inFrame({ viewport: { width: 1000, height: 600 } }, async (frame) => {
+    assert.ok(await frame.getByRole('menubar').isVisible());
+    assert.equal(await frame.locator('.tmz-b').isVisible(), false);
+  });
+  await inFrame(PHONE, async (frame) => {
+    assert.ok(await frame.getByRole('button', { name: 'Site Menu' }).isVisible());
   });
 });
