@@ -21,9 +21,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# Node packages of the run-time engine's build and tests, from the lock files.
+# Node packages of the run-time engine's build and tests, from the lock files;
+# again when a lock file has changed since they were installed.
 for dir in runtime tests/runtime bench/runtime; do
-  if [ -f "$dir/package-lock.json" ] && [ ! -d "$dir/node_modules" ]; then
+  if [ -f "$dir/package-lock.json" ] && { [ ! -d "$dir/node_modules" ] ||
+       [ "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; }; then
     (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
   fi
 done
