@@ -3,7 +3,8 @@
 import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
-import { readFileSync, writeFileSync, existsSync } from 'node:fs';
+import { readFileSync, writeFileSync, existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join, dirname, extname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -63,8 +64,17 @@ export function serve(folder, delayMs = 0) {
     resolve({ origin: 'http://127.0.0.1:' + server.address().port, close: () => server.close() })));
 }
 
+// The browser keeps its own files (crash reports, caches) in a folder of
+// this run, never in the user's home.
+function browserEnvironment() {
+  const home = mkdtempSync(join(tmpdir(), 'tmz-browser-home-'));
+  process.on('exit', () => rmSync(home, { recursive: true, force: true }));
+  return { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'), XDG_CACHE_HOME: join(home, 'cache') };
+}
+
 export const launch = () => chromium.launch({
   executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
   headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--no-first-run']
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--no-first-run'],
+  env: browserEnvironment()
 });

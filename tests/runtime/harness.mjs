@@ -16,12 +16,21 @@ const binDir = process.env.TRELLIMENU_BIN_DIR || join(here, '../../build/bin');
 const SEP = '#$@';
 const CLOCK_START = Date.UTC(2026, 0, 1);
 
+// The browser keeps its own files (crash reports, caches) in a folder of
+// this run, never in the user's home.
+function browserEnvironment() {
+  const home = mkdtempSync(join(tmpdir(), 'tmz-browser-home-'));
+  process.on('exit', () => rmSync(home, { recursive: true, force: true }));
+  return { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'), XDG_CACHE_HOME: join(home, 'cache') };
+}
+
 export function launchBrowser() {
   return chromium.launch({
     executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run']
+      '--disable-component-update', '--no-first-run'],
+    env: browserEnvironment()
   });
 }
 
