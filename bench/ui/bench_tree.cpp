@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QUndoStack>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -14,6 +17,7 @@
 
 #include "model/appletagent.h"
 #include "ui/editorhost.h"
+#include "ui/editordocument.h"
 #include "ui/menueditor.h"
 #include "ui/prompts.h"
 
@@ -37,7 +41,9 @@ public:
     TBenchHost() { agent.ResetAppletToDefaults(); }
     TvarnAppletAgent& Agent() override { return agent; }
     TPrompts& Prompts() override { return prompts; }
-    void MarkModified() override {}
+    TEditorDocument& Document() override { return document; }
+    QString LastFolder(TFolderKind) const override { return folder.path(); }
+    void RememberFolderOf(TFolderKind, const QString&) override {}
     void ShowHint(const QString&) override {}
     QString ProgramFolder() const override { return folder.path() + "/"; }
     QString ProjectFolder() const override { return projectFolder; }
@@ -47,6 +53,7 @@ public:
     QTemporaryDir folder;
     QString projectFolder;  // none: an untitled project
     TvarnAppletAgent agent;
+    TEditorDocument document{agent};
     TYesPrompts prompts;
 };
 
@@ -70,42 +77,80 @@ double Time(const std::function<void()>& prepare, const std::function<void()>& s
     return Median(ms);
 }
 
+// Resident memory of the process in kilobytes (Linux), 0 where unknown.
+long ResidentKilobytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
 void Run(const char* shape, int menus, int perMenu)
 {
     TBenchHost host;
     QWidget window;
     TMenuEditor editor(host, &window);
+    TMenuDocument document;
     for (int m = 0; m < menus; ++m) {
         for (int i = 0; i < perMenu; ++i) {
             TItemData item = TvarnAppletAgent::NewDefaultItem();
             item[ICaption] = "Item " + std::to_string(m) + "." + std::to_string(i);
             item[pLevel] = (perMenu > 1 && i > 0) ? "1" : "0";
-            host.agent.InsertItem(host.agent.ItemCount(), item);
+            document.items.push_back(item);
         }
     }
     QElapsedTimer build;
     build.start();
-    editor.SetSuppressTreeEvents(true);
-    host.agent.BuildTreeFromLevels(editor.Tree());
-    editor.SetSuppressTreeEvents(false);
+    host.document.Replace(document);
+    editor.RebuildTree();
     const double buildMs = build.nsecsElapsed() / 1e6;
 
     auto* view = editor.TreePanel()->findChild<QTreeWidget*>("trvwDesignPanel");
     QTreeWidgetItem* root = view->topLevelItem(0);
+    QUndoStack& stack = host.document.UndoStack();
     // Nodes are picked by place among the main menu's items, so every run
     // meets the same shape: a node in the middle with siblings on both sides.
     const int k = root->childCount() / 2;
     auto select = [&](int child) { view->setCurrentItem(root->child(child)); };
+    // A command and its undo, timed apart: the tree, the pages and the list follow both.
+    auto command = [&](QAction* action, double& doMs, double& undoMs) {
+        doMs = Time([&] { select(k); }, [&] { action->trigger(); });
+        undoMs = Time([&] { select(k); action->trigger(); }, [&] { stack.undo(); });
+    };
 
     const double selectMs = Time([&] { select(k); }, [&] { select(k + 1); });
-    // The first selection after an edit also rebuilds the node order.
-    const double selectAfterEditMs = Time([&] { select(k + 2); editor.MoveUpAction()->trigger(); }, [&] { select(k + 4); });
-    const double insertMs = Time([&] { select(k); }, [&] { editor.InsertAction()->trigger(); });
-    const double moveMs = Time([&] { select(k + 2); }, [&] { editor.MoveUpAction()->trigger(); });
-    const double deleteMs = Time([&] { select(k + 2); }, [&] { editor.DeleteAction()->trigger(); });
+    double insertMs, insertUndoMs, deleteMs, deleteUndoMs, moveMs, moveUndoMs, pasteMs, pasteUndoMs;
+    command(editor.InsertAction(), insertMs, insertUndoMs);
+    command(editor.DeleteAction(), deleteMs, deleteUndoMs);
+    command(editor.MoveDownAction(), moveMs, moveUndoMs);
+    select(k);
+    editor.CopyAction()->trigger();
+    command(editor.PasteAction(), pasteMs, pasteUndoMs);
 
-    std::printf("%-7s items %5d  build from levels %7.2f ms\n         select %5.2f ms (after an edit %5.2f ms)  insert %6.2f ms  delete %6.2f ms  move up %6.2f ms\n",
-                shape, host.agent.ItemCount(), buildMs, selectMs, selectAfterEditMs, insertMs, deleteMs, moveMs);
+    // Typing in a box: one field edit through its command, and the memory
+    // that a thousand separate edits keep for undo.
+    select(k);
+    auto* caption = editor.Pages()->findChild<QLineEdit*>("edtICaption");
+    int n = 0;
+    const double fieldMs = Time([] {}, [&] { caption->setText("Caption " + QString::number(n++)); });
+    stack.clear();
+    const long before = ResidentKilobytes();
+    for (int i = 0; i < 1000; ++i) {
+        select(i % 2 ? k : k + 1);  // another item each time, so no two steps merge
+        caption->setText("Edit " + QString::number(i));
+    }
+    const long undoKilobytes = ResidentKilobytes() - before;
+
+    std::printf("%-7s items %5d  build %7.2f ms  select %5.2f ms  field edit %5.2f ms\n"
+                "         insert %6.2f / undo %6.2f ms  delete %6.2f / %6.2f ms  move down %6.2f / %6.2f ms"
+                "  paste %6.2f / %6.2f ms\n         1,000 undo steps of field edits: %ld KB (%d steps)\n",
+                shape, host.document.ItemCount(), buildMs, selectMs, fieldMs, insertMs, insertUndoMs, deleteMs,
+                deleteUndoMs, moveMs, moveUndoMs, pasteMs, pasteUndoMs, undoKilobytes, stack.count());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "model/itemlevels.h"
 
+#include <vector>
+
 int ItemLevel(const TItemArray& items, int k)
 {
     int level = 0;
@@ -64,6 +66,32 @@ TItemPlace PlaceAmongChildren(const TItemArray& items, int parent, int position)
     int k = parent + 1;
     for (int child = 0; child < position && k < end; ++child)
         k = SubtreeEnd(items, k);
+    return {k, level};
+}
+
+TItemPlace PlaceForMove(const TItemArray& items, int from, int count, int parent, int position)
+{
+    // The same walk as PlaceAmongChildren over the levels of the list without
+    // the subtree, so no records are copied.
+    std::vector<int> levels;
+    levels.reserve(items.size());
+    for (int k = 0; k < static_cast<int>(items.size()); ++k) {
+        if (k < from || k >= from + count)
+            levels.push_back(ItemLevel(items, k));
+    }
+    const int size = static_cast<int>(levels.size());
+    const int at = parent < 0 ? -1 : (parent > from ? parent - count : parent);
+    const int level = at < 0 ? 0 : levels[static_cast<size_t>(at)] + 1;
+    const auto end = [&](int k) {
+        int e = k + 1;
+        while (e < size && levels[static_cast<size_t>(e)] > levels[static_cast<size_t>(k)])
+            ++e;
+        return e;
+    };
+    const int stop = at < 0 ? size : end(at);
+    int k = at + 1;
+    for (int child = 0; child < position && k < stop; ++child)
+        k = end(k);
     return {k, level};
 }
 

@@ -26,6 +26,12 @@ struct TItemPlace {
 };
 TItemPlace PlaceAmongChildren(const TItemArray& items, int parent, int position);
 
+// Where the subtree at `from` (`count` items) lands when it is moved to be
+// child number `position` of `parent` (-1: the top level), both counted in
+// the list as it is, the moved subtree left out of the count: its index in
+// the list without it, and its level. `parent` must not lie in the subtree.
+TItemPlace PlaceForMove(const TItemArray& items, int from, int count, int parent, int position);
+
 // Shifts the levels of a block so that its first item has `level`.
 void SetBlockLevel(TItemArray& block, int level);
 // The subtree at k, copied, its top at level 0.

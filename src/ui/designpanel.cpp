@@ -1,17 +1,60 @@
 #include "designpanel.h"
 
 #include <QContextMenuEvent>
-#include <functional>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
+
+#include "model/itemtree.h"
+#include "ui/editordocument.h"
+#include "ui/pagebindings.h"
 
 namespace {
 
 const char* const kTreeHint = "Add, modify or remove the item here by clicking Right-Button in mouse";
+constexpr int kSeparatorRole = Qt::UserRole + 1;
+
+// Separators read as a line, their caption greyed; captions typed in place
+// stay on one line.
+class TNodeDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (!index.data(kSeparatorRole).toBool()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem grey = option;
+        initStyleOption(&grey, index);
+        const QColor text = option.palette.color(QPalette::Disabled, QPalette::Text);
+        grey.palette.setColor(QPalette::Text, text);
+        grey.palette.setColor(QPalette::HighlightedText, text.lighter(150));
+        QStyledItemDelegate::paint(painter, grey, QModelIndex());
+        const QString caption = index.data(Qt::DisplayRole).toString();
+        const int textEnd = option.rect.left() + option.decorationSize.width() + 8 +
+                            option.fontMetrics.horizontalAdvance(caption) + 6;
+        const int y = option.rect.center().y();
+        painter->save();
+        painter->setPen(QPen(text, 1));
+        painter->drawLine(std::min(textEnd, option.rect.right()), y, option.rect.right() - 4, y);
+        painter->restore();
+    }
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            edit->setObjectName("edtTreeCaption");
+        return editor;
+    }
+};
 
 QTreeWidgetItem* Sibling(QTreeWidgetItem* item, int step)
 {
@@ -46,6 +89,65 @@ protected:
     {
         if (currentItem())
             popup_->popup(event->globalPos());
+    }
+    // A drop only says where the dragged subtree should go; the document
+    // moves it and the tree follows.
+    void dragMoveEvent(QDragMoveEvent* event) override
+    {
+        QTreeWidget::dragMoveEvent(event);
+        if (event->isAccepted() && !DropPlace(event->position().toPoint()).valid)
+            event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override
+    {
+        const TDropPlace place = DropPlace(event->position().toPoint());
+        event->setDropAction(Qt::IgnoreAction);
+        event->accept();
+        if (place.valid && onDrop)
+            onDrop(currentItem(), place.parent, place.position);
+    }
+
+public:
+    std::function<void(QTreeWidgetItem* dragged, QTreeWidgetItem* parent, int position)> onDrop;
+
+private:
+    struct TDropPlace {
+        bool valid = false;
+        QTreeWidgetItem* parent = nullptr;
+        int position = 0;
+    };
+    // Where the dragged subtree would go: under the item dropped on, or
+    // before or after it. Never into its own subtree, never beside the root.
+    TDropPlace DropPlace(const QPoint& point) const
+    {
+        QTreeWidgetItem* dragged = currentItem();
+        QTreeWidgetItem* root = topLevelItem(0);
+        QTreeWidgetItem* target = itemAt(point);
+        TDropPlace place;
+        if (!dragged || dragged == root)
+            return place;
+        const DropIndicatorPosition where = target ? dropIndicatorPosition() : OnViewport;
+        if (where == OnViewport || !target) {
+            place.parent = root;
+            place.position = root->childCount();
+        } else if (where == OnItem) {
+            place.parent = target;
+            place.position = target->childCount();
+        } else {
+            if (target == root)
+                return place;
+            place.parent = target->parent();
+            place.position = place.parent->indexOfChild(target) + (where == BelowItem ? 1 : 0);
+        }
+        for (QTreeWidgetItem* up = place.parent; up; up = up->parent()) {
+            if (up == dragged)
+                return place;
+        }
+        // Counted without the dragged subtree when it stands before the place.
+        if (place.parent == dragged->parent() && place.parent->indexOfChild(dragged) < place.position)
+            --place.position;
+        place.valid = true;
+        return place;
     }
 
 private:
@@ -101,7 +203,20 @@ TDesignPanel::TDesignPanel(QWidget* parent)
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
     tree_->setIndentation(19);
-    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 renames an item in place; subtrees can be dragged where they belong.
+    tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    tree_->setItemDelegate(new TNodeDelegate(tree_));
+    tree_->setDragEnabled(true);
+    tree_->setAcceptDrops(true);
+    tree_->setDropIndicatorShown(true);
+    tree_->setDragDropMode(QAbstractItemView::InternalMove);
+    static_cast<TDesignTree*>(tree_)->onDrop = [this](QTreeWidgetItem* dragged, QTreeWidgetItem* parent, int position) {
+        emit dropRequested(ItemOfNode(dragged), ItemOfNode(parent), position);
+    };
+    connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node) {
+        if (!showing_ && node != Root())
+            emit captionEdited(ItemOfNode(node), node->text(0));
+    });
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setUniformRowHeights(true);
     tree_->setToolTip(kTreeHint);
@@ -149,6 +264,7 @@ TMenuTree::Node TDesignPanel::AddRoot(const std::string& text)
 {
     auto* root = new QTreeWidgetItem(QStringList(QString::fromStdString(text)));
     root->setIcon(0, RootNodeIcon());
+    root->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled);
     tree_->addTopLevelItem(root);
     Invalidate();
     return root;
@@ -246,6 +362,7 @@ TMenuTree::Node TDesignPanel::AddChild(Node parent, const std::string& text)
 {
     auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(text)));
     item->setIcon(0, ItemNodeIcon());
+    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
     Item(parent)->addChild(item);
     if (orderValid_ && EndsThePreOrder(item)) {
         indexOf_.insert(item, order_.size());
@@ -263,7 +380,87 @@ std::string TDesignPanel::Text(Node node) const
 
 void TDesignPanel::SetText(Node node, const std::string& text)
 {
+    showing_ = true;
     Item(node)->setText(0, QString::fromStdString(text));
+    showing_ = false;
+}
+
+void TDesignPanel::Follow(const TEditorDocument& document)
+{
+    document_ = &document;
+    connect(&document, &TEditorDocument::itemsInserted, this, &TDesignPanel::InsertItems);
+    connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, &TDesignPanel::RemoveItems);
+    connect(&document, &TEditorDocument::fieldChanged, this, &TDesignPanel::ShowItemFields);
+    connect(&document, &TEditorDocument::normalized, this, [this] { ShowItems(document_->Items()); });
+}
+
+void TDesignPanel::ShowItem(QTreeWidgetItem* node, const TItemData& item)
+{
+    node->setText(0, TrimmedBlanks(QString::fromStdString(item[ICaption])));
+    node->setData(0, kSeparatorRole, item[pSeparator] == "1");
+}
+
+void TDesignPanel::ShowItems(const TItemArray& items)
+{
+    EnsureOrder();
+    showing_ = true;
+    for (size_t k = 0; k < items.size() && k + 1 < size_t(order_.size()); ++k)
+        ShowItem(order_[int(k) + 1], items[k]);
+    showing_ = false;
+}
+
+void TDesignPanel::ShowItemFields(int k, int field)
+{
+    if (k < 0 || (field != ICaption && field != pSeparator))
+        return;
+    showing_ = true;
+    ShowItem(NodeOfItem(k), document_->Items()[size_t(k)]);
+    showing_ = false;
+}
+
+void TDesignPanel::InsertItems(int index, int count)
+{
+    // The block is built beside the tree, its nodes hung under their parents
+    // as they come; only its top nodes need a place among existing nodes,
+    // and those still have their old pre-order positions.
+    const TItemArray& items = document_->Items();
+    EnsureOrder();
+    QVector<QTreeWidgetItem*> block;
+    showing_ = true;
+    for (int k = index; k < index + count; ++k) {
+        auto* node = new QTreeWidgetItem;
+        node->setIcon(0, ItemNodeIcon());
+        node->setFlags(node->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
+        ShowItem(node, items[size_t(k)]);
+        const int parent = ParentIndex(items, k);
+        if (parent >= index) {
+            block[parent - index]->addChild(node);
+        } else {
+            QTreeWidgetItem* parentNode = order_[parent + 1];
+            int position = 0;
+            for (int c = parent + 1; c < k; c = SubtreeEnd(items, c))
+                ++position;
+            parentNode->insertChild(position, node);
+            parentNode->setExpanded(true);
+        }
+        block.append(node);
+    }
+    showing_ = false;
+    Invalidate();
+}
+
+void TDesignPanel::RemoveItems(int index, int count)
+{
+    const TItemArray& items = document_->Items();
+    EnsureOrder();
+    QVector<QTreeWidgetItem*> tops;
+    for (int k = index; k < index + count; k = SubtreeEnd(items, k))
+        tops.append(order_[k + 1]);
+    for (QTreeWidgetItem* top : tops) {
+        emit aboutToRemove(top);
+        delete top;
+    }
+    Invalidate();
 }
 
 void TDesignPanel::DeleteSubtree(Node node)

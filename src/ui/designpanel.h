@@ -1,6 +1,9 @@
 #pragma once
 // The menu tree panel: the tree view trvwDesignPanel with its two pictures and
 // its pop-up menu, seen by the agent through TMenuTree (node = QTreeWidgetItem*).
+// It is a view of the document: it follows the document's notifications, and
+// the user's edits in it (a caption typed in place, a subtree dropped
+// elsewhere) go out as requests, never changing the tree by themselves.
 //
 // Absolute (pre-order) indices are served from a cached node order that is
 // rebuilt once after a structural change, so a command costs O(n) and reading
@@ -13,10 +16,12 @@
 #include <QWidget>
 
 #include "model/menutree.h"
+#include "model/records.h"
 
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TEditorDocument;
 
 class TDesignPanel final : public QWidget, public TMenuTree {
     Q_OBJECT
@@ -31,6 +36,14 @@ public:
     static QTreeWidgetItem* Item(Node node) { return static_cast<QTreeWidgetItem*>(node); }
     Node Selected() const;
     void Select(Node node);  // makes the node current and selected
+
+    // Follows the document's items from now on (the tree must show them).
+    void Follow(const TEditorDocument& document);
+    // The node of item k, and the item of a node (-1 for the root).
+    QTreeWidgetItem* NodeOfItem(int k) const { return Item(NodeAt(k + 1)); }
+    int ItemOfNode(Node node) const { return AbsoluteIndex(node) - 1; }
+    // Every node's text and separator mark from the items.
+    void ShowItems(const TItemArray& items);
 
     // TMenuTree
     void Clear() override;
@@ -58,14 +71,25 @@ signals:
     void treeMousePressed();
     // The node and its subtree are about to go; nullptr: every node.
     void aboutToRemove(void* node);
+    // The user renamed item k in place (F2).
+    void captionEdited(int k, const QString& text);
+    // The user dropped item k's subtree to be child number `position` of
+    // item `parent` (-1: the main menu); the tree itself is unchanged.
+    void dropRequested(int k, int parent, int position);
 
 private:
+    void InsertItems(int index, int count);
+    void RemoveItems(int index, int count);
+    void ShowItemFields(int k, int field);
+    static void ShowItem(QTreeWidgetItem* node, const TItemData& item);
     void EnsureOrder() const;
     void Invalidate() const { orderValid_ = false; }
     bool EndsThePreOrder(QTreeWidgetItem* item) const;
 
     QTreeWidget* tree_;
     QMenu* popup_;
+    const TEditorDocument* document_ = nullptr;
+    bool showing_ = false;  // the panel itself is setting a node's text
     mutable QVector<QTreeWidgetItem*> order_;
     mutable QHash<QTreeWidgetItem*, int> indexOf_;
     mutable bool orderValid_ = false;

@@ -35,7 +35,7 @@ const char* const kIncompleteMessage =
 
 bool TMainForm::AskToSaveChanges()
 {
-    if (!Modified_)
+    if (!Modified())
         return true;
     switch (prompts_->AskYesNoCancel("Save changes to files?")) {
     case TPrompts::Answer::Yes:
@@ -67,11 +67,21 @@ void TMainForm::New1Click()
     SetModified(false);
 }
 
+QString TMainForm::AskForFile(bool save, const QString& caption, TFolderKind kind, const QString& filter,
+                              const QString& folder)
+{
+    const QString start = folder.isEmpty() ? LastFolder(kind) : folder;
+    const QString path = save ? prompts_->SaveFileName(caption, start, filter)
+                              : prompts_->OpenFileName(caption, start, filter);
+    RememberFolderOf(kind, path);
+    return path;
+}
+
 void TMainForm::Open1Click()
 {
     if (!AskToSaveChanges())
         return;
-    const QString path = prompts_->OpenFileName("Open", QString(), kProjectFilter);
+    const QString path = AskForFile(false, "Open", TFolderKind::Projects, kProjectFilter);
     if (path.isEmpty())
         return;
     LoadDocument(path, TDocumentKind::Project);
@@ -98,7 +108,7 @@ void TMainForm::ImportMenuStructure1Click()
     if (!AskToSaveChanges())
         return;
     QDir().mkpath(FromLocalPath(preview_.Folder()));
-    const QString path = prompts_->OpenFileName("Import Menu Structure", QString(), kStructureFilter);
+    const QString path = AskForFile(false, "Import Menu Structure", TFolderKind::Structures, kStructureFilter);
     if (path.isEmpty())
         return;
     LoadDocument(path, TDocumentKind::Structure);
@@ -177,6 +187,7 @@ bool TMainForm::SaveDocumentTo(const QString& path)
     setup.imageFolders.push_back(LocalPath(FolderOf(path)));
     setup.imageFolders.push_back(programFolder);
     setup.parameterScriptCopy = programFolder + ScriptFileNames().front();
+    setup.pageCode = PageCode();
     TPublishResult result;
     const bool saved = Guarded([&] {
         result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),
@@ -186,6 +197,10 @@ bool TMainForm::SaveDocumentTo(const QString& path)
         return false;
     document_.Normalize(result.published);
     ProjectFileName_ = FromLocalPath(result.projectPath);
+    SetModified(false);
+    // Saved files come back from File > Recent as opened ones do.
+    Guarded([&] { recentFiles_->AddRecentFile(ProjectFileName_); });
+    status_->ShowNote("Saved " + QFileInfo(ProjectFileName_).fileName());
     if (!result.missingImages.empty()) {
         QStringList names;
         for (const std::string& name : result.missingImages)
@@ -199,25 +214,22 @@ bool TMainForm::SaveDocumentTo(const QString& path)
 
 bool TMainForm::Save1Click()
 {
-    menuEditor_->GatherPages();
+    menuEditor_->ApplyGatherRules();
     QString path = ProjectFileName_;
     if (path.isEmpty()) {
-        path = prompts_->SaveFileName("Save", QString(), kProjectFilter);
+        path = AskForFile(true, "Save", TFolderKind::Projects, kProjectFilter);
         if (path.isEmpty())
             return false;
     }
     // A failed save keeps Modified and ProjectFileName as they were.
-    if (!SaveDocumentTo(path))
-        return false;
-    SetModified(false);
-    return true;
+    return SaveDocumentTo(path);
 }
 
 void TMainForm::SaveAsInFolder(const QString& folder)
 {
-    // Written from the pages as the user sees them, as Save does.
-    menuEditor_->GatherPages();
-    const QString path = prompts_->SaveFileName("Save As", folder, kProjectFilter);
+    // Written as the pages show the document, as Save does.
+    menuEditor_->ApplyGatherRules();
+    const QString path = AskForFile(true, "Save As", TFolderKind::Projects, kProjectFilter, folder);
     if (path.isEmpty())
         return;
     SaveDocumentTo(path);
@@ -236,8 +248,8 @@ void TMainForm::SaveAsTemplate1Click()
 
 void TMainForm::ExportMenuStructure1Click()
 {
-    menuEditor_->GatherPages();
-    QString path = prompts_->SaveFileName("Export Menu Structure", QString(), kStructureFilter);
+    menuEditor_->ApplyGatherRules();
+    QString path = AskForFile(true, "Export Menu Structure", TFolderKind::Structures, kStructureFilter);
     if (path.isEmpty())
         return;
     if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))

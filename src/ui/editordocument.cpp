@@ -74,6 +74,21 @@ void TEditorDocument::Normalize(const TMenuDocument& document)
     emit changed();
 }
 
+void TEditorDocument::NormalizeItem(int k, const TItemData& item)
+{
+    TItemData& current = agent_.Document().items[static_cast<size_t>(k)];
+    bool any = false;
+    for (int field = 0; field < kItemFieldCount; ++field) {
+        if (current[field] == item[field])
+            continue;
+        current[field] = item[field];
+        any = true;
+        emit fieldChanged(k, field);
+    }
+    if (any)
+        emit changed();
+}
+
 void TEditorDocument::RequestSelection(int selection)
 {
     selection_ = selection;

@@ -25,6 +25,7 @@ public:
     int ItemCount() const { return agent_.ItemCount(); }
     const std::string& Field(int target, int field) const;
     QUndoStack& UndoStack() { return undoStack_; }
+    const QUndoStack& UndoStack() const { return undoStack_; }
 
     // --- Edits, for the commands (and nothing else) ---
     // Sets one field. A text Windows-1252 cannot hold turns the document
@@ -41,6 +42,8 @@ public:
     // normalised, derived fields recomputed; structure and captions as
     // before. Changes nothing in the history or the saved state.
     void Normalize(const TMenuDocument& document);
+    // The same for one item: the fields that differ change, each reported.
+    void NormalizeItem(int k, const TItemData& item);
 
     // The user's selection, which commands restore on undo and redo: an item
     // position, or kAppletTarget for the menu itself.

@@ -37,7 +37,6 @@ void THelpCommands::OpenInProgramFolder(const QString& folder, const QString& fi
     const QString path = QDir::cleanPath(QDir(programFolder_).filePath(folder)) + '/';
     const TBrowserLaunch launch = launch_(path, fileName);
     if (!launch.started) {
-        prompts_.Error(QString("Could not start %1 to show the page \"%2\".")
-                           .arg(launch.browser, QDir::toNativeSeparators(path + fileName)));
+        prompts_.Error(BrowserNotStartedMessage(launch, path + fileName));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,21 +19,19 @@
 
 namespace {
 
-using K = TControlKind;
-
 // The order in which a load sets the controls.
 const TPageBinding kItemPageBindings[] = {
-    {ICaption, "edtICaption", K::Text, true},
-    {pImageLeft, "spnedtpImageLeft", K::Spin, false},
-    {pImageTop, "spnedtpImageTop", K::Spin, false},
-    {pMenuWidth, "spnedtpMenuWidth", K::Spin, false},
-    {pSeparator, "chckbxpSeparator", K::Check, false},
-    {pURL, "cmbxpURL", K::Text, true},
-    {pTarget, "cmbxpTarget", K::Text, true},
-    {pPopDescText, "edtpPopDescText", K::Text, true},
-    {pStatusMsg, "edtpStatusMsg", K::Text, true},
-    {UseStatusMsgAsPopDescMsg, "chckbxUseStatusMsgAsPopDescMsg", K::Check, false},
-    {UseURLAsStatusBarMsg, "chckbxUseURLAsStatusBarMsg", K::Check, false},
+    {ICaption, "edtICaption"},
+    {pImageLeft, "spnedtpImageLeft"},
+    {pImageTop, "spnedtpImageTop"},
+    {pMenuWidth, "spnedtpMenuWidth"},
+    {pSeparator, "chckbxpSeparator"},
+    {pURL, "cmbxpURL"},
+    {pTarget, "cmbxpTarget"},
+    {pPopDescText, "edtpPopDescText"},
+    {pStatusMsg, "edtpStatusMsg"},
+    {UseStatusMsgAsPopDescMsg, "chckbxUseStatusMsgAsPopDescMsg"},
+    {UseURLAsStatusBarMsg, "chckbxUseURLAsStatusBarMsg"},
 };
 
 const char* const kLinkFilter = "HTML files (*.htm *.html);;Any file (*)";
@@ -58,15 +57,7 @@ TItemPages::TItemPages(TPageCommon& common, QObject* parent) : QObject(parent), 
     BuildItemPage();
     BuildItemMiscPage();
     binder_ = std::make_unique<TPageBinder>(QList<QWidget*>{pages_[0].page, pages_[1].page}, kItemPageBindings,
-                                            int(std::size(kItemPageBindings)));
-    connect(caption_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!common_.Quiet())
-            common_.Host().MarkModified();
-        emit captionChanged(TrimmedBlanks(text));
-        common_.ValidateText(caption_);
-    });
-    for (QCheckBox* check : {separator_, urlAsStatus_, statusAsPopDesc_})
-        connect(check, &QCheckBox::clicked, this, &TItemPages::enablingRulesNeeded);
+                                            int(std::size(kItemPageBindings)), ItemFieldRules());
 }
 
 TItemPages::~TItemPages() = default;
@@ -92,7 +83,7 @@ void TItemPages::BuildItemPage()
     caption.Note(common_.NewNote("The text you specified here will appear on the selected item.."));
     caption_ = new QLineEdit;
     caption_->setObjectName("edtICaption");
-    common_.KeepOnOneLine(caption_);
+    common_.WatchChanges(caption_);
     common_.WatchHint(caption_);
     caption.Span(caption_);
 
@@ -163,22 +154,11 @@ void TItemPages::BuildItemMiscPage()
     pages_.append({widget, "Item Misc"});
 }
 
-TItemData TItemPages::Store() const
-{
-    TItemData item;  // every field "", the derived ones too
-    binder_->GatherInto(item);
-    return item;
-}
 
 std::optional<TRefreshError> TItemPages::Load(const TItemData& item)
 {
     TPageCommon::QuietScope quiet(common_);
-    std::optional<TRefreshError> error = binder_->Refresh(item);
-    // A box that already held the same text reports no change, yet the node
-    // may still carry the untrimmed caption it was read with.
-    if (!error)
-        emit captionChanged(TrimmedBlanks(caption_->text()));
-    return error;
+    return binder_->Refresh(item);
 }
 
 void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
@@ -188,7 +168,7 @@ void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
     binder_->Control(pImageLeft)->setEnabled(shape.hasChildren);
     binder_->Control(pImageTop)->setEnabled(shape.hasChildren);
 
-    // A disabled box keeps its text; the store still takes it.
+    // A disabled box keeps its text, and so does the item.
     const bool separator = separator_->isChecked();
     auto setBox = [](QWidget* box, bool enabled) {
         box->setEnabled(enabled);
@@ -206,15 +186,11 @@ void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
 void TItemPages::spdbtnItURLClick()
 {
     TEditorHost& host = common_.Host();
-    const QString path = host.Prompts().OpenFileName(QString(), QString(), kLinkFilter);
+    const QString start = host.ProjectFolder().isEmpty() ? QDir::homePath() : host.ProjectFolder();
+    const QString path = host.Prompts().OpenFileName(QString(), start, kLinkFilter);
     if (path.isEmpty())
         return;
-    {
-        TPageCommon::QuietScope quiet(common_);
-        url_->setEditText(LinkForChosenFile(path, host.ProjectFolder()));
-    }
-    host.MarkModified();
-    // A file name may hold the field separator as well as typed text can;
-    // stored unchecked it would split the item when the project is written.
-    common_.ValidateText(url_);
+    // An edit like typing: a file name may hold the field separator as well as
+    // typed text can, and is checked the same way.
+    url_->setEditText(LinkForChosenFile(path, host.ProjectFolder()));
 }

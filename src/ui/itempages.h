@@ -1,8 +1,8 @@
 #pragma once
-// The two item pages ("Item" and "Item Misc") that edit the record of the
-// item selected in the tree: store and load through a binding table, the
-// caption box that renames the node, the URL browse button and the enabling
-// rules that depend on the node's place in the tree.
+// The two item pages ("Item" and "Item Misc") that show the record of the
+// item selected in the tree through a binding table, the URL browse button
+// and the enabling rules that depend on the node's place in the tree. Their
+// edits go out through the page common's edited signal.
 
 #include <QObject>
 #include <QVector>
@@ -34,18 +34,12 @@ public:
 
     const QVector<TPageTab>& Pages() const { return pages_; }
 
-    // A whole new item record from the pages; unedited fields are "".
-    TItemData Store() const;
+    const TPageBinder& Binder() const { return *binder_; }
     // Fills the pages from the record, or, when a number does not convert,
     // sets nothing and returns the error.
     std::optional<TRefreshError> Load(const TItemData& item);
     void ApplyEnablingRules(const TNodeShape& shape);
-
-signals:
-    // edtICaptionChange: the caption box's text changed (typed or loaded).
-    void captionChanged(const QString& text);
-    // A check box of the pages was clicked: the editor runs all rules.
-    void enablingRulesNeeded();
+    QLineEdit* CaptionBox() const { return caption_; }
 
 private:
     void BuildItemPage();

@@ -1,7 +1,9 @@
 #include "ui/mainform.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -15,6 +17,7 @@
 
 #include "model/product.h"
 #include "platform/fileassociation.h"
+#include "platform/settingsstore.h"
 #include "ui/helpcommands.h"
 #include "ui/helpwindow.h"
 #include "ui/htmlbuild.h"
@@ -87,12 +90,10 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     menuEditor_->ResetTree();
     document_.Replace(TMenuDocument());
     menuEditor_->RefreshMenuPages();
-    setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // Roomier than the original 772 by 532: today's fonts need the width.
-    resize(860, 600);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    connect(&document_.UndoStack(), &QUndoStack::cleanChanged, this, &TMainForm::UpdateDocumentState);
+    connect(&document_, &TEditorDocument::encodingChanged, this,
+            [this] { ShowHint(QString::fromUtf8(kNowUtf8Hint)); });
 
     if (!env_.dataHome.isEmpty())
         TFileAssociation(env_.executablePath, env_.dataHome).Write();
@@ -150,6 +151,8 @@ void TMainForm::BuildMenusAndToolBar()
     exit1->setObjectName("Exit1");
     connect(exit1, &QAction::triggered, this, &QWidget::close);
 
+    BuildEditMenu();
+
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("View1");
     QAction* toolBarItem = view->addAction("&Tool Bar");
@@ -172,6 +175,8 @@ void TMainForm::BuildMenusAndToolBar()
     QAction* preview1 = AddCommand(menu, "Preview1", "&Preview", &TMainForm::Preview1Click, QKeySequence("Ctrl+P"));
     QAction* buildHTML1 = AddCommand(menu, "BuildHTML1", "Build &HTML...", &TMainForm::BuildHTML1Click);
     AddCommand(menu, "Publish1", "Pu&blish...", &TMainForm::Publish1Click);
+    menu->addSeparator();
+    BuildPageCodeMenu(menu);
 
     QMenu* option = menuBar()->addMenu("&Option");
     option->setObjectName("Option1");
@@ -245,16 +250,133 @@ void TMainForm::BuildMenusAndToolBar()
     }
 }
 
+void TMainForm::BuildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("Edit1");
+    // The actions name the step they undo ("Undo Delete 'Products'").
+    QAction* undo = document_.UndoStack().createUndoAction(this, "&Undo");
+    undo->setObjectName("Undo1");
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = document_.UndoStack().createRedoAction(this, "&Redo");
+    redo->setObjectName("Redo1");
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    edit->addActions({menuEditor_->CutAction(), menuEditor_->CopyAction(), menuEditor_->PasteAction(),
+                      menuEditor_->DuplicateAction(), menuEditor_->DeleteAction()});
+}
+
+void TMainForm::BuildPageCodeMenu(QMenu* menu)
+{
+    QMenu* pageCode = menu->addMenu("Page &Code");
+    pageCode->setObjectName("mnitPageCode");
+    auto* group = new QActionGroup(pageCode);
+    const struct {
+        TPageCode code;
+        const char* name;
+        const char* caption;
+        const char* tip;
+    } choices[] = {
+        {TPageCode::Classic, "mnitPageCodeClassic", "&Classic",
+         "The block that existing pages have: a script that writes the menu's script tags"},
+        {TPageCode::Modern, "mnitPageCodeModern", "&Modern",
+         "A list of real links and deferred scripts: for strict content security policies, visitors without "
+         "script and search engines"},
+    };
+    for (const auto& choice : choices) {
+        QAction* action = pageCode->addAction(choice.caption);
+        action->setObjectName(choice.name);
+        action->setStatusTip(choice.tip);
+        action->setCheckable(true);
+        action->setChecked(PageCode() == choice.code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code = choice.code] {
+            env_.settings->SetEditorValue("PageCode", QString::fromLatin1(PageCodeName(code)));
+        });
+    }
+}
+
+TPageCode TMainForm::PageCode() const
+{
+    TPageCode code = TPageCode::Classic;
+    PageCodeFromName(env_.settings->EditorValue("PageCode", "classic").toString().toStdString(), code);
+    return code;
+}
+
+namespace {
+const char* FolderKey(TFolderKind kind)
+{
+    switch (kind) {
+    case TFolderKind::Projects: return "Folders/Projects";
+    case TFolderKind::Structures: return "Folders/Structures";
+    case TFolderKind::Images: return "Folders/Images";
+    }
+    return "Folders/Projects";
+}
+}  // namespace
+
+QString TMainForm::LastFolder(TFolderKind kind) const
+{
+    const QString folder = env_.settings->EditorValue(FolderKey(kind)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void TMainForm::RememberFolderOf(TFolderKind kind, const QString& file)
+{
+    if (!file.isEmpty())
+        env_.settings->SetEditorValue(FolderKey(kind), QFileInfo(file).absolutePath());
+}
+
+void TMainForm::PlaceOnScreen()
+{
+    // The last size and place, kept on a screen; the first time a size that
+    // fits the screen at any scale, centred.
+    const QByteArray saved = env_.settings->EditorValue("Window/Geometry").toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved))
+        return;
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Roomier than the original 772 by 532: today's fonts need the width.
+    const QSize frame = frameGeometry().size() - size();
+    resize(QSize(860, 600).boundedTo(available.size() - frame));
+    move(available.center() - rect().center());
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    if (!placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
 void TMainForm::LoadRecentFilesReporting()
 {
     Guarded([this] { recentFiles_->LoadRecentFiles(); });
 }
 
+bool TMainForm::Modified() const
+{
+    return !document_.UndoStack().isClean();
+}
+
 void TMainForm::SetModified(bool modified)
 {
-    Modified_ = modified;
+    if (!modified)
+        document_.UndoStack().setClean();
+    UpdateDocumentState();
+}
+
+void TMainForm::UpdateDocumentState()
+{
+    const bool modified = Modified();
     if (Save1)
         Save1->setEnabled(modified);
+    const QString name = ProjectFileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(ProjectFileName_).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + QString::fromLatin1(kProductName));
+    setWindowModified(modified);
 }
 
 void TMainForm::CopyToPreview(const QString& path)
@@ -312,8 +434,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (CloseQuery())
+    if (CloseQuery()) {
+        env_.settings->SetEditorValue("Window/Geometry", saveGeometry());
         event->accept();
+    }
     else
         event->ignore();
 }
@@ -321,7 +445,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 bool TMainForm::CloseQuery()
 {
     bool mayClose = true;
-    if (Modified_) {
+    if (Modified()) {
         switch (prompts_->AskYesNoCancel("Save changes to files before Exit?")) {
         case TPrompts::Answer::Cancel:
             mayClose = false;

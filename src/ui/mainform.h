@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "codegen/previewfolder.h"
+#include "codegen/generation.h"
 #include "model/appletagent.h"
 #include "ui/editordocument.h"
 #include "ui/editorenvironment.h"
@@ -35,9 +36,14 @@ public:
     void CreateCompanionWindows();
 
     // --- Document state ---
-    bool Modified() const { return Modified_; }
-    void SetModified(bool modified);  // also enables Save exactly while true
+    // True exactly while the document differs from the last save or open
+    // (undoing back to that state clears it); Save is enabled while true.
+    bool Modified() const;
+    // false: the document as it is now counts as saved.
+    void SetModified(bool modified);
     const QString& ProjectFileName() const { return ProjectFileName_; }
+    // The page code that saves and previews publish, as the user chose it.
+    TPageCode PageCode() const;
 
     // --- Document commands ---
     void New1Click() override;
@@ -65,8 +71,10 @@ public:
     // --- TEditorHost ---
     TvarnAppletAgent& Agent() override { return agent_; }
     TEditorDocument& EditorDocument() { return document_; }
+    TEditorDocument& Document() override { return document_; }
     TPrompts& Prompts() override { return *prompts_; }
-    void MarkModified() override { SetModified(true); }
+    QString LastFolder(TFolderKind kind) const override;
+    void RememberFolderOf(TFolderKind kind, const QString& file) override;
     void ShowHint(const QString& text) override;
     QString ProgramFolder() const override { return env_.programFolder; }
     void CopyToPreview(const QString& path) override;
@@ -83,6 +91,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -95,10 +104,19 @@ private:
                         const QKeySequence& shortcut = {});
     void BuildToolBar();
     void LoadRecentFilesReporting();
+    void BuildEditMenu();
+    void BuildPageCodeMenu(QMenu* menu);
+    // The title names the file and shows the unsaved-changes marker.
+    void UpdateDocumentState();
+    void PlaceOnScreen();
 
     // Shared steps of the document commands, in documentcommands.cpp.
     bool AskToSaveChanges();
     bool SaveDocumentTo(const QString& path);
+    // A file dialog starting in the folder remembered for its kind (or the
+    // given one); the chosen file's folder is remembered. "" when cancelled.
+    QString AskForFile(bool save, const QString& caption, TFolderKind kind, const QString& filter,
+                       const QString& folder = QString());
     // The page and tmzcfg.js from the document; the records take what the
     // generator leaves in them, and tmzcfg.js is written into the program
     // folder, as every generation does. False after telling the user.
@@ -133,7 +151,7 @@ private:
     QAction* Save1 = nullptr;
 
     QString ProjectFileName_;
-    bool Modified_ = false;
+    bool placed_ = false;
 };
 
 // The project and structure file filters of the file dialogs.

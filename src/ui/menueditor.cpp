@@ -1,66 +1,44 @@
 #include "menueditor.h"
 
 #include <QAction>
-#include <algorithm>
-#include <QIcon>
+#include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
-#include "model/appletagent.h"
-#include "model/records.h"
+#include "model/fieldrules.h"
+#include "model/itemtree.h"
 #include "ui/controlnames.h"
 #include "ui/designpanel.h"
+#include "ui/editcommands.h"
+#include "ui/editordocument.h"
 #include "ui/editorhost.h"
+#include "ui/itemcommands.h"
 #include "ui/itempages.h"
 #include "ui/menupages.h"
 #include "ui/pagecommon.h"
 #include "ui/prompts.h"
+#include "ui/toolbaricons.h"
 
 namespace {
 
 using Node = TMenuTree::Node;
 
-// An arrow or a plus/cross drawn for the item commands, used when the icon
-// theme has no picture.
-QIcon CommandIcon(const char* themeName, int kind)
+// Fields whose value decides what else on the pages may be used.
+bool AffectsEnabling(int target, int field)
 {
-    QIcon themed = QIcon::fromTheme(themeName);
-    if (!themed.isNull())
-        return themed;
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(kind == 1 ? QColor(0xC0, 0x20, 0x20) : QColor(0x20, 0x60, 0xB0), 2.5);
-    p.setPen(pen);
-    switch (kind) {
-    case 0:  // insert: a plus
-        p.drawLine(8, 2, 8, 14);
-        p.drawLine(2, 8, 14, 8);
-        break;
-    case 1:  // delete: a cross
-        p.drawLine(3, 3, 13, 13);
-        p.drawLine(13, 3, 3, 13);
-        break;
-    default: {  // up or down: an arrow
-        const bool up = kind == 2;
-        p.setBrush(pen.color());
-        const QPolygonF head = up ? QPolygonF({QPointF(8, 2), QPointF(2, 9), QPointF(14, 9)})
-                                  : QPolygonF({QPointF(8, 14), QPointF(2, 7), QPointF(14, 7)});
-        p.drawPolygon(head);
-        p.drawLine(8, up ? 9 : 2, 8, up ? 14 : 7);
-    }
-    }
-    return QIcon(pixmap);
+    return target == kAppletTarget ? field == pSlideOpenSubMenuEnabled
+                                   : field == pSeparator || field == UseURLAsStatusBarMsg ||
+                                         field == UseStatusMsgAsPopDescMsg;
 }
 
 }  // namespace
 
 struct TMenuEditor::Private {
     TEditorHost& host;
+    TItemCommands commands;
     bool suppressTreeEvents = false;
     TDesignPanel* panel = nullptr;
     QTabWidget* pages = nullptr;
@@ -71,12 +49,25 @@ struct TMenuEditor::Private {
     QAction* remove = nullptr;
     QAction* moveUp = nullptr;
     QAction* moveDown = nullptr;
-    Node editedItemNode = nullptr;  // EditedItemNode
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* duplicate = nullptr;
+    // The item the item pages show (EditedItemNode), by position; -1: none.
+    int shownItem = -1;
+    // The field being set from a control: that control already shows it.
+    int echoTarget = -2;
+    int echoField = -1;
 
-    explicit Private(TEditorHost& h) : host(h) {}
-    TvarnAppletAgent& Agent() { return host.Agent(); }
-    int ItemIndex(Node node) const { return panel->AbsoluteIndex(node) - 1; }
+    explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
+    TEditorDocument& Document() { return host.Document(); }
     bool IsRoot(Node node) const { return node && node == panel->Root(); }
+    // The selected item's position, or kAppletTarget for the root (or nothing).
+    int Selected() const
+    {
+        Node node = panel->Selected();
+        return node && !IsRoot(node) ? panel->ItemOfNode(node) : kAppletTarget;
+    }
 };
 
 TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(parentWindow), d(new Private(host))
@@ -99,34 +90,84 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     d->common->WatchHint(d->panel);
     d->common->WatchHint(d->panel->TreeWidget());
 
-    const struct { QAction** action; const char* text; const char* tip; const char* name; const char* theme; int kind; } commands[] = {
-        {&d->insert, "I&nsert", "Insert a new item", "Insert1", "list-add", 0},
-        {&d->remove, "&Delete", "Delete selected item", "Delete1", "list-remove", 1},
-        {&d->moveUp, "Move &Up", "Move the selected item up", "MoveUp1", "go-up", 2},
-        {&d->moveDown, "Move &Down", "Move the selected item down", "MoveDown1", "go-down", 3},
+    // The tree's commands work from its own keys; the Edit menu's from anywhere
+    // a box does not take the key for itself.
+    QTreeWidget* tree = d->panel->TreeWidget();
+    const struct {
+        QAction** action;
+        const char* text;
+        const char* tip;
+        const char* name;
+        TToolBarIcon icon;
+        QKeySequence key;
+        bool inPopup;
+    } commands[] = {
+        {&d->insert, "I&nsert", "Insert a new item", "Insert1", TToolBarIcon::Insert, Qt::Key_Insert, true},
+        {&d->remove, "&Delete", "Delete selected item", "Delete1", TToolBarIcon::Delete, QKeySequence::Delete, true},
+        {&d->moveUp, "Move &Up", "Move the selected item up", "MoveUp1", TToolBarIcon::MoveUp,
+         QKeySequence(Qt::CTRL | Qt::Key_Up), true},
+        {&d->moveDown, "Move &Down", "Move the selected item down", "MoveDown1", TToolBarIcon::MoveDown,
+         QKeySequence(Qt::CTRL | Qt::Key_Down), true},
+        {&d->cut, "Cu&t", "Cut the selected item and its submenu", "Cut1", TToolBarIcon::Delete, QKeySequence::Cut,
+         false},
+        {&d->copy, "&Copy", "Copy the selected item and its submenu", "Copy1", TToolBarIcon::Insert,
+         QKeySequence::Copy, false},
+        {&d->paste, "&Paste", "Paste items after the selected item", "Paste1", TToolBarIcon::Insert,
+         QKeySequence::Paste, false},
+        {&d->duplicate, "D&uplicate", "Duplicate the selected item and its submenu", "Duplicate1",
+         TToolBarIcon::Insert, QKeySequence(Qt::CTRL | Qt::Key_D), false},
     };
     for (const auto& c : commands) {
-        *c.action = new QAction(CommandIcon(c.theme, c.kind), c.text, this);
+        *c.action = new QAction(c.inPopup ? ToolBarIcon(c.icon) : QIcon(), c.text, this);
         (*c.action)->setObjectName(c.name);
         (*c.action)->setToolTip(c.tip);
-        d->panel->PopupMenu()->addAction(*c.action);
+        (*c.action)->setShortcut(c.key);
+        if (c.inPopup) {
+            // Keys that a text box would take too act only in the tree.
+            (*c.action)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            tree->addAction(*c.action);
+            d->panel->PopupMenu()->addAction(*c.action);
+        }
     }
     connect(d->insert, &QAction::triggered, this, &TMenuEditor::Insert1Click);
     connect(d->remove, &QAction::triggered, this, &TMenuEditor::Delete1Click);
-    connect(d->moveUp, &QAction::triggered, this, &TMenuEditor::MoveUp1Click);
-    connect(d->moveDown, &QAction::triggered, this, &TMenuEditor::MoveDown1Click);
+    connect(d->moveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
+    connect(d->moveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
+    connect(d->cut, &QAction::triggered, this, &TMenuEditor::CutSelected);
+    connect(d->copy, &QAction::triggered, this, &TMenuEditor::CopySelected);
+    connect(d->paste, &QAction::triggered, this, &TMenuEditor::PasteItems);
+    connect(d->duplicate, &QAction::triggered, this, &TMenuEditor::DuplicateSelected);
 
-    connect(d->panel->TreeWidget(), &QTreeWidget::currentItemChanged, this, &TMenuEditor::trvwDesignPanelChange);
+    connect(tree, &QTreeWidget::currentItemChanged, this, &TMenuEditor::trvwDesignPanelChange);
     connect(d->panel, &TDesignPanel::treeMousePressed, this, &TMenuEditor::trvwDesignPanelMouseDown);
-    // Whoever removes nodes (a reader clearing the tree, a command), the
-    // pages are never stored into a node that is gone.
-    connect(d->panel, &TDesignPanel::aboutToRemove, this, [this](Node node) {
-        if (d->editedItemNode && (!node || TDesignPanel::IsWithin(d->editedItemNode, node)))
-            ResetSelectionState();
+    connect(d->panel, &TDesignPanel::captionEdited, this, &TMenuEditor::CaptionTypedInTree);
+    connect(d->panel, &TDesignPanel::dropRequested, this,
+            [this](int k, int parent, int position) { d->commands.MoveTo(k, parent, position); });
+    connect(d->common, &TPageCommon::edited, this, &TMenuEditor::PageEdited);
+    connect(d->common, &TPageCommon::editsBegun, this,
+            [this](const QString& name) { d->Document().UndoStack().beginMacro(name); });
+    connect(d->common, &TPageCommon::editsEnded, this, [this] { d->Document().UndoStack().endMacro(); });
+
+    // Before the tree follows the document: a removal must find the tree
+    // events held before the tree loses nodes.
+    TEditorDocument& document = d->Document();
+    connect(&document, &TEditorDocument::itemsInserted, this, &TMenuEditor::ItemsInserted);
+    connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, [this](int index, int count) {
+        d->suppressTreeEvents = true;
+        if (d->shownItem >= index + count)
+            d->shownItem -= count;
+        else if (d->shownItem >= index)
+            ResetSelectionState();  // the pages of a removed item are dropped, never stored
     });
-    connect(d->menuPages, &TMenuPages::slideOpenClicked, this, &TMenuEditor::ApplyEnablingRules);
-    connect(d->itemPages, &TItemPages::enablingRulesNeeded, this, &TMenuEditor::ApplyEnablingRules);
-    connect(d->itemPages, &TItemPages::captionChanged, this, &TMenuEditor::edtICaptionChange);
+    connect(&document, &TEditorDocument::itemsRemoved, this, &TMenuEditor::ItemsRemoved);
+    d->panel->Follow(document);
+    connect(&document, &TEditorDocument::fieldChanged, this, &TMenuEditor::ShowField);
+    connect(&document, &TEditorDocument::selectionRequested, this, &TMenuEditor::ShowSelection);
+    connect(&document, &TEditorDocument::normalized, this, [this] {
+        RefreshMenuPages();
+        if (d->shownItem >= 0)
+            LoadItemPages(d->shownItem);
+    });
 
     ResetTree();
 }
@@ -142,6 +183,10 @@ QAction* TMenuEditor::InsertAction() const { return d->insert; }
 QAction* TMenuEditor::DeleteAction() const { return d->remove; }
 QAction* TMenuEditor::MoveUpAction() const { return d->moveUp; }
 QAction* TMenuEditor::MoveDownAction() const { return d->moveDown; }
+QAction* TMenuEditor::CutAction() const { return d->cut; }
+QAction* TMenuEditor::CopyAction() const { return d->copy; }
+QAction* TMenuEditor::PasteAction() const { return d->paste; }
+QAction* TMenuEditor::DuplicateAction() const { return d->duplicate; }
 TMenuTree& TMenuEditor::Tree() { return *d->panel; }
 
 void TMenuEditor::ResetTree()
@@ -155,6 +200,7 @@ void TMenuEditor::ResetTree()
     }
     Node root = d->panel->AddRoot(kRootNodeText);
     d->panel->Select(root);
+    d->Document().SetSelection(kAppletTarget);
     ShowPagesFor(root);
     ApplyEnablingRules();
 }
@@ -164,13 +210,14 @@ void TMenuEditor::RebuildTree()
     ResetSelectionState();
     const bool was = d->suppressTreeEvents;
     d->suppressTreeEvents = true;
-    d->Agent().ShowInTree(*d->panel);
+    d->host.Agent().ShowInTree(*d->panel);
+    d->panel->ShowItems(d->Document().Items());
     d->suppressTreeEvents = was;
 }
 
 void TMenuEditor::ResetSelectionState()
 {
-    d->editedItemNode = nullptr;
+    d->shownItem = -1;
 }
 
 void TMenuEditor::SetSuppressTreeEvents(bool suppress)
@@ -183,25 +230,9 @@ bool TMenuEditor::SuppressTreeEvents() const
     return d->suppressTreeEvents;
 }
 
-void TMenuEditor::GatherPages()
-{
-    GatherMenuPages();
-    if (d->editedItemNode)
-        StoreItemPages(d->editedItemNode);
-    // A legacy menu that now holds a character its encoding lacks is kept
-    // whole by saving it as UTF-8 from now on; the user is told once.
-    if (AdoptEncodingForAll(d->Agent().Document()))
-        d->host.ShowHint(QString::fromUtf8(kNowUtf8Hint));
-}
-
-void TMenuEditor::GatherMenuPages()
-{
-    d->Agent().SetAppletData(d->menuPages->Gather());
-}
-
 bool TMenuEditor::RefreshMenuPages()
 {
-    if (std::optional<TRefreshError> error = d->menuPages->Refresh(d->Agent().GetAppletData())) {
+    if (std::optional<TRefreshError> error = d->menuPages->Refresh(d->Document().Document().applet)) {
         d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
@@ -223,8 +254,21 @@ void TMenuEditor::ApplyEnablingRules()
     d->remove->setEnabled(item);
     d->moveUp->setEnabled(item && shape.hasPrevSibling);
     d->moveDown->setEnabled(item && shape.hasNextSibling);
+    for (QAction* action : {d->cut, d->copy, d->duplicate})
+        action->setEnabled(item);
+    d->paste->setEnabled(true);
     d->itemPages->ApplyEnablingRules(shape);
     d->menuPages->ApplyEnablingRules();
+}
+
+void TMenuEditor::ApplyGatherRules()
+{
+    TMenuDocument gathered = d->Document().Document();
+    const TAppletData shownWords = d->menuPages->ShownWords();
+    gathered.applet = GatheredApplet(gathered.applet, &shownWords);
+    if (d->shownItem >= 0)
+        gathered.items[size_t(d->shownItem)] = GatheredItem(gathered.items[size_t(d->shownItem)]);
+    d->Document().Normalize(gathered);
 }
 
 void TMenuEditor::ShowPagesFor(Node node)
@@ -248,22 +292,23 @@ void TMenuEditor::ShowPagesFor(Node node)
     }
 }
 
-void TMenuEditor::StoreItemPages(Node node)
+bool TMenuEditor::LoadItemPages(int k)
 {
-    // The pages hold no level: the item keeps its place in the tree.
-    const int index = d->ItemIndex(node);
-    TItemData item = d->itemPages->Store();
-    item[pLevel] = d->Agent().GetItem(index)[pLevel];
-    d->Agent().SetItem(index, item);
-}
-
-bool TMenuEditor::LoadItemPages(Node node)
-{
-    if (std::optional<TRefreshError> error = d->itemPages->Load(d->Agent().GetItem(d->ItemIndex(node)))) {
+    if (std::optional<TRefreshError> error = d->itemPages->Load(d->Document().Items()[size_t(k)])) {
         d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
     return true;
+}
+
+void TMenuEditor::NormalizeShownItem()
+{
+    // What storing the pages did when the selection moved on: the item as
+    // its controls show it.
+    const TItemData& item = d->Document().Items()[size_t(d->shownItem)];
+    const TItemData gathered = GatheredItem(item);
+    if (gathered != item)
+        d->Document().NormalizeItem(d->shownItem, gathered);
 }
 
 void TMenuEditor::trvwDesignPanelChange()
@@ -273,25 +318,22 @@ void TMenuEditor::trvwDesignPanelChange()
     Node selected = d->panel->Selected();
     if (selected)
         ShowPagesFor(selected);
-    if (d->editedItemNode)
-        StoreItemPages(d->editedItemNode);
-    if (!selected || d->IsRoot(selected)) {
-        ApplyEnablingRules();
-        return;
-    }
-    if (d->editedItemNode != selected) {
-        if (LoadItemPages(selected)) {
-            d->editedItemNode = selected;
+    const int k = d->Selected();
+    if (d->shownItem >= 0 && d->shownItem != k)
+        NormalizeShownItem();
+    d->Document().SetSelection(k);
+    if (k >= 0 && k != d->shownItem) {
+        if (LoadItemPages(k)) {
+            d->shownItem = k;
             SetItemPagesUsable(true);
         } else {
             // The pages still hold another item's values: nothing may be
-            // stored from them until a good item is loaded.
-            d->editedItemNode = nullptr;
+            // taken from them until a good item is loaded.
+            d->shownItem = -1;
             SetItemPagesUsable(false);
         }
     }
     ApplyEnablingRules();
-    d->host.MarkModified();
 }
 
 void TMenuEditor::SetItemPagesUsable(bool usable)
@@ -310,80 +352,128 @@ void TMenuEditor::trvwDesignPanelMouseDown()
     }
 }
 
-void TMenuEditor::edtICaptionChange(const QString& trimmed)
+void TMenuEditor::PageEdited(QWidget* control)
 {
-    Node selected = d->panel->Selected();
-    if (!selected || d->IsRoot(selected))
+    int target = kAppletTarget;
+    int field = d->menuPages->Binder().FieldOf(control);
+    std::string value;
+    if (field >= 0) {
+        value = d->menuPages->Binder().Value(field);
+    } else {
+        field = d->itemPages->Binder().FieldOf(control);
+        target = d->shownItem;
+        if (field < 0 || target < 0)
+            return;
+        value = d->itemPages->Binder().Value(field);
+    }
+    if (d->Document().Field(target, field) == value)
         return;
-    d->panel->SetText(selected, trimmed.toStdString());
+    QString name = control->accessibleName();
+    if (name.isEmpty())
+        name = control->objectName();
+    d->echoTarget = target;
+    d->echoField = field;
+    d->Document().UndoStack().push(
+        new TSetFieldCommand(d->Document(), target, field, value, QString("Change '%1'").arg(name)));
+    d->echoTarget = -2;
+    d->echoField = -1;
+}
+
+void TMenuEditor::ShowField(int target, int field)
+{
+    const bool echo = target == d->echoTarget && field == d->echoField;
+    if (!echo) {
+        TPageCommon::QuietScope quiet(*d->common);
+        const std::string& value = d->Document().Field(target, field);
+        if (target == kAppletTarget)
+            d->menuPages->Binder().RefreshField(field, value);
+        else if (target == d->shownItem)
+            d->itemPages->Binder().RefreshField(field, value);
+    }
+    if (AffectsEnabling(target, field))
+        ApplyEnablingRules();
+}
+
+void TMenuEditor::ShowSelection(int selection)
+{
+    if (selection >= d->Document().ItemCount())
+        selection = kAppletTarget;
+    Node node = selection < 0 ? d->panel->Root() : d->panel->NodeOfItem(selection);
+    d->panel->Select(node);
+    // The node may have been current already (taken over while a removal
+    // held the tree's events): the pages must show it all the same.
+    trvwDesignPanelChange();
+}
+
+void TMenuEditor::ItemsInserted(int index, int count)
+{
+    if (d->shownItem >= index)
+        d->shownItem += count;
+}
+
+void TMenuEditor::ItemsRemoved(int, int)
+{
+    d->suppressTreeEvents = false;
+}
+
+void TMenuEditor::CaptionTypedInTree(int k, const QString& text)
+{
+    d->commands.Rename(k, text);
+    // The node shows the document's caption, whatever was typed.
+    d->panel->ShowItems(d->Document().Items());
 }
 
 void TMenuEditor::Insert1Click()
 {
-    d->host.MarkModified();
-    Node selected = d->panel->Selected();
-    if (!selected)
+    if (!d->panel->Selected())
         return;
-    {
-        const QSignalBlocker blocker(d->panel->TreeWidget());
-        d->Agent().InsertItemUnder(*d->panel, selected);
+    d->commands.Insert(d->Selected());
+    // The new item is selected; its caption is what a user names first.
+    QLineEdit* caption = d->itemPages->CaptionBox();
+    if (caption->isVisible() || d->pages->isVisible()) {
+        caption->setFocus(Qt::ShortcutFocusReason);
+        caption->selectAll();
     }
-    ApplyEnablingRules();
 }
 
 void TMenuEditor::Delete1Click()
 {
-    d->host.MarkModified();
-    Node selected = d->panel->Selected();
-    if (!selected)
+    if (!d->panel->Selected())
         return;
-    if (d->IsRoot(selected)) {
-        d->host.Prompts().Warning("You can't delete root item.");
-        return;
-    }
-    if (d->host.Prompts().AskYesNo("Are you sure to delete this item and all it's children?") != TPrompts::Answer::Yes)
-        return;
-    Node next = d->panel->NextSibling(selected);
-    if (!next)
-        next = d->panel->PrevSibling(selected);
-    if (!next)
-        next = d->panel->Parent(selected);
-    {
-        const QSignalBlocker blocker(d->panel->TreeWidget());
-        d->Agent().DeleteItemSubtree(*d->panel, selected);
-        ResetSelectionState();
-        d->panel->Select(next);
-    }
-    // The selection change sees the tree without the deleted subtree.
-    trvwDesignPanelChange();
-}
-
-void TMenuEditor::MoveUp1Click()
-{
-    MoveSelected(true);
-}
-
-void TMenuEditor::MoveDown1Click()
-{
-    MoveSelected(false);
+    d->commands.Delete(d->Selected());
 }
 
 void TMenuEditor::MoveSelected(bool up)
 {
-    d->host.MarkModified();
-    Node selected = d->panel->Selected();
-    if (!selected || d->IsRoot(selected))
+    const int k = d->Selected();
+    if (k < 0)
         return;
-    {
-        // The same node stays selected and no selection change is reported.
-        const QSignalBlocker blocker(d->panel->TreeWidget());
-        Node moved = up ? selected : d->panel->NextSibling(selected);
-        const bool done = up ? d->Agent().MoveItemUp(*d->panel, selected) : d->Agent().MoveItemDown(*d->panel, selected);
-        if (done) {
-            d->panel->Collapse(moved);
-            d->panel->Expand(d->panel->Parent(moved));
-        }
-        d->panel->Select(selected);
-    }
-    ApplyEnablingRules();
+    if (up)
+        d->commands.MoveUp(k);
+    else
+        d->commands.MoveDown(k);
+}
+
+void TMenuEditor::CopySelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Copy(d->Selected());
+}
+
+void TMenuEditor::CutSelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Cut(d->Selected());
+}
+
+void TMenuEditor::PasteItems()
+{
+    if (!d->commands.Paste(d->Selected()))
+        d->host.ShowHint("The clipboard holds no menu items.");
+}
+
+void TMenuEditor::DuplicateSelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Duplicate(d->Selected());
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The editing side of the main window: the menu tree (trvwDesignPanel), the
 // page control (pgcntrl1) with the seven menu pages and the two item pages,
-// and the four item commands. The main window places the widgets and the
-// actions; everything between them lives here.
+// and the item commands. Every edit made here becomes a command on the
+// document; the tree and the pages show the document and follow its
+// notifications.
 
 #include <QObject>
 
@@ -23,46 +24,61 @@ public:
     QTabWidget* Pages() const;    // pgcntrl1
 
     // The item commands' actions ("I&nsert", "&Delete", "Move &Up", "Move &Down")
-    // shared by PopupMenu1, the Item menu and the tool bar.
+    // shared by PopupMenu1, the Item menu and the tool bar, and the Edit
+    // menu's commands on whole subtrees.
     QAction* InsertAction() const;
     QAction* DeleteAction() const;
     QAction* MoveUpAction() const;
     QAction* MoveDownAction() const;
+    QAction* CutAction() const;
+    QAction* CopyAction() const;
+    QAction* PasteAction() const;
+    QAction* DuplicateAction() const;
 
     TMenuTree& Tree();  // the agent's view of trvwDesignPanel
 
     // Clear the tree, add the root "Trellimenu 2006", select it, show the menu pages.
     void ResetTree();
-    // The tree built anew from the document's items and levels, the root
-    // selected with events suppressed; no node is being edited afterwards.
+    // The tree built anew from the document's items, the root selected with
+    // events suppressed; no item is being edited afterwards.
     void RebuildTree();
-    void ResetSelectionState();          // EditedItemNode becomes none
+    void ResetSelectionState();  // no item's pages are shown any more
     void SetSuppressTreeEvents(bool suppress);
     bool SuppressTreeEvents() const;
 
-    // Gathering: GatherMenuPages, then StoreItemPages for EditedItemNode.
-    void GatherPages();
-    void GatherMenuPages();
-    // Fills the menu pages from the agent. Returns false (after telling the user,
-    // naming the control as the pages show it) when a stored value cannot be
-    // shown; nothing changes then.
+    // Fills the menu pages from the document. Returns false (after telling
+    // the user, naming the control) when a stored value cannot be shown.
     bool RefreshMenuPages();
     void ApplyEnablingRules();
+    // What gathering the pages did to the document, at the moments it did
+    // it (before Save, Preview, Build HTML, Publish and the save on closing):
+    // the menu record and the shown item normalised as their controls hold
+    // them. Outside the undo history; the saved state is unchanged.
+    void ApplyGatherRules();
 
 private:
-    // Handlers of the tree, the commands and the caption box.
+    // Handlers of the tree, the commands and the pages.
     void trvwDesignPanelChange();
     void trvwDesignPanelMouseDown();
-    void edtICaptionChange(const QString& trimmed);
     void Insert1Click();
     void Delete1Click();
-    void MoveUp1Click();
-    void MoveDown1Click();
     void MoveSelected(bool up);
+    void CopySelected();
+    void CutSelected();
+    void PasteItems();
+    void DuplicateSelected();
+    void PageEdited(QWidget* control);
+    void CaptionTypedInTree(int k, const QString& text);
+
+    // The document's notifications.
+    void ShowField(int target, int field);
+    void ShowSelection(int selection);
+    void ItemsInserted(int index, int count);
+    void ItemsRemoved(int index, int count);
 
     void ShowPagesFor(TMenuTree::Node node);  // menu pages for the root, item pages otherwise
-    void StoreItemPages(TMenuTree::Node node);
-    bool LoadItemPages(TMenuTree::Node node);  // false after telling the user
+    bool LoadItemPages(int k);                // false after telling the user
+    void NormalizeShownItem();
     void SetItemPagesUsable(bool usable);
 
     struct Private;

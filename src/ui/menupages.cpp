@@ -15,60 +15,58 @@
 
 namespace {
 
-using K = TControlKind;
-
 // Ascending field order, as the refresh runs.
 const TPageBinding kMenuPageBindings[] = {
-    {pMenuZIndex, "spnedtpMenuZIndex", K::Spin, false},
-    {pSlideStep, "spnedtpSlideStep", K::Spin, false},
-    {pSlideSpeed, "spnedtpSlideSpeed", K::Spin, false},
-    {pAutoCloseSubMenus, "chckbxpAutoCloseSubMenus", K::Check, false},
-    {pSnapEnabled, "chckbxpSnapEnabled", K::Check, false},
-    {pMenuScrollType, "cmbxpMenuScrollType", K::PositionList, false},
-    {pSlideOpenSubMenuEnabled, "chckbxpSlideOpenSubMenuEnabled", K::Check, false},
-    {pDelayOpenSubMenuInMSec, "spnedtpDelayOpenSubMenuInMSec", K::Spin, false},
-    {pDelayCloseSubMenuInMSec, "spnedtpDelayCloseSubMenuInMSec", K::Spin, false},
-    {paramDelayShowDescTextInMSec, "spnedtparamDelayShowDescTextInMSec", K::Spin, false},
-    {pSnapDistance, "spnedtpSnapDistance", K::Spin, false},
-    {pOnResizeEventHandler, "edtpOnResizeEventHandler", K::Text, false},
-    {pOnRMouseMoveEventHandler, "edtpOnRMouseMoveEventHandler", K::Text, false},
-    {pOnMouseUpHandler, "edtpOnMouseUpHandler", K::Text, false},
-    {pOnClickEventHandler, "edtpOnClickEventHandler", K::Text, false},
-    {pDragBarEnabled, "chckbxpDragBarEnabled", K::Check, false},
-    {pDragBar_TitleAlign, "cmbxpDragBar_TitleAlign", K::WordList, true},
-    {pDragBar_BGColor, "pnlpDragBar_BGColor", K::Swatch, false},
-    {pDragBar_TitleColor, "pnlpDragBar_TitleColor", K::Swatch, false},
-    {pDragBar_FontFamily, "edtpDragBar_FontFamily", K::Text, false},
-    {pDragBar_FontSize, "spnedtpDragBar_FontSize", K::Spin, false},
-    {pDragBar_FontBold, "spdbtnpDragBar_FontBold", K::Toggle, false},
-    {pDragBar_FontItalic, "spdbtnpDragBar_FontItalic", K::Toggle, false},
-    {pDragBar_PopTip, "edtpDragBar_PopTip", K::Text, false},
-    {pDragBar_Title, "edtpDragBar_Title", K::Text, false},
-    {pMainMenuOuterBGColor, "pnlpMainMenuOuterBGColor", K::Swatch, false},
-    {pSubMenuArrowFileNormal, "edtpSubMenuArrowFileNormal", K::Text, true},
-    {pSubMenuArrowFileOver, "edtpSubMenuArrowFileOver", K::Text, true},
-    {pItemNoColor, "pnlpItemNoColor", K::Swatch, false},
-    {pItemNoBgColor, "pnlpItemNoBgColor", K::Swatch, false},
-    {pItemOvColor, "pnlpItemOvColor", K::Swatch, false},
-    {pItemOvBgColor, "pnlpItemOvBgColor", K::Swatch, false},
-    {pItemFontFamily, "edtpItemFontFamily", K::Text, false},
-    {pItemFontSize, "spnedtpItemFontSize", K::Spin, false},
-    {pItemFontWeight, "spdbtnpItemFontWeight", K::Toggle, false},
-    {pItemFontStyle, "spdbtnpItemFontStyle", K::Toggle, false},
-    {pSeparatorColor, "pnlpSeparatorColor", K::Swatch, false},
-    {pSeparatorLightColor, "pnlpSeparatorLightColor", K::Swatch, false},
-    {pPopDescBgColor, "pnlpPopDescBgColor", K::Swatch, false},
-    {pPopDescColor, "pnlpPopDescColor", K::Swatch, false},
-    {pPopDescWidth, "spnedtpPopDescWidth", K::Spin, false},
-    {pItemPaddingLeft, "spnedtpItemPaddingLeft", K::Spin, false},
-    {pInitMenuX, "spnedtpInitMenuX", K::Spin, false},
-    {pInitMenuY, "spnedtpInitMenuY", K::Spin, false},
-    {pPopDescBorderWidth, "spnedtpPopDescBorderWidth", K::Spin, false},
-    {pPopDescBorderStyle, "cmbxpPopDescBorderStyle", K::WordList, false},
-    {pPopDescBorderColor, "pnlpPopDescBorderColor", K::Swatch, false},
-    {pInternalUse_RootDir_Local, "edtpInternalUse_RootDir_Local", K::Text, false},
-    {pInternalUse_RootDir_Remote, "edtpInternalUse_RootDir_Remote", K::Text, false},
-    {pInternalUse_RootDir_Local_Checked, "rdbtnpInternalUse_RootDir_Local_Checked", K::RadioPair, false},
+    {pMenuZIndex, "spnedtpMenuZIndex"},
+    {pSlideStep, "spnedtpSlideStep"},
+    {pSlideSpeed, "spnedtpSlideSpeed"},
+    {pAutoCloseSubMenus, "chckbxpAutoCloseSubMenus"},
+    {pSnapEnabled, "chckbxpSnapEnabled"},
+    {pMenuScrollType, "cmbxpMenuScrollType"},
+    {pSlideOpenSubMenuEnabled, "chckbxpSlideOpenSubMenuEnabled"},
+    {pDelayOpenSubMenuInMSec, "spnedtpDelayOpenSubMenuInMSec"},
+    {pDelayCloseSubMenuInMSec, "spnedtpDelayCloseSubMenuInMSec"},
+    {paramDelayShowDescTextInMSec, "spnedtparamDelayShowDescTextInMSec"},
+    {pSnapDistance, "spnedtpSnapDistance"},
+    {pOnResizeEventHandler, "edtpOnResizeEventHandler"},
+    {pOnRMouseMoveEventHandler, "edtpOnRMouseMoveEventHandler"},
+    {pOnMouseUpHandler, "edtpOnMouseUpHandler"},
+    {pOnClickEventHandler, "edtpOnClickEventHandler"},
+    {pDragBarEnabled, "chckbxpDragBarEnabled"},
+    {pDragBar_TitleAlign, "cmbxpDragBar_TitleAlign"},
+    {pDragBar_BGColor, "pnlpDragBar_BGColor"},
+    {pDragBar_TitleColor, "pnlpDragBar_TitleColor"},
+    {pDragBar_FontFamily, "edtpDragBar_FontFamily"},
+    {pDragBar_FontSize, "spnedtpDragBar_FontSize"},
+    {pDragBar_FontBold, "spdbtnpDragBar_FontBold"},
+    {pDragBar_FontItalic, "spdbtnpDragBar_FontItalic"},
+    {pDragBar_PopTip, "edtpDragBar_PopTip"},
+    {pDragBar_Title, "edtpDragBar_Title"},
+    {pMainMenuOuterBGColor, "pnlpMainMenuOuterBGColor"},
+    {pSubMenuArrowFileNormal, "edtpSubMenuArrowFileNormal"},
+    {pSubMenuArrowFileOver, "edtpSubMenuArrowFileOver"},
+    {pItemNoColor, "pnlpItemNoColor"},
+    {pItemNoBgColor, "pnlpItemNoBgColor"},
+    {pItemOvColor, "pnlpItemOvColor"},
+    {pItemOvBgColor, "pnlpItemOvBgColor"},
+    {pItemFontFamily, "edtpItemFontFamily"},
+    {pItemFontSize, "spnedtpItemFontSize"},
+    {pItemFontWeight, "spdbtnpItemFontWeight"},
+    {pItemFontStyle, "spdbtnpItemFontStyle"},
+    {pSeparatorColor, "pnlpSeparatorColor"},
+    {pSeparatorLightColor, "pnlpSeparatorLightColor"},
+    {pPopDescBgColor, "pnlpPopDescBgColor"},
+    {pPopDescColor, "pnlpPopDescColor"},
+    {pPopDescWidth, "spnedtpPopDescWidth"},
+    {pItemPaddingLeft, "spnedtpItemPaddingLeft"},
+    {pInitMenuX, "spnedtpInitMenuX"},
+    {pInitMenuY, "spnedtpInitMenuY"},
+    {pPopDescBorderWidth, "spnedtpPopDescBorderWidth"},
+    {pPopDescBorderStyle, "cmbxpPopDescBorderStyle"},
+    {pPopDescBorderColor, "pnlpPopDescBorderColor"},
+    {pInternalUse_RootDir_Local, "edtpInternalUse_RootDir_Local"},
+    {pInternalUse_RootDir_Remote, "edtpInternalUse_RootDir_Remote"},
+    {pInternalUse_RootDir_Local_Checked, "rdbtnpInternalUse_RootDir_Local_Checked"},
 };
 
 const char* const kArrowImageFilter =
@@ -88,19 +86,21 @@ TMenuPages::TMenuPages(TPageCommon& common, QObject* parent) : QObject(parent), 
     QList<QWidget*> roots;
     for (const TPageTab& tab : pages_)
         roots.append(tab.page);
-    binder_ = std::make_unique<TPageBinder>(roots, kMenuPageBindings, int(std::size(kMenuPageBindings)));
+    binder_ = std::make_unique<TPageBinder>(roots, kMenuPageBindings, int(std::size(kMenuPageBindings)),
+                                            MenuFieldRules());
     slideOpen_ = static_cast<QCheckBox*>(binder_->Control(pSlideOpenSubMenuEnabled));
-    connect(slideOpen_, &QCheckBox::clicked, this, &TMenuPages::slideOpenClicked);
 }
 
 TMenuPages::~TMenuPages() = default;
 
-TAppletData TMenuPages::Gather() const
+TAppletData TMenuPages::ShownWords() const
 {
-    TAppletData data;  // every field "", unbound ones stay so
-    binder_->GatherInto(data);
-    DeriveBorderColors(data);
-    return data;
+    TAppletData shown;
+    for (const TFieldRule& rule : MenuFieldRules()) {
+        if (rule.kind == TFieldKind::WordList)
+            shown[rule.field] = binder_->Value(rule.field);
+    }
+    return shown;
 }
 
 std::optional<TRefreshError> TMenuPages::Refresh(const TAppletData& data)
@@ -122,18 +122,24 @@ void TMenuPages::ApplyEnablingRules()
 void TMenuPages::btnSeparatorSuggestedColorClick()
 {
     auto* base = static_cast<TColorSwatch*>(binder_->Control(pItemNoBgColor));
-    static_cast<TColorSwatch*>(binder_->Control(pSeparatorColor))->SetValue(LightenColor(base->Value()));
-    static_cast<TColorSwatch*>(binder_->Control(pSeparatorLightColor))->SetValue(DarkenColor(base->Value()));
-    common_.Host().MarkModified();
+    auto* separator = static_cast<TColorSwatch*>(binder_->Control(pSeparatorColor));
+    auto* shadow = static_cast<TColorSwatch*>(binder_->Control(pSeparatorLightColor));
+    common_.BeginEdits("Suggested Color");
+    separator->SetValue(LightenColor(base->Value()));
+    common_.Changed(separator);
+    shadow->SetValue(DarkenColor(base->Value()));
+    common_.Changed(shadow);
+    common_.EndEdits();
 }
 
 void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)
 {
     const bool normal = button->objectName() == "spdbtnpSubMenuArrowFileNormal";
     TEditorHost& host = common_.Host();
-    const QString path = host.Prompts().OpenFileName(QString(), host.ProgramFolder(), kArrowImageFilter);
+    const QString path = host.Prompts().OpenFileName(QString(), host.LastFolder(TFolderKind::Images), kArrowImageFilter);
     if (path.isEmpty())
         return;
+    host.RememberFolderOf(TFolderKind::Images, path);
     auto* edit = static_cast<QLineEdit*>(binder_->Control(normal ? pSubMenuArrowFileNormal : pSubMenuArrowFileOver));
     edit->setText(QFileInfo(path).fileName());
     host.CopyToPreview(path);

@@ -1,8 +1,9 @@
 #pragma once
 // The seven menu pages ("Menu", "Items", "Misc", "Drag Bar", "PopUp Box",
 // "Advanced", "Path") that edit the menu-wide record, with their binding
-// table, the derived border colours, "Suggested Color", the arrow image
-// browse buttons and the slide enabling rule.
+// table, "Suggested Color", the arrow image browse buttons and the slide
+// enabling rule. They show the document; their edits go out through the
+// page common's edited signal.
 
 #include <QObject>
 #include <QVector>
@@ -30,17 +31,14 @@ public:
     // The seven pages in tab order.
     const QVector<TPageTab>& Pages() const { return pages_; }
 
-    // A whole new record from the controls: unbound fields "", border shades
-    // derived from the base colour.
-    TAppletData Gather() const;
+    const TPageBinder& Binder() const { return *binder_; }
+    // The word lists' current choices, in their fields: what a gather keeps
+    // for a stored word the lists do not have.
+    TAppletData ShownWords() const;
     // Sets every control from the record, or none when a field does not convert.
     std::optional<TRefreshError> Refresh(const TAppletData& data);
     // "Slide Speed" and the opening delay follow "Slide Opening SubMenu".
     void ApplyEnablingRules();
-
-signals:
-    // "Slide Opening SubMenu" was clicked: the editor runs all enabling rules.
-    void slideOpenClicked();
 
 private:
     void BuildMenuPage();
@@ -54,6 +52,7 @@ private:
     QWidget* NewFontGroup(const QString& caption, int helpTag, const char* family, const char* size, const char* bold,
                           const char* italic);
     QWidget* NewWatchedEdit(const QString& name);
+    QWidget* NewFontList(const QString& name);
     void AddPage(QWidget* page, const QString& caption) { pages_.append({page, caption}); }
 
     void btnSeparatorSuggestedColorClick();

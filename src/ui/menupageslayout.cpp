@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,6 +49,28 @@ QWidget* TMenuPages::NewWatchedEdit(const QString& name)
     return edit;
 }
 
+QWidget* TMenuPages::NewFontList(const QString& name)
+{
+    // The stacks web pages use first, every family installed here after:
+    // any text may still be typed, as the page's CSS takes it.
+    static const QStringList stacks = {
+        "Arial, Helvetica, sans-serif",
+        "Verdana, Geneva, sans-serif",
+        "Tahoma, Verdana, sans-serif",
+        "\"Trebuchet MS\", Helvetica, sans-serif",
+        "Georgia, \"Times New Roman\", serif",
+        "\"Times New Roman\", Times, serif",
+        "\"Courier New\", Courier, monospace",
+        "system-ui, -apple-system, \"Segoe UI\", Roboto, sans-serif",
+    };
+    QComboBox* list = common_.NewList(name, stacks + QFontDatabase::families(), true);
+    list->setMinimumWidth(120);
+    list->setMaxVisibleItems(20);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(16);
+    return list;
+}
+
 QWidget* TMenuPages::NewFontGroup(const QString& caption, int helpTag, const char* family, const char* size,
                                   const char* bold, const char* italic)
 {
@@ -55,7 +78,7 @@ QWidget* TMenuPages::NewFontGroup(const QString& caption, int helpTag, const cha
     QGroupBox* group = common_.NewGroup(caption, helpTag, &grid);
     TGroupRows rows(grid);
     rows.Note(common_.NewNote("Specifies font family, size, set font style to bold or italic "));
-    rows.RowToEnd({NewLabel("Font"), NewWatchedEdit(family)});
+    rows.RowToEnd({NewLabel("Font"), NewFontList(family)});
     auto* sizeRow = new QWidget;
     auto* line = new QHBoxLayout(sizeRow);
     line->setContentsMargins(0, 0, 0, 0);

@@ -26,12 +26,15 @@ QString TextOf(QWidget* control)
     return static_cast<QComboBox*>(control)->currentText();
 }
 
+// Only a different text is set, so a box being typed in keeps its cursor.
 void SetTextOf(QWidget* control, const QString& text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
-    else
-        static_cast<QComboBox*>(control)->setEditText(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* combo = static_cast<QComboBox*>(control); combo->currentText() != text) {
+        combo->setEditText(text);
+    }
 }
 
 QRadioButton* SecondRadio(QWidget* first)
@@ -39,27 +42,27 @@ QRadioButton* SecondRadio(QWidget* first)
     return first->parentWidget()->findChild<QRadioButton*>(first->objectName() + "2");
 }
 
-std::string GatherOne(QWidget* control, const TPageBinding& b)
+std::string GatherOne(QWidget* control, const TFieldRule& b)
 {
     switch (b.kind) {
-    case TControlKind::Spin:
+    case TFieldKind::Spin:
         try {
             return std::to_string(StrToIntStrict(static_cast<QSpinBox*>(control)->text().toStdString()));
         } catch (const TConversionError&) {
-            return "-9999";
+            return std::to_string(kSpinMinimum);
         }
-    case TControlKind::Check:
-    case TControlKind::Toggle:
+    case TFieldKind::Check:
+    case TFieldKind::Toggle:
         return static_cast<QAbstractButton*>(control)->isChecked() ? "1" : "0";
-    case TControlKind::RadioPair:
+    case TFieldKind::RadioPair:
         return static_cast<QRadioButton*>(control)->isChecked() ? "1" : "0";
-    case TControlKind::Swatch:
+    case TFieldKind::Swatch:
         return ColorToHex(static_cast<TColorSwatch*>(control)->Value());
-    case TControlKind::Text:
+    case TFieldKind::Text:
         return Trimmed(TextOf(control), b.trim).toStdString();
-    case TControlKind::PositionList:
+    case TFieldKind::PositionList:
         return std::to_string(static_cast<QComboBox*>(control)->currentIndex());
-    case TControlKind::WordList: {
+    case TFieldKind::WordList: {
         auto* combo = static_cast<QComboBox*>(control);
         return combo->currentIndex() < 0 ? std::string() : Trimmed(combo->currentText(), b.trim).toStdString();
     }
@@ -79,56 +82,56 @@ int DecimalStrict(const std::string& text)
 // A field converted for its control; conversion is the step that can fail.
 using TShown = std::variant<int, bool, TColorValue, QString>;
 
-TShown Convert(const TPageBinding& b, const std::string& value)
+TShown Convert(const TFieldRule& b, const std::string& value)
 {
     switch (b.kind) {
-    case TControlKind::Spin:
-        return std::clamp(DecimalStrict(value), -9999, 9999);
-    case TControlKind::PositionList:
+    case TFieldKind::Spin:
+        return std::clamp(DecimalStrict(value), kSpinMinimum, kSpinMaximum);
+    case TFieldKind::PositionList:
         return DecimalStrict(value);
-    case TControlKind::Check:
-    case TControlKind::Toggle:
+    case TFieldKind::Check:
+    case TFieldKind::Toggle:
         return value == "1";
-    case TControlKind::Swatch:
+    case TFieldKind::Swatch:
         return HexToColor(value);
-    case TControlKind::RadioPair:
-    case TControlKind::Text:
-    case TControlKind::WordList:
-        return Trimmed(QString::fromStdString(value), b.kind == TControlKind::Text && b.trim);
+    case TFieldKind::RadioPair:
+    case TFieldKind::Text:
+    case TFieldKind::WordList:
+        return Trimmed(QString::fromStdString(value), b.kind == TFieldKind::Text && b.trim);
     }
     return QString();
 }
 
-void Apply(QWidget* control, const TPageBinding& b, const TShown& shown)
+void Apply(QWidget* control, const TFieldRule& b, const TShown& shown)
 {
     switch (b.kind) {
-    case TControlKind::Spin:
+    case TFieldKind::Spin:
         static_cast<QSpinBox*>(control)->setValue(std::get<int>(shown));
         break;
-    case TControlKind::PositionList: {
+    case TFieldKind::PositionList: {
         auto* combo = static_cast<QComboBox*>(control);
         const int position = std::get<int>(shown);
         combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
         break;
     }
-    case TControlKind::Check:
-    case TControlKind::Toggle:
+    case TFieldKind::Check:
+    case TFieldKind::Toggle:
         static_cast<QAbstractButton*>(control)->setChecked(std::get<bool>(shown));
         break;
-    case TControlKind::Swatch:
+    case TFieldKind::Swatch:
         static_cast<TColorSwatch*>(control)->SetValue(std::get<TColorValue>(shown));
         break;
-    case TControlKind::Text:
+    case TFieldKind::Text:
         SetTextOf(control, std::get<QString>(shown));
         break;
-    case TControlKind::WordList: {
+    case TFieldKind::WordList: {
         auto* combo = static_cast<QComboBox*>(control);
         const int i = combo->findText(std::get<QString>(shown), Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (i >= 0)
             combo->setCurrentIndex(i);  // no match keeps the previous choice
         break;
     }
-    case TControlKind::RadioPair: {
+    case TFieldKind::RadioPair: {
         auto* first = static_cast<QRadioButton*>(control);
         QRadioButton* second = SecondRadio(first);
         const QString& value = std::get<QString>(shown);
@@ -156,7 +159,8 @@ QString TrimmedBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-TPageBinder::TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count)
+TPageBinder::TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count,
+                         const std::vector<TFieldRule>& rules)
 {
     for (int i = 0; i < count; ++i) {
         QWidget* control = nullptr;
@@ -164,19 +168,43 @@ TPageBinder::TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindi
             if (!control)
                 control = root->findChild<QWidget*>(bindings[i].control);
         }
-        if (!control)
-            qFatal("bound control %s is missing", bindings[i].control);
+        const TFieldRule* rule = FindRule(rules, bindings[i].field);
+        if (!control || !rule)
+            qFatal("bound control %s is missing, or its field has no rule", bindings[i].control);
         bindings_.append(bindings[i]);
+        rules_.append(rule);
         controls_.append(control);
     }
 }
 
-QVector<std::pair<int, std::string>> TPageBinder::Gather() const
+int TPageBinder::IndexOf(int field) const
 {
-    QVector<std::pair<int, std::string>> values;
-    for (int i = 0; i < bindings_.size(); ++i)
-        values.append({bindings_[i].field, GatherOne(controls_[i], bindings_[i])});
-    return values;
+    for (int i = 0; i < bindings_.size(); ++i) {
+        if (bindings_[i].field == field)
+            return i;
+    }
+    return -1;
+}
+
+std::string TPageBinder::Value(int field) const
+{
+    const int i = IndexOf(field);
+    return i < 0 ? std::string() : GatherOne(controls_[i], *rules_[i]);
+}
+
+int TPageBinder::FieldOf(const QWidget* control) const
+{
+    for (int i = 0; i < bindings_.size(); ++i) {
+        if (controls_[i] == control ||
+            (rules_[i]->kind == TFieldKind::RadioPair && SecondRadio(controls_[i]) == control))
+            return bindings_[i].field;
+    }
+    return -1;
+}
+
+const TFieldRule& TPageBinder::Rule(int field) const
+{
+    return *rules_[IndexOf(field)];
 }
 
 std::optional<TRefreshError> TPageBinder::RefreshValues(const QVector<std::string>& values) const
@@ -184,21 +212,31 @@ std::optional<TRefreshError> TPageBinder::RefreshValues(const QVector<std::strin
     QVector<TShown> shown;
     for (int i = 0; i < bindings_.size(); ++i) {
         try {
-            shown.append(Convert(bindings_[i], values[i]));
+            shown.append(Convert(*rules_[i], values[i]));
         } catch (const TConversionError& e) {
             return TRefreshError{bindings_[i].field, QString::fromStdString(e.what()), controls_[i]};
         }
     }
     for (int i = 0; i < bindings_.size(); ++i)
-        Apply(controls_[i], bindings_[i], shown[i]);
+        Apply(controls_[i], *rules_[i], shown[i]);
+    return std::nullopt;
+}
+
+std::optional<TRefreshError> TPageBinder::RefreshField(int field, const std::string& value) const
+{
+    const int i = IndexOf(field);
+    if (i < 0)
+        return std::nullopt;
+    try {
+        Apply(controls_[i], *rules_[i], Convert(*rules_[i], value));
+    } catch (const TConversionError& e) {
+        return TRefreshError{field, QString::fromStdString(e.what()), controls_[i]};
+    }
     return std::nullopt;
 }
 
 QWidget* TPageBinder::Control(int field) const
 {
-    for (int i = 0; i < bindings_.size(); ++i) {
-        if (bindings_[i].field == field)
-            return controls_[i];
-    }
-    return nullptr;
+    const int i = IndexOf(field);
+    return i < 0 ? nullptr : controls_[i];
 }

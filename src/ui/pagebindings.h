@@ -9,6 +9,9 @@
 #include <QVector>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "model/fieldrules.h"
 
 class QWidget;
 
@@ -16,22 +19,12 @@ class QWidget;
 // pages trim. Other spaces (a no-break space, say) are part of the value.
 QString TrimmedBlanks(const QString& text);
 
-enum class TControlKind {
-    Spin,          // QSpinBox -9999..9999; a text that is no integer gathers "-9999"
-    Check,         // QCheckBox: "1" / "0"
-    Toggle,        // checkable QToolButton: "1" / "0"
-    Swatch,        // TColorSwatch: colour text
-    Text,          // QLineEdit or editable QComboBox: its text
-    PositionList,  // QComboBox: 0-based position, "-1" for none
-    WordList,      // QComboBox: the entry's text, "" for none
-    RadioPair,     // QRadioButton <name> and <name>2: "1" if the first is chosen
-};
-
+// A bound control: the record field it shows and its objectName. How the
+// field is shown (its kind, its trimming, a list's entries) is the field's
+// rule in the core (model/fieldrules.h), the same rule the saves apply.
 struct TPageBinding {
     int field;
-    const char* control;  // objectName of the control
-    TControlKind kind;
-    bool trim;  // leading and trailing blanks dropped both ways
+    const char* control;
 };
 
 // A refresh that could not convert a field.
@@ -43,13 +36,13 @@ struct TRefreshError {
 
 class TPageBinder {
 public:
-    // Finds every bound control below the roots; a missing control is a
-    // programming error and aborts.
-    TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count);
+    // Finds every bound control below the roots; a missing control or rule is
+    // a programming error and aborts.
+    TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count,
+                const std::vector<TFieldRule>& rules);
 
-    // Field values of the bound fields, in table order.
-    QVector<std::pair<int, std::string>> Gather() const;
-    // Sets every bound control from values(field), or none of them.
+    // Sets every bound control from record[field], or none of them when one
+    // does not convert.
     template <class Record>
     std::optional<TRefreshError> Refresh(const Record& record) const
     {
@@ -58,18 +51,23 @@ public:
             values.append(record[b.field]);
         return RefreshValues(values);
     }
-    template <class Record>
-    void GatherInto(Record& record) const
-    {
-        for (const auto& [field, value] : Gather())
-            record[field] = value;
-    }
+    // Sets one control; a value it cannot show leaves it as it was.
+    std::optional<TRefreshError> RefreshField(int field, const std::string& value) const;
 
+    // The value a control holds, as its field stores it (its conversion and
+    // trimming applied).
+    std::string Value(int field) const;
+    // The field a control edits (the second button of a radio pair counts as
+    // the first), -1 for none.
+    int FieldOf(const QWidget* control) const;
     QWidget* Control(int field) const;
+    const TFieldRule& Rule(int field) const;
 
 private:
     std::optional<TRefreshError> RefreshValues(const QVector<std::string>& values) const;
+    int IndexOf(int field) const;
 
     QVector<TPageBinding> bindings_;
+    QVector<const TFieldRule*> rules_;
     QVector<QWidget*> controls_;
 };

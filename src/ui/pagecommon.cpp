@@ -209,8 +209,18 @@ void TPageCommon::Changed(QWidget* control)
 {
     if (quiet_)
         return;
-    host_.MarkModified();
     ValidateText(control);
+    emit edited(control);
+}
+
+void TPageCommon::BeginEdits(const QString& name)
+{
+    emit editsBegun(name);
+}
+
+void TPageCommon::EndEdits()
+{
+    emit editsEnded();
 }
 
 void TPageCommon::ValidateText(QWidget* control)
@@ -223,7 +233,8 @@ void TPageCommon::ValidateText(QWidget* control)
     if (!TextOf(control).contains(separator))
         return;
     host_.Prompts().WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
-    // Emptying is itself a change and runs the change handling once more.
+    // Emptied quietly: the edit that follows stores the empty text.
+    QuietScope quiet(*this);
     if (edit)
         edit->setText(QString());
     else if (combo->isEditable())
@@ -244,8 +255,12 @@ void TPageCommon::WatchChanges(QWidget* control)
 {
     KeepOnOneLine(control);
     auto changed = [this, control] { Changed(control); };
-    if (auto* spin = qobject_cast<QSpinBox*>(control))
+    if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        // The box's own signal stays silent while its text is no number (an
+        // emptied box); its line's does not, and an empty box stores the lowest.
         connect(spin, &QSpinBox::textChanged, this, changed);
+        connect(spin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, changed);
+    }
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         connect(edit, &QLineEdit::textChanged, this, changed);
     else if (auto* combo = qobject_cast<QComboBox*>(control)) {
@@ -368,11 +383,11 @@ TColorSwatch* TPageCommon::NewSwatch(const QString& name)
     auto* swatch = new TColorSwatch;
     swatch->setObjectName(name);
     connect(swatch, &TColorSwatch::clicked, this, [this, swatch] {
-        // pnlApBgClrClick: the document counts as changed even when the
-        // dialog is cancelled.
-        if (std::optional<QColor> chosen = host_.Prompts().PickColor(swatch->Color()))
+        // pnlApBgClrClick: a cancelled dialog changes nothing.
+        if (std::optional<QColor> chosen = host_.Prompts().PickColor(swatch->Color())) {
             swatch->SetColor(*chosen);
-        host_.MarkModified();
+            Changed(swatch);
+        }
     });
     WatchHint(swatch);
     return swatch;

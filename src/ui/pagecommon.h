@@ -40,8 +40,13 @@ public:
         bool was_;
     };
 
-    // spnedtApWidthChange: mark modified, then the separator check.
+    // spnedtApWidthChange: the separator check, then the edit reported
+    // (edited), unless the program itself is filling the pages.
     void Changed(QWidget* control);
+    // Edits made together (the two colours of "Suggested Color") report as
+    // one step.
+    void BeginEdits(const QString& name);
+    void EndEdits();
     // Warns and empties a text box or combo box whose text holds the field
     // separator. Other controls are never checked.
     void ValidateText(QWidget* control);
@@ -65,6 +70,12 @@ public:
     QToolButton* NewToggle(const QString& name, bool bold);
     TColorSwatch* NewSwatch(const QString& name);
     QComboBox* NewList(const QString& name, const QStringList& entries, bool editable);
+
+signals:
+    // A user edit of a bound control; its new value is read from the control.
+    void edited(QWidget* control);
+    void editsBegun(const QString& name);
+    void editsEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "codegen/generation.h"
+#include "codegen/moderncode.h"
 #include "codegen/publishing.h"
 #include "files/filetransaction.h"
 
@@ -15,6 +16,7 @@
 #include "ui/localpath.h"
 #include "ui/mainform.h"
 #include "ui/menueditor.h"
+#include "ui/prompts.h"
 #include "ui/publishreport.h"
 #include "ui/statusarea.h"
 #include "ui/webbrowser.h"
@@ -33,7 +35,7 @@ bool TMainForm::Generate(TGeneratedMenu& menu)
 {
     CreateCompanionWindows();
     const bool made = Guarded([&] {
-        menu = GenerateMenu(agent_.Document(), *status_);
+        menu = GenerateMenu(agent_.Document(), *status_, PageCode());
         WriteFileAtomically(LocalPath(env_.programFolder) + ScriptFileNames().front(), menu.script);
     });
     if (!made)
@@ -45,7 +47,7 @@ bool TMainForm::Generate(TGeneratedMenu& menu)
 
 void TMainForm::Preview1Click()
 {
-    menuEditor_->GatherPages();
+    menuEditor_->ApplyGatherRules();
     TGeneratedMenu menu;
     if (!Generate(menu))
         return;
@@ -53,13 +55,17 @@ void TMainForm::Preview1Click()
     preview_.CopyScriptsToPreview(programFolder);
     preview_.CopyArrowImagesToPreview(programFolder, agent_.GetAppletData(), *status_);
     preview_.WriteToPreview(kPreviewPage, menu.page);
+    if (!menu.stylesheet.empty())
+        preview_.WriteToPreview(kMenuStylesheetName, menu.stylesheet);
     TformWebBrowser browser(*env_.settings, *env_.shell, *prompts_, env_.browserSearchPath, this);
-    browser.OpenInBrowser(FromLocalPath(preview_.Folder()), kPreviewPage);
+    const TBrowserLaunch launch = browser.OpenInBrowser(FromLocalPath(preview_.Folder()), kPreviewPage);
+    if (!launch.started)
+        prompts_->Error(BrowserNotStartedMessage(launch, FromLocalPath(preview_.Folder()) + kPreviewPage));
 }
 
 void TMainForm::BuildHTML1Click()
 {
-    menuEditor_->GatherPages();
+    menuEditor_->ApplyGatherRules();
     TGeneratedMenu menu;
     if (Generate(menu))
         RunDialog(*formHTML_);
@@ -67,13 +73,13 @@ void TMainForm::BuildHTML1Click()
 
 void TMainForm::Publish1Click()
 {
-    menuEditor_->GatherPages();
+    menuEditor_->ApplyGatherRules();
     TfrmPublishReport report(this);
     report.ShowPublishFolder(ProjectFolder());
     const bool made = Guarded([&] {
         const TMenuDocument& document = agent_.Document();
         preview_.WriteToPreview(kPublishReport,
-                                EncodeText(MakePublishReport(document, *status_), EffectiveEncoding(document)));
+                                EncodeText(MakePublishReport(document, *status_, PageCode()), EffectiveEncoding(document)));
         report.LoadFromFile(FromLocalPath(preview_.Folder()) + kPublishReport);
     });
     if (made)

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -86,6 +87,15 @@ void TStatusArea::SetHint(const std::string& text)
 void TStatusArea::ShowHintText(const QString& text)
 {
     hint_->SetHint(text);
+}
+
+void TStatusArea::ShowNote(const QString& text, int milliseconds)
+{
+    ShowHintText(text);
+    QTimer::singleShot(milliseconds, hint_, [this, text] {
+        if (hint_->text() == text)
+            ShowHintText(QString());
+    });
 }
 
 void TStatusArea::SetProgressMax(int maximum)

@@ -43,6 +43,9 @@ public:
     void SetBusy(bool busy) override;
 
     void ShowHintText(const QString& text);
+    // A note ("Saved menu.tmz") that leaves the hint line after a few seconds
+    // unless something else was shown meanwhile.
+    void ShowNote(const QString& text, int milliseconds = 4000);
     // Back to rest after an operation that ended early: no hint, bar at 0, normal pointer.
     void Reset();
 

@@ -214,3 +214,8 @@ TBrowserLaunch TformWebBrowser::OpenInBrowser(const QString& folder, const QStri
     }
     return launch;
 }
+
+QString BrowserNotStartedMessage(const TBrowserLaunch& launch, const QString& page)
+{
+    return QString("Could not start %1 to show the page \"%2\".").arg(launch.browser, QDir::toNativeSeparators(page));
+}

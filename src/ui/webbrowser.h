@@ -27,6 +27,9 @@ struct TBrowserLaunch {
     QString browser;
 };
 
+// What to tell the user when the browser did not start for the page.
+QString BrowserNotStartedMessage(const TBrowserLaunch& launch, const QString& page);
+
 class TformWebBrowser : public QDialog {
     Q_OBJECT
 public:

@@ -75,7 +75,7 @@ void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
     rig.editor.InsertAction()->trigger();
     TItemData item = rig.host.agent.GetItem(0);
     item[ICaption] = "  Home  ";
-    rig.host.agent.SetItem(0, item);
+    rig.host.document.NormalizeItem(0, item);
     QTreeWidgetItem* node = rig.Root()->child(0);
     rig.Select(node);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Home"));
@@ -88,7 +88,7 @@ void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
     rig.editor.InsertAction()->trigger();
     TItemData second = rig.host.agent.GetItem(1);
     second[ICaption] = "  Home  ";
-    rig.host.agent.SetItem(1, second);
+    rig.host.document.NormalizeItem(1, second);
     QTreeWidgetItem* secondNode = rig.Root()->child(1);
     secondNode->setText(0, "  Home  ");
     rig.Select(node);
@@ -105,7 +105,7 @@ void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
     TItemData item = rig.host.agent.GetItem(0);
     item[pItemReserved5] = "left over";
     item[pHasChildren] = "1";
-    rig.host.agent.SetItem(0, item);
+    rig.host.document.NormalizeItem(0, item);
     rig.Select(a);
     rig.Control<QComboBox>("cmbxpURL")->setEditText(" pages/about.html ");
     rig.Control<QComboBox>("cmbxpTarget")->setEditText(" _top ");
@@ -347,7 +347,7 @@ void TestItemPages::pastedLineBreaksBecomeBlanks()
     QCOMPARE(title->text(), QString("one two three four"));
 
     // What reaches the records holds no line break to split a file line.
-    rig.editor.GatherPages();
+    rig.editor.ApplyGatherRules();
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("one two three four"));
     QCOMPARE(rig.host.agent.GetItem(0)[pURL], std::string("one two three four"));
     QCOMPARE(rig.host.agent.GetAppletData()[pDragBar_Title], std::string("one two three four"));
@@ -361,7 +361,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
     TItemData damaged = rig.host.agent.GetItem(1);
     damaged[pMenuWidth] = "wide";
-    rig.host.agent.SetItem(1, damaged);
+    rig.host.document.NormalizeItem(1, damaged);
 
     rig.Select(a);
     rig.Control<QLineEdit>("edtpPopDescText")->setText("A's pop-up");
@@ -374,7 +374,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QVERIFY(rig.editor.DeleteAction()->isEnabled());
 
     rig.Select(c);
-    rig.editor.GatherPages();
+    rig.editor.ApplyGatherRules();
     QCOMPARE(rig.host.agent.GetItem(0)[pPopDescText], std::string("A's pop-up"));
     QCOMPARE(rig.host.agent.GetItem(1), damaged);
     QCOMPARE(rig.host.agent.GetItem(2)[ICaption], std::string("C"));
@@ -396,7 +396,7 @@ void TestItemPages::badNumberNamesTheControlAsThePageShowsIt()
     for (const auto& [field, where] : rows) {
         TItemData item = good;
         item[field] = "1O";
-        rig.host.agent.SetItem(0, item);
+        rig.host.document.NormalizeItem(0, item);
         rig.Select(b);
         rig.host.prompts.Clear();
         rig.Select(a);
@@ -432,7 +432,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     rig.Control<QLineEdit>("edtpStatusMsg")->setText("All the tools");
 
     // What Save does before writing: gather.
-    rig.editor.GatherPages();
+    rig.editor.ApplyGatherRules();
     const QString path = rig.host.ProgramFolder() + "menu.tmz";
     TSilentStatus status;
     SaveProjectFile(rig.host.agent.Document(), path.toStdString(), status);
@@ -455,7 +455,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     QCOMPARE(savedItems[0][pMenuWidth], std::string("150"));
 
     // The pages of the reopened menu give back what the first one gathered.
-    reopened.editor.GatherMenuPages();
+    reopened.editor.ApplyGatherRules();
     QCOMPARE(reopened.host.agent.GetAppletData(), savedApplet);
     QTreeWidgetItem* reopenedTools = reopened.Root()->child(1)->child(0);
     reopened.Select(reopenedTools);

@@ -50,7 +50,8 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        QCOMPARE(form->windowTitle(), QString("Trellimenu 2006"));
+        QCOMPARE(form->windowTitle(), QString("Untitled[*] - Trellimenu 2006"));
+        QVERIFY(!form->isWindowModified());
         const QStringList expected = {"tlbtnNew",       "tlbtnOpen",    "tlbtnSave",    "", "tlbtnInsert",
                                       "tlbtnDelete",    "tlbtnMoveUp",  "tlbtnMoveDown", "", "tlbtnBuildHTML",
                                       "tlbtnPreview",   "",             "tlbtnHelp"};
@@ -70,7 +71,7 @@ private slots:
         QStringList menus;
         for (QAction* action : form->menuBar()->actions())
             menus << action->text();
-        QCOMPARE(menus, QStringList({"&File", "&View", "&Item", "&Menu", "&Option", "&Help"}));
+        QCOMPARE(menus, QStringList({"&File", "&Edit", "&View", "&Item", "&Menu", "&Option", "&Help"}));
         QVERIFY(form->findChild<QLabel*>("stctxtHint"));
         QVERIFY(form->findChild<QProgressBar*>("prgrsbrMainFormBottom"));
     }
@@ -94,9 +95,11 @@ private slots:
             "[&File]", "&New...|Ctrl+N", "&Open...|Ctrl+O", "&Save|Ctrl+S", "Save &As...|", "-",
             "&Templates|", "S&ave As Template|", "-", "&Import Menu Structure|", "&Export Menu Structure|", "-",
             "&Recent Files|", "-", "E&xit|",
+            "[&Edit]", "&Undo|Ctrl+Z", "&Redo|Ctrl+Shift+Z", "-", "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V",
+            "D&uplicate|Ctrl+D", "&Delete|Del",
             "[&View]", "&Tool Bar|", "&Status Bar|",
-            "[&Item]", "I&nsert|", "&Delete|", "Move &Up|", "Move &Down|",
-            "[&Menu]", "&Preview|Ctrl+P", "Build &HTML...|", "Pu&blish...|",
+            "[&Item]", "I&nsert|Ins", "&Delete|Del", "Move &Up|Ctrl+Up", "Move &Down|Ctrl+Down",
+            "[&Menu]", "&Preview|Ctrl+P", "Build &HTML...|", "Pu&blish...|", "-", "Page &Code|",
             "[&Option]", "Web &Browser...|",
             "[&Help]", "Help &Topics|", "View &Sample...|", "-", "&Homepage|", "&Contact Us|", "&About|",
         };
@@ -178,15 +181,17 @@ private slots:
         QCOMPARE(url->currentText(), QString("news/today.html"));
     }
 
-    void saveAsRetargetsAndKeepsModified()
+    void saveAsRetargetsAndCountsAsSaved()
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         Edit(*form);
         env.prompts.fileNames.push_back(env.Path("menu.txt"));
         Trigger(*form, "Save2");
-        QVERIFY(form->Modified());
-        ExpectSaveEnabled(*form, true);
+        // The document is what the file now holds.
+        QVERIFY(!form->Modified());
+        ExpectSaveEnabled(*form, false);
+        QCOMPARE(form->windowTitle(), QString("menu.tmz[*] - Trellimenu 2006"));
         // The project file takes its own extension, and the document names
         // the file that was written.
         QCOMPARE(form->ProjectFileName(), env.Path("menu.tmz"));
@@ -194,6 +199,7 @@ private slots:
         QVERIFY(!QFile::exists(env.Path("menu.txt")));
 
         QFile::remove(env.Path("menu.tmz"));
+        Edit(*form);
         Trigger(*form, "Save1");
         QVERIFY(QFile::exists(env.Path("menu.tmz")));
         QVERIFY(!form->Modified());
@@ -310,7 +316,7 @@ private slots:
         ExpectSaveEnabled(*form, false);
         QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
         QCOMPARE(env.prompts.shown.last().text, QString("Trellimenu 2006 Files (*.tmz)"));
-        QCOMPARE(form->windowTitle(), QString("Trellimenu 2006"));
+        QCOMPARE(form->windowTitle(), QString("three.tmz[*] - Trellimenu 2006"));
     }
 
     void openShowsTheMenuPagesFromTheFirst()

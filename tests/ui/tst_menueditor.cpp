@@ -49,10 +49,14 @@ void TestMenuEditor::startsWithTheRootAndTheMenuPages()
 void TestMenuEditor::insertUnderRootAppendsMainMenuItems()
 {
     TEditorRig rig;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        rig.Select(rig.Root());
         rig.editor.InsertAction()->trigger();
+        // The new item is selected, ready to be named.
+        QCOMPARE(rig.Selected(), rig.Root()->child(i));
+        QCOMPARE(rig.VisibleTabs().first(), QString("Item"));
+    }
     QVERIFY(rig.host.modified);
-    QCOMPARE(rig.Selected(), rig.Root());
     QVERIFY(rig.Root()->isExpanded());
     QCOMPARE(rig.Root()->childCount(), 3);
     QCOMPARE(rig.host.agent.ItemCount(), 3);
@@ -74,7 +78,7 @@ void TestMenuEditor::insertUnderItemWithChildrenLandsAfterItsDescendants()
 
     rig.Select(a);
     rig.editor.InsertAction()->trigger();
-    QCOMPARE(rig.Selected(), a);
+    QCOMPARE(rig.Selected(), a->child(2));
     QCOMPARE(a->childCount(), 3);
     QCOMPARE(a->child(2)->text(0), QString("Item"));
     rig.Select(rig.Root());
@@ -95,7 +99,7 @@ void TestMenuEditor::deleteDeclinedKeepsEverything()
     QCOMPARE(rig.host.prompts.shown.size(), 1);
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("yesno"));
     QCOMPARE(rig.host.prompts.shown[0].text, QString("Are you sure to delete this item and all it's children?"));
-    QVERIFY(rig.host.modified);
+    QVERIFY(!rig.host.modified);  // nothing changed
     QCOMPARE(rig.Selected(), a);
     QCOMPARE(rig.host.agent.ItemCount(), 2);
     QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1"}));
@@ -158,7 +162,7 @@ void TestMenuEditor::deleteOfTheLastItemLeavesOnlyTheRoot()
     QCOMPARE(rig.Selected(), rig.Root());
     QCOMPARE(rig.VisibleTabs().first(), QString("Menu"));
     // Nothing is left to store into: gathering must not touch the empty list.
-    rig.editor.GatherPages();
+    rig.editor.ApplyGatherRules();
     QCOMPARE(rig.host.agent.ItemCount(), 0);
 }
 
@@ -178,6 +182,8 @@ void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
     rig.host.modified = false;
     rig.editor.MoveUpAction()->trigger();
     QVERIFY(rig.host.modified);
+    // The moved item's node is made anew at its place, and selected.
+    b = rig.Root()->child(0);
     QCOMPARE(rig.Selected(), b);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
     QCOMPARE(rig.TreeCaptions(), QStringList({"B", "B1", "B2", "A", "A1", "A2", "A2x", "C"}));
@@ -187,7 +193,8 @@ void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
     QVERIFY(!rig.editor.MoveUpAction()->isEnabled());
 
     rig.editor.MoveDownAction()->trigger();
-    QCOMPARE(rig.Selected(), b);
+    QCOMPARE(rig.Selected(), rig.Root()->child(1));
+    QCOMPARE(rig.Selected()->text(0), QString("B"));
     QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1", "A2", "A2x", "B", "B1", "B2", "C"}));
     QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
 
@@ -222,14 +229,17 @@ void TestMenuEditor::editsReachTheItemWhenTheSelectionMoves()
     QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
     QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
     rig.Select(a);
+    rig.host.modified = false;
     rig.Control<QLineEdit>("edtICaption")->setText("Home");
+    // Each edit reaches the document at once; the node follows it.
+    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
     QCOMPARE(a->text(0), QString("Home"));
-    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));  // not yet stored
+    QVERIFY(rig.host.modified);
     rig.host.modified = false;
     rig.Select(b);
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
-    QVERIFY(rig.host.modified);
+    QVERIFY(!rig.host.modified);  // selecting changes nothing
     QCOMPARE(rig.VisibleTabs(), QStringList({"Item", "Item Misc"}));
 }
 
@@ -244,13 +254,13 @@ void TestMenuEditor::rootAndBackDoesNotReload()
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("typed"));
     QVERIFY(!rig.host.modified);  // the root does not mark
 
-    // A record changed behind the pages' back shows that no load happens.
+    // The pages show the document whatever changes it, also while hidden.
     TItemData changed = rig.host.agent.GetItem(0);
     changed[ICaption] = "from the list";
-    rig.host.agent.SetItem(0, changed);
+    rig.host.document.NormalizeItem(0, changed);
     rig.Select(a);
-    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("typed"));
-    QVERIFY(rig.host.modified);
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("from the list"));
+    QVERIFY(!rig.host.modified);
 }
 
 void TestMenuEditor::commandStatesFollowTheSelection()
@@ -297,18 +307,16 @@ void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
     QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
     QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
     rig.Select(a);
-    rig.Control<QLineEdit>("edtICaption")->setText("not stored yet");
+    rig.Control<QLineEdit>("edtICaption")->setText("typed");
     rig.editor.SetSuppressTreeEvents(true);
     rig.Select(b);
-    QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));
-    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("not stored yet"));
+    QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("typed"));  // B not loaded
     rig.editor.SetSuppressTreeEvents(false);
     rig.editor.ResetTree();
     QCOMPARE(rig.Root()->childCount(), 0);
-    // No item is edited after a fresh tree: gathering stores the pages'
-    // text into none of the listed items.
-    rig.editor.GatherPages();
-    QCOMPARE(rig.ListCaptions(), QStringList({"A", "B"}));
+    // No item is shown after a fresh tree: gathering normalises none.
+    rig.editor.ApplyGatherRules();
+    QCOMPARE(rig.ListCaptions(), QStringList({"typed", "B"}));
 }
 
 void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
@@ -327,7 +335,7 @@ void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
     // A new document replaces the one whose item the pages show.
     QVERIFY(LoadProjectFile(path.toStdString(), rig.host.agent.Document(), status).Accepted());
     rig.editor.RebuildTree();
-    rig.editor.GatherPages();
+    rig.editor.ApplyGatherRules();
     QCOMPARE(rig.ListCaptions(), QStringList({"X", "Y"}));
 }
 

@@ -2,7 +2,10 @@
 // A TMenuEditor on a real agent, with scripted prompts and a recording host,
 // plus the look-ups the editor tests share.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -13,8 +16,26 @@
 #include "model/appletagent.h"
 #include "model/menutree.h"
 #include "scriptedprompts.h"
+#include "ui/editordocument.h"
 #include "ui/editorhost.h"
 #include "ui/menueditor.h"
+
+// Whether the document differs from its saved state; setting it false makes
+// the present state the saved one.
+class TModifiedFlag {
+public:
+    explicit TModifiedFlag(TEditorDocument& document) : document_(document) {}
+    operator bool() const { return !document_.UndoStack().isClean(); }
+    TModifiedFlag& operator=(bool modified)
+    {
+        if (!modified)
+            document_.UndoStack().setClean();
+        return *this;
+    }
+
+private:
+    TEditorDocument& document_;
+};
 
 class TTestHost final : public TEditorHost {
 public:
@@ -24,7 +45,13 @@ public:
     }
     TvarnAppletAgent& Agent() override { return agent; }
     TPrompts& Prompts() override { return prompts; }
-    void MarkModified() override { modified = true; }
+    TEditorDocument& Document() override { return document; }
+    QString LastFolder(TFolderKind kind) const override { return lastFolders.value(int(kind), QDir::homePath()); }
+    void RememberFolderOf(TFolderKind kind, const QString& file) override
+    {
+        if (!file.isEmpty())
+            lastFolders[int(kind)] = QFileInfo(file).absolutePath();
+    }
     void ShowHint(const QString& text) override { hints.append(text); }
     QString ProgramFolder() const override { return folder.path() + "/"; }
     QString ProjectFolder() const override { return projectFolder; }
@@ -34,8 +61,10 @@ public:
     QTemporaryDir folder;
     QString projectFolder;  // none: an untitled project
     TvarnAppletAgent agent;
+    TEditorDocument document{agent};
     TScriptedPrompts prompts;
-    bool modified = false;
+    TModifiedFlag modified{document};
+    QMap<int, QString> lastFolders;
     QStringList hints;
     QList<int> helpTags;
     QStringList copiedToPreview;

@@ -76,6 +76,8 @@ public:
         env.prompts.colors.push_back(colour);
         QTest::mouseClick(Control<TColorSwatch>(name), Qt::LeftButton);
     }
+    // Insert selects what it adds in today's editor and kept the selection in
+    // the older one; the session selects the place of every insert itself.
     void Trigger(const char* name) { Control<QAction>(name)->trigger(); }
     void DeleteConfirmed()
     {
@@ -138,8 +140,10 @@ private slots:
         s.Click("rdbtnpInternalUse_RootDir_Local_Checked2");
 
         // The tree: three items, two under the second, a separator moved up.
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
+            s.Select({});
             s.Trigger("Insert1");
+        }
         s.Caption({0}, "Home");
         s.Type("cmbxpURL", "index.html");
         s.Caption({1}, "Products");
@@ -148,6 +152,7 @@ private slots:
         s.Type("edtpStatusMsg", "All products");
         s.Click("chckbxUseStatusMsgAsPopDescMsg");
         s.Trigger("Insert1");
+        s.Select({1});
         s.Trigger("Insert1");
         s.Caption({1, 0}, "Tools");
         s.Spin("spnedtpMenuWidth", 150);
