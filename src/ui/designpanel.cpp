@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "model/itemtree.h"
@@ -100,17 +101,35 @@ protected:
     }
     void dropEvent(QDropEvent* event) override
     {
-        const TDropPlace place = DropPlace(event->position().toPoint());
         event->setDropAction(Qt::IgnoreAction);
         event->accept();
-        if (place.valid && onDrop)
-            onDrop(currentItem(), place.parent, place.position);
+        DropCurrentAt(event->position().toPoint());
     }
 
 public:
+    bool DropCurrentAt(const QPoint& point)
+    {
+        const TDropPlace place = DropPlace(point);
+        if (place.valid && onDrop)
+            onDrop(currentItem(), place.parent, place.position);
+        return place.valid;
+    }
+
     std::function<void(QTreeWidgetItem* dragged, QTreeWidgetItem* parent, int position)> onDrop;
 
 private:
+    // Above, below or on the item, by the same margins the view's indicator uses.
+    DropIndicatorPosition Where(const QPoint& point, QTreeWidgetItem* target) const
+    {
+        const QRect rect = visualItemRect(target);
+        const int margin = std::clamp(rect.height() * 2 / 11, 2, 12);
+        if (point.y() - rect.top() < margin)
+            return AboveItem;
+        if (rect.bottom() - point.y() < margin)
+            return BelowItem;
+        return OnItem;
+    }
+
     struct TDropPlace {
         bool valid = false;
         QTreeWidgetItem* parent = nullptr;
@@ -126,7 +145,7 @@ private:
         TDropPlace place;
         if (!dragged || dragged == root)
             return place;
-        const DropIndicatorPosition where = target ? dropIndicatorPosition() : OnViewport;
+        const DropIndicatorPosition where = target ? Where(point, target) : OnViewport;
         if (where == OnViewport || !target) {
             place.parent = root;
             place.position = root->childCount();
@@ -383,6 +402,11 @@ void TDesignPanel::SetText(Node node, const std::string& text)
     showing_ = true;
     Item(node)->setText(0, QString::fromStdString(text));
     showing_ = false;
+}
+
+bool TDesignPanel::DropCurrentAt(const QPoint& point)
+{
+    return static_cast<TDesignTree*>(tree_)->DropCurrentAt(point);
 }
 
 void TDesignPanel::Follow(const TEditorDocument& document)

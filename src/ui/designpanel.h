@@ -44,6 +44,9 @@ public:
     int ItemOfNode(Node node) const { return AbsoluteIndex(node) - 1; }
     // Every node's text and separator mark from the items.
     void ShowItems(const TItemArray& items);
+    // What dropping the current node's subtree at a point of the tree's
+    // viewport asks for (dropRequested); false where it may not go.
+    bool DropCurrentAt(const QPoint& point);
 
     // TMenuTree
     void Clear() override;

@@ -1,0 +1,274 @@
+// Editing as users expect of a desktop editor: the tree's keys, drag and
+// drop, undo with the step's name, copy and paste between two editors, and
+// a window that always says what is open and whether it is saved.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
+#include <QSpinBox>
+
+#include "files/itemclipboard.h"
+#include "tst_mainform_env.h"
+#include "tst_menueditor_host.h"
+#include "ui/recentfiles.h"
+#include "ui/statusarea.h"
+#include "ui/designpanel.h"
+
+namespace {
+
+QTreeWidget* TreeOf(TMainForm& form)
+{
+    return form.findChild<QTreeWidget*>("trvwDesignPanel");
+}
+
+// Drops the current node at the middle of `target`, as a drag does.
+bool DropOn(TEditorRig& rig, QTreeWidgetItem* target)
+{
+    return static_cast<TDesignPanel*>(rig.editor.TreePanel())->DropCurrentAt(rig.Tree()->visualItemRect(target).center());
+}
+
+}  // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void theMenuIsBuiltWithTheKeyboardAlone()
+    {
+        TEditorRig rig;
+        rig.window.resize(900, 700);
+        rig.editor.TreePanel()->setGeometry(0, 0, 300, 700);
+        rig.editor.Pages()->setGeometry(300, 0, 600, 700);
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QTreeWidget* tree = rig.Tree();
+        tree->setFocus();
+
+        // Insert: the new item is selected and its caption ready to be typed over.
+        QTest::keyClick(tree, Qt::Key_Insert);
+        QCOMPARE(rig.Selected(), rig.Root()->child(0));
+        auto* caption = rig.Control<QLineEdit>("edtICaption");
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QCOMPARE(caption->selectedText(), QString("Item"));
+        QTest::keyClicks(caption, "Home");
+        QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
+
+        // A second item, renamed in place with F2.
+        tree->setFocus();
+        rig.Select(rig.Root());
+        QTest::keyClick(tree, Qt::Key_Insert);
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_F2);
+        auto* inPlace = tree->findChild<QLineEdit*>("edtTreeCaption");
+        QVERIFY(inPlace);
+        inPlace->selectAll();
+        QTest::keyClicks(inPlace, "  News  ");
+        QTest::keyClick(inPlace, Qt::Key_Return);  // the view commits a moment later
+        QTRY_COMPARE(rig.ListCaptions(), QStringList({"Home", "News"}));
+        QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+
+        // Ctrl+Up moves it, Delete asks and removes it.
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(rig.ListCaptions(), QStringList({"News", "Home"}));
+        QTest::keyClick(tree, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(rig.ListCaptions(), QStringList({"Home", "News"}));
+        rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QCOMPARE(rig.host.prompts.shown.last().text, QString("Are you sure to delete this item and all it's children?"));
+        QCOMPARE(rig.ListCaptions(), QStringList({"Home"}));
+
+        // The same keys in a text box edit the text, not the tree.
+        caption->setFocus();
+        QTest::keyClick(caption, Qt::Key_End);
+        QTest::keyClick(caption, Qt::Key_Delete);
+        QCOMPARE(rig.host.document.ItemCount(), 1);
+    }
+
+    void undoRestoresADeletedSubtreeAndNamesTheStep()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        TMenuEditor& editor = form->MenuEditor();
+        QTreeWidget* tree = TreeOf(*form);
+        editor.InsertAction()->trigger();
+        form->findChild<QLineEdit*>("edtICaption")->setText("Products");
+        editor.InsertAction()->trigger();
+        editor.InsertAction()->trigger();
+        const TItemArray before = form->Agent().Items();
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        env.prompts.answers.push_back(TPrompts::Answer::Yes);
+        editor.DeleteAction()->trigger();
+        QCOMPARE(form->Agent().ItemCount(), 0);
+        QAction* undo = form->findChild<QAction*>("Undo1");
+        QCOMPARE(undo->text(), QString("&Undo Delete 'Products'"));
+        undo->trigger();
+        QCOMPARE(form->Agent().Items(), before);
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0));
+        QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->childCount(), 1);
+    }
+
+    void modifiedMeansDifferentFromTheSavedFile()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("site.tmz");
+        TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(file);
+        QTreeWidget* tree = TreeOf(*form);
+        // Looking is no change.
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QVERIFY(!form->Modified());
+        QCOMPARE(form->windowTitle(), QString("site.tmz[*] - Trellimenu 2006"));
+
+        auto* slideStep = form->findChild<QSpinBox*>("spnedtpSlideStep");
+        slideStep->setValue(slideStep->value() + 1);
+        QVERIFY(form->Modified());
+        QVERIFY(form->isWindowModified());
+        form->findChild<QAction*>("Undo1")->trigger();
+        QVERIFY(!form->Modified());  // back to the file's state
+        QVERIFY(!form->isWindowModified());
+
+        slideStep->setValue(3);
+        QVERIFY(form->Save1Click());
+        QVERIFY(!form->Modified());
+        QCOMPARE(form->StatusArea().HintLine()->text(), QString("Saved site.tmz"));
+        QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
+        form->findChild<QAction*>("Undo1")->trigger();
+        QVERIFY(form->Modified());  // undone past the save
+    }
+
+    void copiedItemsCarryEveryFieldToAnotherEditor()
+    {
+        TEditorRig first, second;
+        QTreeWidgetItem* a = first.Add(first.Root(), "Products");
+        first.Add(a, "Tools");
+        TItemData products = first.host.agent.GetItem(0);
+        for (int field : {pURL, pTarget, pStatusMsg, pPopDescText, pMenuWidth, pImageLeft, pItemReserved5})
+            products[field] = "value of " + std::to_string(field) + " \xC3\xA9";
+        first.host.document.NormalizeItem(0, products);
+        first.Select(a);
+        first.editor.CopyAction()->trigger();
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasFormat(kItemsMimeType));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("General Menu Structure Description Format"));
+
+        second.Add(second.Root(), "Home");
+        second.Select(second.Root()->child(0));
+        second.editor.PasteAction()->trigger();
+        QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools"}));
+        QCOMPARE(second.TreeCaptions(), second.ListCaptions());
+        QCOMPARE(second.host.agent.GetItem(1), first.host.agent.GetItem(0));
+        QCOMPARE(second.host.agent.GetItem(2)[pLevel], std::string("1"));
+        QCOMPARE(second.Selected(), second.Root()->child(1));
+
+        second.editor.DuplicateAction()->trigger();
+        QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools", "Products", "Tools"}));
+        second.editor.CutAction()->trigger();
+        QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools"}));
+        second.host.document.UndoStack().undo();
+        QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools", "Products", "Tools"}));
+    }
+
+    void dragAndDropMovesASubtreeAndRefusesItsOwnSubtree()
+    {
+        TEditorRig rig;
+        QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+        rig.Add(a, "A1");
+        rig.Add(rig.Root(), "B");
+        QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+        rig.window.resize(400, 400);
+        rig.editor.TreePanel()->setGeometry(0, 0, 400, 400);
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QTreeWidget* tree = rig.Tree();
+        tree->expandAll();
+
+        // A onto C: A becomes C's child, in one undoable step.
+        rig.Select(a);
+        QVERIFY(DropOn(rig, c));
+        QCOMPARE(rig.ListCaptions(), QStringList({"B", "C", "A", "A1"}));
+        QCOMPARE(rig.host.agent.GetItem(2)[pLevel], std::string("1"));
+        QCOMPARE(rig.host.agent.GetItem(3)[pLevel], std::string("2"));
+        QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+        QCOMPARE(rig.host.document.UndoStack().undoText(), QString("Move 'A'"));
+        rig.host.document.UndoStack().undo();
+        QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
+
+        // Into its own subtree: refused, nothing changes.
+        tree->expandAll();
+        rig.Select(rig.Root()->child(0));
+        const int steps = rig.host.document.UndoStack().count();
+        QVERIFY(!DropOn(rig, rig.Root()->child(0)->child(0)));
+        QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
+        QCOMPARE(rig.host.document.UndoStack().count(), steps);
+    }
+
+    void separatorsReadAsLinesAndFontsAreOffered()
+    {
+        TEditorRig rig;
+        rig.Add(rig.Root(), "A");
+        QTreeWidgetItem* line = rig.Add(rig.Root(), "-");
+        rig.Add(rig.Root(), "C");
+        rig.Select(line);
+        rig.Control<QCheckBox>("chckbxpSeparator")->click();
+        QVERIFY(line->data(0, Qt::UserRole + 1).toBool());
+        QCOMPARE(rig.host.agent.GetItem(1)[pSeparator], std::string("1"));
+
+        auto* fonts = rig.Control<QComboBox>("edtpItemFontFamily");
+        QVERIFY(fonts->isEditable());
+        QVERIFY(fonts->findText("Verdana, Geneva, sans-serif") >= 0);
+        QVERIFY(fonts->count() > 8);  // the installed families after the web stacks
+    }
+
+    void dialogsStartWhereTheyWereLastUsed()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QCOMPARE(form->LastFolder(TFolderKind::Projects), QDir::homePath());
+        const QString folder = env.Path("projects");
+        QDir().mkpath(folder);
+        TEditorTestEnv::WriteProject(folder + "/a.tmz", {{"A", 0}});
+        env.prompts.fileNames.push_back(folder + "/a.tmz");
+        form->Open1Click();
+        QCOMPARE(form->LastFolder(TFolderKind::Projects), folder);
+        QCOMPARE(form->LastFolder(TFolderKind::Structures), QDir::homePath());
+        // Kept in the settings: a new window starts there too.
+        auto again = env.MakeMainForm();
+        QCOMPARE(again->LastFolder(TFolderKind::Projects), folder);
+    }
+
+    void theWindowFitsTheScreen()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QRect screen = form->screen()->availableGeometry();
+        QVERIFY2(screen.contains(form->frameGeometry()) || form->frameGeometry().size().width() <= screen.width(),
+                 qPrintable(QString("%1x%2 on %3x%4").arg(form->width()).arg(form->height()).arg(screen.width()).arg(screen.height())));
+        QVERIFY(form->width() <= screen.width() && form->height() <= screen.height());
+    }
+
+    void aCharacterOutsideWindows1252IsAnnounced()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("legacy.tmz");
+        TEditorTestEnv::WriteProject(file, {{"Caf\xC3\xA9", 0}});
+        QByteArray bytes = TEditorTestEnv::ReadBytes(file);
+        bytes.replace("Caf\xC3\xA9", "Caf\xE9");
+        TEditorTestEnv::WriteBytes(file, bytes);
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(file);
+        QTreeWidget* tree = TreeOf(*form);
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        form->findChild<QLineEdit*>("edtICaption")->setText(QString::fromUtf8("\xE6\x97\xA5"));
+        QVERIFY(form->StatusArea().HintLine()->text().contains("UTF-8"));
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"
