@@ -1,6 +1,9 @@
-// Timings of the menu tree with 10,000 items: a selection change (store and
-// load), Insert, Delete and Move Up, on a flat menu (10,000 siblings) and on a
-// nested one (100 menus of 99 items). Goal: each under 20 ms.
+// Timings of editing a menu of 10,000 items: a selection change, a field
+// edit, and Insert, Delete, Move Down and Paste each with its undo, on a flat
+// menu (10,000 siblings), a nested one (100 menus of 99 items) and a wide one
+// (10 menus of 999, so Delete and its undo move a thousand items); and the
+// memory 1,000 undo steps of field edits keep. Goals: a command or its undo
+// under 20 ms, a field edit under 2 ms, the undo steps under 10 MB.
 
 #include <QAction>
 #include <QApplication>
@@ -162,5 +165,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Run("flat", 10000, 1);
     Run("nested", 100, 100);
+    // Ten submenus of a thousand: Delete and its undo move 1,000 items.
+    Run("wide", 10, 1000);
     return 0;
 }
