@@ -2,6 +2,7 @@
 // the older Windows program, a legacy menu that receives text its encoding
 // cannot hold, and an imported structure saved as the command-line tool
 // writes it.
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -13,6 +14,7 @@
 #include "model/fieldrules.h"
 #include "model/textencoding.h"
 #include "tst_mainform_env.h"
+#include "ui/htmlbuild.h"
 
 namespace {
 
@@ -118,6 +120,35 @@ private slots:
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(TEditorTestEnv::ReadBytes(env.Path("cli.tmz")), TEditorTestEnv::ReadBytes(env.Path("editor.tmz")));
+    }
+
+    void theModernPageCodeIsTheCommandLineToolsToo()
+    {
+        TEditorTestEnv env;
+        const QString project = env.Path("menu.tmz");
+        TEditorTestEnv::WriteProject(project, {{"Home", 0}, {"News", 1}, {"About", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(project);
+        QCOMPARE(form->PageCode(), TPageCode::Classic);
+        form->findChild<QAction*>("mnitPageCodeModern")->trigger();
+        QCOMPARE(form->PageCode(), TPageCode::Modern);
+        QVERIFY(form->findChild<QAction*>("mnitPageCodeModern")->isChecked());
+        env.OnNextDialog([](QDialog&) { return int(QDialog::Accepted); });
+        form->BuildHTML1Click();
+        const QString page = form->FormHTML()->Text();
+        QVERIFY(page.contains("<nav class=\"trellimenu\""));
+
+        QProcess cli;
+        cli.start(QStringLiteral(TRELLIMENU_BIN_DIR) + "/trellimenu-cli", {"html", project, "--page-code", "modern"});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).replace("\r\n", "\n"), QString(page).replace("\r\n", "\n"));
+
+        // A save publishes the same block and the style sheet beside it; the
+        // choice is the user's, kept for every project.
+        QVERIFY(form->Save1Click());
+        QVERIFY(QFile::exists(env.Path("tmzmenu.css")));
+        auto again = env.MakeMainForm();
+        QCOMPARE(again->PageCode(), TPageCode::Modern);
     }
 };
 
