@@ -72,6 +72,15 @@ std::vector<std::string> PublishReportLines(const std::vector<std::string>& scri
     return lines;
 }
 
+TTextEncoding PublishReportEncoding(const TMenuDocument& document) {
+    const std::vector<std::string> names = PublishedImageNames(document.applet);
+    return EncodingToWrite(document.encoding, [&](auto visit) {
+        for (const std::string& name : names) {
+            if (!visit(name)) return;
+        }
+    });
+}
+
 std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status, TPageCode pageCode) {
     const TStringArray& scripts = ScriptFileNames();
     const std::vector<std::string> lines = PublishReportLines(scripts, PublishedImageNames(document.applet), pageCode);
@@ -167,7 +176,6 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
     files.LockFolders(folders);
 
     TGeneratedMenu menu = GenerateMenu(document, status, setup.pageCode);
-    const TTextEncoding encoding = EffectiveEncoding(menu.document);
     files.Create(plan.PathOf(plan.File(Kind::Page))).WriteBytes(menu.page);
     if (!setup.parameterScriptCopy.empty()) files.Create(setup.parameterScriptCopy).WriteBytes(menu.script);
     for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) {
@@ -181,7 +189,7 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
     const std::string projectPath = plan.PathOf(plan.File(Kind::Project));
     StageProjectFile(menu.document, files, projectPath, status);
     StageText(files, plan.PathOf(plan.File(Kind::Report)),
-              MakePublishReport(menu.document, status, setup.pageCode), encoding);
+              MakePublishReport(menu.document, status, setup.pageCode), PublishReportEncoding(menu.document));
     {
         TStatusTask task(status);
         task.BeginWithProgress(100, "Copying Publishable Files ... ...");

@@ -34,6 +34,8 @@ std::vector<std::string> PublishedImageNames(const TAppletData& applet);
 std::vector<std::string> PublishReportLines(const std::vector<std::string>& scriptNames,
                                             const std::vector<std::string>& imageNames,
                                             TPageCode pageCode = TPageCode::Classic);
+// The encoding the report of a document is written in.
+TTextEncoding PublishReportEncoding(const TMenuDocument& document);
 // The report of a document as text (UTF-8, CR LF lines), showing
 // "Making Publish Report ... ..." and its progress.
 std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status,

@@ -41,14 +41,14 @@ void AppendFields(std::string& line, size_t count, ValueAt at)
 // The progress maximum of a writer: 38 steps per item and 15 for the rest.
 int SavingProgressMaximum(size_t itemCount);
 
-// Starts a document's file in a transaction, in the document's encoding:
-// the saving progress begun, the header lines written and 10 steps shown.
+// Starts a document's file in a transaction, in the given encoding: the
+// saving progress begun, the header lines written and 10 steps shown.
 template <size_t N>
 TStagedFile& BeginDocumentFile(TFileTransaction& files, const std::string& path, const TMenuDocument& document,
-                               TStatusTask& task, const std::array<const char*, N>& headerLines)
+                               TTextEncoding encoding, TStatusTask& task, const std::array<const char*, N>& headerLines)
 {
     TStagedFile& out = files.Create(path);
-    out.SetEncoding(EffectiveEncoding(document));
+    out.SetEncoding(encoding);
     task.BeginWithProgress(SavingProgressMaximum(document.items.size()), kSavingDataHint);
     for (const char* line : headerLines)
         out.WriteLine(line);

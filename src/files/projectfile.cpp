@@ -39,7 +39,7 @@ void StageProjectFile(const TMenuDocument& document, TFileTransaction& files, co
                       TStatusDisplay& status)
 {
     TStatusTask task(status);
-    TStagedFile& out = BeginDocumentFile(files, path, document, task, kHeaderLines);
+    TStagedFile& out = BeginDocumentFile(files, path, document, EffectiveEncoding(document), task, kHeaderLines);
 
     out.WriteLine("<Applet_Parameters>");
     const TStringArray parameters = AppletToStrings(document.applet);

@@ -70,8 +70,17 @@ std::string StructureItemLines(const TItemArray& items)
 void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
                         TStatusDisplay& status)
 {
+    // The file holds five fields of each item: they decide its encoding.
+    const TTextEncoding encoding = EncodingToWrite(document.encoding, [&](auto visit) {
+        for (const TItemData& item : document.items) {
+            for (TItemField field : kCarriedFields) {
+                if (!visit(item[field]))
+                    return;
+            }
+        }
+    });
     TStatusTask task(status);
-    TStagedFile& out = BeginDocumentFile(files, path, document, task, kHeaderLines);
+    TStagedFile& out = BeginDocumentFile(files, path, document, encoding, task, kHeaderLines);
     task.Step(5);
     out.WriteLine("<Structure_Description>");
     out.Write(StructureItemLines(document.items));

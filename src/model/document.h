@@ -23,8 +23,34 @@ struct TMenuDocument {
     bool operator!=(const TMenuDocument& o) const { return !(*this == o); }
 };
 
-// The encoding the document's files are written in: its own, unless a value
-// holds a character that encoding cannot (then UTF-8, so nothing is lost).
+// The encoding a file of these values is written in: the preferred one,
+// except that UTF-8 is used when a value holds a character Windows-1252
+// lacks, and when every value's Windows-1252 bytes happen to be valid UTF-8
+// too (the file would be read back as UTF-8, and "Ã„" would come back as
+// "Ä"). forEach(visit) hands every value to visit, which returns false to stop.
+template <typename ForEachValue>
+TTextEncoding EncodingToWrite(TTextEncoding preferred, ForEachValue forEach)
+{
+    if (preferred == TTextEncoding::Utf8)
+        return preferred;
+    bool fits = true, readsAsWindows = false, anyNonAscii = false;
+    std::string bytes;
+    forEach([&](const std::string& value) {
+        if (!Utf8ToWindows1252(value, bytes)) {
+            fits = false;
+            return false;
+        }
+        if (bytes != value)
+            anyNonAscii = true;
+        if (!readsAsWindows && !IsValidUtf8(bytes))
+            readsAsWindows = true;
+        return true;
+    });
+    return fits && (readsAsWindows || !anyNonAscii) ? TTextEncoding::Windows1252 : TTextEncoding::Utf8;
+}
+
+// The encoding the document's project file is written in (EncodingToWrite
+// over every value the file carries).
 TTextEncoding EffectiveEncoding(const TMenuDocument& document);
 
 // A Windows-1252 document that now holds a character Windows-1252 lacks

@@ -79,7 +79,7 @@ void TMainForm::Publish1Click()
     const bool made = Guarded([&] {
         const TMenuDocument& document = agent_.Document();
         preview_.WriteToPreview(kPublishReport,
-                                EncodeText(MakePublishReport(document, *status_, PageCode()), EffectiveEncoding(document)));
+                                EncodeText(MakePublishReport(document, *status_, PageCode()), PublishReportEncoding(document)));
         report.LoadFromFile(FromLocalPath(preview_.Folder()) + kPublishReport);
     });
     if (made)

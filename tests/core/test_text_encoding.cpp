@@ -115,6 +115,29 @@ TEST_F(EncodingFileTest, ALegacyDocumentThatReceivesJapaneseBecomesUtf8Whole)
     EXPECT_EQ(EffectiveEncoding(unaware), TTextEncoding::Utf8);
 }
 
+TEST_F(EncodingFileTest, WindowsTextThatWouldReadBackAsUtf8IsSavedAsUtf8)
+{
+    // "Ã„" in Windows-1252 is the UTF-8 of "Ä": a file holding only that
+    // would be read back as UTF-8. Text, not bytes, is what must survive.
+    TMenuDocument document;
+    document.encoding = TTextEncoding::Windows1252;
+    TItemData item = NewDefaultItem();
+    item[ICaption] = Windows1252ToUtf8("\xC3\x84");
+    item[pLevel] = "0";
+    document.items.push_back(item);
+    EXPECT_EQ(EffectiveEncoding(document), TTextEncoding::Utf8);
+    for (const auto& [save, load] : {std::pair{SaveProjectFile, LoadProjectFile},
+                                     std::pair{ExportStructureFile, ImportStructureFile}}) {
+        save(document, PathOf("ambiguous"), status);
+        TMenuDocument read;
+        ASSERT_TRUE(load(PathOf("ambiguous"), read, status).Accepted());
+        EXPECT_EQ(read.items[0][ICaption], item[ICaption]);
+    }
+    // One value that is no UTF-8 in Windows-1252 settles it.
+    document.items[0][pURL] = "caf\xC3\xA9";
+    EXPECT_EQ(EffectiveEncoding(document), TTextEncoding::Windows1252);
+}
+
 TEST_F(EncodingFileTest, NewAndUtf8DocumentsStayUtf8WithoutAByteOrderMark)
 {
     TMenuDocument document;
