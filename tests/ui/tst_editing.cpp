@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
+#include <QUndoStack>
+#include <random>
 #include <QSpinBox>
 
 #include "files/itemclipboard.h"
@@ -205,6 +207,86 @@ private slots:
         QVERIFY(!DropOn(rig, rig.Root()->child(0)->child(0)));
         QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
         QCOMPARE(rig.host.document.UndoStack().count(), steps);
+    }
+
+    void randomCommandsAndTheirUndoKeepTreeListAndSelectionInStep()
+    {
+        TEditorRig rig;
+        for (const char* caption : {"A", "B", "C"})
+            rig.Add(rig.Root(), caption);
+        QUndoStack& stack = rig.host.document.UndoStack();
+        stack.clear();
+        // What the user sees and what the document holds, side by side.
+        struct TState {
+            TItemArray items;
+            QStringList tree;
+            QString selected;
+            bool operator==(const TState& o) const { return items == o.items && tree == o.tree && selected == o.selected; }
+        };
+        const auto state = [&] {
+            QStringList levels;
+            TMenuTree& tree = rig.editor.Tree();
+            for (int i = 1; i < tree.Count(); ++i)
+                levels << QString::number(tree.Level(tree.NodeAt(i))) + tree.Text(tree.NodeAt(i)).c_str();
+            return TState{rig.host.agent.Items(), levels, rig.Selected() ? rig.Selected()->text(0) : QString()};
+        };
+        const auto inStep = [&] {
+            const TState now = state();
+            QCOMPARE(now.tree.size(), int(now.items.size()));
+            for (int k = 0; k < now.tree.size(); ++k)
+                QCOMPARE(now.tree[k], QString::number(std::stoi(now.items[size_t(k)][pLevel]) + 1) +
+                                          QString::fromStdString(now.items[size_t(k)][ICaption]));
+        };
+        std::mt19937 random(13);
+        std::vector<TState> before;
+        int made = 0;
+        for (int step = 0; step < 200; ++step) {
+            const int n = rig.host.document.ItemCount();
+            QTreeWidgetItem* node = n ? rig.editor.TreePanel()->findChild<QTreeWidget*>()->topLevelItem(0) : nullptr;
+            if (n) {  // a random node, root included
+                auto* panel = static_cast<TDesignPanel*>(rig.editor.TreePanel());
+                node = panel->Item(panel->NodeAt(int(random() % unsigned(n + 1))));
+            }
+            const int choice = int(random() % 8);
+            if (choice == 7 && stack.canUndo()) {
+                stack.undo();
+                QVERIFY(state() == before.back());
+                before.pop_back();
+                inStep();
+                continue;
+            }
+            if (node)
+                rig.Select(node);
+            const int stepsBefore = stack.index();
+            const TState was = state();
+            rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
+            QAction* actions[] = {rig.editor.InsertAction(), rig.editor.DeleteAction(), rig.editor.MoveUpAction(),
+                                  rig.editor.MoveDownAction(), rig.editor.DuplicateAction(), nullptr, nullptr};
+            if (choice < 5 && actions[choice]->isEnabled()) {
+                actions[choice]->trigger();
+            } else if (choice == 5 && rig.Selected() != rig.Root()) {
+                rig.Control<QLineEdit>("edtICaption")->setText("c" + QString::number(step));
+            } else if (choice == 6) {
+                rig.Control<QSpinBox>("spnedtpSlideStep")->setValue(step);
+            }
+            rig.host.prompts.answers.clear();
+            inStep();
+            if (stack.index() != stepsBefore) {
+                before.push_back(was);
+                ++made;
+            }
+        }
+        QVERIFY(made > 50);
+        // Every step back, then forward again.
+        while (stack.canUndo()) {
+            stack.undo();
+            inStep();
+        }
+        QCOMPARE(rig.ListCaptions(), QStringList({"A", "B", "C"}));
+        while (stack.canRedo()) {
+            stack.redo();
+            inStep();
+        }
     }
 
     void separatorsReadAsLinesAndFontsAreOffered()
