@@ -21,6 +21,7 @@
 #include "ui/helpcommands.h"
 #include "ui/helpwindow.h"
 #include "ui/htmlbuild.h"
+#include "ui/livepreview.h"
 #include "ui/menueditor.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
@@ -164,6 +165,8 @@ void TMainForm::BuildMenusAndToolBar()
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    InstallLivePreview(*this, *view,
+                       {document_, *env_.settings, *prompts_, env_.programFolder, [this] { return ProjectFileName_; }});
 
     QMenu* item = menuBar()->addMenu("&Item");
     item->setObjectName("Item1");

@@ -98,6 +98,9 @@ private slots:
             "[&Edit]", "&Undo|Ctrl+Z", "&Redo|Ctrl+Shift+Z", "-", "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V",
             "D&uplicate|Ctrl+D", "&Delete|Del",
             "[&View]", "&Tool Bar|", "&Status Bar|",
+#ifdef TRELLIMENU_WITH_WEBENGINE
+            "&Live Preview|F5",
+#endif
             "[&Item]", "I&nsert|Ins", "&Delete|Del", "Move &Up|Ctrl+Up", "Move &Down|Ctrl+Down",
             "[&Menu]", "&Preview|Ctrl+P", "Build &HTML...|", "Pu&blish...|", "-", "Page &Code|",
             "[&Option]", "Web &Browser...|",

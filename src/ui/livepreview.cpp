@@ -1,0 +1,30 @@
+#include "ui/livepreview.h"
+
+#ifdef TRELLIMENU_WITH_WEBENGINE
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+#include "ui/livepreview/dockplacement.h"
+#include "ui/livepreview/livepreviewdock.h"
+#endif
+
+void InstallLivePreview(QMainWindow& window, QMenu& viewMenu, const TLivePreviewSources& sources)
+{
+#ifdef TRELLIMENU_WITH_WEBENGINE
+    auto* dock = new TLivePreviewDock(sources, &window);
+    QAction* toggle = dock->toggleViewAction();
+    toggle->setObjectName("mnitLivePreview");
+    toggle->setText(QObject::tr("&Live Preview"));
+    toggle->setShortcut(QKeySequence(Qt::Key_F5));
+    viewMenu.addAction(toggle);
+    // F5 works in the dock too when it floats as a window of its own.
+    dock->addAction(toggle);
+    auto* placement = new TDockPlacement(window, *dock, sources.settings);
+    placement->Restore();
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(viewMenu);
+    Q_UNUSED(sources);
+#endif
+}

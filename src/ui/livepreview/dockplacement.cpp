@@ -1,0 +1,99 @@
+#include "ui/livepreview/dockplacement.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QEvent>
+#include <QMainWindow>
+#include <QScreen>
+
+#include "platform/settingsstore.h"
+
+namespace {
+const char* const kVisible = "LivePreview/Visible";
+const char* const kArea = "LivePreview/Area";
+const char* const kWidth = "LivePreview/Width";
+const char* const kFloating = "LivePreview/Floating";
+const char* const kFloatingGeometry = "LivePreview/FloatingGeometry";
+
+bool IsSideArea(int area)
+{
+    return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+}
+}  // namespace
+
+TDockPlacement::TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettingsStore& settings)
+    : QObject(&dock), window_(window), dock_(dock), settings_(settings)
+{
+    // Dragging a dock's edge sends many resizes; the last one is kept.
+    saveSoon_.setSingleShot(true);
+    saveSoon_.setInterval(500);
+    connect(&saveSoon_, &QTimer::timeout, this, &TDockPlacement::Save);
+}
+
+void TDockPlacement::Restore()
+{
+    int area = settings_.EditorValue(kArea, Qt::RightDockWidgetArea).toInt();
+    if (!IsSideArea(area))
+        area = Qt::RightDockWidgetArea;
+    width_ = qMax(dock_.minimumWidth(), settings_.EditorValue(kWidth, kDefaultWidth).toInt());
+    const QScreen* screen = window_.screen();
+    const bool wide = screen && screen->availableGeometry().width() >= kWideScreen;
+    const bool visible = settings_.EditorValue(kVisible, wide).toBool();
+
+    window_.addDockWidget(static_cast<Qt::DockWidgetArea>(area), &dock_);
+    if (settings_.EditorValue(kFloating, false).toBool()) {
+        dock_.setFloating(true);
+        dock_.restoreGeometry(settings_.EditorValue(kFloatingGeometry).toByteArray());
+    }
+    dock_.setVisible(visible);
+
+    // Only what the user does is kept: the window hiding the dock as it
+    // closes is no choice.
+    connect(dock_.toggleViewAction(), &QAction::triggered, this, &TDockPlacement::Save);
+    connect(&dock_, &QDockWidget::topLevelChanged, this, [this] { saveSoon_.start(); });
+    connect(&dock_, &QDockWidget::dockLocationChanged, this, [this] { saveSoon_.start(); });
+    dock_.installEventFilter(this);
+    window_.installEventFilter(this);
+}
+
+bool TDockPlacement::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &window_ && event->type() == QEvent::Show && !windowShown_) {
+        windowShown_ = true;
+        FitWindowOnFirstShow();
+    } else if (watched == &dock_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+               windowShown_ && dock_.isVisible()) {
+        saveSoon_.start();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TDockPlacement::FitWindowOnFirstShow()
+{
+    if (dock_.isHidden() || dock_.isFloating())
+        return;
+    // The editor keeps the room it had; the dock comes beside it.
+    const QScreen* screen = window_.screen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        const int width = qMin(window_.width() + width_, available.width());
+        QRect frame = window_.geometry();
+        frame.setWidth(width);
+        frame.moveCenter(QPoint(available.center().x(), frame.center().y()));
+        window_.setGeometry(frame);
+    }
+    window_.resizeDocks({&dock_}, {width_}, Qt::Horizontal);
+}
+
+void TDockPlacement::Save()
+{
+    settings_.SetEditorValue(kVisible, !dock_.isHidden());
+    settings_.SetEditorValue(kFloating, dock_.isFloating());
+    if (dock_.isFloating()) {
+        settings_.SetEditorValue(kFloatingGeometry, dock_.saveGeometry());
+    } else if (!dock_.isHidden()) {
+        settings_.SetEditorValue(kArea, static_cast<int>(window_.dockWidgetArea(&dock_)));
+        width_ = dock_.width();
+        settings_.SetEditorValue(kWidth, width_);
+    }
+}

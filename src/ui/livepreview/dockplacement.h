@@ -1,0 +1,38 @@
+#pragma once
+// Where the preview's dock sits, kept in the settings store: shown or not,
+// docked at which side and how wide, or floating where. Without a stored
+// choice the dock shows on screens at least 1280 pixels wide, and the window
+// grows by its width (as far as the screen allows) when it first shows.
+
+#include <QObject>
+#include <QTimer>
+
+class QDockWidget;
+class QMainWindow;
+class TSettingsStore;
+
+class TDockPlacement final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWideScreen = 1280;
+    static constexpr int kDefaultWidth = 480;
+
+    TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettingsStore& settings);
+
+    // Adds the dock to the window as last kept.
+    void Restore();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Save();
+    void FitWindowOnFirstShow();
+
+    QMainWindow& window_;
+    QDockWidget& dock_;
+    TSettingsStore& settings_;
+    QTimer saveSoon_;
+    int width_ = kDefaultWidth;
+    bool windowShown_ = false;
+};

@@ -1,0 +1,211 @@
+#include "ui/livepreview/livepreviewdock.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+#include "codegen/generation.h"
+#include "codegen/previewfolder.h"
+#include "codegen/publishing.h"
+#include "model/statusdisplay.h"
+#include "platform/settingsstore.h"
+#include "ui/editordocument.h"
+#include "ui/localpath.h"
+#include "ui/livepreview/previewbar.h"
+#include "ui/livepreview/previewpage.h"
+#include "ui/livepreview/previewview.h"
+#include "ui/prompts.h"
+
+namespace {
+const char* const kPhoneWidthSetting = "LivePreview/PhoneWidth";
+const char* const kPageFilter = "Web Pages (*.html *.htm *.xhtml *.shtml *.php);;All Files (*)";
+}  // namespace
+
+TLivePreviewDock::TLivePreviewDock(const TLivePreviewSources& sources, QWidget* parent)
+    : QDockWidget(tr("Live Preview"), parent),
+      sources_(sources),
+      backgrounds_(sources.settings),
+      bar_(new TPreviewBar),
+      view_(new TPreviewView(site_))
+{
+    setObjectName("dockLivePreview");
+    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    auto* content = new QWidget(this);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(bar_);
+    column->addWidget(view_, 1);
+    setWidget(content);
+
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &TLivePreviewDock::Rebuild);
+
+    connect(bar_, &TPreviewBar::phoneWidthChosen, this, &TLivePreviewDock::SetPhoneWidth);
+    connect(bar_, &TPreviewBar::backgroundEdited, this, &TLivePreviewDock::SetBackground);
+    connect(bar_, &TPreviewBar::browseRequested, this, &TLivePreviewDock::BrowseForBackground);
+    connect(bar_, &TPreviewBar::reloadRequested, this, &TLivePreviewDock::RebuildNow);
+
+    connect(view_, &TPreviewView::created, this, &TLivePreviewDock::Rebuild);
+    connect(view_, &TPreviewView::loadStarted, this, [this] { loadingErrors_.clear(); });
+    connect(view_, &TPreviewView::scriptError, this, [this](const QString& line) {
+        loadingErrors_ << line;
+        if (!view_->Page()->isLoading()) {
+            // After the page is up: the author's handlers at work.
+            scriptErrors_ << line;
+            ShowMessages();
+        }
+    });
+    // The background page's troubles belong to the load that met them.
+    connect(view_, &TPreviewView::problem, this, [this](const QString& text) {
+        if (!loadingErrors_.contains(text))
+            loadingErrors_ << text;
+    });
+    connect(view_, &TPreviewView::linkNotFollowed, this, [this](const QUrl& url) {
+        note_ = tr("Links are not followed in the preview: %1").arg(url.toDisplayString());
+        ShowMessages();
+    });
+    connect(view_, &TPreviewView::loaded, this, [this] {
+        scriptErrors_ = loadingErrors_;
+        ShowMessages();
+        emit updated();
+    });
+
+    ConnectDocument();
+    const bool phone = sources_.settings.EditorValue(kPhoneWidthSetting, false).toBool();
+    bar_->SetPhoneWidth(phone);
+    view_->SetPhoneWidth(phone);
+    OpenedAnotherDocument();
+}
+
+void TLivePreviewDock::ConnectDocument()
+{
+    TEditorDocument& document = sources_.document;
+    // Submenus stay open through edits of fields; a change of the tree may
+    // have taken their items away.
+    const auto reshaped = [this] { shapeChanged_ = true; };
+    connect(&document, &TEditorDocument::itemsInserted, this, reshaped);
+    connect(&document, &TEditorDocument::itemsRemoved, this, reshaped);
+    connect(&document, &TEditorDocument::documentReplaced, this, reshaped);
+    connect(&document, &TEditorDocument::changed, this, &TLivePreviewDock::DocumentChanged);
+    // The main window names the file only after it has replaced the document.
+    connect(&document, &TEditorDocument::documentReplaced, this,
+            [this] { QTimer::singleShot(0, this, &TLivePreviewDock::OpenedAnotherDocument); });
+    // A save may have named the file; both signal some saves.
+    connect(&document, &TEditorDocument::normalized, this, &TLivePreviewDock::ProjectFileNameChanged);
+    connect(&document.UndoStack(), &QUndoStack::cleanChanged, this, &TLivePreviewDock::ProjectFileNameChanged);
+}
+
+void TLivePreviewDock::DocumentChanged()
+{
+    dirty_ = true;
+    if (isVisible() && view_->Created())
+        settle_.start();
+}
+
+bool TLivePreviewDock::event(QEvent* event)
+{
+    // Hidden, the pane does no work; shown again, it catches up.
+    if (event->type() == QEvent::Show && dirty_ && view_->Created())
+        settle_.start();
+    return QDockWidget::event(event);
+}
+
+void TLivePreviewDock::OpenedAnotherDocument()
+{
+    bar_->SetBackgroundText(backgrounds_.Open(sources_.projectFileName()));
+    ApplyBackground();
+}
+
+void TLivePreviewDock::ProjectFileNameChanged()
+{
+    backgrounds_.Rename(sources_.projectFileName());
+}
+
+void TLivePreviewDock::SetBackground(const QString& text)
+{
+    ProjectFileNameChanged();
+    backgrounds_.Remember(text);
+    bar_->SetBackgroundText(text);
+    ApplyBackground();
+}
+
+void TLivePreviewDock::ApplyBackground()
+{
+    QString error;
+    const QString project = sources_.projectFileName();
+    const QString folder = project.isEmpty() ? QString() : QFileInfo(project).absolutePath();
+    const QUrl address = TPreviewSite::BackgroundAddress(backgrounds_.Current(), folder, &error);
+    addressError_ = error;
+    if (address != site_.Background()) {
+        site_.SetBackground(address);
+        shapeChanged_ = true;  // another page: nothing of the old one to restore
+    }
+    RebuildNow();
+}
+
+void TLivePreviewDock::BrowseForBackground()
+{
+    const QString current = backgrounds_.Current();
+    const QString folder = QFileInfo(current).isAbsolute() ? QFileInfo(current).absolutePath() : QString();
+    const QString path = sources_.prompts.OpenFileName(tr("Background Page"), folder, QString::fromLatin1(kPageFilter));
+    if (!path.isEmpty())
+        SetBackground(path);
+}
+
+void TLivePreviewDock::SetPhoneWidth(bool phone)
+{
+    bar_->SetPhoneWidth(phone);
+    view_->SetPhoneWidth(phone);
+    sources_.settings.SetEditorValue(kPhoneWidthSetting, phone);
+}
+
+void TLivePreviewDock::RebuildNow()
+{
+    dirty_ = true;
+    settle_.stop();
+    Rebuild();
+}
+
+void TLivePreviewDock::Rebuild()
+{
+    if (!isVisible() || !view_->Created())
+        return;  // done when the pane shows again
+    ProjectFileNameChanged();
+    dirty_ = false;
+    const bool keepOpen = !shapeChanged_;
+    shapeChanged_ = false;
+    view_->Reload(keepOpen, [this] { FillSite(); });
+}
+
+void TLivePreviewDock::FillSite()
+{
+    TPageCode pageCode = TPageCode::Classic;
+    PageCodeFromName(sources_.settings.EditorValue("PageCode", "classic").toString().toStdString(), pageCode);
+    const std::string programFolder = LocalPath(sources_.programFolder);
+    TPublishSetup setup;
+    setup.programFolder = programFolder;
+    setup.pageCode = pageCode;
+    // Arrow images as a save finds them.
+    setup.imageFolders.push_back(TPreviewFolder(programFolder).Folder());
+    const QString project = sources_.projectFileName();
+    if (!project.isEmpty())
+        setup.imageFolders.push_back(LocalPath(QFileInfo(project).absolutePath() + '/'));
+    setup.imageFolders.push_back(programFolder);
+    TSilentStatus status;
+    site_.SetMenu(GenerateMenu(sources_.document.Document(), status, pageCode), setup);
+    note_ = sources_.document.ItemCount() == 0 ? tr("The menu has no items yet.") : QString();
+}
+
+void TLivePreviewDock::ShowMessages()
+{
+    QStringList errors = scriptErrors_;
+    if (!addressError_.isEmpty())
+        errors.prepend(addressError_);
+    if (!errors.isEmpty())
+        bar_->ShowMessage(errors, TPreviewBar::TMessageKind::Error);
+    else
+        bar_->ShowMessage(note_.isEmpty() ? QStringList() : QStringList{note_}, TPreviewBar::TMessageKind::Note);
+}

@@ -1,0 +1,72 @@
+#include "ui/livepreview/previewstate.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// The menu's own main menu, not a menu bar of the author's page. A submenu is
+// found through the aria-controls of the item that opens it.
+const char* const kMainMenu = "document.querySelector('.tmz [role=menubar]')";
+
+}  // namespace
+
+QString CaptureStateScript()
+{
+    return QStringLiteral(R"((function () {
+  var path = [], menu = %1;
+  while (menu) {
+    var next = null;
+    for (var i = 0; i < menu.children.length && !next; ++i) {
+      var item = menu.children[i].querySelector('[aria-expanded="true"]');
+      if (item) {
+        path.push(i);
+        next = document.getElementById(item.getAttribute('aria-controls'));
+      }
+    }
+    menu = next;
+  }
+  return { x: window.scrollX, y: window.scrollY, path: path };
+})())")
+        .arg(QLatin1String(kMainMenu));
+}
+
+TPreviewState StateFromScriptResult(const QVariant& result)
+{
+    const QVariantMap map = result.toMap();
+    TPreviewState state;
+    state.scrollX = map.value(QStringLiteral("x")).toDouble();
+    state.scrollY = map.value(QStringLiteral("y")).toDouble();
+    for (const QVariant& position : map.value(QStringLiteral("path")).toList())
+        state.openPath << position.toInt();
+    return state;
+}
+
+QString RestoreStateScript(const TPreviewState& state)
+{
+    QJsonArray path;
+    for (int position : state.openPath)
+        path.append(position);
+    const QJsonObject object{{QStringLiteral("x"), state.scrollX},
+                             {QStringLiteral("y"), state.scrollY},
+                             {QStringLiteral("path"), path}};
+    // A submenu opens as a tap opens it: at once, without following the link.
+    return QStringLiteral(R"((function (state) {
+  window.scrollTo(state.x, state.y);
+  var menu = %1, opened = 0;
+  for (var k = 0; menu && k < state.path.length; ++k) {
+    var row = menu.children[state.path[k]], item = row && row.querySelector('[aria-haspopup]');
+    if (!item) break;
+    if (item.getAttribute('aria-expanded') !== 'true') {
+      item.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, cancelable: true, pointerType: 'touch', isPrimary: true }));
+      item.dispatchEvent(new MouseEvent('click', { bubbles: true, cancelable: true }));
+    }
+    if (item.getAttribute('aria-expanded') !== 'true') break;
+    ++opened;
+    menu = document.getElementById(item.getAttribute('aria-controls'));
+  }
+  return opened;
+})(%2))")
+        .arg(QLatin1String(kMainMenu), QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+}

@@ -1,0 +1,149 @@
+#include "ui/livepreview/previewview.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include "ui/livepreview/previewpage.h"
+#include "ui/livepreview/previewschemehandler.h"
+#include "ui/livepreview/previewsite.h"
+#include "ui/livepreview/touchemulation.h"
+
+TPreviewView::TPreviewView(const TPreviewSite& site, QWidget* parent)
+    : QWidget(parent), site_(site), layout_(new QHBoxLayout(this)), placeholder_(new QLabel(this))
+{
+    setObjectName("LivePreviewView");
+    layout_->setContentsMargins(0, 0, 0, 0);
+    placeholder_->setText(tr("Starting the preview..."));
+    placeholder_->setAlignment(Qt::AlignCenter);
+    placeholder_->setEnabled(false);
+    layout_->addWidget(placeholder_);
+    setMinimumSize(160, 120);
+}
+
+TPreviewView::~TPreviewView()
+{
+    // The engine wants its pages gone before their profile, and the profile
+    // before the handler it calls.
+    delete view_;
+    delete page_;
+    delete profile_;
+    delete handler_;
+}
+
+void TPreviewView::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (phone_) {
+        // The margins beside a phone-wide page.
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Dark));
+    }
+    if (!view_ && !createScheduled_) {
+        createScheduled_ = true;
+        QTimer::singleShot(0, this, &TPreviewView::Create);
+    }
+}
+
+void TPreviewView::Create()
+{
+    if (view_)
+        return;
+    TPreviewSchemeHandler::RegisterScheme();
+    handler_ = new TPreviewSchemeHandler(site_);
+    connect(handler_, &TPreviewSchemeHandler::problem, this, &TPreviewView::problem);
+    // Off the record: nothing of the preview is kept on disk.
+    profile_ = new QWebEngineProfile();
+    profile_->setHttpCacheType(QWebEngineProfile::NoCache);
+    profile_->installUrlSchemeHandler(TPreviewSite::Scheme(), handler_);
+    page_ = new TPreviewPage(profile_);
+    connect(page_, &TPreviewPage::scriptError, this, &TPreviewView::scriptError);
+    connect(page_, &TPreviewPage::linkNotFollowed, this, &TPreviewView::linkNotFollowed);
+    connect(page_, &QWebEnginePage::loadStarted, this, &TPreviewView::loadStarted);
+    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (ok)
+            Restore();
+    });
+    view_ = new QWebEngineView(this);
+    view_->setObjectName("LivePreviewWebView");
+    view_->setPage(page_);
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    touch_ = new TTouchEmulation(this);
+    touch_->Watch(view_);
+    delete placeholder_;
+    placeholder_ = nullptr;
+    layout_->addWidget(view_);
+    SetPhoneWidth(phone_);
+    emit created();
+}
+
+void TPreviewView::SetPhoneWidth(bool phone)
+{
+    phone_ = phone;
+    if (view_) {
+        if (phone)
+            view_->setFixedWidth(kPhoneWidth);
+        else
+            view_->setMaximumWidth(QWIDGETSIZE_MAX);
+        view_->setMinimumWidth(phone ? kPhoneWidth : 0);
+        layout_->setAlignment(view_, phone ? Qt::AlignHCenter : Qt::Alignment());
+        touch_->SetEnabled(phone);
+    }
+    update();
+}
+
+void TPreviewView::Reload(bool keepOpenSubmenus, std::function<void()> fill)
+{
+    if (!view_)
+        return;
+    fill_ = std::move(fill);
+    dropOpenPath_ = dropOpenPath_ || !keepOpenSubmenus;
+    const int serial = ++serial_;
+    if (!settled_) {
+        // Still loading: the place read before that load still holds.
+        Load(serial);
+        return;
+    }
+    page_->runJavaScript(CaptureStateScript(), QWebEngineScript::ApplicationWorld,
+                         [this, serial](const QVariant& result) {
+                             if (serial != serial_)
+                                 return;  // a later reload reads it again
+                             state_ = StateFromScriptResult(result);
+                             Load(serial);
+                         });
+}
+
+void TPreviewView::Load(int serial)
+{
+    if (serial != serial_)
+        return;
+    if (dropOpenPath_)
+        state_.openPath.clear();
+    dropOpenPath_ = false;
+    settled_ = false;
+    if (fill_)
+        fill_();
+    // The page's scripts keep their addresses from build to build: only a
+    // reload that bypasses the cache fetches them anew.
+    const QUrl url = site_.PageUrl();
+    if (page_->url() == url)
+        page_->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+    else
+        page_->load(url);
+}
+
+void TPreviewView::Restore()
+{
+    const int serial = serial_;
+    page_->runJavaScript(RestoreStateScript(state_), QWebEngineScript::ApplicationWorld,
+                         [this, serial](const QVariant&) {
+                             if (serial != serial_)
+                                 return;  // a newer page is on its way
+                             settled_ = true;
+                             emit loaded();
+                         });
+}

@@ -1,0 +1,126 @@
+#pragma once
+// A window with the Live Preview dock over a document of its own, as the
+// main window installs it, with the program folder and the settings in a
+// temporary folder; and the page's elements read through scripts.
+
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QtTest/QtTest>
+#include <memory>
+
+#include "tst_mainform_env.h"
+#include "ui/editcommands.h"
+#include "ui/editordocument.h"
+#include "ui/livepreview.h"
+#include "ui/livepreview/livepreviewdock.h"
+#include "ui/livepreview/previewbar.h"
+#include "ui/livepreview/previewpage.h"
+#include "ui/livepreview/previewview.h"
+
+inline TItemData PreviewItem(const std::string& caption, int level, const std::string& url = std::string())
+{
+    TItemData item = NewDefaultItem();
+    item[ICaption] = caption;
+    item[pLevel] = std::to_string(level);
+    item[pURL] = url;
+    return item;
+}
+
+// Home, Products (Tables, Chairs), Contact; Products links somewhere.
+inline TMenuDocument ShopMenu()
+{
+    TvarnAppletAgent agent;
+    agent.ResetAppletToDefaults();
+    TMenuDocument document = agent.Document();
+    document.items = {PreviewItem("Home", 0, "index.html"), PreviewItem("Products", 0, "products.html"),
+                      PreviewItem("Tables", 1, "tables.html"), PreviewItem("Chairs", 1, "chairs.html"),
+                      PreviewItem("Contact", 0, "contact.html")};
+    return document;
+}
+
+class TPreviewHarness {
+public:
+    TPreviewHarness()
+    {
+        viewMenu = window.menuBar()->addMenu("&View");
+        InstallLivePreview(window, *viewMenu, {document, *env.settings, env.prompts, env.programFolder,
+                                               [this] { return projectFileName; }});
+        dock = window.findChild<TLivePreviewDock*>();
+        document.Replace(ShopMenu());
+    }
+
+    // Shows the window with the pane and waits for the first page.
+    bool Show()
+    {
+        QSignalSpy updated(dock, &TLivePreviewDock::updated);
+        window.resize(1100, 700);
+        dock->show();
+        window.show();
+        return updated.wait(30000);
+    }
+
+    QWebEnginePage& Page() const { return *dock->View().Page(); }
+
+    // The value of a script run beside the page's own (its elements shared).
+    QVariant Js(const QString& script) const
+    {
+        auto result = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+        Page().runJavaScript(script, QWebEngineScript::ApplicationWorld, [result](const QVariant& value) {
+            *result = {true, value};
+        });
+        QTest::qWaitFor([result] { return result->first; }, 10000);
+        return result->second;
+    }
+
+    QStringList MainCaptions() const
+    {
+        return Js("Array.from(document.querySelectorAll('.tmz [role=menubar] > li > [role=menuitem]'))"
+                  ".map(function (a) { return a.textContent; })")
+            .toStringList();
+    }
+
+    // The captions of the deepest submenu open, [] when none is.
+    QStringList OpenSubmenuCaptions() const
+    {
+        return Js("(function () { var open = document.querySelectorAll('.tmz [aria-expanded=true]');"
+                  "  if (!open.length) return [];"
+                  "  var list = document.getElementById(open[open.length - 1].getAttribute('aria-controls'));"
+                  "  if (!list || list.closest('[hidden]')) return [];"
+                  "  return Array.from(list.querySelectorAll('[role=menuitem]')).map(function (a) { return a.textContent; });"
+                  "})()")
+            .toStringList();
+    }
+
+    // Opens the submenu of the main menu's item at `position` as a tap does.
+    void OpenSubmenu(int position) const
+    {
+        Js(QStringLiteral("(function () { var a = document.querySelectorAll('.tmz [role=menubar] > li')[%1]"
+                          "  .querySelector('[role=menuitem]');"
+                          "  a.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'touch'}));"
+                          "  a.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true})); })()")
+               .arg(position));
+    }
+
+    void Push(QUndoCommand* command) { document.UndoStack().push(command); }
+    void SetCaption(int item, const std::string& caption)
+    {
+        Push(new TSetFieldCommand(document, item, ICaption, caption, "Caption"));
+    }
+
+    QString Message() const { return dock->Bar().Message(); }
+
+    TEditorTestEnv env;  // program folder, settings and prompts
+    TvarnAppletAgent agent;
+    TEditorDocument document{agent};
+    QString projectFileName;
+    QMainWindow window;
+    QMenu* viewMenu = nullptr;
+    TLivePreviewDock* dock = nullptr;
+};
