@@ -169,6 +169,11 @@ void TLivePreviewDock::RebuildNow()
     Rebuild();
 }
 
+bool TLivePreviewDock::Busy() const
+{
+    return settle_.isActive() || !view_->Settled();
+}
+
 void TLivePreviewDock::Rebuild()
 {
     if (!isVisible() || !view_->Created())

@@ -36,6 +36,8 @@ public:
     void ProjectFileNameChanged();
     // Rebuilds at once (the Reload button).
     void RebuildNow();
+    // A change waits to be shown, or its page is on its way.
+    bool Busy() const;
 
 signals:
     // The pane shows the document as it was at the last rebuild.

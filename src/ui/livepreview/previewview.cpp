@@ -108,10 +108,12 @@ void TPreviewView::Reload(bool keepOpenSubmenus, std::function<void()> fill)
         Load(serial);
         return;
     }
+    capturing_ = true;
     page_->runJavaScript(CaptureStateScript(), QWebEngineScript::ApplicationWorld,
                          [this, serial](const QVariant& result) {
                              if (serial != serial_)
                                  return;  // a later reload reads it again
+                             capturing_ = false;
                              state_ = StateFromScriptResult(result);
                              Load(serial);
                          });

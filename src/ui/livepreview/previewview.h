@@ -37,6 +37,8 @@ public:
     void Reload(bool keepOpenSubmenus, std::function<void()> fill);
     void SetPhoneWidth(bool phone);
     bool PhoneWidth() const { return phone_; }
+    // No reload under way: the page shows the last one, the user's place restored.
+    bool Settled() const { return settled_ && !capturing_; }
 
     // Null until created.
     TPreviewPage* Page() const { return page_; }
@@ -73,5 +75,6 @@ private:
     TPreviewState state_;
     bool dropOpenPath_ = false;
     bool settled_ = false;  // the page shown is complete and the state restored
+    bool capturing_ = false;
     int serial_ = 0;
 };

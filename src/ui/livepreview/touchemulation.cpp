@@ -56,25 +56,20 @@ bool TTouchEmulation::eventFilter(QObject* watched, QEvent* event)
 
 bool TTouchEmulation::Touch(QWidget* target, QMouseEvent* mouse)
 {
+    const bool left = mouse->button() == Qt::LeftButton;
     QEvent::Type type;
-    QEventPoint::State state;
-    if (mouse->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && !down_) {
+    if (mouse->type() == QEvent::MouseButtonPress && left && !down_)
         type = QEvent::TouchBegin;
-        state = QEventPoint::State::Pressed;
-        down_ = true;
-    } else if (mouse->type() == QEvent::MouseMove && down_) {
+    else if (mouse->type() == QEvent::MouseMove && down_)
         type = QEvent::TouchUpdate;
-        state = QEventPoint::State::Updated;
-    } else if (mouse->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && down_) {
+    else if (mouse->type() == QEvent::MouseButtonRelease && left && down_)
         type = QEvent::TouchEnd;
-        state = QEventPoint::State::Released;
-        down_ = false;
-    } else {
+    else
         return mouse->type() == QEvent::MouseMove;  // hovering: nothing for a finger
-    }
-    const QPointF global = mouse->globalPosition();
-    const QPointF scene = target->window()->mapFromGlobal(global);
-    QTouchEvent touch(type, device_, mouse->modifiers(), {QEventPoint(0, state, scene, global)});
+    down_ = type != QEvent::TouchEnd;
+    // The mouse's own point: pressed, moved or released like the finger, and
+    // its positions already those of the target.
+    QTouchEvent touch(type, device_, mouse->modifiers(), {mouse->point(0)});
     touch.setTimestamp(static_cast<quint64>(clock_.elapsed()));
     QApplication::sendEvent(target, &touch);
     return true;

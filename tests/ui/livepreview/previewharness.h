@@ -45,6 +45,36 @@ inline TMenuDocument ShopMenu()
     return document;
 }
 
+// Waits for `condition` in a running event loop. QTest's waits sleep between
+// their looks, and the browser's own work runs in this thread's loop: every
+// step of a page load would wait out those sleeps.
+template <typename Condition>
+bool WaitUntil(Condition condition, int timeoutMs = 15000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// QTRY_COMPARE without QTest's sleeps.
+#define LIVE_TRY_COMPARE(actual, expected)                                     \
+    do {                                                                       \
+        WaitUntil([&] { return (actual) == (expected); });                     \
+        QCOMPARE(actual, expected);                                            \
+    } while (false)
+#define LIVE_TRY_VERIFY(condition)                                             \
+    do {                                                                       \
+        WaitUntil([&] { return bool(condition); });                            \
+        QVERIFY(condition);                                                    \
+    } while (false)
+
 class TPreviewHarness {
 public:
     TPreviewHarness()
@@ -68,14 +98,22 @@ public:
 
     QWebEnginePage& Page() const { return *dock->View().Page(); }
 
+    // Waits until no change is waiting for the pane and its page is complete.
+    void Settle() const
+    {
+        if (!WaitUntil([this] { return !dock->Busy(); }))
+            QTest::qFail("the preview did not settle", __FILE__, __LINE__);
+    }
+
     // The value of a script run beside the page's own (its elements shared).
     QVariant Js(const QString& script) const
     {
+        Settle();
         auto result = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
         Page().runJavaScript(script, QWebEngineScript::ApplicationWorld, [result](const QVariant& value) {
             *result = {true, value};
         });
-        QTest::qWaitFor([result] { return result->first; }, 10000);
+        WaitUntil([result] { return result->first; });
         return result->second;
     }
 
