@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 
 #include "ui/livepreview/dockplacement.h"
 #include "ui/livepreview/livepreviewdock.h"
@@ -22,6 +23,16 @@ void InstallLivePreview(QMainWindow& window, QMenu& viewMenu, const TLivePreview
     dock->addAction(toggle);
     auto* placement = new TDockPlacement(window, *dock, sources.settings);
     placement->Restore();
+    // A save under a new name shows in the window's title.
+    QObject::connect(&window, &QWidget::windowTitleChanged, dock, &TLivePreviewDock::ProjectFileNameChanged);
+    // The page code is chosen in the Menu menu, made after this call; it
+    // changes the page but not the document.
+    QTimer::singleShot(0, dock, [&window, dock] {
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->objectName().startsWith(QLatin1String("mnitPageCode")))
+                QObject::connect(action, &QAction::triggered, dock, &TLivePreviewDock::RebuildNow);
+        }
+    });
 #else
     Q_UNUSED(window);
     Q_UNUSED(viewMenu);

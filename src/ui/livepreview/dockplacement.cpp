@@ -38,7 +38,10 @@ void TDockPlacement::Restore()
     width_ = qMax(dock_.minimumWidth(), settings_.EditorValue(kWidth, kDefaultWidth).toInt());
     const QScreen* screen = window_.screen();
     const bool wide = screen && screen->availableGeometry().width() >= kWideScreen;
-    const bool visible = settings_.EditorValue(kVisible, wide).toBool();
+    const QVariant chosen = settings_.EditorValue(kVisible);
+    const bool visible = chosen.isValid() ? chosen.toBool() : wide;
+    // A window kept from before knows its size; a first one makes room.
+    fitWindow_ = !chosen.isValid();
 
     window_.addDockWidget(static_cast<Qt::DockWidgetArea>(area), &dock_);
     if (settings_.EditorValue(kFloating, false).toBool()) {
@@ -60,7 +63,9 @@ bool TDockPlacement::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &window_ && event->type() == QEvent::Show && !windowShown_) {
         windowShown_ = true;
-        FitWindowOnFirstShow();
+        // After the window has placed itself, before its first paint.
+        if (fitWindow_)
+            QMetaObject::invokeMethod(this, &TDockPlacement::FitWindowOnFirstShow, Qt::QueuedConnection);
     } else if (watched == &dock_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
                windowShown_ && dock_.isVisible()) {
         saveSoon_.start();

@@ -2,7 +2,8 @@
 // Where the preview's dock sits, kept in the settings store: shown or not,
 // docked at which side and how wide, or floating where. Without a stored
 // choice the dock shows on screens at least 1280 pixels wide, and the window
-// grows by its width (as far as the screen allows) when it first shows.
+// grows by its width (as far as the screen allows) when it first shows, so
+// the editor keeps its room.
 
 #include <QObject>
 #include <QTimer>
@@ -35,4 +36,5 @@ private:
     QTimer saveSoon_;
     int width_ = kDefaultWidth;
     bool windowShown_ = false;
+    bool fitWindow_ = false;
 };

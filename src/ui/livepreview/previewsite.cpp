@@ -119,6 +119,12 @@ QUrl TPreviewSite::BackgroundAddress(const QString& text, const QString& project
         *error = QStringLiteral("\"%1\" is not a web address the preview can load.").arg(trimmed);
         return QUrl();
     }
+    // A drive letter is no scheme; anything else of the form "name://" that
+    // is not a web or file address is nothing the view can load.
+    if (asUrl.scheme().size() > 1 && trimmed.contains(QLatin1String("://")) && !asUrl.isLocalFile()) {
+        *error = QStringLiteral("\"%1\" is neither a web address (http, https) nor a file.").arg(trimmed);
+        return QUrl();
+    }
     QString path = trimmed;
     if (trimmed.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         if (!asUrl.isValid() || !asUrl.isLocalFile()) {

@@ -7,8 +7,10 @@
 namespace {
 
 // The menu's own main menu, not a menu bar of the author's page. A submenu is
-// found through the aria-controls of the item that opens it.
+// found through the aria-controls of the item that opens it. On a narrow
+// window a button stands for the menu and opens it as a panel.
 const char* const kMainMenu = "document.querySelector('.tmz [role=menubar]')";
+const char* const kPanelButton = "document.querySelector('.tmz-nav > button[aria-expanded]')";
 
 }  // namespace
 
@@ -27,9 +29,11 @@ QString CaptureStateScript()
     }
     menu = next;
   }
-  return { x: window.scrollX, y: window.scrollY, path: path };
+  var button = %2;
+  return { x: window.scrollX, y: window.scrollY, path: path,
+           panel: !!button && !button.hidden && button.getAttribute('aria-expanded') === 'true' };
 })())")
-        .arg(QLatin1String(kMainMenu));
+        .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton));
 }
 
 TPreviewState StateFromScriptResult(const QVariant& result)
@@ -38,6 +42,7 @@ TPreviewState StateFromScriptResult(const QVariant& result)
     TPreviewState state;
     state.scrollX = map.value(QStringLiteral("x")).toDouble();
     state.scrollY = map.value(QStringLiteral("y")).toDouble();
+    state.panelOpen = map.value(QStringLiteral("panel")).toBool();
     for (const QVariant& position : map.value(QStringLiteral("path")).toList())
         state.openPath << position.toInt();
     return state;
@@ -50,11 +55,13 @@ QString RestoreStateScript(const TPreviewState& state)
         path.append(position);
     const QJsonObject object{{QStringLiteral("x"), state.scrollX},
                              {QStringLiteral("y"), state.scrollY},
+                             {QStringLiteral("panel"), state.panelOpen},
                              {QStringLiteral("path"), path}};
     // A submenu opens as a tap opens it: at once, without following the link.
     return QStringLiteral(R"((function (state) {
   window.scrollTo(state.x, state.y);
-  var menu = %1, opened = 0;
+  var button = %2, menu = %1, opened = 0;
+  if (state.panel && button && !button.hidden && button.getAttribute('aria-expanded') !== 'true') button.click();
   for (var k = 0; menu && k < state.path.length; ++k) {
     var row = menu.children[state.path[k]], item = row && row.querySelector('[aria-haspopup]');
     if (!item) break;
@@ -67,6 +74,7 @@ QString RestoreStateScript(const TPreviewState& state)
     menu = document.getElementById(item.getAttribute('aria-controls'));
   }
   return opened;
-})(%2))")
-        .arg(QLatin1String(kMainMenu), QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+})(%3))")
+        .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton),
+             QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Where the user was in the preview, so that a rebuilt page comes back the
-// same: the scroll position and the chain of submenus open, each as the
-// position of its item in its menu. Read and restored by scripts that run
-// apart from the page's own (they share only the page's elements).
+// same: the scroll position, whether the narrow-window panel was open, and
+// the chain of submenus open, each as the position of its item in its menu.
+// Read and restored by scripts that run apart from the page's own (they
+// share only the page's elements).
 
 #include <QList>
 #include <QString>
@@ -11,6 +12,7 @@
 struct TPreviewState {
     double scrollX = 0;
     double scrollY = 0;
+    bool panelOpen = false;
     QList<int> openPath;  // item positions from the main menu down
 };
 

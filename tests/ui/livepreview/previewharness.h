@@ -75,6 +75,24 @@ bool WaitUntil(Condition condition, int timeoutMs = 15000)
         QVERIFY(condition);                                                    \
     } while (false)
 
+// The value of a script run beside the page's own (its elements shared).
+inline QVariant Eval(QWebEnginePage& page, const QString& script)
+{
+    auto result = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    page.runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                       [result](const QVariant& value) { *result = {true, value}; });
+    WaitUntil([result] { return result->first; });
+    return result->second;
+}
+
+// The captions of the main menu.
+inline QStringList Captions(QWebEnginePage& page)
+{
+    return Eval(page, "Array.from(document.querySelectorAll('.tmz [role=menubar] > li > [role=menuitem]'))"
+                      ".map(function (a) { return a.textContent; })")
+        .toStringList();
+}
+
 class TPreviewHarness {
 public:
     TPreviewHarness()
@@ -105,35 +123,37 @@ public:
             QTest::qFail("the preview did not settle", __FILE__, __LINE__);
     }
 
-    // The value of a script run beside the page's own (its elements shared).
     QVariant Js(const QString& script) const
     {
         Settle();
-        auto result = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-        Page().runJavaScript(script, QWebEngineScript::ApplicationWorld, [result](const QVariant& value) {
-            *result = {true, value};
-        });
-        WaitUntil([result] { return result->first; });
-        return result->second;
+        return Eval(Page(), script);
     }
 
     QStringList MainCaptions() const
     {
-        return Js("Array.from(document.querySelectorAll('.tmz [role=menubar] > li > [role=menuitem]'))"
-                  ".map(function (a) { return a.textContent; })")
-            .toStringList();
+        Settle();
+        return Captions(Page());
     }
 
-    // The captions of the deepest submenu open, [] when none is.
+    // The captions shown in the deepest submenu open, [] when none is.
     QStringList OpenSubmenuCaptions() const
     {
         return Js("(function () { var open = document.querySelectorAll('.tmz [aria-expanded=true]');"
                   "  if (!open.length) return [];"
                   "  var list = document.getElementById(open[open.length - 1].getAttribute('aria-controls'));"
                   "  if (!list || list.closest('[hidden]')) return [];"
-                  "  return Array.from(list.querySelectorAll('[role=menuitem]')).map(function (a) { return a.textContent; });"
+                  "  return Array.from(list.children).map(function (li) { return li.querySelector('[role=menuitem]'); })"
+                  "    .filter(function (a) { return a && a.getClientRects().length; }).map(function (a) { return a.textContent; });"
                   "})()")
             .toStringList();
+    }
+
+    // The button that stands for the menu on a narrow window, if it shows.
+    bool PhoneButtonShown() const
+    {
+        return Js("(function () { var b = document.querySelector('.tmz-nav > button[aria-expanded]');"
+                  "  return !!b && b.getClientRects().length > 0; })()")
+            .toBool();
     }
 
     // Opens the submenu of the main menu's item at `position` as a tap does.

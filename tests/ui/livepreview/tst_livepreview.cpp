@@ -3,25 +3,27 @@
 // width and over the author's own page, with the page's errors in its bar.
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTreeWidget>
 #include <QWebEngineView>
 
 #include "previewharness.h"
+#include "ui/livepreview/backgroundmemory.h"
+#include "ui/livepreview/dockplacement.h"
 
 class TestLivePreview : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TPreviewHarness> h;
 
-    // A left click in the middle of the main menu's item with this caption.
-    void Click(const QString& caption)
+    // A left click in the middle of the page's element that `selector` finds.
+    void Click(const QString& selector)
     {
-        const QVariantList box = h->Js(QStringLiteral("(function () {"
-                                                      "  var a = Array.from(document.querySelectorAll('.tmz-i')).find("
-                                                      "    function (a) { return a.textContent === '%1'; });"
-                                                      "  var r = a.getBoundingClientRect();"
-                                                      "  return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                                           .arg(caption))
-                                     .toList();
+        const QVariantList box =
+            h->Js(QStringLiteral("(function () { var r = document.querySelector('%1').getBoundingClientRect();"
+                                 "  return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                      .arg(selector))
+                .toList();
         QCOMPARE(box.size(), 2);
         QWidget* input = h->dock->View().WebView()->focusProxy();
         const QPoint at(qRound(box[0].toDouble()), qRound(box[1].toDouble()));
@@ -45,6 +47,58 @@ private slots:
     }
 
     void cleanupTestCase() { h.reset(); }
+
+    // The pane in the editor: beside the pages on a wide screen, F5, a
+    // caption typed into the item page, the page code, and Save As.
+    void theEditorsPaneFollowsTheUser()
+    {
+        TEditorTestEnv env;
+        std::unique_ptr<TMainForm> form = env.MakeMainForm();
+        auto* dock = form->findChild<TLivePreviewDock*>();
+        QAction* toggle = form->findChild<QAction*>("mnitLivePreview");
+        QVERIFY(dock && toggle);
+        QCOMPARE(toggle->shortcut(), QKeySequence(Qt::Key_F5));
+        QVERIFY(!dock->isHidden());  // a wide screen and no choice kept yet
+        QSignalSpy updated(dock, &TLivePreviewDock::updated);
+        form->show();
+        // The window grows by the pane, the editor keeps its room.
+        LIVE_TRY_COMPARE(form->width(), 860 + TDockPlacement::kDefaultWidth);
+        QVERIFY(toggle->isChecked());
+        QVERIFY(updated.wait(30000));
+
+        env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}, {"Products", 0}, {"Tables", 1}});
+        form->OpenProjectFile(env.Path("shop.tmz"));
+        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        QLineEdit* caption = form->findChild<QLineEdit*>("edtICaption");
+        caption->setFocus();
+        caption->selectAll();
+        QTest::keyClicks(caption, "Shop");
+        const auto captions = [&] {
+            WaitUntil([&] { return !dock->Busy(); });
+            return Captions(*dock->View().Page());
+        };
+        LIVE_TRY_COMPARE(captions(), (QStringList{"Home", "Shop"}));
+
+        // The page code changes the page, not the document.
+        form->findChild<QAction*>("mnitPageCodeModern")->trigger();
+        LIVE_TRY_VERIFY(Eval(*dock->View().Page(), "!!document.querySelector('nav.trellimenu.tmz-nav')").toBool());
+        QCOMPARE(captions(), (QStringList{"Home", "Shop"}));
+
+        // Saved under a new name, the project keeps its background page.
+        dock->SetBackground("https://example.com/");
+        env.prompts.fileNames.push_back(env.Path("renamed.tmz"));
+        form->Save2Click();
+        QCOMPARE(form->ProjectFileName(), env.Path("renamed.tmz"));
+        QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("renamed.tmz")), QString("https://example.com/"));
+
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F5);
+        QVERIFY(dock->isHidden());
+        QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), false);
+        form->SetModified(false);
+    }
 
     void showsTheDocumentsCaptions()
     {
@@ -87,28 +141,63 @@ private slots:
         QCOMPARE(h->OpenSubmenuCaptions(), QStringList());
     }
 
-    void phoneWidthShowsThePageAsOnAPhone()
+    void phoneWidthShowsThePhoneFormWorkedByTaps()
     {
         h->dock->SetPhoneWidth(true);
         QCOMPARE(h->dock->View().WebView()->width(), TPreviewView::kPhoneWidth);
         LIVE_TRY_COMPARE(h->Js("window.innerWidth").toInt(), TPreviewView::kPhoneWidth);
-        // With a phone form in the engine, its button stands for the menu;
-        // without one, the floating menu shows at the phone's width.
-        const bool phoneForm = h->Js("!!document.querySelector('.tmz button[aria-expanded]')").toBool();
-        if (!phoneForm) {
-            // The mouse acts as a finger: a tap on an item with a submenu opens
-            // it instead of following the item's link.
-            Click("Products");
-            LIVE_TRY_COMPARE(h->OpenSubmenuCaptions(), (QStringList{"Tables", "Chairs"}));
-            QVERIFY(!h->Message().contains("not followed"));
-            // At the desktop width the same click follows the link, which the
-            // preview names instead of leaving the menu.
-            h->dock->SetPhoneWidth(false);
-            LIVE_TRY_VERIFY(h->Js("window.innerWidth").toInt() > TPreviewView::kPhoneWidth);
-            h->Js("document.querySelector('.tmz').dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape'}))");
-            Click("Products");
-            LIVE_TRY_VERIFY(h->Message().contains("products.html"));
-        }
+        LIVE_TRY_VERIFY(h->PhoneButtonShown());
+        // The mouse acts as a finger: a tap opens the panel, a tap on an item
+        // with a submenu opens it in place instead of following its link.
+        Click(".tmz-nav > button");
+        LIVE_TRY_COMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+        Click(".tmz [role=menubar] > li:nth-child(2) > a");
+        LIVE_TRY_COMPARE(h->OpenSubmenuCaptions(), (QStringList{"Products", "Tables", "Chairs"}));
+        QVERIFY(!h->Message().contains("not followed"));
+        // The open panel and submenu come back after an edit.
+        h->SetCaption(3, "Stools");
+        LIVE_TRY_COMPARE(h->OpenSubmenuCaptions(), (QStringList{"Products", "Tables", "Stools"}));
+        // Back at the pane's width the floating menu returns.
+        h->dock->SetPhoneWidth(false);
+        LIVE_TRY_VERIFY(!h->PhoneButtonShown());
+    }
+
+    void linksClickedInThePaneAreNamedNotFollowed()
+    {
+        const QUrl before = h->Page().url();
+        Click(".tmz [role=menubar] > li:nth-child(3) > a");  // Contact
+        LIVE_TRY_VERIFY(h->Message().contains("contact.html"));
+        QCOMPARE(h->Page().url(), before);
+        QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+    }
+
+    void theAuthorsPageShowsUnderTheMenuScrolledWhereItWas()
+    {
+        QTemporaryDir site;
+        QDir().mkpath(site.filePath("css"));
+        const QString page = site.filePath("shop.html");
+        TEditorTestEnv::WriteBytes(page, "<!DOCTYPE html><html><head><link rel=stylesheet href=\"css/site.css\"></head>"
+                                         "<body><h1 id=own>Our shop</h1><div style=\"height: 4000px\"></div></body></html>");
+        TEditorTestEnv::WriteBytes(site.filePath("css/site.css"), "h1 { color: rgb(1, 2, 3); }");
+        h->dock->SetBackground(page);
+        LIVE_TRY_COMPARE(h->Js("document.getElementById('own') && document.getElementById('own').textContent"),
+                         QVariant("Our shop"));
+        QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+        QCOMPARE(h->Js("getComputedStyle(document.getElementById('own')).color").toString(), QString("rgb(1, 2, 3)"));
+
+        h->Js("window.scrollTo(0, 700)");
+        h->SetCaption(0, "Start");
+        LIVE_TRY_COMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
+        QCOMPARE(h->Js("window.scrollY").toInt(), 700);
+        QCOMPARE(h->Js("document.getElementById('own').textContent").toString(), QString("Our shop"));
+
+        // A page that has gone: the menu alone, and the reason in the bar.
+        QFile::remove(page);
+        h->dock->RebuildNow();
+        LIVE_TRY_VERIFY(h->Message().contains(page));
+        QVERIFY(h->Message().contains("No such file"));
+        QCOMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
+        QCOMPARE(h->Js("!!document.getElementById('own')").toBool(), false);
     }
 
     void brokenEventHandlerShowsItsConsoleLine()

@@ -1,10 +1,269 @@
-// The live preview's parts that need no browser.
-#include <QtTest/QtTest>
+// The live preview's parts that need no browser: what each address of the
+// preview's scheme answers, where the menu code goes into an author's page,
+// the background field's text, the page kept for each project, and where the
+// dock is kept.
+
+#include <QAction>
+#include <QDockWidget>
+
+#include "codegen/generation.h"
+#include "codegen/publishing.h"
+#include "tst_mainform_env.h"
+#include "ui/htmlbuild.h"
+#include "ui/livepreview/backgroundmemory.h"
+#include "ui/livepreview/dockplacement.h"
+#include "ui/livepreview/previewpage.h"
+#include "ui/livepreview/previewsite.h"
+
+namespace {
+
+QUrl At(const QString& path)
+{
+    return QUrl(QStringLiteral("tmzpreview://menu") + path);
+}
+
+TGeneratedMenu Generated(TPageCode code = TPageCode::Classic, const std::string& arrow = "arrow_normal.gif")
+{
+    TvarnAppletAgent agent;
+    agent.ResetAppletToDefaults();
+    TMenuDocument document = agent.Document();
+    document.applet[pSubMenuArrowFileNormal] = arrow;
+    TItemData item = NewDefaultItem();
+    item[ICaption] = "Home";
+    item[pLevel] = "0";
+    document.items = {item};
+    TSilentStatus status;
+    return GenerateMenu(document, status, code);
+}
+
+}  // namespace
 
 class TestLivePreviewParts : public QObject {
     Q_OBJECT
+
+    TEditorTestEnv env;
+
+    TPublishSetup Setup(const QStringList& imageFolders) const
+    {
+        TPublishSetup setup;
+        setup.programFolder = LocalPath(env.programFolder);
+        for (const QString& folder : imageFolders)
+            setup.imageFolders.push_back(LocalPath(folder));
+        return setup;
+    }
+
 private slots:
-    void placeholder() {}
+    void theMenuAloneIsServedFromMemoryAndTheProgramFolder()
+    {
+        const TGeneratedMenu menu = Generated();
+        TPreviewSite site;
+        site.SetMenu(menu, Setup({env.programFolder}));
+        QCOMPARE(site.PageUrl(), At("/preview.html"));
+
+        const TPreviewResource page = site.Resolve(site.PageUrl());
+        QCOMPARE(page.kind, TPreviewResource::Kind::Bytes);
+        QCOMPARE(page.bytes, QByteArray::fromStdString(menu.page));
+        QCOMPARE(page.mimeType, QByteArray("text/html"));
+        const TPreviewResource script = site.Resolve(At("/tmzcfg.js"));
+        QCOMPARE(script.bytes, QByteArray::fromStdString(menu.script));
+        QVERIFY(script.mimeType.contains("javascript"));
+        for (const char* name : {"tmzparams.js", "tmzmo.js", "tmzie.js", "tmzop.js", "arrow_normal.gif"}) {
+            const TPreviewResource file = site.Resolve(At('/' + QString::fromLatin1(name)));
+            QCOMPARE(file.kind, TPreviewResource::Kind::LocalFile);
+            QCOMPARE(file.path, env.programFolder + name);
+        }
+        // Nothing else, and nothing of another host or scheme.
+        QCOMPARE(site.Resolve(At("/site.css")).kind, TPreviewResource::Kind::Missing);
+        QCOMPARE(site.Resolve(At("/tmzmenu.css")).kind, TPreviewResource::Kind::Missing);
+        QCOMPARE(site.Resolve(QUrl("tmzpreview://other/tmzcfg.js")).kind, TPreviewResource::Kind::Missing);
+        QCOMPARE(site.Resolve(QUrl("file:///tmzcfg.js")).kind, TPreviewResource::Kind::Missing);
+
+        // The modern page code brings its style sheet.
+        const TGeneratedMenu modern = Generated(TPageCode::Modern);
+        site.SetMenu(modern, Setup({env.programFolder}));
+        const TPreviewResource sheet = site.Resolve(At("/tmzmenu.css"));
+        QCOMPARE(sheet.bytes, QByteArray::fromStdString(modern.stylesheet));
+        QCOMPARE(sheet.mimeType, QByteArray("text/css"));
+    }
+
+    void arrowImagesComeFromTheFirstFolderThatHasThem()
+    {
+        QTemporaryDir preview, project;
+        TEditorTestEnv::WriteBytes(project.filePath("arrow_normal.gif"), "project's");
+        TEditorTestEnv::WriteBytes(project.filePath("mine.gif"), "project's own");
+        TPreviewSite site;
+        site.SetMenu(Generated(), Setup({preview.path(), project.path(), env.programFolder}));
+        QCOMPARE(site.Resolve(At("/arrow_normal.gif")).path, project.filePath("arrow_normal.gif"));
+        TEditorTestEnv::WriteBytes(preview.filePath("arrow_normal.gif"), "picked");
+        site.SetMenu(Generated(), Setup({preview.path(), project.path(), env.programFolder}));
+        QCOMPARE(site.Resolve(At("/arrow_normal.gif")).path, preview.filePath("arrow_normal.gif"));
+        // A name stored with folders is asked for as stored, found by its own name.
+        site.SetMenu(Generated(TPageCode::Classic, "images/mine.gif"), Setup({project.path()}));
+        QCOMPARE(site.Resolve(At("/images/mine.gif")).path, project.filePath("mine.gif"));
+    }
+
+    void aLocalPageGetsTheMenuCodeAndKeepsItsOwnFiles()
+    {
+        QTemporaryDir site0;
+        QDir().mkpath(site0.filePath("docs/img"));
+        const QString pagePath = site0.filePath("docs/about us.html");
+        TEditorTestEnv::WriteBytes(pagePath, "<html><body class=\"x\"><h1>About</h1></body></html>");
+        TEditorTestEnv::WriteBytes(site0.filePath("docs/img/logo.png"), "png");
+        TEditorTestEnv::WriteBytes(site0.filePath("style.css"), "css");
+        const TGeneratedMenu menu = Generated();
+        TPreviewSite site;
+        site.SetMenu(menu, Setup({env.programFolder}));
+        site.SetBackground(QUrl::fromLocalFile(pagePath));
+
+        QCOMPARE(site.PageUrl().path(), pagePath);
+        const QByteArray code = MenuCodeOf(QString::fromStdString(menu.page)).toUtf8();
+        QVERIFY(!code.isEmpty());
+        const TPreviewResource page = site.Resolve(site.PageUrl());
+        QCOMPARE(page.problem, QString());
+        QCOMPARE(page.bytes, "<html><body class=\"x\">\n" + code + "<h1>About</h1></body></html>");
+        // Beside the page: the menu's files; anywhere else: the page's own.
+        QCOMPARE(site.Resolve(At(site0.filePath("docs/tmzcfg.js"))).bytes, QByteArray::fromStdString(menu.script));
+        QCOMPARE(site.Resolve(At(site0.filePath("docs/img/logo.png"))).path, site0.filePath("docs/img/logo.png"));
+        QCOMPARE(site.Resolve(At(site0.filePath("style.css"))).path, site0.filePath("style.css"));
+        QCOMPARE(site.Resolve(At(site0.filePath("docs/none.css"))).kind, TPreviewResource::Kind::Missing);
+
+        // A page that cannot be read: the menu alone, and why, naming the file.
+        QFile::remove(pagePath);
+        const TPreviewResource gone = site.Resolve(site.PageUrl());
+        QCOMPARE(gone.bytes, QByteArray::fromStdString(menu.page));
+        QVERIFY2(gone.problem.contains(pagePath) && gone.problem.contains("No such file"), qPrintable(gone.problem));
+        site.SetBackground(QUrl::fromLocalFile(site0.filePath("docs")));
+        QVERIFY(site.Resolve(site.PageUrl()).problem.contains("folder"));
+    }
+
+    void aWebPageIsFetchedWithItsFilesFromItsSite()
+    {
+        TPreviewSite site;
+        site.SetMenu(Generated(), Setup({env.programFolder}));
+        site.SetBackground(QUrl("https://example.com/docs/page.html?lang=en"));
+        QCOMPARE(site.PageUrl(), QUrl("tmzpreview://menu/docs/page.html?lang=en"));
+        const TPreviewResource page = site.Resolve(site.PageUrl());
+        QCOMPARE(page.kind, TPreviewResource::Kind::RemotePage);
+        QCOMPARE(page.remote, QUrl("https://example.com/docs/page.html?lang=en"));
+        QCOMPARE(site.Resolve(At("/docs/tmzcfg.js")).kind, TPreviewResource::Kind::Bytes);
+        const TPreviewResource sheet = site.Resolve(QUrl("tmzpreview://menu/css/site.css?v=2"));
+        QCOMPARE(sheet.kind, TPreviewResource::Kind::Remote);
+        QCOMPARE(sheet.remote, QUrl("https://example.com/css/site.css?v=2"));
+        // The same page with another query is another page of the site.
+        QCOMPARE(site.Resolve(QUrl("tmzpreview://menu/docs/page.html?lang=de")).kind, TPreviewResource::Kind::Remote);
+        site.SetBackground(QUrl("http://example.com"));
+        QCOMPARE(site.PageUrl(), QUrl("tmzpreview://menu/"));
+        QCOMPARE(site.Resolve(At("/tmzmo.js")).kind, TPreviewResource::Kind::LocalFile);
+    }
+
+    void theMenuCodeGoesRightAfterTheBodyTag_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("body") << QByteArray("<html><body>x") << QByteArray("<html><body>\nCODEx");
+        QTest::newRow("attributes, upper case, '>' quoted")
+            << QByteArray("<BODY class='a>b' onload=\"go(1>0)\">x") << QByteArray("<BODY class='a>b' onload=\"go(1>0)\">\nCODEx");
+        QTest::newRow("commented out first") << QByteArray("<!-- <body> --><body>x")
+                                              << QByteArray("<!-- <body> --><body>\nCODEx");
+        QTest::newRow("a tag that only begins alike") << QByteArray("<bodyguard><body>x")
+                                                       << QByteArray("<bodyguard><body>\nCODEx");
+        QTest::newRow("no body: after the head") << QByteArray("<html><head><title>t</title></head><p>x")
+                                                  << QByteArray("<html><head><title>t</title></head>\nCODE<p>x");
+        QTest::newRow("no body, no head: after html") << QByteArray("<!DOCTYPE html><html lang=en><p>x")
+                                                       << QByteArray("<!DOCTYPE html><html lang=en>\nCODE<p>x");
+        QTest::newRow("a fragment: in front") << QByteArray("<p>x") << QByteArray("CODE<p>x");
+        QTest::newRow("an unclosed comment hides the rest") << QByteArray("<!-- <body>") << QByteArray("CODE<!-- <body>");
+    }
+
+    void theMenuCodeGoesRightAfterTheBodyTag()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(InsertAfterBodyTag(page, "CODE"), expected);
+        QCOMPARE(InsertAfterBodyTag(page, QByteArray()), page);  // a menu without items
+    }
+
+    void theBackgroundFieldTakesPathsAndWebAddresses()
+    {
+        QString error;
+        QCOMPARE(TPreviewSite::BackgroundAddress("  ", QString(), &error), QUrl());
+        QCOMPARE(TPreviewSite::BackgroundAddress("https://example.com/a.html#top", QString(), &error),
+                 QUrl("https://example.com/a.html"));
+        QCOMPARE(TPreviewSite::BackgroundAddress("file:///srv/site/a.html", QString(), &error),
+                 QUrl::fromLocalFile("/srv/site/a.html"));
+        QCOMPARE(TPreviewSite::BackgroundAddress("/srv/site/../site/a.html", QString(), &error),
+                 QUrl::fromLocalFile("/srv/site/a.html"));
+        QCOMPARE(TPreviewSite::BackgroundAddress("pages/a.html", "/home/me/menus", &error),
+                 QUrl::fromLocalFile("/home/me/menus/pages/a.html"));
+        QCOMPARE(error, QString());
+
+        const auto refused = [](const QString& text) {
+            QString why;
+            const QUrl address = TPreviewSite::BackgroundAddress(text, QString(), &why);
+            return address.isEmpty() && why.contains(text) ? why : QString();
+        };
+        QVERIFY(refused("pages/a.html").contains("save the project"));
+        QVERIFY(!refused("http://").isEmpty());
+        QVERIFY(!refused("ftp://example.com/a.html").isEmpty());
+    }
+
+    void theBackgroundIsKeptForEachProject()
+    {
+        TBackgroundMemory memory(*env.settings);
+        QCOMPARE(memory.Open(QString()), QString());
+        // Untitled: kept while the document is open, stored once a save names it.
+        memory.Remember("/srv/a.html");
+        QVERIFY(!memory.Rename(QString()));
+        const QString odd = "/home/me/my menus/100% = done/one.tmz";
+        QVERIFY(memory.Rename(odd));
+        QCOMPARE(memory.Open("/home/me/two.tmz"), QString());
+        memory.Remember("https://example.com/");
+        // Saved under a new name, the page goes along.
+        QVERIFY(memory.Rename("/home/me/three.tmz"));
+        QCOMPARE(memory.Current(), QString("https://example.com/"));
+
+        TSettingsStore again(env.Path("settings"));
+        TBackgroundMemory reread(again);
+        QCOMPARE(reread.Open(odd), QString("/srv/a.html"));
+        QCOMPARE(reread.Open("/home/me/two.tmz"), QString("https://example.com/"));
+        QCOMPARE(reread.Open("/home/me/three.tmz"), QString("https://example.com/"));
+        reread.Remember(QString());
+        QCOMPARE(TBackgroundMemory(again).Open("/home/me/three.tmz"), QString());
+    }
+
+    void theDockIsWhereTheUserLeftIt()
+    {
+        // This screen is narrower than a wide one: no pane unless asked for.
+        {
+            QMainWindow window;
+            QDockWidget dock;
+            (new TDockPlacement(window, dock, *env.settings))->Restore();
+            QVERIFY(dock.isHidden());
+            QCOMPARE(window.dockWidgetArea(&dock), Qt::RightDockWidgetArea);
+            // The user's toggle is kept; the window closing is no choice.
+            dock.toggleViewAction()->trigger();
+            QVERIFY(!dock.isHidden());
+        }
+        QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), true);
+        env.settings->SetEditorValue("LivePreview/Area", int(Qt::LeftDockWidgetArea));
+        env.settings->SetEditorValue("LivePreview/Floating", true);
+        QMainWindow window;
+        QDockWidget dock;
+        (new TDockPlacement(window, dock, *env.settings))->Restore();
+        QVERIFY(!dock.isHidden());
+        QVERIFY(dock.isFloating());
+        dock.setFloating(false);
+        QCOMPARE(window.dockWidgetArea(&dock), Qt::LeftDockWidgetArea);
+    }
+
+    void consoleLinesNameTheFile()
+    {
+        QCOMPARE(ScriptErrorLine("Uncaught SyntaxError: Unexpected end of input", 3,
+                                 "tmzpreview://menu/docs/tmzcfg.js"),
+                 QString("tmzcfg.js, line 3: Uncaught SyntaxError: Unexpected end of input"));
+        QCOMPARE(ScriptErrorLine("Uncaught ReferenceError: x is not defined", 1, QString()),
+                 QString("Uncaught ReferenceError: x is not defined"));
+    }
 };
 
 QTEST_MAIN(TestLivePreviewParts)
