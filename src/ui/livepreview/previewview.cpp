@@ -28,6 +28,15 @@ TPreviewView::TPreviewView(const TPreviewSite& site, QWidget* parent)
 
 TPreviewView::~TPreviewView()
 {
+    // A page going away answers the scripts still running in it, and what
+    // the answers would start (building from a document that may be gone
+    // already with the window) must not happen.
+    ++serial_;
+    fill_ = nullptr;
+    if (page_)
+        page_->disconnect(this);
+    if (handler_)
+        handler_->disconnect(this);
     // The engine wants its pages gone before their profile, and the profile
     // before the handler it calls.
     delete view_;

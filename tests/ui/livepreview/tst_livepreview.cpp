@@ -100,6 +100,24 @@ private slots:
         form->SetModified(false);
     }
 
+    // The window's document goes before its children; a page on its way
+    // must not build from it then.
+    void closingTheEditorWhileThePageIsOnItsWay()
+    {
+        TEditorTestEnv env;
+        std::unique_ptr<TMainForm> form = env.MakeMainForm();
+        auto* dock = form->findChild<TLivePreviewDock*>();
+        QSignalSpy updated(dock, &TLivePreviewDock::updated);
+        form->show();
+        QVERIFY(updated.wait(30000));
+        TEditorDocument& document = form->EditorDocument();
+        document.UndoStack().push(new TInsertItemsCommand(document, 0, {PreviewItem("Home", 0)}, "Insert"));
+        dock->RebuildNow();
+        QVERIFY(dock->Busy());
+        form->SetModified(false);
+        form.reset();
+    }
+
     void showsTheDocumentsCaptions()
     {
         QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
