@@ -41,29 +41,9 @@
 #include "ui/prompts.h"
 #include "ui/startup.h"
 
+#include "quietenvironment.h"
+
 namespace {
-
-class TQuietPrompts final : public TPrompts {
-public:
-    void Error(const QString& text) override { Note(text); }
-    void Warning(const QString& text) override { Note(text); }
-    void WarningWithYes(const QString& text) override { Note(text); }
-    void Information(const QString& text) override { Note(text); }
-    Answer AskYesNoCancel(const QString& text) override { return Note(text), Answer::No; }
-    Answer AskYesNo(const QString& text) override { return Note(text), Answer::No; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> PickColor(const QColor&) override { return std::nullopt; }
-
-private:
-    static void Note(const QString& text) { QTextStream(stderr) << "prompt: " << text << '\n'; }
-};
-
-class TNoShell final : public TShell {
-public:
-    bool OpenUrl(const QUrl&) override { return true; }
-    bool StartProgram(const QString&, const QString&) override { return true; }
-};
 
 // Tells when the main window's first frame has been painted: the window
 // paints while it handles its first expose.
@@ -159,7 +139,7 @@ struct TBench {
     QTemporaryDir root;
     QString programFolder;
     std::unique_ptr<TSettingsStore> settings;
-    TQuietPrompts prompts;
+    TSilentPrompts prompts;
     TNoShell shell;
 
     TBench()

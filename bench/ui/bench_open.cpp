@@ -25,30 +25,9 @@
 #include "ui/prompts.h"
 #include "ui/startup.h"
 
+#include "quietenvironment.h"
+
 namespace {
-// Answers every question with Cancel and reports what would have been shown.
-class TSilentPrompts final : public TPrompts {
-public:
-    void Error(const QString& text) override { Note(text); }
-    void Warning(const QString& text) override { Note(text); }
-    void WarningWithYes(const QString& text) override { Note(text); }
-    void Information(const QString& text) override { Note(text); }
-    Answer AskYesNoCancel(const QString& text) override { return Note(text), Answer::No; }
-    Answer AskYesNo(const QString& text) override { return Note(text), Answer::No; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> PickColor(const QColor&) override { return std::nullopt; }
-
-private:
-    static void Note(const QString& text) { QTextStream(stderr) << "prompt: " << text << '\n'; }
-};
-
-class TNoShell final : public TShell {
-public:
-    bool OpenUrl(const QUrl&) override { return true; }
-    bool StartProgram(const QString&, const QString&) override { return true; }
-};
-
 // Main items with two levels of submenus below them, as large sites have.
 void WriteProject(const QString& path, int items)
 {
