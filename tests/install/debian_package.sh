@@ -25,7 +25,11 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 if [ -n "$editor" ]; then
-  for lib in libqt6widgets6 qt6-qpa-plugins; do
+  libs="libqt6widgets6 qt6-qpa-plugins"
+  # The live preview: the browser's library and the helper program it starts.
+  grep -q '^TRELLIMENU_WITH_WEBENGINE:BOOL=ON' "$build/CMakeCache.txt" &&
+    libs="$libs libqt6webenginewidgets6 libqt6webenginecore6-bin"
+  for lib in $libs; do
     echo "$depends" | grep -q "$lib" || fail "package does not depend on $lib: $depends"
   done
 fi
