@@ -46,7 +46,7 @@ TLivePreviewDock::TLivePreviewDock(const TLivePreviewSources& sources, QWidget* 
     connect(bar_, &TPreviewBar::phoneWidthChosen, this, &TLivePreviewDock::SetPhoneWidth);
     connect(bar_, &TPreviewBar::backgroundEdited, this, &TLivePreviewDock::SetBackground);
     connect(bar_, &TPreviewBar::browseRequested, this, &TLivePreviewDock::BrowseForBackground);
-    connect(bar_, &TPreviewBar::reloadRequested, this, &TLivePreviewDock::RebuildNow);
+    connect(bar_, &TPreviewBar::reloadRequested, this, &TLivePreviewDock::Reload);
 
     connect(view_, &TPreviewView::created, this, &TLivePreviewDock::Rebuild);
     connect(view_, &TPreviewView::loadStarted, this, [this] { loadingErrors_.clear(); });
@@ -143,7 +143,7 @@ void TLivePreviewDock::ApplyBackground()
         site_.SetBackground(address);
         shapeChanged_ = true;  // another page: nothing of the old one to restore
     }
-    RebuildNow();
+    Reload();
 }
 
 void TLivePreviewDock::BrowseForBackground()
@@ -160,6 +160,12 @@ void TLivePreviewDock::SetPhoneWidth(bool phone)
     bar_->SetPhoneWidth(phone);
     view_->SetPhoneWidth(phone);
     sources_.settings.SetEditorValue(kPhoneWidthSetting, phone);
+}
+
+void TLivePreviewDock::Reload()
+{
+    view_->ForgetFetched();
+    RebuildNow();
 }
 
 void TLivePreviewDock::RebuildNow()

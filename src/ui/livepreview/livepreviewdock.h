@@ -34,8 +34,10 @@ public:
     // Re-reads the project's file name; a document saved under a new name
     // keeps its background page.
     void ProjectFileNameChanged();
-    // Rebuilds at once (the Reload button).
+    // Rebuilds at once.
     void RebuildNow();
+    // The Reload button: the author's page and its files read anew too.
+    void Reload();
     // A change waits to be shown, or its page is on its way.
     bool Busy() const;
 

@@ -69,31 +69,44 @@ void TPreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job)
 
 void TPreviewSchemeHandler::Fetch(QWebEngineUrlRequestJob* job, const TPreviewResource& resource)
 {
+    const bool page = resource.kind == TPreviewResource::Kind::RemotePage;
+    const auto kept = fetched_.constFind(resource.remote);
+    if (kept != fetched_.constEnd()) {
+        ReplyFetched(job, kept->mimeType, kept->bytes, page);
+        return;
+    }
     if (!network_)
         network_ = new QNetworkAccessManager(this);
     QNetworkReply* reply = network_->get(QNetworkRequest(resource.remote));
     QPointer<QWebEngineUrlRequestJob> waiting(job);
     // A page the view has left needs its files no more.
     connect(job, &QObject::destroyed, reply, &QNetworkReply::abort);
-    const bool page = resource.kind == TPreviewResource::Kind::RemotePage;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, waiting, page] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, waiting, page, address = resource.remote] {
         reply->deleteLater();
-        if (!waiting)
+        if (reply->error() != QNetworkReply::NoError) {
+            if (!waiting)
+                return;
+            if (page) {
+                emit problem(QStringLiteral("The background page %1 could not be loaded: %2. The menu shows on "
+                                            "an empty page.")
+                                 .arg(address.toString(), reply->errorString()));
+                ReplyWithBytes(waiting, "text/html", site_.GeneratedPage());
+            } else {
+                waiting->fail(QWebEngineUrlRequestJob::RequestFailed);
+            }
             return;
-        const bool failed = reply->error() != QNetworkReply::NoError;
-        if (page && failed) {
-            emit problem(QStringLiteral("The background page %1 could not be loaded: %2. The menu shows on an "
-                                        "empty page.")
-                             .arg(reply->url().toString(), reply->errorString()));
-            ReplyWithBytes(waiting, "text/html", site_.GeneratedPage());
-        } else if (failed) {
-            waiting->fail(QWebEngineUrlRequestJob::RequestFailed);
-        } else {
-            const QByteArray bytes = reply->readAll();
-            QByteArray mimeType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
-            if (mimeType.isEmpty())
-                mimeType = page ? "text/html" : "application/octet-stream";
-            ReplyWithBytes(waiting, mimeType, page ? site_.WithMenuCode(bytes) : bytes);
         }
+        TFetched fetched{reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
+        if (fetched.mimeType.isEmpty())
+            fetched.mimeType = page ? "text/html" : "application/octet-stream";
+        fetched_.insert(address, fetched);
+        if (waiting)
+            ReplyFetched(waiting, fetched.mimeType, fetched.bytes, page);
     });
+}
+
+void TPreviewSchemeHandler::ReplyFetched(QWebEngineUrlRequestJob* job, const QByteArray& mimeType,
+                                         const QByteArray& bytes, bool page)
+{
+    ReplyWithBytes(job, mimeType, page ? site_.WithMenuCode(bytes) : bytes);
 }

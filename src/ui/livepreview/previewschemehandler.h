@@ -1,8 +1,12 @@
 #pragma once
 // Hands the view what the site answers for each address of the preview's
 // scheme: bytes from memory, files from disk, and the author's own web page
-// (with whatever it loads from its site) fetched on the user's behalf.
+// (with whatever it loads from its site) fetched on the user's behalf. What
+// was fetched is kept until Forget: the page is rebuilt at every change of
+// the menu, the author's site need not be asked again each time.
 
+#include <QHash>
+#include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
 class QNetworkAccessManager;
@@ -18,6 +22,7 @@ public:
     static void RegisterScheme();
 
     void requestStarted(QWebEngineUrlRequestJob* job) override;
+    void Forget() { fetched_.clear(); }
 
 signals:
     // A background page that could not be shown, in words for the user.
@@ -25,7 +30,14 @@ signals:
 
 private:
     void Fetch(QWebEngineUrlRequestJob* job, const TPreviewResource& resource);
+    void ReplyFetched(QWebEngineUrlRequestJob* job, const QByteArray& mimeType, const QByteArray& bytes, bool page);
+
+    struct TFetched {
+        QByteArray mimeType;
+        QByteArray bytes;
+    };
 
     const TPreviewSite& site_;
     QNetworkAccessManager* network_ = nullptr;
+    QHash<QUrl, TFetched> fetched_;
 };

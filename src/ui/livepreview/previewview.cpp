@@ -105,6 +105,12 @@ void TPreviewView::SetPhoneWidth(bool phone)
     update();
 }
 
+void TPreviewView::ForgetFetched()
+{
+    if (handler_)
+        handler_->Forget();
+}
+
 void TPreviewView::Reload(bool keepOpenSubmenus, std::function<void()> fill)
 {
     if (!view_)

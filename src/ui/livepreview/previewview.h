@@ -37,6 +37,8 @@ public:
     void Reload(bool keepOpenSubmenus, std::function<void()> fill);
     void SetPhoneWidth(bool phone);
     bool PhoneWidth() const { return phone_; }
+    // The next load asks the author's web site again for what it fetches.
+    void ForgetFetched();
     // No reload under way: the page shows the last one, the user's place restored.
     bool Settled() const { return settled_ && !capturing_; }
 

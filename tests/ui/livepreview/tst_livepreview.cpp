@@ -4,12 +4,49 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTreeWidget>
 #include <QWebEngineView>
 
 #include "previewharness.h"
 #include "ui/livepreview/backgroundmemory.h"
 #include "ui/livepreview/dockplacement.h"
+
+// A web site on this machine: answers GET with the files it was given and
+// counts what it was asked for.
+class TTestWebSite {
+public:
+    TTestWebSite()
+    {
+        server.listen(QHostAddress::LocalHost);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray request = socket->peek(socket->bytesAvailable());
+                if (!request.contains("\r\n\r\n"))
+                    return;
+                const QByteArray target = request.split(' ').value(1);
+                ++asked[target];
+                const auto file = files.constFind(target.split('?').first());
+                const QByteArray body = file == files.constEnd() ? QByteArray() : file->second;
+                socket->write((file == files.constEnd() ? "HTTP/1.1 404 Not Found\r\n" : "HTTP/1.1 200 OK\r\n") +
+                              ("Content-Type: " + (file == files.constEnd() ? "text/plain" : file->first)) +
+                              "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                              "\r\nConnection: close\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    QUrl Url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
+    }
+
+    QTcpServer server;
+    QHash<QByteArray, std::pair<QByteArray, QByteArray>> files;  // path -> type, body
+    QHash<QByteArray, int> asked;                                // path and query -> times
+};
 
 class TestLivePreview : public QObject {
     Q_OBJECT
@@ -92,11 +129,22 @@ private slots:
         QCOMPARE(form->ProjectFileName(), env.Path("renamed.tmz"));
         QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("renamed.tmz")), QString("https://example.com/"));
 
+        QVERIFY(WaitUntil([&] { return !dock->Busy(); }));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form.get(), Qt::Key_F5);
         QVERIFY(dock->isHidden());
         QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), false);
+        // Hidden, the pane keeps its page; shown again, it catches up.
+        caption->setFocus();
+        caption->selectAll();
+        QTest::keyClicks(caption, "Store");
+        WaitUntil([] { return false; }, 4 * TLivePreviewDock::kSettleMs);
+        QVERIFY(!dock->Busy());
+        QCOMPARE(Captions(*dock->View().Page()), (QStringList{"Home", "Shop"}));
+        QTest::keyClick(form.get(), Qt::Key_F5);
+        QVERIFY(!dock->isHidden());
+        LIVE_TRY_COMPARE(captions(), (QStringList{"Home", "Store"}));
         form->SetModified(false);
     }
 
@@ -216,6 +264,35 @@ private slots:
         QVERIFY(h->Message().contains("No such file"));
         QCOMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
         QCOMPARE(h->Js("!!document.getElementById('own')").toBool(), false);
+    }
+
+    void theAuthorsWebPageIsFetchedOnceAndAgainOnReload()
+    {
+        TTestWebSite web;
+        web.files["/shop/index.html"] = {"text/html", "<html><head><link rel=stylesheet href=\"../css/site.css\">"
+                                                      "</head><body><p id=remote>From the web</p></body></html>"};
+        web.files["/css/site.css"] = {"text/css", "p { color: rgb(4, 5, 6); }"};
+        h->dock->SetBackground(web.Url("/shop/index.html?lang=en").toString());
+        LIVE_TRY_COMPARE(h->Js("(function () { var p = document.getElementById('remote');"
+                               "  return p ? getComputedStyle(p).color : ''; })()"),
+                         QVariant("rgb(4, 5, 6)"));
+        QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+        QCOMPARE(web.asked.value("/shop/index.html?lang=en"), 1);
+
+        // Edits rebuild the page from what was fetched.
+        h->SetCaption(0, "Start");
+        LIVE_TRY_COMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
+        QCOMPARE(h->Js("document.getElementById('remote').textContent").toString(), QString("From the web"));
+        QCOMPARE(web.asked.value("/shop/index.html?lang=en"), 1);
+        QCOMPARE(web.asked.value("/css/site.css"), 1);
+
+        // Reload asks the site again; a site that has gone is named.
+        const QString page = web.Url("/shop/index.html").toString();
+        web.server.close();
+        h->dock->Reload();
+        LIVE_TRY_VERIFY(h->Message().contains("could not be loaded"));
+        QVERIFY(h->Message().contains(page));
+        QCOMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
     }
 
     void brokenEventHandlerShowsItsConsoleLine()
