@@ -57,23 +57,36 @@ QString RestoreStateScript(const TPreviewState& state)
                              {QStringLiteral("y"), state.scrollY},
                              {QStringLiteral("panel"), state.panelOpen},
                              {QStringLiteral("path"), path}};
-    // A submenu opens as a tap opens it: at once, without following the link.
+    // A submenu opens as a tap opens it: at once, without following the
+    // link. It was open all along for the user, so it does not slide in
+    // again: for these taps the page asks for reduced motion.
     return QStringLiteral(R"((function (state) {
-  window.scrollTo(state.x, state.y);
-  var button = %2, menu = %1, opened = 0;
-  if (state.panel && button && !button.hidden && button.getAttribute('aria-expanded') !== 'true') button.click();
-  for (var k = 0; menu && k < state.path.length; ++k) {
-    var row = menu.children[state.path[k]], item = row && row.querySelector('[aria-haspopup]');
-    if (!item) break;
-    if (item.getAttribute('aria-expanded') !== 'true') {
-      item.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, cancelable: true, pointerType: 'touch', isPrimary: true }));
-      item.dispatchEvent(new MouseEvent('click', { bubbles: true, cancelable: true }));
+  function openPath(menu, path) {
+    var opened = 0;
+    for (var k = 0; menu && k < path.length; ++k) {
+      var row = menu.children[path[k]], item = row && row.querySelector('[aria-haspopup]');
+      if (!item) break;
+      if (item.getAttribute('aria-expanded') !== 'true') {
+        item.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, cancelable: true, pointerType: 'touch', isPrimary: true }));
+        item.dispatchEvent(new MouseEvent('click', { bubbles: true, cancelable: true }));
+      }
+      if (item.getAttribute('aria-expanded') !== 'true') break;
+      ++opened;
+      menu = document.getElementById(item.getAttribute('aria-controls'));
     }
-    if (item.getAttribute('aria-expanded') !== 'true') break;
-    ++opened;
-    menu = document.getElementById(item.getAttribute('aria-controls'));
+    return opened;
   }
-  return opened;
+  window.scrollTo(state.x, state.y);
+  var button = %2, media = window.matchMedia;
+  window.matchMedia = function (query) {
+    return /reduced-motion/.test(query) ? { matches: true, media: query } : media.call(window, query);
+  };
+  try {
+    if (state.panel && button && !button.hidden && button.getAttribute('aria-expanded') !== 'true') button.click();
+    return openPath(%1, state.path);
+  } finally {
+    window.matchMedia = media;
+  }
 })(%3))")
         .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton),
              QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));

@@ -2,8 +2,9 @@
 // Where the user was in the preview, so that a rebuilt page comes back the
 // same: the scroll position, whether the narrow-window panel was open, and
 // the chain of submenus open, each as the position of its item in its menu.
-// Read and restored by scripts that run apart from the page's own (they
-// share only the page's elements).
+// Read by a script that runs apart from the page's own (sharing only its
+// elements); put back by one in the page's own world, where the menu's
+// scripts ask whether to animate.
 
 #include <QList>
 #include <QString>

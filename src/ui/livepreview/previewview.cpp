@@ -156,7 +156,7 @@ void TPreviewView::Load(int serial)
 void TPreviewView::Restore()
 {
     const int serial = serial_;
-    page_->runJavaScript(RestoreStateScript(state_), QWebEngineScript::ApplicationWorld,
+    page_->runJavaScript(RestoreStateScript(state_), QWebEngineScript::MainWorld,
                          [this, serial](const QVariant&) {
                              if (serial != serial_)
                                  return;  // a newer page is on its way

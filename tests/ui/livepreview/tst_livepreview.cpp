@@ -105,6 +105,8 @@ private slots:
 
         env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}, {"Products", 0}, {"Tables", 1}});
         form->OpenProjectFile(env.Path("shop.tmz"));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
         tree->setCurrentItem(tree->topLevelItem(0)->child(1));
         QLineEdit* caption = form->findChild<QLineEdit*>("edtICaption");
@@ -116,6 +118,7 @@ private slots:
             return Captions(*dock->View().Page());
         };
         LIVE_TRY_COMPARE(captions(), (QStringList{"Home", "Shop"}));
+        QCOMPARE(QApplication::focusWidget(), caption);  // the page never takes the keyboard
 
         // The page code changes the page, not the document.
         form->findChild<QAction*>("mnitPageCodeModern")->trigger();
@@ -130,8 +133,6 @@ private slots:
         QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("renamed.tmz")), QString("https://example.com/"));
 
         QVERIFY(WaitUntil([&] { return !dock->Busy(); }));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form.get(), Qt::Key_F5);
         QVERIFY(dock->isHidden());
         QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), false);
@@ -195,6 +196,10 @@ private slots:
         h->SetCaption(2, "Desks");
         QVERIFY(updated.wait(10000));
         LIVE_TRY_COMPARE(h->OpenSubmenuCaptions(), (QStringList{"Desks", "Chairs"}));
+        // Open all along for the user, it does not slide in again.
+        QCOMPARE(h->Js("document.getElementById(document.querySelector('.tmz [aria-expanded=true]')"
+                       ".getAttribute('aria-controls')).parentNode.style.clipPath").toString(),
+                 QString());
         h->Push(new TSetFieldCommand(h->document, kAppletTarget, pItemNoBgColor, "204080", "Colour"));
         QVERIFY(updated.wait(10000));
         LIVE_TRY_COMPARE(h->Js("getComputedStyle(document.querySelector('.tmz-i')).backgroundColor").toString(),
