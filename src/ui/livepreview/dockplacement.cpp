@@ -77,17 +77,17 @@ void TDockPlacement::FitWindowOnFirstShow()
 {
     if (dock_.isHidden() || dock_.isFloating())
         return;
-    // The editor keeps the room it had; the dock comes beside it.
-    const QScreen* screen = window_.screen();
-    if (screen) {
+    int width = width_;
+    if (const QScreen* screen = window_.screen()) {
         const QRect available = screen->availableGeometry();
-        const int width = qMin(window_.width() + width_, available.width());
+        const int room = available.width() - window_.frameGeometry().width();
+        width = qBound(qMin(kLeastWidth, width_), room, width_);
         QRect frame = window_.geometry();
-        frame.setWidth(width);
+        frame.setWidth(qMin(frame.width() + width, available.width() - (window_.frameGeometry().width() - frame.width())));
         frame.moveCenter(QPoint(available.center().x(), frame.center().y()));
         window_.setGeometry(frame);
     }
-    window_.resizeDocks({&dock_}, {width_}, Qt::Horizontal);
+    window_.resizeDocks({&dock_}, {width}, Qt::Horizontal);
 }
 
 void TDockPlacement::Save()

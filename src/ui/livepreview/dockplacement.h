@@ -2,7 +2,7 @@
 // Where the preview's dock sits, kept in the settings store: shown or not,
 // docked at which side and how wide, or floating where. Without a stored
 // choice the dock shows on screens at least 1280 pixels wide, and the window
-// grows by its width (as far as the screen allows) when it first shows, so
+// grows by its width when it first shows, as far as the screen allows, so
 // the editor keeps its room.
 
 #include <QObject>
@@ -16,7 +16,11 @@ class TDockPlacement final : public QObject {
     Q_OBJECT
 public:
     static constexpr int kWideScreen = 1280;
-    static constexpr int kDefaultWidth = 480;
+    // Wide enough for the floating menu: below 640 CSS pixels the menu
+    // engine shows its phone form.
+    static constexpr int kDefaultWidth = 660;
+    // What the dock takes from the editor when the screen has less room.
+    static constexpr int kLeastWidth = 400;
 
     TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettingsStore& settings);
 

@@ -10,7 +10,8 @@
 
 TPreviewBar::TPreviewBar(QWidget* parent)
     : QWidget(parent),
-      desktop_(AddButton("tlbtnPreviewDesktop", tr("Desktop"), tr("Show the page at the pane's width"))),
+      desktop_(AddButton("tlbtnPreviewDesktop", tr("Desktop"),
+                         tr("Show the page at the pane's width; below 640 pixels the menu takes its phone form"))),
       phone_(AddButton("tlbtnPreviewPhone", tr("Phone"),
                        tr("Show the page 390 pixels wide, as on a phone, with the mouse acting as a finger"))),
       background_(new QLineEdit(this)),
