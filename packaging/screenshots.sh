@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Retakes the README's pictures: the editor with a template open (under Xvfb),
-# a published template in headless Chromium with a submenu open, and each
+# a published template in headless Chromium with a submenu open, each
 # template's look (needs the run-time tests' node packages:
-# scripts/install-deps.sh --tests).
+# scripts/install-deps.sh --tests), and the Live Preview pane.
 # Usage: packaging/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +29,10 @@ node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
 # Each shipped template, for the README's template list.
 node packaging/screenshot-templates.js "$bin" docs
 
+# The editor keeps to its own size here: the Live Preview pane, shown by
+# default on a screen this wide, has pictures of its own below.
+mkdir -p "$XDG_CONFIG_HOME/Varn"
+printf '[1.0]\nEditor\\LivePreview\\Visible=false\n' >"$XDG_CONFIG_HOME/Varn/Trellimenu 2006.conf"
 # The editor at its own size, centred on a larger screen, with the same
 # template open and "Products" selected (xdotool drives the pointer). It runs
 # from a copy of the program folder: an opened project enters the recent
@@ -44,4 +48,15 @@ kill \$pid
 SCRIPT
 xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/editor.sh" >/dev/null 2>&1
 convert "$work/root.png" -crop 860x600+210+100 +repage docs/editor.png
+
+# The Live Preview pane at the desktop and the phone width, taken by the
+# editor's benchmark program (cmake -DTRELLIMENU_BENCH=ON, see the README).
+bench_program=${BENCH_DIR:-build-bench}/bench/bench_bench_livepreview
+if [ -x "$bench_program" ]; then
+  QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xvfb-run -a -s "-screen 0 1600x900x24" \
+    "$bench_program" --shots docs >/dev/null 2>&1
+  echo "docs/live-preview-desktop.png and docs/live-preview-phone.png written"
+else
+  echo "no $bench_program: the Live Preview pictures are left as they are"
+fi
 echo "docs/editor.png, docs/published-menu.png and docs/template-*.png written"

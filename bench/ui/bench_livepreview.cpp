@@ -4,10 +4,10 @@
 // hidden, each in a fresh process) and how much memory it adds.
 //
 // Run under a display, e.g.
-//   QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xvfb-run -a -s "-screen 0 1600x1000x24" \
+//   QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xvfb-run -a -s "-screen 0 1600x900x24" \
 //       build-bench/bench/bench_bench_livepreview [edits]
 // --shots DIR writes the README's pictures of the pane (desktop and phone
-// widths) instead.
+// widths) instead, on a screen of 1600 by 900.
 
 #include <QApplication>
 #include <QDir>
@@ -303,34 +303,60 @@ int Run(TTimedApplication& app, int edits)
     return 0;
 }
 
-// The pane beside the editor with a shipped template open, at both widths.
+// Taps an element of the pane's page as a finger would.
+void Tap(QWebEnginePage& page, const QString& selector)
+{
+    RunScript(page, QStringLiteral("var e = document.querySelector('%1');"
+                                   "e.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'touch'}));"
+                                   "e.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));")
+                        .arg(selector));
+}
+
+// The pane beside the editor, a shipped template over the author's own page
+// (named relative to the project), at both widths.
 int Shots(const QString& folder)
 {
     TBench bench;
     bench.settings->SetEditorValue("LivePreview/Visible", true);
-    const QString project = QCoreApplication::applicationDirPath() + "/../bin/templates/Classic Blue.tmz";
-    std::unique_ptr<TMainForm> form = StartEditor({project}, bench.Environment());
+    const QString site = bench.root.filePath("site");
+    QDir().mkpath(site);
+    QFile::copy(QCoreApplication::applicationDirPath() + "/../bin/templates/Classic Blue.tmz", site + "/menu.tmz");
+    QFile page(site + "/index.html");
+    if (!page.open(QIODevice::WriteOnly))
+        return 1;
+    page.write("<!DOCTYPE html><html><head><title>Our shop</title>"
+               "<meta name=viewport content=\"width=device-width, initial-scale=1\"></head>"
+               "<body style=\"font-family: DejaVu Sans, sans-serif; color: #223; margin: 0\">"
+               "<div style=\"margin-left: 190px; padding: 18px 24px 0 24px\">"
+               "<h1 style=\"color: #1f5a96; margin-top: 0\">Welcome to our shop</h1>"
+               "<p>This page is the author's own; the menu is drawn over it as the published page will.</p>"
+               "<p>Edit a caption or a colour in the editor and the menu here follows.</p></div></body></html>");
+    page.close();
+
+    std::unique_ptr<TMainForm> form = StartEditor({site + "/menu.tmz"}, bench.Environment());
     TLivePreviewDock& dock = Dock(*form);
-    form->setGeometry(40, 40, 1360, 720);
+    form->setGeometry(20, 20, 1560, 760);
+    form->resizeDocks({&dock}, {700}, Qt::Horizontal);
+    dock.SetBackground("index.html");
     const auto shoot = [&](const QString& name) {
         WaitForPane(dock);
         RunUntil([] { return false; }, 1500);
         const QRect frame = form->frameGeometry();
         form->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(folder + '/' + name);
     };
-    dock.SetPhoneWidth(false);
     if (!WaitForPane(dock)) {
         QTextStream(stderr) << "the pane did not show the menu (visible: " << dock.isVisible() << ")\n";
         return 1;
     }
-    QWebEnginePage& page = *dock.View().Page();
     // A submenu open, as when the author points at an item.
-    RunScript(page, "var a = document.querySelectorAll('.tmz [aria-haspopup]')[0];"
-                    "a.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'touch'}));"
-                    "a.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));");
+    Tap(*dock.View().Page(), ".tmz [aria-haspopup]");
     shoot("live-preview-desktop.png");
+    // On a phone: the menu's button, its panel, a submenu open in place.
     dock.SetPhoneWidth(true);
-    dock.RebuildNow();
+    WaitForPane(dock);
+    RunUntil([] { return false; }, 500);
+    Tap(*dock.View().Page(), ".tmz-nav > button");
+    Tap(*dock.View().Page(), ".tmz [aria-haspopup]");
     shoot("live-preview-phone.png");
     form->SetModified(false);
     return 0;
