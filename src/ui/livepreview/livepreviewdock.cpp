@@ -50,19 +50,18 @@ TLivePreviewDock::TLivePreviewDock(const TLivePreviewSources& sources, QWidget* 
 
     connect(view_, &TPreviewView::created, this, &TLivePreviewDock::Rebuild);
     connect(view_, &TPreviewView::loadStarted, this, [this] { loadingErrors_.clear(); });
-    connect(view_, &TPreviewView::scriptError, this, [this](const QString& line) {
-        loadingErrors_ << line;
-        if (!view_->Page()->isLoading()) {
-            // After the page is up: the author's handlers at work.
+    // Errors belong to the page that met them: shown when it is up, and at
+    // once when the page is already up (the author's handlers at work).
+    const auto error = [this](const QString& line) {
+        if (!loadingErrors_.contains(line))
+            loadingErrors_ << line;
+        if (!view_->Page()->isLoading() && !scriptErrors_.contains(line)) {
             scriptErrors_ << line;
             ShowMessages();
         }
-    });
-    // The background page's troubles belong to the load that met them.
-    connect(view_, &TPreviewView::problem, this, [this](const QString& text) {
-        if (!loadingErrors_.contains(text))
-            loadingErrors_ << text;
-    });
+    };
+    connect(view_, &TPreviewView::scriptError, this, error);
+    connect(view_, &TPreviewView::problem, this, error);
     connect(view_, &TPreviewView::linkNotFollowed, this, [this](const QUrl& url) {
         note_ = tr("Links are not followed in the preview: %1").arg(url.toDisplayString());
         ShowMessages();

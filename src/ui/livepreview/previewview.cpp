@@ -77,6 +77,15 @@ void TPreviewView::Create()
         if (ok)
             Restore();
     });
+    // A page whose renderer has gone answers no script: the next change (or
+    // Reload) loads it afresh without asking it where the user was.
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                ++serial_;
+                settled_ = capturing_ = false;
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    emit problem(tr("The preview's page stopped; it comes back with the next change or Reload."));
+            });
     view_ = new QWebEngineView(this);
     view_->setObjectName("LivePreviewWebView");
     view_->setPage(page_);

@@ -303,6 +303,18 @@ private slots:
         QCOMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
     }
 
+    // A renderer gone answers no script; the pane must not wait for it.
+    void aStoppedPageComesBackWithTheNextChange()
+    {
+        QSignalSpy updated(h->dock, &TLivePreviewDock::updated);
+        h->Page().load(QUrl("chrome://kill"));
+        LIVE_TRY_VERIFY(h->Message().contains("stopped"));
+        h->SetCaption(0, "Start");
+        QVERIFY(updated.wait(10000));
+        QCOMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
+        QCOMPARE(h->Message(), QString());
+    }
+
     void brokenEventHandlerShowsItsConsoleLine()
     {
         QCOMPARE(h->Message(), QString());
