@@ -89,9 +89,12 @@ void TLivePreviewDock::ConnectDocument()
     connect(&document, &TEditorDocument::itemsRemoved, this, reshaped);
     connect(&document, &TEditorDocument::documentReplaced, this, reshaped);
     connect(&document, &TEditorDocument::changed, this, &TLivePreviewDock::DocumentChanged);
-    // The main window names the file only after it has replaced the document.
-    connect(&document, &TEditorDocument::documentReplaced, this,
-            [this] { QTimer::singleShot(0, this, &TLivePreviewDock::OpenedAnotherDocument); });
+    // The main window names the file only after it has replaced the
+    // document; the name it gives then is another project's, no rename.
+    connect(&document, &TEditorDocument::documentReplaced, this, [this] {
+        replacing_ = true;
+        QTimer::singleShot(0, this, &TLivePreviewDock::OpenedAnotherDocument);
+    });
     // A save may have named the file; both signal some saves.
     connect(&document, &TEditorDocument::normalized, this, &TLivePreviewDock::ProjectFileNameChanged);
     connect(&document.UndoStack(), &QUndoStack::cleanChanged, this, &TLivePreviewDock::ProjectFileNameChanged);
@@ -114,13 +117,15 @@ bool TLivePreviewDock::event(QEvent* event)
 
 void TLivePreviewDock::OpenedAnotherDocument()
 {
+    replacing_ = false;
     bar_->SetBackgroundText(backgrounds_.Open(sources_.projectFileName()));
     ApplyBackground();
 }
 
 void TLivePreviewDock::ProjectFileNameChanged()
 {
-    backgrounds_.Rename(sources_.projectFileName());
+    if (!replacing_)
+        backgrounds_.Rename(sources_.projectFileName());
 }
 
 void TLivePreviewDock::SetBackground(const QString& text)

@@ -66,6 +66,7 @@ private:
     QTimer settle_;
     bool dirty_ = true;
     bool shapeChanged_ = false;
+    bool replacing_ = false;  // another document is being opened
     QString addressError_;        // the background field's text is no address
     QStringList scriptErrors_;    // of the page shown (and its background page)
     QStringList loadingErrors_;   // of the page on its way

@@ -128,18 +128,29 @@ private slots:
         LIVE_TRY_VERIFY(Eval(*dock->View().Page(), "!!document.querySelector('nav.trellimenu.tmz-nav')").toBool());
         QCOMPARE(captions(), (QStringList{"Home", "Shop"}));
 
-        // Saved under a new name, the project keeps its background page.
+        // Saved under a new name, the project keeps its background page;
+        // each project opens with its own.
         dock->SetBackground("https://example.com/");
         env.prompts.fileNames.push_back(env.Path("renamed.tmz"));
         form->Save2Click();
         QCOMPARE(form->ProjectFileName(), env.Path("renamed.tmz"));
         QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("renamed.tmz")), QString("https://example.com/"));
+        env.WriteProject(env.Path("other.tmz"), {{"Other", 0}});
+        TBackgroundMemory(*env.settings).Rename(env.Path("other.tmz"));  // stores none for it
+        form->OpenProjectFile(env.Path("other.tmz"));
+        LIVE_TRY_COMPARE(dock->Bar().BackgroundText(), QString());
+        LIVE_TRY_COMPARE(captions(), QStringList{"Other"});
+        QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("other.tmz")), QString());
+        form->OpenProjectFile(env.Path("renamed.tmz"));
+        LIVE_TRY_COMPARE(dock->Bar().BackgroundText(), QString("https://example.com/"));
+        dock->SetBackground(QString());
 
         QVERIFY(WaitUntil([&] { return !dock->Busy(); }));
         QTest::keyClick(form.get(), Qt::Key_F5);
         QVERIFY(dock->isHidden());
         QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), false);
         // Hidden, the pane keeps its page; shown again, it catches up.
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
         caption->setFocus();
         caption->selectAll();
         QTest::keyClicks(caption, "Store");
