@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "ui/livepreview/previewpage.h"

@@ -12,7 +12,6 @@
 #include "ui/htmlbuild.h"
 #include "ui/livepreview/backgroundmemory.h"
 #include "ui/livepreview/dockplacement.h"
-#include "ui/livepreview/previewpage.h"
 #include "ui/livepreview/previewsite.h"
 
 namespace {
@@ -254,15 +253,6 @@ private slots:
         QVERIFY(dock.isFloating());
         dock.setFloating(false);
         QCOMPARE(window.dockWidgetArea(&dock), Qt::LeftDockWidgetArea);
-    }
-
-    void consoleLinesNameTheFile()
-    {
-        QCOMPARE(ScriptErrorLine("Uncaught SyntaxError: Unexpected end of input", 3,
-                                 "tmzpreview://menu/docs/tmzcfg.js"),
-                 QString("tmzcfg.js, line 3: Uncaught SyntaxError: Unexpected end of input"));
-        QCOMPARE(ScriptErrorLine("Uncaught ReferenceError: x is not defined", 1, QString()),
-                 QString("Uncaught ReferenceError: x is not defined"));
     }
 };
 
