@@ -54,6 +54,11 @@ function withValues(text, values) {
 }
 
 export const PROJECTS = join(here, 'projects');
+
+// Callers that are done early remove their folder themselves; this catches
+// the rest, including a test that failed before its own clean-up.
+const publishedFolders = [];
+process.on('exit', () => publishedFolders.forEach((folder) => rmSync(folder, { recursive: true, force: true })));
 export const TEMPLATES = join(here, '../../data/templates');
 
 /**
@@ -63,6 +68,7 @@ export const TEMPLATES = join(here, '../../data/templates');
  */
 export function publish(name, values = {}, { from = PROJECTS, pageCode = 'classic' } = {}) {
   const folder = mkdtempSync(join(tmpdir(), 'tmz-runtime-'));
+  publishedFolders.push(folder);
   const project = join(folder, name + '.tmz.in');
   writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(from, name + '.tmz'), 'latin1'), values), 'latin1');
   rmSync(project, { force: true });
