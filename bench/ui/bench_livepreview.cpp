@@ -41,6 +41,7 @@
 #include "ui/prompts.h"
 #include "ui/startup.h"
 
+#include "benchfigures.h"
 #include "quietenvironment.h"
 
 namespace {
@@ -62,29 +63,6 @@ public:
         return result;
     }
 };
-
-// Main items with two levels of submenus below them, as large sites have.
-TMenuDocument Menu(int items)
-{
-    TvarnAppletAgent agent;
-    agent.ResetAppletToDefaults();
-    TMenuDocument document = agent.Document();
-    for (int i = 0; i < items; ++i) {
-        TItemData item = NewDefaultItem();
-        const int level = i % 25 == 0 ? 0 : (i % 5 == 0 ? 1 : 2);
-        item[ICaption] = "Item " + std::to_string(i);
-        item[pLevel] = std::to_string(i == 0 ? 0 : level);
-        item[pURL] = "https://www.example.com/page" + std::to_string(i) + ".html";
-        document.items.push_back(item);
-    }
-    return document;
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<size_t>(p * values.size()))];
-}
 
 // Runs the event loop until `done` or the time is up.
 bool RunUntil(const std::function<bool()>& done, int timeoutMs = 30000)
@@ -168,7 +146,7 @@ struct TBench {
     {
         const QString path = root.filePath(QStringLiteral("menu%1.tmz").arg(items));
         TSilentStatus status;
-        SaveProjectFile(Menu(items), LocalPath(path), status);
+        SaveProjectFile(SiteMenu(items), LocalPath(path), status);
         return path;
     }
 };
@@ -247,7 +225,7 @@ void Latency(QTextStream& out, TMainForm& form, int edits)
     TLivePreviewDock& dock = Dock(form);
     TEditorDocument& document = form.EditorDocument();
     for (int items : {100, 1000, 5000}) {
-        document.Replace(Menu(items));
+        document.Replace(SiteMenu(items));
         WaitForPane(dock);
         std::vector<double> times;
         const int target = 25;  // the second main item

@@ -25,30 +25,14 @@
 #include "ui/prompts.h"
 #include "ui/startup.h"
 
+#include "benchfigures.h"
 #include "quietenvironment.h"
 
 namespace {
-// Main items with two levels of submenus below them, as large sites have.
 void WriteProject(const QString& path, int items)
 {
-    TvarnAppletAgent agent;
-    agent.ResetAppletToDefaults();
-    for (int i = 0; i < items; ++i) {
-        TItemData item = NewDefaultItem();
-        const int level = i % 25 == 0 ? 0 : (i % 5 == 0 ? 1 : 2);
-        item[ICaption] = "Item " + std::to_string(i);
-        item[pLevel] = std::to_string(i == 0 ? 0 : level);
-        item[pURL] = "https://www.example.com/page" + std::to_string(i) + ".html";
-        agent.InsertItem(agent.ItemCount(), item);
-    }
     TSilentStatus status;
-    SaveProjectFile(agent.Document(), LocalPath(path), status);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    SaveProjectFile(SiteMenu(items), LocalPath(path), status);
 }
 }  // namespace
 

@@ -24,6 +24,8 @@
 #include "ui/menueditor.h"
 #include "ui/prompts.h"
 
+#include "benchfigures.h"
+
 namespace {
 
 class TYesPrompts final : public TPrompts {
@@ -59,12 +61,6 @@ public:
     TEditorDocument document{agent};
     TYesPrompts prompts;
 };
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Milliseconds of one run of the step, median of several.
 double Time(const std::function<void()>& prepare, const std::function<void()>& step, int runs = 7)
