@@ -53,7 +53,7 @@ convert "$work/root.png" -crop 860x600+210+100 +repage docs/editor.png
 # editor's benchmark program (cmake -DTRELLIMENU_BENCH=ON, see the README).
 bench_program=${BENCH_DIR:-build-bench}/bench/bench_bench_livepreview
 if [ -x "$bench_program" ]; then
-  QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xvfb-run -a -s "-screen 0 1600x900x24" \
+  xvfb-run -a -s "-screen 0 1600x900x24" \
     "$bench_program" --shots docs >/dev/null 2>&1
   echo "docs/live-preview-desktop.png and docs/live-preview-phone.png written"
 else

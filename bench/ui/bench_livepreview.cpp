@@ -4,7 +4,7 @@
 // hidden, each in a fresh process) and how much memory it adds.
 //
 // Run under a display, e.g.
-//   QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xvfb-run -a -s "-screen 0 1600x900x24" \
+//   xvfb-run -a -s "-screen 0 1600x900x24" \
 //       build-bench/bench/bench_bench_livepreview [edits]
 // --shots DIR writes the README's pictures of the pane (desktop and phone
 // widths) instead, on a screen of 1600 by 900.

@@ -13,6 +13,24 @@
 #include "ui/livepreview/previewsite.h"
 #include "ui/livepreview/touchemulation.h"
 
+#include <unistd.h>
+
+namespace {
+
+// The browser engine refuses to start its sandbox for the superuser and
+// takes the whole editor down with it, unsaved work and all. An editor run
+// as root (a fresh machine, a container) gets the preview without the
+// sandbox instead, as the engine itself suggests; everyone else keeps it.
+void LetTheEngineStartForRoot()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+}
+
+}  // namespace
+
 TPreviewView::TPreviewView(const TPreviewSite& site, QWidget* parent)
     : QWidget(parent), site_(site), layout_(new QHBoxLayout(this)), placeholder_(new QLabel(this))
 {
@@ -61,6 +79,7 @@ void TPreviewView::Create()
 {
     if (view_)
         return;
+    LetTheEngineStartForRoot();
     TPreviewSchemeHandler::RegisterScheme();
     handler_ = new TPreviewSchemeHandler(site_);
     connect(handler_, &TPreviewSchemeHandler::problem, this, &TPreviewView::problem);
