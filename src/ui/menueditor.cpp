@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -399,10 +400,26 @@ void TMenuEditor::ShowSelection(int selection)
     if (selection >= d->Document().ItemCount())
         selection = kAppletTarget;
     Node node = selection < 0 ? d->panel->Root() : d->panel->NodeOfItem(selection);
-    d->panel->Select(node);
+    if (node && node == d->panel->Selected() && PagesShow(selection)) {
+        // An edit on the pages asks for the selection it was made in: the
+        // page being edited stays in front. Its shape may have changed.
+        ApplyEnablingRules();
+        return;
+    }
+    {
+        // The pages follow once, below, not also from the tree's signal.
+        QScopedValueRollback hold(d->suppressTreeEvents, true);
+        d->panel->Select(node);
+    }
     // The node may have been current already (taken over while a removal
     // held the tree's events): the pages must show it all the same.
     trvwDesignPanelChange();
+}
+
+bool TMenuEditor::PagesShow(int selection) const
+{
+    const bool menuPagesShown = d->pages->isTabVisible(d->pages->indexOf(d->menuPages->Pages().first().page));
+    return selection < 0 ? menuPagesShown : !menuPagesShown && selection == d->shownItem;
 }
 
 void TMenuEditor::ItemsInserted(int index, int count)

@@ -73,6 +73,8 @@ private:
     // The document's notifications.
     void ShowField(int target, int field);
     void ShowSelection(int selection);
+    // Whether the pages in front are those of `selection` (the menu for -1).
+    bool PagesShow(int selection) const;
     void ItemsInserted(int index, int count);
     void ItemsRemoved(int index, int count);
 

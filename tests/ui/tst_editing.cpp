@@ -12,6 +12,7 @@
 #include <QUndoStack>
 #include <random>
 #include <QSpinBox>
+#include <QTabWidget>
 
 #include "files/itemclipboard.h"
 #include "tst_mainform_env.h"
@@ -142,6 +143,36 @@ private slots:
         QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
         form->findChild<QAction*>("Undo1")->trigger();
         QVERIFY(form->Modified());  // undone past the save
+    }
+
+    void anEditKeepsItsPageInFront()
+    {
+        TEditorTestEnv env;
+        const QString file = env.Path("site.tmz");
+        TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(file);
+        QTreeWidget* tree = TreeOf(*form);
+        auto* tabs = form->findChild<QTabWidget*>();
+        QVERIFY(tabs);
+        auto edit = [&](const char* spinName, const char* tabName) {
+            auto* spin = form->findChild<QSpinBox*>(spinName);
+            QWidget* page = spin->parentWidget();
+            while (tabs->indexOf(page) < 0)
+                page = page->parentWidget();
+            tabs->setCurrentWidget(page);
+            QCOMPARE(tabs->tabText(tabs->currentIndex()), QString(tabName));
+            spin->setValue(spin->value() + 1);
+            QCOMPARE(tabs->tabText(tabs->currentIndex()), QString(tabName));
+        };
+        edit("spnedtpDragBar_FontSize", "Drag Bar");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        edit("spnedtpMenuWidth", "Item Misc");
+        // Undoing an edit of another item brings that item back, on its first page.
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        form->findChild<QAction*>("Undo1")->trigger();
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(1));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Item"));
     }
 
     void copiedItemsCarryEveryFieldToAnotherEditor()
