@@ -34,6 +34,15 @@ bool DropOn(TEditorRig& rig, QTreeWidgetItem* target)
     return static_cast<TDesignPanel*>(rig.editor.TreePanel())->DropCurrentAt(rig.Tree()->visualItemRect(target).center());
 }
 
+// A window with site.tmz open: two top-level items, Home and News.
+std::unique_ptr<TMainForm> OpenHomeAndNews(TEditorTestEnv& env, const QString& file)
+{
+    TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
+    auto form = env.MakeMainForm();
+    form->OpenProjectFile(file);
+    return form;
+}
+
 }  // namespace
 
 class TestEditing : public QObject {
@@ -118,9 +127,7 @@ private slots:
     {
         TEditorTestEnv env;
         const QString file = env.Path("site.tmz");
-        TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
-        auto form = env.MakeMainForm();
-        form->OpenProjectFile(file);
+        auto form = OpenHomeAndNews(env, file);
         QTreeWidget* tree = TreeOf(*form);
         // Looking is no change.
         tree->setCurrentItem(tree->topLevelItem(0)->child(1));
@@ -149,9 +156,7 @@ private slots:
     {
         TEditorTestEnv env;
         const QString file = env.Path("site.tmz");
-        TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
-        auto form = env.MakeMainForm();
-        form->OpenProjectFile(file);
+        auto form = OpenHomeAndNews(env, file);
         QTreeWidget* tree = TreeOf(*form);
         auto* tabs = form->findChild<QTabWidget*>();
         QVERIFY(tabs);
