@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
+#include <utility>
 
 #include "model/fieldrules.h"
 #include "model/itemtree.h"
@@ -59,6 +60,11 @@ struct TMenuEditor::Private {
     // The field being set from a control: that control already shows it.
     int echoTarget = -2;
     int echoField = -1;
+    // Edits the pages group under one name: the step opens with the first
+    // edit that changes something, so a group that changes nothing leaves
+    // no empty step (and keeps what could be redone).
+    QString groupName;
+    bool groupOpen = false;
 
     explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
     TEditorDocument& Document() { return host.Document(); }
@@ -145,9 +151,12 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     connect(d->panel, &TDesignPanel::dropRequested, this,
             [this](int k, int parent, int position) { d->commands.MoveTo(k, parent, position); });
     connect(d->common, &TPageCommon::edited, this, &TMenuEditor::PageEdited);
-    connect(d->common, &TPageCommon::editsBegun, this,
-            [this](const QString& name) { d->Document().UndoStack().beginMacro(name); });
-    connect(d->common, &TPageCommon::editsEnded, this, [this] { d->Document().UndoStack().endMacro(); });
+    connect(d->common, &TPageCommon::editsBegun, this, [this](const QString& name) { d->groupName = name; });
+    connect(d->common, &TPageCommon::editsEnded, this, [this] {
+        if (std::exchange(d->groupOpen, false))
+            d->Document().UndoStack().endMacro();
+        d->groupName.clear();
+    });
 
     // Before the tree follows the document: a removal must find the tree
     // events held before the tree loses nodes.
@@ -372,6 +381,10 @@ void TMenuEditor::PageEdited(QWidget* control)
     QString name = control->accessibleName();
     if (name.isEmpty())
         name = control->objectName();
+    if (!d->groupName.isEmpty() && !d->groupOpen) {
+        d->Document().UndoStack().beginMacro(d->groupName);
+        d->groupOpen = true;
+    }
     d->echoTarget = target;
     d->echoField = field;
     d->Document().UndoStack().push(

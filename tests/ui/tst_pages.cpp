@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -366,6 +367,14 @@ void TestPages::suggestedColourDerivesTheSeparatorShades()
     const TAppletData gathered = Gathered(rig);
     QCOMPARE(gathered[pSeparatorColor], std::string("54B5FF"));
     QCOMPARE(gathered[pSeparatorLightColor], std::string("275482"));
+    // One step for both shades; asked again, nothing changes and no step is added.
+    QUndoStack& history = rig.host.Document().UndoStack();
+    QCOMPARE(history.count(), 1);
+    QCOMPARE(history.undoText(), QString("Suggested Color"));
+    rig.host.modified = false;
+    rig.Control<QPushButton>("btnSeparatorSuggestedColor")->click();
+    QCOMPARE(history.count(), 1);
+    QVERIFY(!rig.host.modified);
 }
 
 void TestPages::slideRuleGreysSpeedAndDelay()
