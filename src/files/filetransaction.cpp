@@ -11,6 +11,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 
 #include "files/textfile.h"
@@ -443,48 +444,53 @@ void TFileTransaction::Commit()
                 continue;
             text += std::string(kJournalEnd) + '\n';
             const int fd = CreateUnique(folder->path, kJournalSuffix, folder->journal);
-            if (fd < 0)
-                throw TFileError("Cannot create file", Join(folder->path, RandomName(kJournalSuffix)),
-                                 ReasonFromErrno(errno));
+            if (fd < 0) {
+                const int error = errno;
+                throw TFileError("Cannot create file", folder->path, ReasonFromErrno(error));
+            }
             try {
                 WriteAll(fd, text.data(), text.size(), folder->journal);
             } catch (...) {
                 ::close(fd);
                 throw;
             }
-            const bool synced = ::fsync(fd) == 0;
+            const int error = ::fsync(fd) == 0 ? 0 : errno;
             ::close(fd);
-            if (!synced)
-                throw TFileError("Cannot write file", folder->journal, ReasonFromErrno(errno));
+            if (error != 0)
+                throw TFileError("Cannot write file", folder->journal, ReasonFromErrno(error));
             SyncFolder(folder->path);
         }
     } catch (...) {
         RollBack();
         throw;
     }
-    int k = 0;
+    std::optional<TFileError> failure;
     for (size_t i = 0; i < files_.size(); ++i) {
         TStagedFile& file = *files_[i];
-        if (gFaults)
-            gFaults->BeforeRename(k++);
-        if (::rename(file.tempPath_.c_str(), file.targetPath_.c_str()) != 0) {
-            const int error = errno;
-            for (size_t j = i; j < files_.size(); ++j)
-                ::unlink(files_[j]->tempPath_.c_str());
-            for (const auto& folder : folders_) {
-                if (!folder->journal.empty())
-                    ::unlink(folder->journal.c_str());
-            }
+        const int injected = gFaults ? gFaults->BeforeRename(static_cast<int>(i)) : 0;
+        if (injected == 0 && ::rename(file.tempPath_.c_str(), file.targetPath_.c_str()) == 0)
+            continue;
+        const int error = injected != 0 ? injected : errno;
+        if (i == 0) {
+            // Nothing replaced yet: the old set stands whole.
+            TFileError nothingReplaced("Cannot write file", file.shownPath_, ReasonFromErrno(error));
+            RollBack();
             committed_ = true;
-            throw TFileError("Cannot write file", file.shownPath_, ReasonFromErrno(error));
+            throw nothingReplaced;
         }
+        // Some targets are new already: the rest are renamed as far as they
+        // can be, and what failed stays listed for the next run to finish.
+        if (!failure)
+            failure.emplace("Cannot write file", file.shownPath_, ReasonFromErrno(error));
     }
     for (const auto& folder : folders_) {
         SyncFolder(folder->path);
-        if (!folder->journal.empty())
+        if (!folder->journal.empty() && !failure)
             ::unlink(folder->journal.c_str());
     }
     committed_ = true;
+    if (failure)
+        throw *failure;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, TFileTransaction::Locking locking)

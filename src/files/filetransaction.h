@@ -74,8 +74,10 @@ public:
     // A copy of `source` (a regular file) that will replace `target`.
     void Copy(const std::string& source, const std::string& target);
 
-    // Makes every staged file its target's content; throws TFileError, and
-    // then no target was replaced.
+    // Makes every staged file its target's content. Throws TFileError: when
+    // it fails before the first rename, no target was replaced; a rename that
+    // fails after others is left, with the list of renames, for the next
+    // transaction in that folder to complete, as after a kill.
     void Commit();
     bool Committed() const { return committed_; }
 
@@ -106,7 +108,7 @@ public:
     virtual ~TFileFaults() = default;
     // Before `size` more bytes go to the file; an errno value fails the write.
     virtual int BeforeWrite(const std::string& targetPath, size_t alreadyWritten, size_t size) = 0;
-    // Before the k-th rename (0-based) of a commit.
-    virtual void BeforeRename(int k) = 0;
+    // Before the k-th rename (0-based) of a commit; an errno value fails it.
+    virtual int BeforeRename(int k) = 0;
 };
 void SetFileFaults(TFileFaults* faults);

@@ -16,6 +16,7 @@
 #include <iostream>
 #include <random>
 #include <thread>
+#include <utility>
 
 #include "files/filetransaction.h"
 #include "files/textfile.h"
@@ -37,14 +38,16 @@ public:
             return 0;
         return alreadyWritten + size > limit ? ENOSPC : 0;
     }
-    void BeforeRename(int k) override
+    int BeforeRename(int k) override
     {
         if (k == exitAtRename)
             _exit(0);
+        return k == failRename ? std::exchange(failRename, -1), EIO : 0;
     }
     size_t limit = static_cast<size_t>(-1);
     std::string failTarget;
     int exitAtRename = -1;
+    int failRename = -1;  // once
 };
 
 class ScopedFaults {
@@ -153,6 +156,34 @@ TEST_F(TransactionTest, ARunKilledAmongItsRenamesIsCompletedByTheNextRun)
         next.LockFolders({folder_.string()});
         EXPECT_TRUE(SetIsFrom("new" + std::to_string(k), set_)) << "killed before rename " << k;
         EXPECT_EQ(Names().size(), set_.size()) << "killed before rename " << k;
+    }
+}
+
+TEST_F(TransactionTest, ARenameThatFailsLeavesTheOldSetOrOneTheNextRunCompletes)
+{
+    WriteSet("old", set_);
+    for (int k = 0; k < static_cast<int>(set_.size()); ++k) {
+        const std::string run = "new" + std::to_string(k);
+        TInjectedFaults faults;
+        faults.failRename = k;
+        {
+            ScopedFaults scoped(faults);
+            try {
+                WriteSet(run, set_);
+                FAIL() << "no error";
+            } catch (const TFileError& e) {
+                EXPECT_EQ(e.Path(), PathOf(set_[size_t(k)]));
+            }
+        }
+        if (k == 0) {
+            EXPECT_TRUE(SetIsFrom("old", set_));
+            EXPECT_EQ(Names().size(), set_.size()) << "nothing left behind";
+            continue;
+        }
+        TFileTransaction next;
+        next.LockFolders({folder_.string()});
+        EXPECT_TRUE(SetIsFrom(run, set_)) << "rename " << k << " failed";
+        EXPECT_EQ(Names().size(), set_.size()) << "rename " << k << " failed";
     }
 }
 
