@@ -63,6 +63,14 @@ void TEditorDocument::Replace(TMenuDocument document)
     emit changed();
 }
 
+void TEditorDocument::SetFileName(const QString& fileName)
+{
+    if (fileName == fileName_)
+        return;
+    fileName_ = fileName;
+    emit fileNameChanged();
+}
+
 void TEditorDocument::Normalize(const TMenuDocument& document)
 {
     TMenuDocument& current = agent_.Document();

@@ -6,6 +6,7 @@
 // position in the list (the tree's pre-order), never by pointers.
 
 #include <QObject>
+#include <QString>
 #include <QUndoStack>
 #include <string>
 
@@ -51,6 +52,11 @@ public:
     void SetSelection(int selection) { selection_ = selection; }
     void RequestSelection(int selection);
 
+    // The file the document was opened from or last saved to; "" while it is
+    // untitled. Set by the window after it has opened or saved a file.
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& fileName);
+
 signals:
     void fieldChanged(int target, int field);
     void itemsInserted(int index, int count);
@@ -60,6 +66,7 @@ signals:
     void normalized();
     void encodingChanged();
     void selectionRequested(int selection);
+    void fileNameChanged();
     // After every change of any kind.
     void changed();
 
@@ -67,4 +74,5 @@ private:
     TvarnAppletAgent& agent_;
     QUndoStack undoStack_;
     int selection_ = kAppletTarget;
+    QString fileName_;
 };

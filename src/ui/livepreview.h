@@ -5,7 +5,6 @@
 // InstallLivePreview then adds nothing.
 
 #include <QString>
-#include <functional>
 
 class QMainWindow;
 class QMenu;
@@ -17,8 +16,7 @@ struct TLivePreviewSources {
     TEditorDocument& document;
     TSettingsStore& settings;
     TPrompts& prompts;
-    QString programFolder;                     // with its trailing separator
-    std::function<QString()> projectFileName;  // "" while the document is untitled
+    QString programFolder;  // with its trailing separator
 };
 
 // Adds the dock to `window` (where the settings kept it; without a kept

@@ -165,8 +165,7 @@ void TMainForm::BuildMenusAndToolBar()
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    InstallLivePreview(*this, *view,
-                       {document_, *env_.settings, *prompts_, env_.programFolder, [this] { return ProjectFileName_; }});
+    InstallLivePreview(*this, *view, {document_, *env_.settings, *prompts_, env_.programFolder});
 
     QMenu* item = menuBar()->addMenu("&Item");
     item->setObjectName("Item1");
@@ -374,6 +373,7 @@ void TMainForm::SetModified(bool modified)
 
 void TMainForm::UpdateDocumentState()
 {
+    document_.SetFileName(ProjectFileName_);
     const bool modified = Modified();
     if (Save1)
         Save1->setEnabled(modified);

@@ -95,9 +95,7 @@ void TLivePreviewDock::ConnectDocument()
         replacing_ = true;
         QTimer::singleShot(0, this, &TLivePreviewDock::OpenedAnotherDocument);
     });
-    // A save may have named the file; both signal some saves.
-    connect(&document, &TEditorDocument::normalized, this, &TLivePreviewDock::ProjectFileNameChanged);
-    connect(&document.UndoStack(), &QUndoStack::cleanChanged, this, &TLivePreviewDock::ProjectFileNameChanged);
+    connect(&document, &TEditorDocument::fileNameChanged, this, &TLivePreviewDock::ProjectFileNameChanged);
 }
 
 void TLivePreviewDock::DocumentChanged()
@@ -118,14 +116,16 @@ bool TLivePreviewDock::event(QEvent* event)
 void TLivePreviewDock::OpenedAnotherDocument()
 {
     replacing_ = false;
-    bar_->SetBackgroundText(backgrounds_.Open(sources_.projectFileName()));
+    bar_->SetBackgroundText(backgrounds_.Open(sources_.document.FileName()));
     ApplyBackground();
 }
 
 void TLivePreviewDock::ProjectFileNameChanged()
 {
-    if (!replacing_)
-        backgrounds_.Rename(sources_.projectFileName());
+    // A background page given relative to the project is another page once
+    // the project is saved elsewhere (or saved at all).
+    if (!replacing_ && backgrounds_.Rename(sources_.document.FileName()) && UpdateAddress())
+        DocumentChanged();
 }
 
 void TLivePreviewDock::SetBackground(const QString& text)
@@ -138,16 +138,23 @@ void TLivePreviewDock::SetBackground(const QString& text)
 
 void TLivePreviewDock::ApplyBackground()
 {
+    UpdateAddress();
+    Reload();
+}
+
+bool TLivePreviewDock::UpdateAddress()
+{
     QString error;
-    const QString project = sources_.projectFileName();
+    const QString project = sources_.document.FileName();
     const QString folder = project.isEmpty() ? QString() : QFileInfo(project).absolutePath();
     const QUrl address = TPreviewSite::BackgroundAddress(backgrounds_.Current(), folder, &error);
+    const bool changed = address != site_.Background() || error != addressError_;
     addressError_ = error;
     if (address != site_.Background()) {
         site_.SetBackground(address);
         shapeChanged_ = true;  // another page: nothing of the old one to restore
     }
-    Reload();
+    return changed;
 }
 
 void TLivePreviewDock::BrowseForBackground()
@@ -189,6 +196,7 @@ void TLivePreviewDock::Rebuild()
     if (!isVisible() || !view_->Created())
         return;  // done when the pane shows again
     ProjectFileNameChanged();
+    settle_.stop();  // this build has the address already
     dirty_ = false;
     const bool keepOpen = !shapeChanged_;
     shapeChanged_ = false;
@@ -205,7 +213,7 @@ void TLivePreviewDock::FillSite()
     setup.pageCode = pageCode;
     // Arrow images as a save finds them.
     setup.imageFolders.push_back(TPreviewFolder(programFolder).Folder());
-    const QString project = sources_.projectFileName();
+    const QString project = sources_.document.FileName();
     if (!project.isEmpty())
         setup.imageFolders.push_back(LocalPath(QFileInfo(project).absolutePath() + '/'));
     setup.imageFolders.push_back(programFolder);

@@ -55,6 +55,8 @@ private:
     void Rebuild();
     void FillSite();
     void ApplyBackground();
+    // Works out the background address anew; true when it or its error changed.
+    bool UpdateAddress();
     void BrowseForBackground();
     void ShowMessages();
 

@@ -98,8 +98,7 @@ public:
     TPreviewHarness()
     {
         viewMenu = window.menuBar()->addMenu("&View");
-        InstallLivePreview(window, *viewMenu, {document, *env.settings, env.prompts, env.programFolder,
-                                               [this] { return projectFileName; }});
+        InstallLivePreview(window, *viewMenu, {document, *env.settings, env.prompts, env.programFolder});
         dock = window.findChild<TLivePreviewDock*>();
         document.Replace(ShopMenu());
     }
@@ -177,7 +176,6 @@ public:
     TEditorTestEnv env;  // program folder, settings and prompts
     TvarnAppletAgent agent;
     TEditorDocument document{agent};
-    QString projectFileName;
     QMainWindow window;
     QMenu* viewMenu = nullptr;
     TLivePreviewDock* dock = nullptr;

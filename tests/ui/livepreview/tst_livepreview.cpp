@@ -3,6 +3,7 @@
 // width and over the author's own page, with the page's errors in its bar.
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -160,6 +161,37 @@ private slots:
         QTest::keyClick(form.get(), Qt::Key_F5);
         QVERIFY(!dock->isHidden());
         LIVE_TRY_COMPARE(captions(), (QStringList{"Home", "Store"}));
+        form->SetModified(false);
+    }
+
+    // A background page relative to the project waits for the project to be
+    // saved, and follows it to another folder.
+    void aRelativeBackgroundFollowsTheProjectsFolder()
+    {
+        TEditorTestEnv env;
+        std::unique_ptr<TMainForm> form = env.MakeMainForm();
+        auto* dock = form->findChild<TLivePreviewDock*>();
+        QSignalSpy updated(dock, &TLivePreviewDock::updated);
+        form->show();
+        QVERIFY(updated.wait(30000));
+        for (const char* folder : {"first", "second"}) {
+            QDir().mkpath(env.Path(folder));
+            TEditorTestEnv::WriteBytes(env.Path(folder) + "/home.html",
+                                       QByteArray("<html><body><p id=own>") + folder + "</p></body></html>");
+        }
+        const auto shownPage = [&] {
+            WaitUntil([&] { return !dock->Busy(); });
+            return Eval(*dock->View().Page(), "(document.getElementById('own') || {}).textContent || ''").toString();
+        };
+        dock->SetBackground("home.html");
+        LIVE_TRY_VERIFY(dock->Bar().Message().contains("save the project first"));
+        env.prompts.fileNames.push_back(env.Path("first/site.tmz"));
+        form->Save2Click();
+        LIVE_TRY_COMPARE(shownPage(), QString("first"));
+        QVERIFY(!dock->Bar().Message().contains("save the project first"));
+        env.prompts.fileNames.push_back(env.Path("second/site.tmz"));
+        form->Save2Click();
+        LIVE_TRY_COMPARE(shownPage(), QString("second"));
         form->SetModified(false);
     }
 
