@@ -69,6 +69,14 @@ class TestLivePreview : public QObject {
         QTest::mouseRelease(input, Qt::LeftButton, {}, at, 20);
     }
 
+    // Shows an editor's window and waits for its pane's first page.
+    static bool ShowWithFirstPage(TMainForm& form, TLivePreviewDock& dock)
+    {
+        QSignalSpy updated(&dock, &TLivePreviewDock::updated);
+        form.show();
+        return updated.wait(30000);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -171,9 +179,7 @@ private slots:
         TEditorTestEnv env;
         std::unique_ptr<TMainForm> form = env.MakeMainForm();
         auto* dock = form->findChild<TLivePreviewDock*>();
-        QSignalSpy updated(dock, &TLivePreviewDock::updated);
-        form->show();
-        QVERIFY(updated.wait(30000));
+        QVERIFY(ShowWithFirstPage(*form, *dock));
         for (const char* folder : {"first", "second"}) {
             QDir().mkpath(env.Path(folder));
             TEditorTestEnv::WriteBytes(env.Path(folder) + "/home.html",
@@ -202,9 +208,7 @@ private slots:
         TEditorTestEnv env;
         std::unique_ptr<TMainForm> form = env.MakeMainForm();
         auto* dock = form->findChild<TLivePreviewDock*>();
-        QSignalSpy updated(dock, &TLivePreviewDock::updated);
-        form->show();
-        QVERIFY(updated.wait(30000));
+        QVERIFY(ShowWithFirstPage(*form, *dock));
         TEditorDocument& document = form->EditorDocument();
         document.UndoStack().push(new TInsertItemsCommand(document, 0, {PreviewItem("Home", 0)}, "Insert"));
         dock->RebuildNow();
