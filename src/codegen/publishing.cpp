@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "codegen/fileops.h"
+#include "codegen/menucode.h"
 #include "codegen/moderncode.h"
 #include "files/filetransaction.h"
 #include "files/projectfile.h"
@@ -111,7 +112,7 @@ TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSetup& setup
     : folder_(folder), baseName_(PublishBaseName(name)) {
     files_.push_back({Kind::Page, baseName_ + ".html", ""});
     for (const std::string& script : ScriptFileNames()) {
-        const bool generated = script == ScriptFileNames().front();
+        const bool generated = script == kParameterScriptName;
         files_.push_back({Kind::Script, script, generated ? "" : InFolder(setup.programFolder, script)});
     }
     if (setup.pageCode == TPageCode::Modern) files_.push_back({Kind::Stylesheet, kMenuStylesheetName, ""});

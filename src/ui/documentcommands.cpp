@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTreeWidget>
 
+#include "codegen/menucode.h"
 #include "codegen/publishing.h"
 #include "files/projectfile.h"
 #include "files/structurefile.h"
@@ -18,6 +19,7 @@
 #include "ui/menueditor.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
+#include "ui/savesetup.h"
 #include "ui/statusarea.h"
 #include "ui/templet.h"
 
@@ -176,18 +178,8 @@ void TMainForm::ShowMenuRoot()
 
 bool TMainForm::SaveDocumentTo(const QString& path)
 {
-    const std::string programFolder = LocalPath(env_.programFolder);
-    TPublishSetup setup;
-    setup.programFolder = programFolder;
-    // Arrow images: those picked or previewed, else the ones beside the
-    // project, else the program's own.
-    setup.imageFolders.push_back(preview_.Folder());
-    if (!ProjectFileName_.isEmpty())
-        setup.imageFolders.push_back(LocalPath(FolderOf(ProjectFileName_)));
-    setup.imageFolders.push_back(LocalPath(FolderOf(path)));
-    setup.imageFolders.push_back(programFolder);
-    setup.parameterScriptCopy = programFolder + ScriptFileNames().front();
-    setup.pageCode = PageCode();
+    TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
+    setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
     TPublishResult result;
     const bool saved = Guarded([&] {
         result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),

@@ -25,6 +25,7 @@
 #include "ui/menueditor.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
+#include "ui/savesetup.h"
 #include "ui/statusarea.h"
 #include "ui/toolbaricons.h"
 #include "ui/webbrowser.h"
@@ -294,16 +295,14 @@ void TMainForm::BuildPageCodeMenu(QMenu* menu)
         action->setChecked(PageCode() == choice.code);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, code = choice.code] {
-            env_.settings->SetEditorValue("PageCode", QString::fromLatin1(PageCodeName(code)));
+            SetPageCodeSetting(*env_.settings, code);
         });
     }
 }
 
 TPageCode TMainForm::PageCode() const
 {
-    TPageCode code = TPageCode::Classic;
-    PageCodeFromName(env_.settings->EditorValue("PageCode", "classic").toString().toStdString(), code);
-    return code;
+    return PageCodeSetting(*env_.settings);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "codegen/generation.h"
+#include "codegen/menucode.h"
 #include "codegen/moderncode.h"
 #include "codegen/publishing.h"
 #include "files/filetransaction.h"
@@ -36,7 +37,7 @@ bool TMainForm::Generate(TGeneratedMenu& menu)
     CreateCompanionWindows();
     const bool made = Guarded([&] {
         menu = GenerateMenu(agent_.Document(), *status_, PageCode());
-        WriteFileAtomically(LocalPath(env_.programFolder) + ScriptFileNames().front(), menu.script);
+        WriteFileAtomically(LocalPath(env_.programFolder) + kParameterScriptName, menu.script);
     });
     if (!made)
         return false;

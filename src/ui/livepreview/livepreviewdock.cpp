@@ -5,16 +5,15 @@
 #include <QVBoxLayout>
 
 #include "codegen/generation.h"
-#include "codegen/previewfolder.h"
 #include "codegen/publishing.h"
 #include "model/statusdisplay.h"
 #include "platform/settingsstore.h"
 #include "ui/editordocument.h"
-#include "ui/localpath.h"
 #include "ui/livepreview/previewbar.h"
 #include "ui/livepreview/previewpage.h"
 #include "ui/livepreview/previewview.h"
 #include "ui/prompts.h"
+#include "ui/savesetup.h"
 
 namespace {
 const char* const kPhoneWidthSetting = "LivePreview/PhoneWidth";
@@ -205,18 +204,9 @@ void TLivePreviewDock::Rebuild()
 
 void TLivePreviewDock::FillSite()
 {
-    TPageCode pageCode = TPageCode::Classic;
-    PageCodeFromName(sources_.settings.EditorValue("PageCode", "classic").toString().toStdString(), pageCode);
-    const std::string programFolder = LocalPath(sources_.programFolder);
-    TPublishSetup setup;
-    setup.programFolder = programFolder;
-    setup.pageCode = pageCode;
-    // Arrow images as a save finds them.
-    setup.imageFolders.push_back(TPreviewFolder(programFolder).Folder());
-    const QString project = sources_.document.FileName();
-    if (!project.isEmpty())
-        setup.imageFolders.push_back(LocalPath(QFileInfo(project).absolutePath() + '/'));
-    setup.imageFolders.push_back(programFolder);
+    const TPageCode pageCode = PageCodeSetting(sources_.settings);
+    const TPublishSetup setup =
+        EditorPublishSetup(sources_.programFolder, sources_.document.FileName(), QString(), pageCode);
     TSilentStatus status;
     site_.SetMenu(GenerateMenu(sources_.document.Document(), status, pageCode), setup);
     note_ = sources_.document.ItemCount() == 0 ? tr("The menu has no items yet.") : QString();
