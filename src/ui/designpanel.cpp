@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "model/fieldrules.h"
 #include "model/itemtree.h"
 #include "ui/editordocument.h"
-#include "ui/pagebindings.h"
 
 namespace {
 
@@ -274,7 +274,6 @@ bool TDesignPanel::IsWithin(Node node, Node top)
 
 void TDesignPanel::Clear()
 {
-    emit aboutToRemove(nullptr);
     tree_->clear();
     Invalidate();
 }
@@ -420,7 +419,7 @@ void TDesignPanel::Follow(const TEditorDocument& document)
 
 void TDesignPanel::ShowItem(QTreeWidgetItem* node, const TItemData& item)
 {
-    node->setText(0, TrimmedBlanks(QString::fromStdString(item[ICaption])));
+    node->setText(0, QString::fromStdString(TrimBlanks(item[ICaption])));
     node->setData(0, kSeparatorRole, item[pSeparator] == "1");
 }
 
@@ -480,16 +479,13 @@ void TDesignPanel::RemoveItems(int index, int count)
     QVector<QTreeWidgetItem*> tops;
     for (int k = index; k < index + count; k = SubtreeEnd(items, k))
         tops.append(order_[k + 1]);
-    for (QTreeWidgetItem* top : tops) {
-        emit aboutToRemove(top);
+    for (QTreeWidgetItem* top : tops)
         delete top;
-    }
     Invalidate();
 }
 
 void TDesignPanel::DeleteSubtree(Node node)
 {
-    emit aboutToRemove(node);
     Invalidate();
     delete Item(node);
 }

@@ -44,6 +44,8 @@ public:
     int ItemOfNode(Node node) const { return AbsoluteIndex(node) - 1; }
     // Every node's text and separator mark from the items.
     void ShowItems(const TItemArray& items);
+    // Item k's node as the document has it, whatever was typed into it.
+    void ShowItemAt(int k) { ShowItemFields(k, ICaption); }
     // What dropping the current node's subtree at a point of the tree's
     // viewport asks for (dropRequested); false where it may not go.
     bool DropCurrentAt(const QPoint& point);
@@ -72,8 +74,6 @@ public:
 signals:
     // A press of any mouse button on the tree, after Qt has moved the selection.
     void treeMousePressed();
-    // The node and its subtree are about to go; nullptr: every node.
-    void aboutToRemove(void* node);
     // The user renamed item k in place (F2).
     void captionEdited(int k, const QString& text);
     // The user dropped item k's subtree to be child number `position` of

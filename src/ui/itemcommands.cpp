@@ -32,7 +32,7 @@ int SelectionAfterRemoving(const TItemArray& items, int k)
 
 QString TItemCommands::Caption(int k) const
 {
-    return TrimmedBlanks(QString::fromStdString(document_.Items()[size_t(k)][ICaption]));
+    return QString::fromStdString(TrimBlanks(document_.Items()[size_t(k)][ICaption]));
 }
 
 void TItemCommands::Insert(int parent)
@@ -94,20 +94,18 @@ void TItemCommands::MoveTo(int k, int parent, int position)
         new TMoveItemsCommand(document_, k, count, place.index, place.level, QString("Move '%1'").arg(Caption(k))));
 }
 
-void TItemCommands::Rename(int k, const QString& text)
+bool TItemCommands::Rename(int k, const QString& text)
 {
     QString caption = text;
     caption.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     caption = TrimmedBlanks(caption);
-    const QString separator = QString::fromStdString(kFieldSeparator);
-    if (caption.contains(separator)) {
-        prompts_.WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
+    if (RefuseFieldSeparator(prompts_, caption))
         caption.clear();
-    }
     const std::string value = caption.toStdString();
     if (value == document_.Items()[size_t(k)][ICaption])
-        return;
+        return false;
     document_.UndoStack().push(new TSetFieldCommand(document_, k, ICaption, value, "Rename"));
+    return true;
 }
 
 void TItemCommands::Copy(int k)

@@ -23,8 +23,9 @@ public:
     // Item k's subtree as child number `position` of `parent` (counted
     // without the subtree itself).
     void MoveTo(int k, int parent, int position);
-    // A caption typed into the tree: one line, no field separator.
-    void Rename(int k, const QString& text);
+    // A caption typed into the tree: one line, no field separator. False
+    // when that leaves the caption as it was.
+    bool Rename(int k, const QString& text);
 
     void Copy(int k);
     void Cut(int k);

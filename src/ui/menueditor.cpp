@@ -448,9 +448,10 @@ void TMenuEditor::ItemsRemoved(int, int)
 
 void TMenuEditor::CaptionTypedInTree(int k, const QString& text)
 {
-    d->commands.Rename(k, text);
-    // The node shows the document's caption, whatever was typed.
-    d->panel->ShowItems(d->Document().Items());
+    // A caption that changed reaches the node through the document; one that
+    // did not (only blanks added, say) is shown again as it is.
+    if (!d->commands.Rename(k, text))
+        d->panel->ShowItemAt(k);
 }
 
 void TMenuEditor::Insert1Click()

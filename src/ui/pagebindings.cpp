@@ -151,12 +151,7 @@ void Apply(QWidget* control, const TFieldRule& b, const TShown& shown)
 
 QString TrimmedBlanks(const QString& text)
 {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin].unicode() <= ' ')
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= ' ')
-        --end;
-    return text.mid(begin, end - begin);
+    return QString::fromStdString(TrimBlanks(text.toStdString()));
 }
 
 TPageBinder::TPageBinder(const QList<QWidget*>& roots, const TPageBinding* bindings, int count,

@@ -229,10 +229,8 @@ void TPageCommon::ValidateText(QWidget* control)
     auto* combo = qobject_cast<QComboBox*>(control);
     if (!edit && !combo)
         return;
-    const QString separator = QString::fromStdString(host_.Agent().FieldSeparator());
-    if (!TextOf(control).contains(separator))
+    if (!RefuseFieldSeparator(host_.Prompts(), TextOf(control)))
         return;
-    host_.Prompts().WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
     // Emptied quietly: the edit that follows stores the empty text.
     QuietScope quiet(*this);
     if (edit)

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "model/records.h"
+
 namespace {
 QString Title()
 {
@@ -89,4 +91,13 @@ std::optional<QColor> TDialogPrompts::PickColor(const QColor& initial)
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+bool RefuseFieldSeparator(TPrompts& prompts, const QString& text)
+{
+    const QString separator = QString::fromStdString(kFieldSeparator);
+    if (!text.contains(separator))
+        return false;
+    prompts.WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
+    return true;
 }

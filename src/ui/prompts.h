@@ -26,6 +26,10 @@ public:
     virtual std::optional<QColor> PickColor(const QColor& initial) = 0;
 };
 
+// The project file separates its values with a mark no value may hold: a
+// text that holds it is refused with a warning (true), to be stored empty.
+bool RefuseFieldSeparator(TPrompts& prompts, const QString& text);
+
 // The real dialogs, parented to the given window.
 class TDialogPrompts final : public TPrompts {
 public:

@@ -81,6 +81,16 @@ private slots:
         QTest::keyClick(inPlace, Qt::Key_Return);  // the view commits a moment later
         QTRY_COMPARE(rig.ListCaptions(), QStringList({"Home", "News"}));
         QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
+        // Typed again with only blanks around it: no step, and the node
+        // shows the caption without them.
+        const int steps = rig.host.Document().UndoStack().count();
+        QTest::keyClick(tree, Qt::Key_F2);
+        inPlace = tree->findChild<QLineEdit*>("edtTreeCaption");
+        inPlace->selectAll();
+        QTest::keyClicks(inPlace, " News ");
+        QTest::keyClick(inPlace, Qt::Key_Return);
+        QTRY_COMPARE(rig.TreeCaptions(), QStringList({"Home", "News"}));
+        QCOMPARE(rig.host.Document().UndoStack().count(), steps);
 
         // Ctrl+Up moves it, Delete asks and removes it.
         tree->setFocus();
