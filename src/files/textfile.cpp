@@ -89,7 +89,10 @@ std::string ReasonFromErrno(int error)
     }
 }
 
-int OpenRegularFileForReading(const std::string& path)
+namespace {
+
+// Opens `path` for reading if it is a regular file; `info` describes it.
+int OpenRegularFileForReading(const std::string& path, struct stat& info)
 {
     // Non-blocking, so that opening a FIFO returns at once instead of waiting
     // for a writer; the mode is checked before a byte is read.
@@ -99,7 +102,6 @@ int OpenRegularFileForReading(const std::string& path)
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
-    struct stat info;
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
         ::close(fd);
@@ -114,14 +116,25 @@ int OpenRegularFileForReading(const std::string& path)
     return fd;
 }
 
+// Every byte of a regular file; running out of memory names the file.
+std::unique_ptr<char[]> ReadFileBytes(const std::string& path, size_t& size)
+{
+    struct stat info;
+    TDescriptor fd(OpenRegularFileForReading(path, info));
+    try {
+        return ReadAll(fd.Get(), static_cast<size_t>(info.st_size), size, path);
+    } catch (const std::bad_alloc&) {
+        throw OutOfMemoryError(path);
+    }
+}
+
+}  // namespace
+
 std::string ReadWholeFile(const std::string& path)
 {
-    TDescriptor fd(OpenRegularFileForReading(path));
-    struct stat info;
-    const size_t hint = ::fstat(fd.Get(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
+    size_t size = 0;
+    const std::unique_ptr<char[]> data = ReadFileBytes(path, size);
     try {
-        size_t size = 0;
-        std::unique_ptr<char[]> data = ReadAll(fd.Get(), hint, size, path);
         return std::string(data.get(), size);
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryError(path);
@@ -130,12 +143,9 @@ std::string ReadWholeFile(const std::string& path)
 
 TTextLineReader::TTextLineReader(const std::string& path)
 {
-    TDescriptor fd(OpenRegularFileForReading(path));
-    struct stat info;
-    const size_t hint = ::fstat(fd.Get(), &info) == 0 ? static_cast<size_t>(info.st_size) : 0;
+    size_t size = 0;
+    bytes_ = ReadFileBytes(path, size);
     try {
-        size_t size = 0;
-        bytes_ = ReadAll(fd.Get(), hint, size, path);
         Decode(size);
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryError(path);

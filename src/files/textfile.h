@@ -35,10 +35,8 @@ TFileError OutOfMemoryError(const std::string& path);
 std::string ReasonFromErrno(int error);
 extern const char* const kNotRegularFileReason;  // "Is not a regular file"
 
-// Opens `path` for reading, following links, and refuses anything but a
-// regular file; throws TFileError. The descriptor is the caller's to close.
-int OpenRegularFileForReading(const std::string& path);
-// The whole content of a regular file; throws TFileError.
+// The whole content of a regular file (links followed; anything else is
+// refused); throws TFileError.
 std::string ReadWholeFile(const std::string& path);
 
 class TTextLineReader {
