@@ -25,24 +25,19 @@ std::string TPreviewFolder::Folder() const {
 }
 
 void TPreviewFolder::CopyToPreview(const std::string& path) {
-    const std::string preview = Folder();
-    CreateFolderQuietly(preview);
-    const std::string name = FileNamePart(path);
-    if (IsPlainFileName(name)) {
-        try {
-            WriteFileAtomically(preview + name, ReadWholeFile(path), TFileTransaction::Locking::None);
-        } catch (const TFileError&) {
-        }
-    }
-    previewFiles_.push_back(name);
+    Put(FileNamePart(path), [&path] { return ReadWholeFile(path); });
 }
 
 void TPreviewFolder::WriteToPreview(const std::string& name, const std::string& bytes) {
+    Put(name, [&bytes] { return bytes; });
+}
+
+void TPreviewFolder::Put(const std::string& name, const std::function<std::string()>& bytes) {
     const std::string preview = Folder();
     CreateFolderQuietly(preview);
     if (IsPlainFileName(name)) {
         try {
-            WriteFileAtomically(preview + name, bytes, TFileTransaction::Locking::None);
+            WriteFileAtomically(preview + name, bytes(), TFileTransaction::Locking::None);
         } catch (const TFileError&) {
         }
     }

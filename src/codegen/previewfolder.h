@@ -4,6 +4,7 @@
 // again. Copies and deletions that fail are silent, as the preview has always
 // been; each copy is whole or absent, never cut short.
 
+#include <functional>
 #include <string>
 
 #include "model/records.h"
@@ -30,6 +31,10 @@ public:
     void ClearPreview();
 
 private:
+    // Writes what `bytes` gives under `name`; a name that is no plain file
+    // name, or bytes that cannot be had or written, are listed all the same.
+    void Put(const std::string& name, const std::function<std::string()>& bytes);
+
     std::string programFolder_;
     TStringArray previewFiles_;
 };

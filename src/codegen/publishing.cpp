@@ -18,12 +18,6 @@ using Kind = TPublishedFile::Kind;
 
 const std::string kRule(77, '=');
 
-void StageText(TFileTransaction& files, const std::string& path, const std::string& text, TTextEncoding encoding) {
-    TStagedFile& file = files.Create(path);
-    file.SetEncoding(encoding);
-    file.Write(text);
-}
-
 }  // namespace
 
 const TStringArray& ScriptFileNames() {
@@ -105,6 +99,10 @@ std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& sta
     task.Step(50);
     writeUpTo(lines.size());
     return text;
+}
+
+std::string PublishReportBytes(const TMenuDocument& document, TStatusDisplay& status, TPageCode pageCode) {
+    return EncodeText(MakePublishReport(document, status, pageCode), PublishReportEncoding(document));
 }
 
 TPublishPlan::TPublishPlan(const TAppletData& applet, const TPublishSetup& setup, const std::string& folder,
@@ -189,8 +187,8 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
         files.Create(plan.PathOf(sheet)).WriteBytes(menu.stylesheet);
     const std::string projectPath = plan.PathOf(plan.File(Kind::Project));
     StageProjectFile(menu.document, files, projectPath, status);
-    StageText(files, plan.PathOf(plan.File(Kind::Report)),
-              MakePublishReport(menu.document, status, setup.pageCode), PublishReportEncoding(menu.document));
+    files.Create(plan.PathOf(plan.File(Kind::Report)))
+        .WriteBytes(PublishReportBytes(menu.document, status, setup.pageCode));
     {
         TStatusTask task(status);
         task.BeginWithProgress(100, "Copying Publishable Files ... ...");

@@ -40,6 +40,8 @@ TTextEncoding PublishReportEncoding(const TMenuDocument& document);
 // "Making Publish Report ... ..." and its progress.
 std::string MakePublishReport(const TMenuDocument& document, TStatusDisplay& status,
                               TPageCode pageCode = TPageCode::Classic);
+// The same as the bytes of the report file, in PublishReportEncoding.
+std::string PublishReportBytes(const TMenuDocument& document, TStatusDisplay& status, TPageCode pageCode);
 
 // How a publish is made: where it finds what it copies, and which page code.
 struct TPublishSetup {

@@ -79,8 +79,7 @@ void TMainForm::Publish1Click()
     report.ShowPublishFolder(ProjectFolder());
     const bool made = Guarded([&] {
         const TMenuDocument& document = agent_.Document();
-        preview_.WriteToPreview(kPublishReport,
-                                EncodeText(MakePublishReport(document, *status_, PageCode()), PublishReportEncoding(document)));
+        preview_.WriteToPreview(kPublishReport, PublishReportBytes(document, *status_, PageCode()));
         report.LoadFromFile(FromLocalPath(preview_.Folder()) + kPublishReport);
     });
     if (made)
