@@ -381,7 +381,9 @@ TFileTransaction::Folder& TFileTransaction::LockedFolder(const std::string& fold
 void TFileTransaction::LockFolders(std::vector<std::string> folders)
 {
     std::vector<std::string> resolved;
-    for (const std::string& folder : folders) {
+    for (const std::string& given : folders) {
+        // A file name without a folder is in the current one.
+        const std::string folder = given.empty() ? "." : given;
         char path[PATH_MAX];
         resolved.push_back(::realpath(folder.c_str(), path) ? std::string(path) : folder);
     }

@@ -187,6 +187,22 @@ TEST_F(TransactionTest, ARenameThatFailsLeavesTheOldSetOrOneTheNextRunCompletes)
     }
 }
 
+TEST_F(TransactionTest, AFolderGivenAsNothingIsTheCurrentOne)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(folder_);
+    try {
+        TFileTransaction files;
+        files.LockFolders({""});
+        files.Create("bare.txt").WriteLine("here");
+        files.Commit();
+    } catch (const TFileError& e) {
+        ADD_FAILURE() << e.what();
+    }
+    fs::current_path(before);
+    EXPECT_EQ(ReadBytes(PathOf("bare.txt")), "here\r\n");
+}
+
 TEST_F(TransactionTest, KillsAtRandomMomentsNeverLeaveAMix)
 {
     WriteSet("run0", set_);
