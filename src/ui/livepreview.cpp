@@ -22,9 +22,7 @@ void InstallLivePreview(QMainWindow& window, QMenu& viewMenu, const TLivePreview
     // F5 works in the dock too when it floats as a window of its own.
     dock->addAction(toggle);
     auto* placement = new TDockPlacement(window, *dock, sources.settings);
-    placement->Restore();
-    // A save under a new name shows in the window's title.
-    QObject::connect(&window, &QWidget::windowTitleChanged, dock, &TLivePreviewDock::ProjectFileNameChanged);
+    placement->Restore(sources.windowSizeKept);
     // The page code is chosen in the Menu menu, made after this call; it
     // changes the page but not the document.
     QTimer::singleShot(0, dock, [&window, dock] {

@@ -17,6 +17,9 @@ struct TLivePreviewSources {
     TSettingsStore& settings;
     TPrompts& prompts;
     QString programFolder;  // with its trailing separator
+    // The window opens at a size kept from before, which made room for the
+    // pane if it was shown then; otherwise the window grows to make room.
+    bool windowSizeKept = false;
 };
 
 // Adds the dock to `window` (where the settings kept it; without a kept

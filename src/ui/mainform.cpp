@@ -166,7 +166,8 @@ void TMainForm::BuildMenusAndToolBar()
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    InstallLivePreview(*this, *view, {document_, *env_.settings, *prompts_, env_.programFolder});
+    InstallLivePreview(*this, *view,
+                       {document_, *env_.settings, *prompts_, env_.programFolder, !KeptGeometry().isEmpty()});
 
     QMenu* item = menuBar()->addMenu("&Item");
     item->setObjectName("Item1");
@@ -329,11 +330,16 @@ void TMainForm::RememberFolderOf(TFolderKind kind, const QString& file)
         env_.settings->SetEditorValue(FolderKey(kind), QFileInfo(file).absolutePath());
 }
 
+QByteArray TMainForm::KeptGeometry() const
+{
+    return env_.settings->EditorValue("Window/Geometry").toByteArray();
+}
+
 void TMainForm::PlaceOnScreen()
 {
     // The last size and place, kept on a screen; the first time a size that
     // fits the screen at any scale, centred.
-    const QByteArray saved = env_.settings->EditorValue("Window/Geometry").toByteArray();
+    const QByteArray saved = KeptGeometry();
     if (!saved.isEmpty() && restoreGeometry(saved))
         return;
     const QScreen* screen = this->screen();

@@ -108,6 +108,8 @@ private:
     void BuildPageCodeMenu(QMenu* menu);
     // The title names the file and shows the unsaved-changes marker.
     void UpdateDocumentState();
+    // The window's size and place from the last session; empty when none was kept.
+    QByteArray KeptGeometry() const;
     void PlaceOnScreen();
 
     // Shared steps of the document commands, in documentcommands.cpp.

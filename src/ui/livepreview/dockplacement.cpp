@@ -30,7 +30,7 @@ TDockPlacement::TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettings
     connect(&saveSoon_, &QTimer::timeout, this, &TDockPlacement::Save);
 }
 
-void TDockPlacement::Restore()
+void TDockPlacement::Restore(bool windowSizeKept)
 {
     int area = settings_.EditorValue(kArea, Qt::RightDockWidgetArea).toInt();
     if (!IsSideArea(area))
@@ -40,8 +40,9 @@ void TDockPlacement::Restore()
     const bool wide = screen && screen->availableGeometry().width() >= kWideScreen;
     const QVariant chosen = settings_.EditorValue(kVisible);
     const bool visible = chosen.isValid() ? chosen.toBool() : wide;
-    // A window kept from before knows its size; a first one makes room.
-    fitWindow_ = !chosen.isValid();
+    // A window kept from before knows its size; a first one makes room, as
+    // does one whose size was never kept (the editor did not close).
+    fitWindow_ = !chosen.isValid() || !windowSizeKept;
 
     window_.addDockWidget(static_cast<Qt::DockWidgetArea>(area), &dock_);
     if (settings_.EditorValue(kFloating, false).toBool()) {
@@ -64,8 +65,7 @@ bool TDockPlacement::eventFilter(QObject* watched, QEvent* event)
     if (watched == &window_ && event->type() == QEvent::Show && !windowShown_) {
         windowShown_ = true;
         // After the window has placed itself, before its first paint.
-        if (fitWindow_)
-            QMetaObject::invokeMethod(this, &TDockPlacement::FitWindowOnFirstShow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TDockPlacement::SizeOnFirstShow, Qt::QueuedConnection);
     } else if (watched == &dock_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
                windowShown_ && dock_.isVisible()) {
         saveSoon_.start();
@@ -73,12 +73,15 @@ bool TDockPlacement::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void TDockPlacement::FitWindowOnFirstShow()
+// The dock at its kept width; a window without a kept size grows by it, as
+// far as the screen allows.
+void TDockPlacement::SizeOnFirstShow()
 {
     if (dock_.isHidden() || dock_.isFloating())
         return;
     int width = width_;
-    if (const QScreen* screen = window_.screen()) {
+    const QScreen* screen = fitWindow_ ? window_.screen() : nullptr;
+    if (screen) {
         const QRect available = screen->availableGeometry();
         const int room = available.width() - window_.frameGeometry().width();
         width = qBound(qMin(kLeastWidth, width_), room, width_);

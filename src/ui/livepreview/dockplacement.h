@@ -24,15 +24,16 @@ public:
 
     TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettingsStore& settings);
 
-    // Adds the dock to the window as last kept.
-    void Restore();
+    // Adds the dock to the window as last kept. windowSizeKept: the window
+    // takes a size kept from before, with room for the dock.
+    void Restore(bool windowSizeKept);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Save();
-    void FitWindowOnFirstShow();
+    void SizeOnFirstShow();
 
     QMainWindow& window_;
     QDockWidget& dock_;

@@ -172,6 +172,27 @@ private slots:
         form->SetModified(false);
     }
 
+    // A pane kept shown by an editor that never closed (so kept no window
+    // size) still gets its room beside the pages.
+    void aPaneKeptWithoutTheWindowsSizeStillGetsRoom()
+    {
+        TEditorTestEnv env;
+        env.settings->SetEditorValue("LivePreview/Visible", true);
+        env.settings->SetEditorValue("LivePreview/Width", 450);
+        std::unique_ptr<TMainForm> form = env.MakeMainForm();
+        auto* dock = form->findChild<TLivePreviewDock*>();
+        QVERIFY(ShowWithFirstPage(*form, *dock));
+        LIVE_TRY_COMPARE(form->width(), 860 + 450);
+        QCOMPARE(dock->width(), 450);
+        form->close();
+        // Closed, the window keeps its size, and the next one opens at it.
+        std::unique_ptr<TMainForm> again = env.MakeMainForm();
+        auto* dockAgain = again->findChild<TLivePreviewDock*>();
+        QVERIFY(ShowWithFirstPage(*again, *dockAgain));
+        QCOMPARE(again->width(), 860 + 450);
+        QCOMPARE(dockAgain->width(), 450);
+    }
+
     // A background page relative to the project waits for the project to be
     // saved, and follows it to another folder.
     void aRelativeBackgroundFollowsTheProjectsFolder()

@@ -236,7 +236,7 @@ private slots:
         {
             QMainWindow window;
             QDockWidget dock;
-            (new TDockPlacement(window, dock, *env.settings))->Restore();
+            (new TDockPlacement(window, dock, *env.settings))->Restore(true);
             QVERIFY(dock.isHidden());
             QCOMPARE(window.dockWidgetArea(&dock), Qt::RightDockWidgetArea);
             // The user's toggle is kept; the window closing is no choice.
@@ -248,7 +248,7 @@ private slots:
         env.settings->SetEditorValue("LivePreview/Floating", true);
         QMainWindow window;
         QDockWidget dock;
-        (new TDockPlacement(window, dock, *env.settings))->Restore();
+        (new TDockPlacement(window, dock, *env.settings))->Restore(true);
         QVERIFY(!dock.isHidden());
         QVERIFY(dock.isFloating());
         dock.setFloating(false);
