@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "model/appletagent.h"
-#include "ui/editorhost.h"
-#include "ui/editordocument.h"
-#include "ui/menueditor.h"
-#include "ui/prompts.h"
+#include "ui/document/editordocument.h"
+#include "ui/services/editorhost.h"
+#include "ui/services/prompts.h"
+#include "ui/window/menueditor.h"
 
 #include "benchfigures.h"
 

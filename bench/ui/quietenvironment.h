@@ -6,7 +6,7 @@
 #include <QTextStream>
 
 #include "platform/shell.h"
-#include "ui/prompts.h"
+#include "ui/services/prompts.h"
 
 class TSilentPrompts final : public TPrompts {
 public:

@@ -9,7 +9,7 @@
 #include "platform/fileassociation.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
-#include "ui/startup.h"
+#include "ui/window/startup.h"
 
 int main(int argc, char* argv[])
 {

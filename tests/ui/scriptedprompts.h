@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "platform/shell.h"
-#include "ui/prompts.h"
+#include "ui/services/prompts.h"
 
 class TScriptedPrompts final : public TPrompts {
 public:

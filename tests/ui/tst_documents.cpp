@@ -14,7 +14,7 @@
 #include "model/fieldrules.h"
 #include "model/textencoding.h"
 #include "tst_mainform_env.h"
-#include "ui/htmlbuild.h"
+#include "ui/dialogs/htmlbuild.h"
 
 namespace {
 

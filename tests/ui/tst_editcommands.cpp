@@ -4,8 +4,8 @@
 #include <random>
 
 #include "model/itemtree.h"
-#include "ui/editcommands.h"
-#include "ui/editordocument.h"
+#include "ui/document/editcommands.h"
+#include "ui/document/editordocument.h"
 
 namespace {
 

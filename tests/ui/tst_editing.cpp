@@ -17,9 +17,9 @@
 #include "files/itemclipboard.h"
 #include "tst_mainform_env.h"
 #include "tst_menueditor_host.h"
-#include "ui/recentfiles.h"
-#include "ui/statusarea.h"
-#include "ui/designpanel.h"
+#include "ui/actions/recentfiles.h"
+#include "ui/window/statusarea.h"
+#include "ui/tree/designpanel.h"
 
 namespace {
 

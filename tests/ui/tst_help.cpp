@@ -14,9 +14,9 @@
 #include "helptable_expected.h"
 #include "model/product.h"
 #include "scriptedprompts.h"
-#include "ui/about.h"
-#include "ui/helpcommands.h"
-#include "ui/helpwindow.h"
+#include "ui/dialogs/about.h"
+#include "ui/actions/helpcommands.h"
+#include "ui/dialogs/helpwindow.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "helptable_expected.h"
 #include "model/product.h"
 #include "tst_mainform_env.h"
-#include "ui/about.h"
-#include "ui/helpwindow.h"
+#include "ui/dialogs/about.h"
+#include "ui/dialogs/helpwindow.h"
 
 class TestHelpButtons : public QObject {
     Q_OBJECT

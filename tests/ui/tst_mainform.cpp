@@ -15,10 +15,10 @@
 #include <QToolButton>
 
 #include "tst_mainform_env.h"
-#include "ui/statusarea.h"
-#include "ui/helpwindow.h"
-#include "ui/recentfiles.h"
-#include "ui/statusarea.h"
+#include "ui/window/statusarea.h"
+#include "ui/dialogs/helpwindow.h"
+#include "ui/actions/recentfiles.h"
+#include "ui/window/statusarea.h"
 
 using Answer = TPrompts::Answer;
 

@@ -18,10 +18,10 @@
 #include "model/memorymenutree.h"
 #include "platform/settingsstore.h"
 #include "scriptedprompts.h"
-#include "ui/editorenvironment.h"
-#include "ui/localpath.h"
-#include "ui/mainform.h"
-#include "ui/menueditor.h"
+#include "ui/services/editorenvironment.h"
+#include "ui/services/localpath.h"
+#include "ui/window/mainform.h"
+#include "ui/window/menueditor.h"
 
 struct TTestItem {
     QString caption;

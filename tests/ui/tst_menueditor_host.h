@@ -16,9 +16,9 @@
 #include "model/appletagent.h"
 #include "model/menutree.h"
 #include "scriptedprompts.h"
-#include "ui/editordocument.h"
-#include "ui/editorhost.h"
-#include "ui/menueditor.h"
+#include "ui/document/editordocument.h"
+#include "ui/services/editorhost.h"
+#include "ui/window/menueditor.h"
 
 // Whether the document differs from its saved state; setting it false makes
 // the present state the saved one.

@@ -14,7 +14,7 @@
 #include "legibility.h"
 #include "model/colorconversion.h"
 #include "tst_menueditor_host.h"
-#include "ui/colorswatch.h"
+#include "ui/pages/colorswatch.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "platform/browserdetect.h"
 #include "platform/shell.h"
 #include "tst_mainform_env.h"
-#include "ui/htmlbuild.h"
-#include "ui/publishreport.h"
-#include "ui/webbrowser.h"
+#include "ui/dialogs/htmlbuild.h"
+#include "ui/dialogs/publishreport.h"
+#include "ui/dialogs/webbrowser.h"
 
 namespace {
 // A stand-in program: a shell script that writes its arguments, one a line.

@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "tst_mainform_env.h"
-#include "ui/recentfiles.h"
+#include "ui/actions/recentfiles.h"
 
 class TestRecentFiles : public QObject {
     Q_OBJECT

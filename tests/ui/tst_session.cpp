@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 
 #include "tst_mainform_env.h"
-#include "ui/colorswatch.h"
+#include "ui/pages/colorswatch.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include "platform/fileassociation.h"
 #include "tst_mainform_env.h"
-#include "ui/htmlbuild.h"
-#include "ui/helpwindow.h"
-#include "ui/startup.h"
-#include "ui/templet.h"
+#include "ui/dialogs/htmlbuild.h"
+#include "ui/dialogs/helpwindow.h"
+#include "ui/window/startup.h"
+#include "ui/dialogs/templet.h"
 
 class TestStartup : public QObject {
     Q_OBJECT

@@ -7,8 +7,8 @@
 #include <QSettings>
 
 #include "tst_mainform_env.h"
-#include "ui/recentfiles.h"
-#include "ui/templet.h"
+#include "ui/actions/recentfiles.h"
+#include "ui/dialogs/templet.h"
 
 using Answer = TPrompts::Answer;
 

@@ -8,12 +8,12 @@
 #include "codegen/publishing.h"
 #include "model/statusdisplay.h"
 #include "platform/settingsstore.h"
-#include "ui/editordocument.h"
+#include "ui/document/editordocument.h"
 #include "ui/livepreview/previewbar.h"
 #include "ui/livepreview/previewpage.h"
 #include "ui/livepreview/previewview.h"
-#include "ui/prompts.h"
-#include "ui/savesetup.h"
+#include "ui/services/prompts.h"
+#include "ui/services/savesetup.h"
 
 namespace {
 const char* const kPhoneWidthSetting = "LivePreview/PhoneWidth";

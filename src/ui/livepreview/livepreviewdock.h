@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "ui/livepreview.h"
 #include "ui/livepreview/backgroundmemory.h"
+#include "ui/livepreview/livepreview.h"
 #include "ui/livepreview/previewsite.h"
 
 class TPreviewBar;

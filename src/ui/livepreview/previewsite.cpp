@@ -10,8 +10,8 @@
 #include "codegen/menucode.h"
 #include "codegen/moderncode.h"
 #include "codegen/publishing.h"
-#include "ui/htmlbuild.h"
-#include "ui/localpath.h"
+#include "ui/dialogs/htmlbuild.h"
+#include "ui/services/localpath.h"
 
 namespace {
 

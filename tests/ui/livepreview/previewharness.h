@@ -16,9 +16,9 @@
 #include <memory>
 
 #include "tst_mainform_env.h"
-#include "ui/editcommands.h"
-#include "ui/editordocument.h"
-#include "ui/livepreview.h"
+#include "ui/document/editcommands.h"
+#include "ui/document/editordocument.h"
+#include "ui/livepreview/livepreview.h"
 #include "ui/livepreview/livepreviewdock.h"
 #include "ui/livepreview/previewbar.h"
 #include "ui/livepreview/previewpage.h"

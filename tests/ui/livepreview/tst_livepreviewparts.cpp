@@ -9,7 +9,7 @@
 #include "codegen/generation.h"
 #include "codegen/publishing.h"
 #include "tst_mainform_env.h"
-#include "ui/htmlbuild.h"
+#include "ui/dialogs/htmlbuild.h"
 #include "ui/livepreview/backgroundmemory.h"
 #include "ui/livepreview/dockplacement.h"
 #include "ui/livepreview/previewsite.h"

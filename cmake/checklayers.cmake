@@ -1,0 +1,65 @@
+cmake_minimum_required(VERSION 3.22)
+# Checks that the sources of one folder include only what the layer table
+# allows them. Run as a script:
+#   cmake -DROOT=<source root> -DFOLDER=<folder under it> -DTABLE=<table file>
+#         [-DSTAMP=<file written when the folder passes>] -P checklayers.cmake
+# A quoted include names a file by its path from ROOT ("ui/document/x.h"), or
+# by its bare name within the folder itself. Anything else stops with one line
+# per offending include: "<file>:<line>: includes <path>, which <folder> may not".
+
+foreach(variable ROOT FOLDER TABLE)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "checklayers.cmake needs -D${variable}=...")
+  endif()
+endforeach()
+
+file(STRINGS "${TABLE}" table_lines REGEX "^[^#].*:")
+set(known_folders "")
+set(allowed "")
+foreach(line IN LISTS table_lines)
+  string(REGEX MATCH "^([^:]+):(.*)$" _ "${line}")
+  set(folder "${CMAKE_MATCH_1}")
+  string(STRIP "${CMAKE_MATCH_2}" below)
+  list(APPEND known_folders "${folder}")
+  if(folder STREQUAL FOLDER)
+    set(found TRUE)
+    separate_arguments(allowed UNIX_COMMAND "${below}")
+  endif()
+endforeach()
+if(NOT found)
+  message(FATAL_ERROR "${FOLDER} has no line in ${TABLE}")
+endif()
+list(APPEND allowed "${FOLDER}")
+
+file(GLOB sources "${ROOT}/${FOLDER}/*.h" "${ROOT}/${FOLDER}/*.cpp")
+set(faults "")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" lines)
+  set(number 0)
+  foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
+    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+      continue()
+    endif()
+    set(included "${CMAKE_MATCH_1}")
+    get_filename_component(included_folder "${included}" DIRECTORY)
+    if(included_folder STREQUAL "")
+      # A bare name is the folder's own file; a generated one (moc) is not checked.
+      if(EXISTS "${ROOT}/${FOLDER}/${included}" OR included MATCHES "^moc_|\\.moc$")
+        continue()
+      endif()
+    elseif(included_folder IN_LIST allowed)
+      continue()
+    endif()
+    file(RELATIVE_PATH shown "${ROOT}" "${source}")
+    list(APPEND faults "${shown}:${number}: includes ${included}, which ${FOLDER} may not")
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" text)
+  message(FATAL_ERROR "Layer rule broken (see ${TABLE}):\n${text}")
+endif()
+if(DEFINED STAMP)
+  file(WRITE "${STAMP}" "")
+endif()

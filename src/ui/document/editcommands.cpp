@@ -1,0 +1,113 @@
+#include "ui/document/editcommands.h"
+
+#include "model/itemtree.h"
+#include "ui/document/editordocument.h"
+
+TSetFieldCommand::TSetFieldCommand(TEditorDocument& document, int target, int field, std::string value,
+                                   const QString& text)
+    : QUndoCommand(text),
+      document_(document),
+      target_(target),
+      field_(field),
+      old_(document.Field(target, field)),
+      new_(std::move(value)),
+      selectionBefore_(document.Selection())
+{
+}
+
+void TSetFieldCommand::redo()
+{
+    document_.SetField(target_, field_, new_);
+    document_.RequestSelection(target_);
+}
+
+void TSetFieldCommand::undo()
+{
+    document_.SetField(target_, field_, old_);
+    document_.RequestSelection(selectionBefore_);
+}
+
+bool TSetFieldCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const TSetFieldCommand*>(other);
+    if (next->target_ != target_ || next->field_ != field_)
+        return false;
+    new_ = next->new_;
+    setObsolete(new_ == old_);
+    return true;
+}
+
+TInsertItemsCommand::TInsertItemsCommand(TEditorDocument& document, int index, TItemArray items, const QString& text)
+    : QUndoCommand(text),
+      document_(document),
+      index_(index),
+      items_(std::move(items)),
+      selectionBefore_(document.Selection())
+{
+}
+
+void TInsertItemsCommand::redo()
+{
+    document_.InsertItems(index_, items_);
+    document_.RequestSelection(index_);
+}
+
+void TInsertItemsCommand::undo()
+{
+    document_.RemoveItems(index_, static_cast<int>(items_.size()));
+    document_.RequestSelection(selectionBefore_);
+}
+
+TRemoveItemsCommand::TRemoveItemsCommand(TEditorDocument& document, int index, int count, int selectionAfter,
+                                         const QString& text)
+    : QUndoCommand(text),
+      document_(document),
+      index_(index),
+      count_(count),
+      selectionBefore_(document.Selection()),
+      selectionAfter_(selectionAfter)
+{
+}
+
+void TRemoveItemsCommand::redo()
+{
+    removed_ = document_.RemoveItems(index_, count_);
+    document_.RequestSelection(selectionAfter_);
+}
+
+void TRemoveItemsCommand::undo()
+{
+    document_.InsertItems(index_, removed_);
+    removed_.clear();
+    document_.RequestSelection(selectionBefore_);
+}
+
+TMoveItemsCommand::TMoveItemsCommand(TEditorDocument& document, int from, int count, int to, int level,
+                                     const QString& text)
+    : QUndoCommand(text),
+      document_(document),
+      from_(from),
+      count_(count),
+      to_(to),
+      oldLevel_(ItemLevel(document.Items(), from)),
+      newLevel_(level)
+{
+}
+
+void TMoveItemsCommand::Move(int from, int to, int level)
+{
+    TItemArray block = document_.RemoveItems(from, count_);
+    SetBlockLevel(block, level);
+    document_.InsertItems(to, block);
+    document_.RequestSelection(to);
+}
+
+void TMoveItemsCommand::redo()
+{
+    Move(from_, to_, newLevel_);
+}
+
+void TMoveItemsCommand::undo()
+{
+    Move(to_, from_, oldLevel_);
+}

@@ -1,0 +1,146 @@
+#include "ui/pages/menupages.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "model/colorconversion.h"
+#include "model/fieldrules.h"
+#include "ui/pages/colorswatch.h"
+#include "ui/pages/pagecommon.h"
+#include "ui/services/editorhost.h"
+#include "ui/services/prompts.h"
+
+namespace {
+
+// Ascending field order, as the refresh runs.
+const TPageBinding kMenuPageBindings[] = {
+    {pMenuZIndex, "spnedtpMenuZIndex"},
+    {pSlideStep, "spnedtpSlideStep"},
+    {pSlideSpeed, "spnedtpSlideSpeed"},
+    {pAutoCloseSubMenus, "chckbxpAutoCloseSubMenus"},
+    {pSnapEnabled, "chckbxpSnapEnabled"},
+    {pMenuScrollType, "cmbxpMenuScrollType"},
+    {pSlideOpenSubMenuEnabled, "chckbxpSlideOpenSubMenuEnabled"},
+    {pDelayOpenSubMenuInMSec, "spnedtpDelayOpenSubMenuInMSec"},
+    {pDelayCloseSubMenuInMSec, "spnedtpDelayCloseSubMenuInMSec"},
+    {paramDelayShowDescTextInMSec, "spnedtparamDelayShowDescTextInMSec"},
+    {pSnapDistance, "spnedtpSnapDistance"},
+    {pOnResizeEventHandler, "edtpOnResizeEventHandler"},
+    {pOnRMouseMoveEventHandler, "edtpOnRMouseMoveEventHandler"},
+    {pOnMouseUpHandler, "edtpOnMouseUpHandler"},
+    {pOnClickEventHandler, "edtpOnClickEventHandler"},
+    {pDragBarEnabled, "chckbxpDragBarEnabled"},
+    {pDragBar_TitleAlign, "cmbxpDragBar_TitleAlign"},
+    {pDragBar_BGColor, "pnlpDragBar_BGColor"},
+    {pDragBar_TitleColor, "pnlpDragBar_TitleColor"},
+    {pDragBar_FontFamily, "edtpDragBar_FontFamily"},
+    {pDragBar_FontSize, "spnedtpDragBar_FontSize"},
+    {pDragBar_FontBold, "spdbtnpDragBar_FontBold"},
+    {pDragBar_FontItalic, "spdbtnpDragBar_FontItalic"},
+    {pDragBar_PopTip, "edtpDragBar_PopTip"},
+    {pDragBar_Title, "edtpDragBar_Title"},
+    {pMainMenuOuterBGColor, "pnlpMainMenuOuterBGColor"},
+    {pSubMenuArrowFileNormal, "edtpSubMenuArrowFileNormal"},
+    {pSubMenuArrowFileOver, "edtpSubMenuArrowFileOver"},
+    {pItemNoColor, "pnlpItemNoColor"},
+    {pItemNoBgColor, "pnlpItemNoBgColor"},
+    {pItemOvColor, "pnlpItemOvColor"},
+    {pItemOvBgColor, "pnlpItemOvBgColor"},
+    {pItemFontFamily, "edtpItemFontFamily"},
+    {pItemFontSize, "spnedtpItemFontSize"},
+    {pItemFontWeight, "spdbtnpItemFontWeight"},
+    {pItemFontStyle, "spdbtnpItemFontStyle"},
+    {pSeparatorColor, "pnlpSeparatorColor"},
+    {pSeparatorLightColor, "pnlpSeparatorLightColor"},
+    {pPopDescBgColor, "pnlpPopDescBgColor"},
+    {pPopDescColor, "pnlpPopDescColor"},
+    {pPopDescWidth, "spnedtpPopDescWidth"},
+    {pItemPaddingLeft, "spnedtpItemPaddingLeft"},
+    {pInitMenuX, "spnedtpInitMenuX"},
+    {pInitMenuY, "spnedtpInitMenuY"},
+    {pPopDescBorderWidth, "spnedtpPopDescBorderWidth"},
+    {pPopDescBorderStyle, "cmbxpPopDescBorderStyle"},
+    {pPopDescBorderColor, "pnlpPopDescBorderColor"},
+    {pInternalUse_RootDir_Local, "edtpInternalUse_RootDir_Local"},
+    {pInternalUse_RootDir_Remote, "edtpInternalUse_RootDir_Remote"},
+    {pInternalUse_RootDir_Local_Checked, "rdbtnpInternalUse_RootDir_Local_Checked"},
+};
+
+const char* const kArrowImageFilter =
+    "All Image Files (*.gif *.jpg *.jpeg);;GIF Image File (*.gif);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg)";
+
+}  // namespace
+
+TMenuPages::TMenuPages(TPageCommon& common, QObject* parent) : QObject(parent), common_(common)
+{
+    BuildMenuPage();
+    BuildItemsPage();
+    BuildMiscPage();
+    BuildDragBarPage();
+    BuildPopUpBoxPage();
+    BuildAdvancedPage();
+    BuildPathPage();
+    QList<QWidget*> roots;
+    for (const TPageTab& tab : pages_)
+        roots.append(tab.page);
+    binder_ = std::make_unique<TPageBinder>(roots, kMenuPageBindings, int(std::size(kMenuPageBindings)),
+                                            MenuFieldRules());
+    slideOpen_ = static_cast<QCheckBox*>(binder_->Control(pSlideOpenSubMenuEnabled));
+}
+
+TMenuPages::~TMenuPages() = default;
+
+TAppletData TMenuPages::ShownWords() const
+{
+    TAppletData shown;
+    for (const TFieldRule& rule : MenuFieldRules()) {
+        if (rule.kind == TFieldKind::WordList)
+            shown[rule.field] = binder_->Value(rule.field);
+    }
+    return shown;
+}
+
+std::optional<TRefreshError> TMenuPages::Refresh(const TAppletData& data)
+{
+    TPageCommon::QuietScope quiet(common_);
+    return binder_->Refresh(data);
+}
+
+void TMenuPages::ApplyEnablingRules()
+{
+    const bool slide = slideOpen_->isChecked();
+    for (int field : {pSlideSpeed, pDelayOpenSubMenuInMSec}) {
+        QWidget* control = binder_->Control(field);
+        control->setEnabled(slide);
+        SetSilverBackground(control, !slide);
+    }
+}
+
+void TMenuPages::btnSeparatorSuggestedColorClick()
+{
+    auto* base = static_cast<TColorSwatch*>(binder_->Control(pItemNoBgColor));
+    auto* separator = static_cast<TColorSwatch*>(binder_->Control(pSeparatorColor));
+    auto* shadow = static_cast<TColorSwatch*>(binder_->Control(pSeparatorLightColor));
+    common_.BeginEdits("Suggested Color");
+    separator->SetValue(LightenColor(base->Value()));
+    common_.Changed(separator);
+    shadow->SetValue(DarkenColor(base->Value()));
+    common_.Changed(shadow);
+    common_.EndEdits();
+}
+
+void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)
+{
+    const bool normal = button->objectName() == "spdbtnpSubMenuArrowFileNormal";
+    TEditorHost& host = common_.Host();
+    const QString path = host.Prompts().OpenFileName(QString(), host.LastFolder(TFolderKind::Images), kArrowImageFilter);
+    if (path.isEmpty())
+        return;
+    host.RememberFolderOf(TFolderKind::Images, path);
+    auto* edit = static_cast<QLineEdit*>(binder_->Control(normal ? pSubMenuArrowFileNormal : pSubMenuArrowFileOver));
+    edit->setText(QFileInfo(path).fileName());
+    host.CopyToPreview(path);
+}

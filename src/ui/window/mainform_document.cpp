@@ -1,0 +1,261 @@
+// The File menu's commands of the main window: they replace, save or exchange
+// the one document, framed by the unsaved-changes prompt and the document
+// state (ProjectFileName, Modified).
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTreeWidget>
+
+#include "codegen/menucode.h"
+#include "codegen/publishing.h"
+#include "files/projectfile.h"
+#include "files/structurefile.h"
+#include "files/textfile.h"
+#include "platform/settingsstore.h"
+#include "ui/actions/recentfiles.h"
+#include "ui/dialogs/templet.h"
+#include "ui/services/localpath.h"
+#include "ui/services/prompts.h"
+#include "ui/services/savesetup.h"
+#include "ui/tree/designpanel.h"
+#include "ui/window/mainform.h"
+#include "ui/window/menueditor.h"
+#include "ui/window/statusarea.h"
+
+namespace {
+// The folder part of a path, ending in the separator.
+QString FolderOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath() + '/');
+}
+
+const char* const kIncompleteMessage =
+    "The file \"%1\" ended before the end of its item list. The items read so far have been opened; "
+    "check the menu before you save it.";
+}  // namespace
+
+bool TMainForm::AskToSaveChanges()
+{
+    if (!Modified())
+        return true;
+    switch (prompts_->AskYesNoCancel("Save changes to files?")) {
+    case TPrompts::Answer::Yes:
+        // A save that did not happen (its dialog cancelled, or failed) stops the command.
+        return Save1Click();
+    case TPrompts::Answer::No:
+        return true;
+    case TPrompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TMainForm::ShowNewDocument()
+{
+    menuEditor_->ResetSelectionState();
+    menuEditor_->ResetTree();
+    document_.Replace(TMenuDocument());
+    menuEditor_->RefreshMenuPages();
+}
+
+void TMainForm::New1Click()
+{
+    if (!AskToSaveChanges())
+        return;
+    preview_.ClearPreview();
+    ProjectFileName_.clear();
+    ShowNewDocument();
+    SetModified(false);
+}
+
+QString TMainForm::AskForFile(bool save, const QString& caption, TFolderKind kind, const QString& filter,
+                              const QString& folder)
+{
+    const QString start = folder.isEmpty() ? LastFolder(kind) : folder;
+    const QString path = save ? prompts_->SaveFileName(caption, start, filter)
+                              : prompts_->OpenFileName(caption, start, filter);
+    RememberFolderOf(kind, path);
+    return path;
+}
+
+void TMainForm::Open1Click()
+{
+    if (!AskToSaveChanges())
+        return;
+    const QString path = AskForFile(false, "Open", TFolderKind::Projects, kProjectFilter);
+    if (path.isEmpty())
+        return;
+    LoadDocument(path, TDocumentKind::Project);
+}
+
+void TMainForm::OpenProjectFile(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    if (!AskToSaveChanges())
+        return;
+    LoadDocument(path, TDocumentKind::Project);
+}
+
+void TMainForm::OpenTemplate(const QString& path)
+{
+    if (path.isEmpty() || !AskToSaveChanges())
+        return;
+    LoadDocument(path, TDocumentKind::Template);
+}
+
+void TMainForm::ImportMenuStructure1Click()
+{
+    if (!AskToSaveChanges())
+        return;
+    QDir().mkpath(FromLocalPath(preview_.Folder()));
+    const QString path = AskForFile(false, "Import Menu Structure", TFolderKind::Structures, kStructureFilter);
+    if (path.isEmpty())
+        return;
+    LoadDocument(path, TDocumentKind::Structure);
+}
+
+void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
+{
+    // The reader builds the new document beside the open one and replaces it
+    // only when the file was accepted, so a refused or missing file leaves
+    // the document, ProjectFileName and the recent files as they were.
+    TReadResult result;
+    TMenuDocument document;
+    const bool read = Guarded([&] {
+        result = kind == TDocumentKind::Structure ? ImportStructureFile(LocalPath(path), document, *status_)
+                                                  : LoadProjectFile(LocalPath(path), document, *status_);
+    });
+    if (!read)
+        return;
+    if (!result.Accepted()) {
+        prompts_->Error(QString::fromUtf8(result.message.c_str()));
+        return;
+    }
+    document_.Replace(std::move(document));
+    // The tree is rebuilt: no node is being edited any more.
+    menuEditor_->RebuildTree();
+    // The previous document's preview copies go only now, so a refused file
+    // never costs the open document its picked arrow images.
+    preview_.ClearPreview();
+
+    if (kind == TDocumentKind::Project) {
+        // A list file that cannot be written is reported; the open goes on.
+        Guarded([&] { recentFiles_->AddRecentFile(path); });
+    }
+    if (!menuEditor_->RefreshMenuPages()) {
+        // A stored value the pages cannot show: start afresh rather than let
+        // the pages and the records disagree.
+        ProjectFileName_.clear();
+        ShowNewDocument();
+        SetModified(false);
+        return;
+    }
+    if (kind == TDocumentKind::Project)
+        ProjectFileName_ = path;
+    else if (kind == TDocumentKind::Template)
+        ProjectFileName_.clear();  // an untitled copy: a shipped template is never saved over by accident
+    preview_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)), agent_.GetAppletData(), *status_);
+    ShowMenuRoot();
+    SetModified(false);
+    if (result.status == TReadResult::Incomplete)
+        prompts_->Warning(QString::fromLatin1(kIncompleteMessage).arg(QDir::toNativeSeparators(path)));
+}
+
+void TMainForm::ShowMenuRoot()
+{
+    // Selecting the root shows the seven menu pages and hides the item pages.
+    auto* panel = qobject_cast<TDesignPanel*>(menuEditor_->TreePanel());
+    if (!panel)
+        return;
+    // The reader may have left the root current while tree events were
+    // suppressed; moving away and back makes the tree panel see the selection.
+    panel->TreeWidget()->setCurrentItem(nullptr);
+    panel->Select(panel->Root());
+    panel->Expand(panel->Root());
+}
+
+bool TMainForm::SaveDocumentTo(const QString& path)
+{
+    TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
+    setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
+    TPublishResult result;
+    const bool saved = Guarded([&] {
+        result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),
+                                LocalPath(QFileInfo(path).fileName()), *status_);
+    });
+    if (!saved)
+        return false;
+    document_.Normalize(result.published);
+    ProjectFileName_ = FromLocalPath(result.projectPath);
+    SetModified(false);
+    // Saved files come back from File > Recent as opened ones do.
+    Guarded([&] { recentFiles_->AddRecentFile(ProjectFileName_); });
+    status_->ShowNote("Saved " + QFileInfo(ProjectFileName_).fileName());
+    if (!result.missingImages.empty()) {
+        QStringList names;
+        for (const std::string& name : result.missingImages)
+            names << FromLocalPath(name);
+        prompts_->Warning(QString("The arrow image %1 was found neither in the preview folder, beside the project "
+                                  "nor in the program folder, so it was not saved beside the menu.")
+                              .arg(names.join(", ")));
+    }
+    return true;
+}
+
+bool TMainForm::Save1Click()
+{
+    menuEditor_->ApplyGatherRules();
+    QString path = ProjectFileName_;
+    if (path.isEmpty()) {
+        path = AskForFile(true, "Save", TFolderKind::Projects, kProjectFilter);
+        if (path.isEmpty())
+            return false;
+    }
+    // A failed save keeps Modified and ProjectFileName as they were.
+    return SaveDocumentTo(path);
+}
+
+void TMainForm::SaveAsInFolder(const QString& folder)
+{
+    // Written as the pages show the document, as Save does.
+    menuEditor_->ApplyGatherRules();
+    const QString path = AskForFile(true, "Save As", TFolderKind::Projects, kProjectFilter, folder);
+    if (path.isEmpty())
+        return;
+    SaveDocumentTo(path);
+}
+
+void TMainForm::Save2Click()
+{
+    SaveAsInFolder(QString());
+}
+
+void TMainForm::SaveAsTemplate1Click()
+{
+    QDir().mkpath(TemplatesFolder());
+    SaveAsInFolder(TemplatesFolder());
+}
+
+void TMainForm::ExportMenuStructure1Click()
+{
+    menuEditor_->ApplyGatherRules();
+    QString path = AskForFile(true, "Export Menu Structure", TFolderKind::Structures, kStructureFilter);
+    if (path.isEmpty())
+        return;
+    if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))
+        path += ".gms";
+    Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_); });
+}
+
+void TMainForm::Templet1Click()
+{
+    ShowTemplateChooser();
+}
+
+void TMainForm::ShowTemplateChooser()
+{
+    TfrmTemplet chooser(*this, *env_.settings, *prompts_, TemplatesFolder(), this);
+    RunDialog(chooser);
+}

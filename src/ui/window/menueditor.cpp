@@ -1,0 +1,510 @@
+#include "ui/window/menueditor.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <algorithm>
+#include <utility>
+
+#include "model/fieldrules.h"
+#include "model/itemtree.h"
+#include "ui/document/editcommands.h"
+#include "ui/document/editordocument.h"
+#include "ui/pages/controlnames.h"
+#include "ui/pages/itempages.h"
+#include "ui/pages/menupages.h"
+#include "ui/pages/pagecommon.h"
+#include "ui/services/editorhost.h"
+#include "ui/services/prompts.h"
+#include "ui/services/toolbaricons.h"
+#include "ui/tree/designpanel.h"
+#include "ui/tree/itemcommands.h"
+
+namespace {
+
+using Node = TMenuTree::Node;
+
+// Fields whose value decides what else on the pages may be used.
+bool AffectsEnabling(int target, int field)
+{
+    return target == kAppletTarget ? field == pSlideOpenSubMenuEnabled
+                                   : field == pSeparator || field == UseURLAsStatusBarMsg ||
+                                         field == UseStatusMsgAsPopDescMsg;
+}
+
+}  // namespace
+
+struct TMenuEditor::Private {
+    TEditorHost& host;
+    TItemCommands commands;
+    bool suppressTreeEvents = false;
+    TDesignPanel* panel = nullptr;
+    QTabWidget* pages = nullptr;
+    TPageCommon* common = nullptr;
+    TMenuPages* menuPages = nullptr;
+    TItemPages* itemPages = nullptr;
+    QAction* insert = nullptr;
+    QAction* remove = nullptr;
+    QAction* moveUp = nullptr;
+    QAction* moveDown = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* duplicate = nullptr;
+    // The item the item pages show (EditedItemNode), by position; -1: none.
+    int shownItem = -1;
+    // The field being set from a control: that control already shows it.
+    int echoTarget = -2;
+    int echoField = -1;
+    // Edits the pages group under one name: the step opens with the first
+    // edit that changes something, so a group that changes nothing leaves
+    // no empty step (and keeps what could be redone).
+    QString groupName;
+    bool groupOpen = false;
+
+    explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
+    TEditorDocument& Document() { return host.Document(); }
+    bool IsRoot(Node node) const { return node && node == panel->Root(); }
+    // The selected item's position, or kAppletTarget for the root (or nothing).
+    int Selected() const
+    {
+        Node node = panel->Selected();
+        return node && !IsRoot(node) ? panel->ItemOfNode(node) : kAppletTarget;
+    }
+};
+
+TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(parentWindow), d(new Private(host))
+{
+    d->panel = new TDesignPanel(parentWindow);
+    d->common = new TPageCommon(host, d->suppressTreeEvents, this);
+    d->pages = new QTabWidget(parentWindow);
+    d->pages->setObjectName("pgcntrl1");
+    d->menuPages = new TMenuPages(*d->common, this);
+    d->itemPages = new TItemPages(*d->common, this);
+
+    // Tab order: the six first menu pages, the two item pages, then "Path".
+    const QVector<TPageTab>& menu = d->menuPages->Pages();
+    for (int i = 0; i + 1 < menu.size(); ++i)
+        d->pages->addTab(menu[i].page, menu[i].caption);
+    for (const TPageTab& tab : d->itemPages->Pages())
+        d->pages->addTab(tab.page, tab.caption);
+    d->pages->addTab(menu.last().page, menu.last().caption);
+    d->common->WatchHint(d->pages);
+    d->common->WatchHint(d->panel);
+    d->common->WatchHint(d->panel->TreeWidget());
+
+    // The tree's commands work from its own keys; the Edit menu's from anywhere
+    // a box does not take the key for itself.
+    QTreeWidget* tree = d->panel->TreeWidget();
+    const struct {
+        QAction** action;
+        const char* text;
+        const char* tip;
+        const char* name;
+        TToolBarIcon icon;
+        QKeySequence key;
+        bool inPopup;
+    } commands[] = {
+        {&d->insert, "I&nsert", "Insert a new item", "Insert1", TToolBarIcon::Insert, Qt::Key_Insert, true},
+        {&d->remove, "&Delete", "Delete selected item", "Delete1", TToolBarIcon::Delete, QKeySequence::Delete, true},
+        {&d->moveUp, "Move &Up", "Move the selected item up", "MoveUp1", TToolBarIcon::MoveUp,
+         QKeySequence(Qt::CTRL | Qt::Key_Up), true},
+        {&d->moveDown, "Move &Down", "Move the selected item down", "MoveDown1", TToolBarIcon::MoveDown,
+         QKeySequence(Qt::CTRL | Qt::Key_Down), true},
+        {&d->cut, "Cu&t", "Cut the selected item and its submenu", "Cut1", TToolBarIcon::Delete, QKeySequence::Cut,
+         false},
+        {&d->copy, "&Copy", "Copy the selected item and its submenu", "Copy1", TToolBarIcon::Insert,
+         QKeySequence::Copy, false},
+        {&d->paste, "&Paste", "Paste items after the selected item", "Paste1", TToolBarIcon::Insert,
+         QKeySequence::Paste, false},
+        {&d->duplicate, "D&uplicate", "Duplicate the selected item and its submenu", "Duplicate1",
+         TToolBarIcon::Insert, QKeySequence(Qt::CTRL | Qt::Key_D), false},
+    };
+    for (const auto& c : commands) {
+        *c.action = new QAction(c.inPopup ? ToolBarIcon(c.icon) : QIcon(), c.text, this);
+        (*c.action)->setObjectName(c.name);
+        (*c.action)->setToolTip(c.tip);
+        (*c.action)->setShortcut(c.key);
+        if (c.inPopup) {
+            // Keys that a text box would take too act only in the tree.
+            (*c.action)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            tree->addAction(*c.action);
+            d->panel->PopupMenu()->addAction(*c.action);
+        }
+    }
+    connect(d->insert, &QAction::triggered, this, &TMenuEditor::Insert1Click);
+    connect(d->remove, &QAction::triggered, this, &TMenuEditor::Delete1Click);
+    connect(d->moveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
+    connect(d->moveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
+    connect(d->cut, &QAction::triggered, this, &TMenuEditor::CutSelected);
+    connect(d->copy, &QAction::triggered, this, &TMenuEditor::CopySelected);
+    connect(d->paste, &QAction::triggered, this, &TMenuEditor::PasteItems);
+    connect(d->duplicate, &QAction::triggered, this, &TMenuEditor::DuplicateSelected);
+
+    connect(tree, &QTreeWidget::currentItemChanged, this, &TMenuEditor::trvwDesignPanelChange);
+    connect(d->panel, &TDesignPanel::treeMousePressed, this, &TMenuEditor::trvwDesignPanelMouseDown);
+    connect(d->panel, &TDesignPanel::captionEdited, this, &TMenuEditor::CaptionTypedInTree);
+    connect(d->panel, &TDesignPanel::dropRequested, this,
+            [this](int k, int parent, int position) { d->commands.MoveTo(k, parent, position); });
+    connect(d->common, &TPageCommon::edited, this, &TMenuEditor::PageEdited);
+    connect(d->common, &TPageCommon::editsBegun, this, [this](const QString& name) { d->groupName = name; });
+    connect(d->common, &TPageCommon::editsEnded, this, [this] {
+        if (std::exchange(d->groupOpen, false))
+            d->Document().UndoStack().endMacro();
+        d->groupName.clear();
+    });
+
+    // Before the tree follows the document: a removal must find the tree
+    // events held before the tree loses nodes.
+    TEditorDocument& document = d->Document();
+    connect(&document, &TEditorDocument::itemsInserted, this, &TMenuEditor::ItemsInserted);
+    connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, [this](int index, int count) {
+        d->suppressTreeEvents = true;
+        if (d->shownItem >= index + count)
+            d->shownItem -= count;
+        else if (d->shownItem >= index)
+            ResetSelectionState();  // the pages of a removed item are dropped, never stored
+    });
+    connect(&document, &TEditorDocument::itemsRemoved, this, &TMenuEditor::ItemsRemoved);
+    d->panel->Follow(document);
+    connect(&document, &TEditorDocument::fieldChanged, this, &TMenuEditor::ShowField);
+    connect(&document, &TEditorDocument::selectionRequested, this, &TMenuEditor::ShowSelection);
+    connect(&document, &TEditorDocument::normalized, this, [this] {
+        RefreshMenuPages();
+        if (d->shownItem >= 0)
+            LoadItemPages(d->shownItem);
+    });
+
+    ResetTree();
+}
+
+TMenuEditor::~TMenuEditor()
+{
+    delete d;
+}
+
+QWidget* TMenuEditor::TreePanel() const { return d->panel; }
+QTabWidget* TMenuEditor::Pages() const { return d->pages; }
+QAction* TMenuEditor::InsertAction() const { return d->insert; }
+QAction* TMenuEditor::DeleteAction() const { return d->remove; }
+QAction* TMenuEditor::MoveUpAction() const { return d->moveUp; }
+QAction* TMenuEditor::MoveDownAction() const { return d->moveDown; }
+QAction* TMenuEditor::CutAction() const { return d->cut; }
+QAction* TMenuEditor::CopyAction() const { return d->copy; }
+QAction* TMenuEditor::PasteAction() const { return d->paste; }
+QAction* TMenuEditor::DuplicateAction() const { return d->duplicate; }
+TMenuTree& TMenuEditor::Tree() { return *d->panel; }
+
+void TMenuEditor::ResetTree()
+{
+    ResetSelectionState();
+    {
+        const bool was = d->suppressTreeEvents;
+        d->suppressTreeEvents = true;
+        d->panel->Clear();
+        d->suppressTreeEvents = was;
+    }
+    Node root = d->panel->AddRoot(kRootNodeText);
+    d->panel->Select(root);
+    d->Document().SetSelection(kAppletTarget);
+    ShowPagesFor(root);
+    ApplyEnablingRules();
+}
+
+void TMenuEditor::RebuildTree()
+{
+    ResetSelectionState();
+    const bool was = d->suppressTreeEvents;
+    d->suppressTreeEvents = true;
+    d->host.Agent().ShowInTree(*d->panel);
+    d->panel->ShowItems(d->Document().Items());
+    d->suppressTreeEvents = was;
+}
+
+void TMenuEditor::ResetSelectionState()
+{
+    d->shownItem = -1;
+}
+
+void TMenuEditor::SetSuppressTreeEvents(bool suppress)
+{
+    d->suppressTreeEvents = suppress;
+}
+
+bool TMenuEditor::SuppressTreeEvents() const
+{
+    return d->suppressTreeEvents;
+}
+
+bool TMenuEditor::RefreshMenuPages()
+{
+    if (std::optional<TRefreshError> error = d->menuPages->Refresh(d->Document().Document().applet)) {
+        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
+        return false;
+    }
+    ApplyEnablingRules();
+    return true;
+}
+
+void TMenuEditor::ApplyEnablingRules()
+{
+    Node s = d->panel->Selected();
+    const bool item = s && !d->IsRoot(s);
+    TNodeShape shape;
+    if (item) {
+        shape.hasPrevSibling = d->panel->PrevSibling(s) != nullptr;
+        shape.hasNextSibling = d->panel->NextSibling(s) != nullptr;
+        shape.hasChildren = d->panel->ChildCount(s) > 0;
+    }
+    d->insert->setEnabled(true);
+    d->remove->setEnabled(item);
+    d->moveUp->setEnabled(item && shape.hasPrevSibling);
+    d->moveDown->setEnabled(item && shape.hasNextSibling);
+    for (QAction* action : {d->cut, d->copy, d->duplicate})
+        action->setEnabled(item);
+    d->paste->setEnabled(true);
+    d->itemPages->ApplyEnablingRules(shape);
+    d->menuPages->ApplyEnablingRules();
+}
+
+void TMenuEditor::ApplyGatherRules()
+{
+    TMenuDocument gathered = d->Document().Document();
+    const TAppletData shownWords = d->menuPages->ShownWords();
+    gathered.applet = GatheredApplet(gathered.applet, &shownWords);
+    if (d->shownItem >= 0)
+        gathered.items[size_t(d->shownItem)] = GatheredItem(gathered.items[size_t(d->shownItem)]);
+    d->Document().Normalize(gathered);
+}
+
+void TMenuEditor::ShowPagesFor(Node node)
+{
+    // Showing first, then hiding, keeps a page visible at every moment; the
+    // tabs keep their fixed order whatever is hidden.
+    const bool root = d->IsRoot(node);
+    QTabWidget* tabs = d->pages;
+    auto isItemPage = [this](QWidget* page) {
+        const QVector<TPageTab>& items = d->itemPages->Pages();
+        return std::any_of(items.begin(), items.end(), [page](const TPageTab& tab) { return tab.page == page; });
+    };
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (isItemPage(tabs->widget(i)) != root)
+            tabs->setTabVisible(i, true);
+    }
+    tabs->setCurrentWidget(root ? d->menuPages->Pages().first().page : d->itemPages->Pages().first().page);
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (isItemPage(tabs->widget(i)) == root)
+            tabs->setTabVisible(i, false);
+    }
+}
+
+bool TMenuEditor::LoadItemPages(int k)
+{
+    if (std::optional<TRefreshError> error = d->itemPages->Load(d->Document().Items()[size_t(k)])) {
+        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
+        return false;
+    }
+    return true;
+}
+
+void TMenuEditor::NormalizeShownItem()
+{
+    // What storing the pages did when the selection moved on: the item as
+    // its controls show it.
+    const TItemData& item = d->Document().Items()[size_t(d->shownItem)];
+    const TItemData gathered = GatheredItem(item);
+    if (gathered != item)
+        d->Document().NormalizeItem(d->shownItem, gathered);
+}
+
+void TMenuEditor::trvwDesignPanelChange()
+{
+    if (d->suppressTreeEvents)
+        return;
+    Node selected = d->panel->Selected();
+    if (selected)
+        ShowPagesFor(selected);
+    const int k = d->Selected();
+    if (d->shownItem >= 0 && d->shownItem != k)
+        NormalizeShownItem();
+    d->Document().SetSelection(k);
+    if (k >= 0 && k != d->shownItem) {
+        if (LoadItemPages(k)) {
+            d->shownItem = k;
+            SetItemPagesUsable(true);
+        } else {
+            // The pages still hold another item's values: nothing may be
+            // taken from them until a good item is loaded.
+            d->shownItem = -1;
+            SetItemPagesUsable(false);
+        }
+    }
+    ApplyEnablingRules();
+}
+
+void TMenuEditor::SetItemPagesUsable(bool usable)
+{
+    for (const TPageTab& tab : d->itemPages->Pages())
+        tab.page->setEnabled(usable);
+}
+
+void TMenuEditor::trvwDesignPanelMouseDown()
+{
+    if (d->suppressTreeEvents)
+        return;
+    if (Node selected = d->panel->Selected()) {
+        ShowPagesFor(selected);
+        ApplyEnablingRules();
+    }
+}
+
+void TMenuEditor::PageEdited(QWidget* control)
+{
+    int target = kAppletTarget;
+    int field = d->menuPages->Binder().FieldOf(control);
+    std::string value;
+    if (field >= 0) {
+        value = d->menuPages->Binder().Value(field);
+    } else {
+        field = d->itemPages->Binder().FieldOf(control);
+        target = d->shownItem;
+        if (field < 0 || target < 0)
+            return;
+        value = d->itemPages->Binder().Value(field);
+    }
+    if (d->Document().Field(target, field) == value)
+        return;
+    QString name = control->accessibleName();
+    if (name.isEmpty())
+        name = control->objectName();
+    if (!d->groupName.isEmpty() && !d->groupOpen) {
+        d->Document().UndoStack().beginMacro(d->groupName);
+        d->groupOpen = true;
+    }
+    d->echoTarget = target;
+    d->echoField = field;
+    d->Document().UndoStack().push(
+        new TSetFieldCommand(d->Document(), target, field, value, QString("Change '%1'").arg(name)));
+    d->echoTarget = -2;
+    d->echoField = -1;
+}
+
+void TMenuEditor::ShowField(int target, int field)
+{
+    const bool echo = target == d->echoTarget && field == d->echoField;
+    if (!echo) {
+        TPageCommon::QuietScope quiet(*d->common);
+        const std::string& value = d->Document().Field(target, field);
+        if (target == kAppletTarget)
+            d->menuPages->Binder().RefreshField(field, value);
+        else if (target == d->shownItem)
+            d->itemPages->Binder().RefreshField(field, value);
+    }
+    if (AffectsEnabling(target, field))
+        ApplyEnablingRules();
+}
+
+void TMenuEditor::ShowSelection(int selection)
+{
+    if (selection >= d->Document().ItemCount())
+        selection = kAppletTarget;
+    Node node = selection < 0 ? d->panel->Root() : d->panel->NodeOfItem(selection);
+    if (node && node == d->panel->Selected() && PagesShow(selection)) {
+        // An edit on the pages asks for the selection it was made in: the
+        // page being edited stays in front. Its shape may have changed.
+        ApplyEnablingRules();
+        return;
+    }
+    {
+        // The pages follow once, below, not also from the tree's signal.
+        QScopedValueRollback hold(d->suppressTreeEvents, true);
+        d->panel->Select(node);
+    }
+    // The node may have been current already (taken over while a removal
+    // held the tree's events): the pages must show it all the same.
+    trvwDesignPanelChange();
+}
+
+bool TMenuEditor::PagesShow(int selection) const
+{
+    const bool menuPagesShown = d->pages->isTabVisible(d->pages->indexOf(d->menuPages->Pages().first().page));
+    return selection < 0 ? menuPagesShown : !menuPagesShown && selection == d->shownItem;
+}
+
+void TMenuEditor::ItemsInserted(int index, int count)
+{
+    if (d->shownItem >= index)
+        d->shownItem += count;
+}
+
+void TMenuEditor::ItemsRemoved(int, int)
+{
+    d->suppressTreeEvents = false;
+}
+
+void TMenuEditor::CaptionTypedInTree(int k, const QString& text)
+{
+    // A caption that changed reaches the node through the document; one that
+    // did not (only blanks added, say) is shown again as it is.
+    if (!d->commands.Rename(k, text))
+        d->panel->ShowItemAt(k);
+}
+
+void TMenuEditor::Insert1Click()
+{
+    if (!d->panel->Selected())
+        return;
+    d->commands.Insert(d->Selected());
+    // The new item is selected; its caption is what a user names first.
+    QLineEdit* caption = d->itemPages->CaptionBox();
+    if (caption->isVisible() || d->pages->isVisible()) {
+        caption->setFocus(Qt::ShortcutFocusReason);
+        caption->selectAll();
+    }
+}
+
+void TMenuEditor::Delete1Click()
+{
+    if (!d->panel->Selected())
+        return;
+    d->commands.Delete(d->Selected());
+}
+
+void TMenuEditor::MoveSelected(bool up)
+{
+    const int k = d->Selected();
+    if (k < 0)
+        return;
+    if (up)
+        d->commands.MoveUp(k);
+    else
+        d->commands.MoveDown(k);
+}
+
+void TMenuEditor::CopySelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Copy(d->Selected());
+}
+
+void TMenuEditor::CutSelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Cut(d->Selected());
+}
+
+void TMenuEditor::PasteItems()
+{
+    if (!d->commands.Paste(d->Selected()))
+        d->host.ShowHint("The clipboard holds no menu items.");
+}
+
+void TMenuEditor::DuplicateSelected()
+{
+    if (d->Selected() >= 0)
+        d->commands.Duplicate(d->Selected());
+}

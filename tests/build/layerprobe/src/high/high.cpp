@@ -1,0 +1,3 @@
+#include "high.h"
+
+int High() { return Low() + 1; }
