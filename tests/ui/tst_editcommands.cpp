@@ -6,6 +6,7 @@
 #include "model/itemtree.h"
 #include "ui/document/editcommands.h"
 #include "ui/document/editordocument.h"
+#include "ui/document/undomacro.h"
 
 namespace {
 
@@ -141,6 +142,60 @@ private slots:
         stack.push(new TSetFieldCommand(document, 1, ICaption, "item 1x", "Caption"));
         stack.push(new TSetFieldCommand(document, 1, ICaption, "item 1", "Caption"));
         QVERIFY(stack.isClean());
+    }
+
+    // Typing merges only within one run: a new run, a moved selection or a
+    // committed edit starts a step of its own.
+    void typingRunsEndWhereTheyShould()
+    {
+        TvarnAppletAgent agent;
+        TEditorDocument document(agent);
+        document.Replace(Menu(3));
+        QUndoStack& stack = document.UndoStack();
+        auto type = [&](const char* text) { stack.push(new TSetFieldCommand(document, 1, ICaption, text, "Caption")); };
+        type("a");
+        type("ab");
+        document.SetSelection(document.Selection());  // the same selection: the run goes on
+        type("abc");
+        QCOMPARE(stack.count(), 1);
+        document.EndTypingRun();
+        type("abcd");
+        QCOMPARE(stack.count(), 2);
+        document.SetSelection(2);
+        document.SetSelection(1);
+        type("abcde");
+        QCOMPARE(stack.count(), 3);
+        stack.push(new TSetFieldCommand(document, 1, ICaption, "F2", "Rename", TSetFieldCommand::Kind::Committed));
+        type("F2x");
+        QCOMPARE(stack.count(), 5);
+        for (const char* expected : {"F2", "abcde", "abcd", "abc", "item 1"}) {
+            stack.undo();
+            QCOMPARE(document.Items()[1][ICaption], std::string(expected));
+        }
+    }
+
+    // A group of edits is one step, opened by its first edit and closed with
+    // the guard; a group that changes nothing leaves no step.
+    void anUndoMacroIsOneStepAndAlwaysCloses()
+    {
+        TvarnAppletAgent agent;
+        TEditorDocument document(agent);
+        document.Replace(Menu(3));
+        QUndoStack& stack = document.UndoStack();
+        { TUndoMacro group(stack, "Nothing"); }
+        QCOMPARE(stack.count(), 0);
+        {
+            TUndoMacro group(stack, "Suggested Color");
+            group.Push(new TSetFieldCommand(document, 0, pURL, "a", "URL"));
+            group.Push(new TSetFieldCommand(document, 1, pURL, "b", "URL"));
+        }
+        stack.push(new TSetFieldCommand(document, 2, pURL, "c", "URL"));
+        QCOMPARE(stack.count(), 2);
+        QCOMPARE(stack.text(0), QString("Suggested Color"));
+        stack.undo();
+        stack.undo();
+        QCOMPARE(document.Items()[0][pURL], Menu(3).items[0][pURL]);
+        QCOMPARE(document.Items()[1][pURL], Menu(3).items[1][pURL]);
     }
 
     void undoingADeleteOfAThousandItemsRestoresThemAndTheSelection()

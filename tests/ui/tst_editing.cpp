@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
@@ -18,6 +20,7 @@
 #include "tst_mainform_env.h"
 #include "tst_menueditor_host.h"
 #include "ui/actions/recentfiles.h"
+#include "ui/dialogs/helpwindow.h"
 #include "ui/window/statusarea.h"
 #include "ui/tree/designpanel.h"
 
@@ -108,6 +111,148 @@ private slots:
         QTest::keyClick(caption, Qt::Key_End);
         QTest::keyClick(caption, Qt::Key_Delete);
         QCOMPARE(rig.host.document.ItemCount(), 1);
+    }
+
+    // A typing run ends when the box loses focus or Enter commits it; the
+    // box keeps no undo of its own, and the step is named by the box's label.
+    void typingRunsEndAndTheBoxesUndoTheDocument()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        TMenuEditor& editor = form->MenuEditor();
+        QUndoStack& stack = form->Document().UndoStack();
+        QAction* undo = form->findChild<QAction*>("Undo1");
+        auto* caption = form->findChild<QLineEdit*>("edtICaption");
+        QTreeWidget* tree = TreeOf(*form);
+
+        // Right after Insert, Ctrl+Z in the caption box undoes the Insert.
+        tree->setFocus();
+        editor.InsertAction()->trigger();
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QCOMPARE(form->Agent().ItemCount(), 1);
+        QTest::keyClick(caption, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->Agent().ItemCount(), 0);
+        QCOMPARE(stack.index(), 0);
+
+        // Two runs of typing in one box, focus elsewhere between them: two steps.
+        QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // redo the Insert
+        QCOMPARE(form->Agent().ItemCount(), 1);
+        caption->setFocus();
+        caption->selectAll();
+        QTest::keyClicks(caption, "Ho");
+        QCOMPARE(undo->text(), QString("&Undo Change 'Caption'"));
+        tree->setFocus();
+        QCOMPARE(QApplication::focusWidget(), tree);
+        caption->setFocus();
+        QTest::keyClick(caption, Qt::Key_End);
+        QTest::keyClicks(caption, "me");
+        QCOMPARE(stack.count(), 3);
+        // Enter commits a run too; typing on after it is a third step.
+        QTest::keyClick(caption, Qt::Key_Return);
+        QTest::keyClicks(caption, "!");
+        QCOMPARE(stack.count(), 4);
+        QCOMPARE(form->Agent().GetItem(0)[ICaption], std::string("Home!"));
+        QTest::keyClick(caption, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->Agent().GetItem(0)[ICaption], std::string("Home"));
+        QTest::keyClick(caption, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->Agent().GetItem(0)[ICaption], std::string("Ho"));
+        QCOMPARE(caption->text(), QString("Ho"));
+        undo->trigger();
+        QCOMPARE(form->Agent().GetItem(0)[ICaption], std::string("Item"));
+        // Redo from the box, with its own key.
+        QTest::keyClick(caption, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(form->Agent().GetItem(0)[ICaption], std::string("Ho"));
+    }
+
+    // The keyboard alone: F6 and Shift+F6 between the panes, Esc from a page
+    // back to the tree, Shift+F10 for the tree's menu and its Rename, F1 for
+    // the help of the group being edited.
+    void theKeyboardReachesEveryPane()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTreeWidget* tree = TreeOf(*form);
+        auto* caption = form->findChild<QLineEdit*>("edtICaption");
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Insert);
+        QCOMPARE(QApplication::focusWidget(), caption);
+
+        // Esc on a page: back to the tree, the new item still selected.
+        QTest::keyClick(caption, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0));
+        // F6 returns to the box the pages had; Shift+F6 goes back again.
+        QTest::keyClick(tree, Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QTest::keyClick(caption, Qt::Key_F6, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), tree);
+        // F6 from the last shown pane comes round to the tree.
+        auto* dock = form->findChild<QDockWidget*>();
+        QTest::keyClick(tree, Qt::Key_F6);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        if (dock && dock->isVisible()) {
+            QVERIFY(dock->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        }
+        QCOMPARE(QApplication::focusWidget(), tree);
+
+        // Shift+F10: the tree's menu, where R renames in place.
+        auto* popup = form->findChild<QMenu*>("PopupMenu1");
+        QTest::keyClick(tree, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(popup->isVisible());
+        QTest::keyClick(popup, Qt::Key_R);
+        QTRY_VERIFY(!popup->isVisible());
+        QLineEdit* inPlace = nullptr;
+        QTRY_VERIFY((inPlace = tree->findChild<QLineEdit*>("edtTreeCaption")) && inPlace->hasFocus());
+        inPlace->selectAll();
+        QTest::keyClicks(inPlace, "Bread");
+        QTest::keyClick(inPlace, Qt::Key_Return);
+        QTRY_COMPARE(form->Agent().GetItem(0)[ICaption], std::string("Bread"));
+        // The pop-up took the window's activation on the test platform.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), tree);
+
+        // F1 in the caption box: the help page of the Caption group.
+        QTest::keyClick(tree, Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QTest::keyClick(caption, Qt::Key_F1);
+        QVERIFY(form->FormHelp()->isVisible());
+        QCOMPARE(form->FormHelp()->CurrentAddress().fileName(), QString("customizing_js_item_item_caption.htm"));
+    }
+
+    // Typing in an item's box, selecting another item and coming back, then
+    // renaming in place: three steps, where they used to make one.
+    void aSelectionMoveAndARenameEndTypingRuns()
+    {
+        TEditorRig rig;
+        rig.editor.InsertAction()->trigger();
+        rig.Select(rig.Root());
+        rig.editor.InsertAction()->trigger();
+        QUndoStack& stack = rig.host.Document().UndoStack();
+        auto* caption = rig.Control<QLineEdit>("edtICaption");
+        rig.Select(rig.Root()->child(0));
+        caption->setText("A");
+        rig.Select(rig.Root()->child(1));
+        rig.Select(rig.Root()->child(0));
+        caption->setText("AB");
+        QCOMPARE(stack.count(), 4);  // two Inserts, two runs of typing
+        QCOMPARE(stack.command(3)->text(), QString("Change 'Caption'"));
+        // A rename in place is a step of its own, and typing after it another.
+        emit static_cast<TDesignPanel*>(rig.editor.TreePanel())->captionEdited(0, "ABC");
+        QCOMPARE(stack.count(), 5);
+        caption->setText("ABCD");
+        QCOMPARE(stack.count(), 6);
+        stack.undo();
+        stack.undo();
+        QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("AB"));
+        stack.undo();
+        QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("A"));
     }
 
     void undoRestoresADeletedSubtreeAndNamesTheStep()

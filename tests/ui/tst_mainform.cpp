@@ -104,7 +104,8 @@ private slots:
             "[&Item]", "I&nsert|Ins", "&Delete|Del", "Move &Up|Ctrl+Up", "Move &Down|Ctrl+Down",
             "[&Menu]", "&Preview|Ctrl+P", "Build &HTML...|", "Pu&blish...|", "-", "Page &Code|",
             "[&Option]", "Web &Browser...|",
-            "[&Help]", "Help &Topics|", "View &Sample...|", "-", "&Homepage|", "&Contact Us|", "&About|",
+            "[&Help]", "Help &Topics|", "View &Sample...|", "-", "&Homepage|", "&Contact Us|",
+            "Help on &What Has the Keyboard|F1", "&About|",
         };
         QCOMPARE(entries, expected);
         QVERIFY(Action(*form, "mnitToolBar")->isChecked());

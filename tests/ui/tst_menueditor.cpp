@@ -278,12 +278,17 @@ void TestMenuEditor::commandStatesFollowTheSelection()
         QCOMPARE(rig.editor.DeleteAction()->isEnabled(), k.remove);
         QCOMPARE(rig.editor.MoveUpAction()->isEnabled(), k.up);
         QCOMPARE(rig.editor.MoveDownAction()->isEnabled(), k.down);
+        QCOMPARE(rig.editor.findChild<QAction*>("Rename1")->isEnabled(), k.remove);
     }
-    // The pop-up menu carries the same actions.
+    // The pop-up menu carries the same actions, and the Edit menu's.
     QMenu* popup = rig.editor.TreePanel()->findChild<QMenu*>("PopupMenu1");
     QVERIFY(popup);
-    QCOMPARE(popup->actions(), QList<QAction*>({rig.editor.InsertAction(), rig.editor.DeleteAction(),
-                                                rig.editor.MoveUpAction(), rig.editor.MoveDownAction()}));
+    QList<QAction*> shown = popup->actions();
+    shown.removeIf([](const QAction* action) { return action->isSeparator(); });
+    QCOMPARE(shown, QList<QAction*>({rig.editor.InsertAction(), rig.editor.findChild<QAction*>("Rename1"),
+                                     rig.editor.CutAction(), rig.editor.CopyAction(), rig.editor.PasteAction(),
+                                     rig.editor.DuplicateAction(), rig.editor.DeleteAction(),
+                                     rig.editor.MoveUpAction(), rig.editor.MoveDownAction()}));
 }
 
 void TestMenuEditor::rightClickSelectsTheNodeUnderThePointer()

@@ -2,17 +2,25 @@
 
 #include "model/itemtree.h"
 #include "ui/document/editordocument.h"
+#include "ui/document/undoids.h"
 
 TSetFieldCommand::TSetFieldCommand(TEditorDocument& document, int target, int field, std::string value,
-                                   const QString& text)
+                                   const QString& text, Kind kind)
     : QUndoCommand(text),
       document_(document),
       target_(target),
       field_(field),
       old_(document.Field(target, field)),
       new_(std::move(value)),
-      selectionBefore_(document.Selection())
+      selectionBefore_(document.Selection()),
+      kind_(kind),
+      typingRun_(document.TypingRun())
 {
+}
+
+int TSetFieldCommand::id() const
+{
+    return int(kind_ == Kind::Typed ? TUndoId::SetField : TUndoId::NoMerge);
 }
 
 void TSetFieldCommand::redo()
@@ -30,7 +38,7 @@ void TSetFieldCommand::undo()
 bool TSetFieldCommand::mergeWith(const QUndoCommand* other)
 {
     const auto* next = static_cast<const TSetFieldCommand*>(other);
-    if (next->target_ != target_ || next->field_ != field_)
+    if (next->target_ != target_ || next->field_ != field_ || next->typingRun_ != typingRun_)
         return false;
     new_ = next->new_;
     setObsolete(new_ == old_);

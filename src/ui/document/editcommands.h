@@ -11,16 +11,20 @@
 
 class TEditorDocument;
 
-// One field of the menu or of an item. Consecutive edits of the same field
-// merge into one step, as typing in one box does; an edit that ends where it
-// began leaves no step at all. Redo and undo show the edited item (or the
-// menu's pages) again.
+// One field of the menu or of an item. A typed edit merges into the last
+// step while it is of the same field and of the same typing run (the run
+// ends when the box loses focus, the selection moves or Enter commits); a
+// committed edit (a rename in the tree) is a step of its own. An edit that
+// ends where it began leaves no step at all. Redo and undo show the edited
+// item (or the menu's pages) again.
 class TSetFieldCommand final : public QUndoCommand {
 public:
-    TSetFieldCommand(TEditorDocument& document, int target, int field, std::string value, const QString& text);
+    enum class Kind { Typed, Committed };
+    TSetFieldCommand(TEditorDocument& document, int target, int field, std::string value, const QString& text,
+                     Kind kind = Kind::Typed);
     void redo() override;
     void undo() override;
-    int id() const override { return 1; }
+    int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
@@ -30,6 +34,8 @@ private:
     std::string old_;
     std::string new_;
     int selectionBefore_;
+    Kind kind_;
+    int typingRun_;
 };
 
 // Items (absolute levels, pre-order) placed at a position: Insert, Paste,

@@ -102,3 +102,10 @@ void TEditorDocument::RequestSelection(int selection)
     selection_ = selection;
     emit selectionRequested(selection);
 }
+
+void TEditorDocument::SetSelection(int selection)
+{
+    if (selection != selection_)
+        EndTypingRun();
+    selection_ = selection;
+}

@@ -49,8 +49,15 @@ public:
     // The user's selection, which commands restore on undo and redo: an item
     // position, or kAppletTarget for the menu itself.
     int Selection() const { return selection_; }
-    void SetSelection(int selection) { selection_ = selection; }
+    // A move of the selection ends the typing run.
+    void SetSelection(int selection);
     void RequestSelection(int selection);
+
+    // Typed edits of one field merge into one undo step while they belong to
+    // one typing run; the views end a run when the box loses focus or Enter
+    // commits it.
+    int TypingRun() const { return typingRun_; }
+    void EndTypingRun() { ++typingRun_; }
 
     // The file the document was opened from or last saved to; "" while it is
     // untitled. Set by the window after it has opened or saved a file.
@@ -74,5 +81,6 @@ private:
     TvarnAppletAgent& agent_;
     QUndoStack undoStack_;
     int selection_ = kAppletTarget;
+    int typingRun_ = 0;
     QString fileName_;
 };

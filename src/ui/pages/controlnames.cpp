@@ -17,6 +17,15 @@ QString OwnName(const QWidget* control)
     return QString();
 }
 
+QString GroupCaption(const QWidget* control)
+{
+    for (const QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* group = qobject_cast<const QGroupBox*>(w))
+            return CaptionText(group->title());
+    }
+    return QString();
+}
+
 }  // namespace
 
 QString CaptionText(const QString& labelText)
@@ -50,13 +59,15 @@ QString ControlPath(const QTabWidget& pages, const QWidget* control)
         if (pages.widget(i)->isAncestorOf(control))
             parts << CaptionText(pages.tabText(i));
     }
-    for (const QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* group = qobject_cast<const QGroupBox*>(w)) {
-            parts << CaptionText(group->title());
-            break;
-        }
-    }
-    parts << OwnName(control);
+    parts << GroupCaption(control) << OwnName(control);
     parts.removeAll(QString());
     return parts.join(QStringLiteral(" > "));
+}
+
+QString ControlName(const QWidget* control)
+{
+    QString name = OwnName(control);
+    if (name.isEmpty())
+        name = GroupCaption(control);
+    return name.isEmpty() ? control->objectName() : name;
 }

@@ -19,6 +19,10 @@ void NameControl(QWidget* control, const QString& name);
 // opening submenu") to its name.
 void ExtendControlName(QWidget* control, const QString& following);
 
+// What the user knows the control by: its name, else (a box alone in its
+// group, as the item's caption) the group's caption; the objectName last.
+QString ControlName(const QWidget* control);
+
 // "Menu > Slide Effect > Slide Step": the caption of the tab that holds the
 // control, the innermost group around it and the control's own name; parts
 // that are missing are left out.

@@ -124,12 +124,11 @@ void TMenuPages::btnSeparatorSuggestedColorClick()
     auto* base = static_cast<TColorSwatch*>(binder_->Control(pItemNoBgColor));
     auto* separator = static_cast<TColorSwatch*>(binder_->Control(pSeparatorColor));
     auto* shadow = static_cast<TColorSwatch*>(binder_->Control(pSeparatorLightColor));
-    common_.BeginEdits("Suggested Color");
+    TPageCommon::EditGroup group(common_, "Suggested Color");
     separator->SetValue(LightenColor(base->Value()));
     common_.Changed(separator);
     shadow->SetValue(DarkenColor(base->Value()));
     common_.Changed(shadow);
-    common_.EndEdits();
 }
 
 void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)

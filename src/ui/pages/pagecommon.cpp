@@ -20,6 +20,7 @@
 #include "ui/pages/colorswatch.h"
 #include "ui/pages/controlnames.h"
 #include "ui/pages/pagegroup.h"
+#include "ui/pages/typingboxes.h"
 #include "ui/services/editorhost.h"
 #include "ui/services/prompts.h"
 
@@ -201,7 +202,10 @@ void SetSilverBackground(QWidget* control, bool silver)
 }
 
 TPageCommon::TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent)
-    : QObject(parent), host_(host), suppressTreeEvents_(suppressTreeEvents)
+    : QObject(parent),
+      host_(host),
+      typingBoxes_(new TTypingBoxes(host.Document(), this)),
+      suppressTreeEvents_(suppressTreeEvents)
 {
 }
 
@@ -211,16 +215,6 @@ void TPageCommon::Changed(QWidget* control)
         return;
     ValidateText(control);
     emit edited(control);
-}
-
-void TPageCommon::BeginEdits(const QString& name)
-{
-    emit editsBegun(name);
-}
-
-void TPageCommon::EndEdits()
-{
-    emit editsEnded();
 }
 
 void TPageCommon::ValidateText(QWidget* control)
@@ -258,13 +252,15 @@ void TPageCommon::WatchChanges(QWidget* control)
         // emptied box); its line's does not, and an empty box stores the lowest.
         connect(spin, &QSpinBox::textChanged, this, changed);
         connect(spin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, changed);
-    }
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        typingBoxes_->Watch(spin);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         connect(edit, &QLineEdit::textChanged, this, changed);
-    else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (combo->isEditable())
+        typingBoxes_->Watch(edit);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (combo->isEditable()) {
             connect(combo, &QComboBox::editTextChanged, this, changed);
-        else
+            typingBoxes_->Watch(combo);
+        } else
             connect(combo, &QComboBox::currentIndexChanged, this, changed);
     } else if (auto* toggle = qobject_cast<QToolButton*>(control))
         connect(toggle, &QToolButton::clicked, this, changed);

@@ -20,6 +20,7 @@ class QVBoxLayout;
 class QWidget;
 class TColorSwatch;
 class TEditorHost;
+class TTypingBoxes;
 
 class TPageCommon final : public QObject {
     Q_OBJECT
@@ -44,15 +45,25 @@ public:
     // (edited), unless the program itself is filling the pages.
     void Changed(QWidget* control);
     // Edits made together (the two colours of "Suggested Color") report as
-    // one step.
-    void BeginEdits(const QString& name);
-    void EndEdits();
+    // one step: the group lasts as long as this guard.
+    class EditGroup {
+    public:
+        EditGroup(TPageCommon& c, const QString& name) : c_(c) { emit c_.editsBegun(name); }
+        ~EditGroup() { emit c_.editsEnded(); }
+        EditGroup(const EditGroup&) = delete;
+        EditGroup& operator=(const EditGroup&) = delete;
+
+    private:
+        TPageCommon& c_;
+    };
     // Warns and empties a text box or combo box whose text holds the field
     // separator. Other controls are never checked.
     void ValidateText(QWidget* control);
 
     // Connects the control's user changes to Changed (spin boxes, text boxes,
-    // lists, editable combo boxes, toggle and check buttons).
+    // lists, editable combo boxes, toggle and check buttons). A box's typing
+    // run ends when it loses focus or Enter commits it, and its undo keys undo
+    // the document's last step: a box keeps no undo history of its own.
     void WatchChanges(QWidget* control);
     // A text box or editable combo box turns pasted line breaks into blanks.
     void KeepOnOneLine(QWidget* control);
@@ -82,6 +93,7 @@ protected:
 
 private:
     TEditorHost& host_;
+    TTypingBoxes* typingBoxes_;
     const bool& suppressTreeEvents_;
     bool quiet_ = false;
 };

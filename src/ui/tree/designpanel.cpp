@@ -1,5 +1,6 @@
 #include "ui/tree/designpanel.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -88,9 +89,23 @@ protected:
     }
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        if (currentItem())
+        if (event->reason() == QContextMenuEvent::Keyboard)
+            PopupAtCurrent();
+        else if (currentItem())
             popup_->popup(event->globalPos());
     }
+
+public:
+    // The menu key and Shift+F10: below the selected node's text.
+    void PopupAtCurrent()
+    {
+        if (QTreeWidgetItem* item = currentItem()) {
+            scrollToItem(item);
+            popup_->popup(viewport()->mapToGlobal(visualItemRect(item).bottomLeft()));
+        }
+    }
+
+protected:
     // A drop only says where the dragged subtree should go; the document
     // moves it and the tree follows.
     void dragMoveEvent(QDragMoveEvent* event) override
@@ -238,6 +253,13 @@ TDesignPanel::TDesignPanel(QWidget* parent)
     });
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setUniformRowHeights(true);
+    // Shift+F10 and the menu key open the pop-up menu as a right click does.
+    auto* menuKey = new QAction(tree_);
+    menuKey->setObjectName("mnitTreeMenuKey");
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    menuKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QAction::triggered, this, [this] { static_cast<TDesignTree*>(tree_)->PopupAtCurrent(); });
+    tree_->addAction(menuKey);
     tree_->setToolTip(kTreeHint);
     // The selection stays visible when the focus leaves the tree.
     QPalette palette = tree_->palette();

@@ -104,7 +104,8 @@ bool TItemCommands::Rename(int k, const QString& text)
     const std::string value = caption.toStdString();
     if (value == document_.Items()[size_t(k)][ICaption])
         return false;
-    document_.UndoStack().push(new TSetFieldCommand(document_, k, ICaption, value, "Rename"));
+    document_.UndoStack().push(new TSetFieldCommand(document_, k, ICaption, value, "Rename",
+                                                    TSetFieldCommand::Kind::Committed));
     return true;
 }
 

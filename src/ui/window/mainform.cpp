@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,19 +20,21 @@
 #include "model/product.h"
 #include "platform/fileassociation.h"
 #include "platform/settingsstore.h"
+#include "ui/actions/contexthelp.h"
 #include "ui/actions/helpcommands.h"
+#include "ui/actions/recentfiles.h"
 #include "ui/dialogs/helpwindow.h"
 #include "ui/dialogs/htmlbuild.h"
-#ifdef TRELLIMENU_WITH_WEBENGINE
-#include "ui/livepreview/livepreview.h"
-#endif
-#include "ui/actions/recentfiles.h"
 #include "ui/dialogs/webbrowser.h"
 #include "ui/services/prompts.h"
 #include "ui/services/savesetup.h"
 #include "ui/services/toolbaricons.h"
+#include "ui/window/focuscycle.h"
 #include "ui/window/menueditor.h"
 #include "ui/window/statusarea.h"
+#ifdef TRELLIMENU_WITH_WEBENGINE
+#include "ui/livepreview/livepreview.h"
+#endif
 
 const char* const kProjectFilter = "Trellimenu 2006 Files (*.tmz)";
 const char* const kStructureFilter = "General Menu Structure File (*.gms)";
@@ -87,6 +91,12 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     splitter->setSizes({300, 560});
     setCentralWidget(splitter);
     BuildMenusAndToolBar();
+    // F6 and Shift+F6 between the tree, the pages and the live preview; Esc
+    // on the pages back to the tree.
+    auto* panes = new TFocusCycle(*this, {[this] { return menuEditor_->TreePanel(); },
+                                          [this] { return menuEditor_->Pages()->currentWidget(); },
+                                          [this] { return static_cast<QWidget*>(findChild<QDockWidget*>()); }});
+    panes->ReturnOnEscape(menuEditor_->Pages());
 
     // The empty document the program starts with.
     menuEditor_->ResetSelectionState();
@@ -216,6 +226,14 @@ void TMainForm::BuildMenusAndToolBar()
         if (!topic1)
             topic1 = action;
     }
+    // F1: the help of the group or page that has the keyboard, else the index.
+    QAction* contextHelp = help->addAction("Help on &What Has the Keyboard");
+    contextHelp->setObjectName("ContextHelp1");
+    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contextHelp, &QAction::triggered, this, [this] {
+        if (!PressNearestHelpButton(QApplication::focusWidget()))
+            helpCommands_->Topic1Click();
+    });
     AddCommand(help, "About1", "&About", &TMainForm::About1Click);
 
     // The tool bar shares the menu's actions, so enabling follows everywhere.

@@ -1,6 +1,8 @@
 #include "ui/window/menueditor.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -8,12 +10,14 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "model/fieldrules.h"
 #include "model/itemtree.h"
 #include "ui/document/editcommands.h"
 #include "ui/document/editordocument.h"
+#include "ui/document/undomacro.h"
 #include "ui/pages/controlnames.h"
 #include "ui/pages/itempages.h"
 #include "ui/pages/menupages.h"
@@ -55,16 +59,14 @@ struct TMenuEditor::Private {
     QAction* copy = nullptr;
     QAction* paste = nullptr;
     QAction* duplicate = nullptr;
+    QAction* rename = nullptr;
     // The item the item pages show (EditedItemNode), by position; -1: none.
     int shownItem = -1;
     // The field being set from a control: that control already shows it.
     int echoTarget = -2;
     int echoField = -1;
-    // Edits the pages group under one name: the step opens with the first
-    // edit that changes something, so a group that changes nothing leaves
-    // no empty step (and keeps what could be redone).
-    QString groupName;
-    bool groupOpen = false;
+    // Edits the pages group under one name, while the pages' group lasts.
+    std::optional<TUndoMacro> group;
 
     explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
     TEditorDocument& Document() { return host.Document(); }
@@ -133,9 +135,27 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
             // Keys that a text box would take too act only in the tree.
             (*c.action)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
             tree->addAction(*c.action);
-            d->panel->PopupMenu()->addAction(*c.action);
         }
     }
+    // F2 renames in place, as the tree's own key does; in the pop-up menu too.
+    d->rename = new QAction("&Rename", this);
+    d->rename->setObjectName("Rename1");
+    d->rename->setToolTip("Rename the selected item in place");
+    d->rename->setShortcut(Qt::Key_F2);
+    d->rename->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tree->addAction(d->rename);
+    connect(d->rename, &QAction::triggered, this, [this, tree] {
+        if (d->Selected() >= 0)
+            tree->editItem(tree->currentItem());
+    });
+    // The pop-up menu: what can be done to the selected item, in the order
+    // people look for it.
+    QMenu* popup = d->panel->PopupMenu();
+    popup->addActions({d->insert, d->rename});
+    popup->addSeparator();
+    popup->addActions({d->cut, d->copy, d->paste, d->duplicate, d->remove});
+    popup->addSeparator();
+    popup->addActions({d->moveUp, d->moveDown});
     connect(d->insert, &QAction::triggered, this, &TMenuEditor::Insert1Click);
     connect(d->remove, &QAction::triggered, this, &TMenuEditor::Delete1Click);
     connect(d->moveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
@@ -151,12 +171,9 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     connect(d->panel, &TDesignPanel::dropRequested, this,
             [this](int k, int parent, int position) { d->commands.MoveTo(k, parent, position); });
     connect(d->common, &TPageCommon::edited, this, &TMenuEditor::PageEdited);
-    connect(d->common, &TPageCommon::editsBegun, this, [this](const QString& name) { d->groupName = name; });
-    connect(d->common, &TPageCommon::editsEnded, this, [this] {
-        if (std::exchange(d->groupOpen, false))
-            d->Document().UndoStack().endMacro();
-        d->groupName.clear();
-    });
+    connect(d->common, &TPageCommon::editsBegun, this,
+            [this](const QString& name) { d->group.emplace(d->Document().UndoStack(), name); });
+    connect(d->common, &TPageCommon::editsEnded, this, [this] { d->group.reset(); });
 
     // Before the tree follows the document: a removal must find the tree
     // events held before the tree loses nodes.
@@ -264,7 +281,7 @@ void TMenuEditor::ApplyEnablingRules()
     d->remove->setEnabled(item);
     d->moveUp->setEnabled(item && shape.hasPrevSibling);
     d->moveDown->setEnabled(item && shape.hasNextSibling);
-    for (QAction* action : {d->cut, d->copy, d->duplicate})
+    for (QAction* action : {d->cut, d->copy, d->duplicate, d->rename})
         action->setEnabled(item);
     d->paste->setEnabled(true);
     d->itemPages->ApplyEnablingRules(shape);
@@ -378,17 +395,19 @@ void TMenuEditor::PageEdited(QWidget* control)
     }
     if (d->Document().Field(target, field) == value)
         return;
-    QString name = control->accessibleName();
-    if (name.isEmpty())
-        name = control->objectName();
-    if (!d->groupName.isEmpty() && !d->groupOpen) {
-        d->Document().UndoStack().beginMacro(d->groupName);
-        d->groupOpen = true;
-    }
+    // Boxes typed in make one step per typing run; a click is a step of its own.
+    auto* combo = qobject_cast<QComboBox*>(control);
+    const bool typed = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
+                       (combo && combo->isEditable());
+    auto* command = new TSetFieldCommand(d->Document(), target, field, value,
+                                         QString("Change '%1'").arg(ControlName(control)),
+                                         typed ? TSetFieldCommand::Kind::Typed : TSetFieldCommand::Kind::Committed);
     d->echoTarget = target;
     d->echoField = field;
-    d->Document().UndoStack().push(
-        new TSetFieldCommand(d->Document(), target, field, value, QString("Change '%1'").arg(name)));
+    if (d->group)
+        d->group->Push(command);
+    else
+        d->Document().UndoStack().push(command);
     d->echoTarget = -2;
     d->echoField = -1;
 }
