@@ -27,11 +27,3 @@ bool AdoptEncodingFor(TMenuDocument& document, const std::string& newValue)
     return true;
 }
 
-bool AdoptEncodingForAll(TMenuDocument& document)
-{
-    const TTextEncoding effective = EffectiveEncoding(document);
-    if (effective == document.encoding)
-        return false;
-    document.encoding = effective;
-    return true;
-}

@@ -56,7 +56,6 @@ TTextEncoding EffectiveEncoding(const TMenuDocument& document);
 // A Windows-1252 document that now holds a character Windows-1252 lacks
 // becomes UTF-8; true when it changed.
 bool AdoptEncodingFor(TMenuDocument& document, const std::string& newValue);
-bool AdoptEncodingForAll(TMenuDocument& document);
 
 // The hint shown when a document turns UTF-8.
 extern const char* const kNowUtf8Hint;

@@ -15,29 +15,6 @@ void TMenuShape::Add(int parent) {
     children_.emplace_back();
 }
 
-TMenuShape TMenuShape::FromTree(const TMenuTree& tree) {
-    TMenuShape shape;
-    shape.children_.emplace_back();
-    const TMenuTree::Node root = tree.Root();
-    if (!root) return shape;
-    // Explicit stack: deep menus must not exhaust the call stack.
-    std::vector<std::pair<TMenuTree::Node, int>> stack;  // node, its item index
-    const auto pushChildren = [&](TMenuTree::Node node, int item) {
-        for (int i = tree.ChildCount(node) - 1; i >= 0; --i) {
-            if (TMenuTree::Node child = tree.Child(node, i)) stack.emplace_back(child, item);
-        }
-    };
-    pushChildren(root, kRoot);
-    while (!stack.empty()) {
-        const auto [node, parent] = stack.back();
-        stack.pop_back();
-        const int item = shape.ItemCount();
-        shape.Add(parent);
-        pushChildren(node, item);
-    }
-    return shape;
-}
-
 TMenuShape TMenuShape::FromLevels(const TItemArray& items) {
     TMenuShape shape;
     shape.children_.emplace_back();

@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "model/menutree.h"
 #include "model/records.h"
 
 class TMenuShape {
 public:
     static constexpr int kRoot = -1;  // parent index of a top-level item
 
-    // From the tree the editor shows; item k is the node with pre-order index k + 1.
-    static TMenuShape FromTree(const TMenuTree& tree);
     // From the items' pLevel values; a level that is not an integer, or that
     // jumps by more than one, attaches the item to the deepest possible parent.
     static TMenuShape FromLevels(const TItemArray& items);
