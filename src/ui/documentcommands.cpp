@@ -17,6 +17,7 @@
 #include "ui/localpath.h"
 #include "ui/mainform.h"
 #include "ui/menueditor.h"
+#include "ui/projectfileguard.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
 #include "ui/savesetup.h"
@@ -65,6 +66,7 @@ void TMainForm::New1Click()
         return;
     preview_.ClearPreview();
     ProjectFileName_.clear();
+    fileGuard_->Forget();
     ShowNewDocument();
     SetModified(false);
 }
@@ -123,6 +125,7 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
     // the document, ProjectFileName and the recent files as they were.
     TReadResult result;
     TMenuDocument document;
+    const TFileFingerprint seen = TProjectFileGuard::Look(path);
     const bool read = Guarded([&] {
         result = kind == TDocumentKind::Structure ? ImportStructureFile(LocalPath(path), document, *status_)
                                                   : LoadProjectFile(LocalPath(path), document, *status_);
@@ -148,14 +151,19 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         // A stored value the pages cannot show: start afresh rather than let
         // the pages and the records disagree.
         ProjectFileName_.clear();
+        fileGuard_->Forget();
         ShowNewDocument();
         SetModified(false);
         return;
     }
-    if (kind == TDocumentKind::Project)
+    if (kind == TDocumentKind::Project) {
         ProjectFileName_ = path;
-    else if (kind == TDocumentKind::Template)
+        fileGuard_->Guard(path, seen);
+    }
+    else if (kind == TDocumentKind::Template) {
         ProjectFileName_.clear();  // an untitled copy: a shipped template is never saved over by accident
+        fileGuard_->Forget();
+    }
     preview_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)), agent_.GetAppletData(), *status_);
     ShowMenuRoot();
     SetModified(false);
@@ -178,6 +186,12 @@ void TMainForm::ShowMenuRoot()
 
 bool TMainForm::SaveDocumentTo(const QString& path)
 {
+    switch (fileGuard_->MayReplace(path)) {
+    case TProjectFileGuard::Replace::Yes: break;
+    case TProjectFileGuard::Replace::SaveAs: return SaveAsInFolder(QString());
+    case TProjectFileGuard::Replace::Cancel: return false;
+    }
+    const TProjectFileGuard::THold hold(*fileGuard_);
     TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
     setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
     TPublishResult result;
@@ -189,6 +203,7 @@ bool TMainForm::SaveDocumentTo(const QString& path)
         return false;
     document_.Normalize(result.published);
     ProjectFileName_ = FromLocalPath(result.projectPath);
+    fileGuard_->Guard(ProjectFileName_);
     SetModified(false);
     // Saved files come back from File > Recent as opened ones do.
     Guarded([&] { recentFiles_->AddRecentFile(ProjectFileName_); });
@@ -217,14 +232,12 @@ bool TMainForm::Save1Click()
     return SaveDocumentTo(path);
 }
 
-void TMainForm::SaveAsInFolder(const QString& folder)
+bool TMainForm::SaveAsInFolder(const QString& folder)
 {
     // Written as the pages show the document, as Save does.
     menuEditor_->ApplyGatherRules();
     const QString path = AskForFile(true, "Save As", TFolderKind::Projects, kProjectFilter, folder);
-    if (path.isEmpty())
-        return;
-    SaveDocumentTo(path);
+    return !path.isEmpty() && SaveDocumentTo(path);
 }
 
 void TMainForm::Save2Click()

@@ -1,0 +1,187 @@
+// The editor and other programs on one project file: a save never replaces a
+// change the user has not seen, and an unchanged document offers to reload.
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "tst_mainform_env.h"
+#include "ui/projectfileguard.h"
+
+namespace {
+
+using Answer = TPrompts::Answer;
+
+QString ChangedQuestion(const QString& path)
+{
+    return QDir::toNativeSeparators(path) +
+           " has been changed by another program since you opened it. Replace it with your version?";
+}
+
+QString ReloadQuestion(const QString& path)
+{
+    return QDir::toNativeSeparators(path) + " has been changed by another program. Reload it?";
+}
+
+// Another program writes its own version beside the file and renames it over.
+void ReplaceAsAnotherProgram(TEditorTestEnv& env, const QString& path, const QList<TTestItem>& items)
+{
+    const QString beside = env.Path("other-program.tmp");
+    TEditorTestEnv::WriteProject(beside, items);
+    QVERIFY(::rename(LocalPath(beside).c_str(), LocalPath(path).c_str()) == 0);
+}
+
+void RenameFirstItem(TMainForm& form, const QString& caption)
+{
+    auto* tree = form.findChild<QTreeWidget*>("trvwDesignPanel");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    form.findChild<QLineEdit*>("edtICaption")->setText(caption);
+    QVERIFY(form.Modified());
+}
+
+}  // namespace
+
+class TestProjectGuard : public QObject {
+    Q_OBJECT
+private slots:
+    void aSaveAsksBeforeReplacingAnotherProgramsChange()
+    {
+        TEditorTestEnv env;
+        const QString path = env.Path("menu.tmz");
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}, {"News", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(path);
+        RenameFirstItem(*form, "Ours");
+        ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}, {"One", 0}, {"Two", 0}});
+        const QByteArray theirs = TEditorTestEnv::ReadBytes(path);
+
+        // Cancel: nothing written, the document still unsaved.
+        env.prompts.answers = {Answer::Cancel};
+        QVERIFY(!form->Save1Click());
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown[0].kind, QString("yesnocancel"));
+        QCOMPARE(env.prompts.shown[0].text, ChangedQuestion(path));
+        QCOMPARE(TEditorTestEnv::ReadBytes(path), theirs);
+        QVERIFY(form->Modified());
+
+        // Save As onto that same file asks too.
+        env.prompts.Clear();
+        env.prompts.answers = {Answer::Cancel};
+        env.prompts.fileNames = {path};
+        form->Save2Click();
+        QCOMPARE(env.prompts.Texts(), QStringList({kProjectFilter, ChangedQuestion(path)}));
+        QCOMPARE(TEditorTestEnv::ReadBytes(path), theirs);
+
+        // No: Save As, and the other program's file stays.
+        env.prompts.Clear();
+        env.prompts.answers = {Answer::No};
+        env.prompts.fileNames = {env.Path("mine.tmz")};
+        QVERIFY(form->Save1Click());
+        QCOMPARE(env.prompts.Texts(), QStringList({ChangedQuestion(path), kProjectFilter}));
+        QCOMPARE(TEditorTestEnv::ReadBytes(path), theirs);
+        QCOMPARE(form->ProjectFileName(), env.Path("mine.tmz"));
+        QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Ours"));
+
+        // Yes writes ours over theirs.
+        env.prompts.Clear();
+        RenameFirstItem(*form, "Ours again");
+        ReplaceAsAnotherProgram(env, form->ProjectFileName(), {{"Theirs", 0}});
+        env.prompts.answers = {Answer::Yes};
+        QVERIFY(form->Save1Click());
+        QCOMPARE(env.prompts.Texts(), QStringList({ChangedQuestion(form->ProjectFileName())}));
+        QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Ours again"));
+        QVERIFY(!TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Theirs"));
+
+        // After the editor's own save, later saves ask nothing.
+        env.prompts.Clear();
+        RenameFirstItem(*form, "Ours later");
+        QVERIFY(form->Save1Click());
+        RenameFirstItem(*form, "Ours once more");
+        QVERIFY(form->Save1Click());
+        QVERIFY(env.prompts.shown.isEmpty());
+        QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Ours once more"));
+
+        // A file deleted meanwhile is written again without a question.
+        QVERIFY(QFile::remove(form->ProjectFileName()));
+        RenameFirstItem(*form, "Written again");
+        QVERIFY(form->Save1Click());
+        QVERIFY(env.prompts.shown.isEmpty());
+        QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Written again"));
+    }
+
+    void theSecondOfTwoEditorsAsksInsteadOfDroppingTheFirstsInsert()
+    {
+        TEditorTestEnv env;
+        const QString path = env.Path("menu.tmz");
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}});
+        auto first = env.MakeMainForm();
+        auto second = env.MakeMainForm();
+        first->OpenProjectFile(path);
+        second->OpenProjectFile(path);
+
+        first->MenuEditor().InsertAction()->trigger();
+        QVERIFY(first->Save1Click());
+        QCOMPARE(first->Agent().ItemCount(), 2);
+        const QByteArray firstsSave = TEditorTestEnv::ReadBytes(path);
+
+        RenameFirstItem(*second, "Start");
+        // The closing save asks as well, and Cancel keeps the window open.
+        env.prompts.answers = {Answer::Yes, Answer::Cancel};
+        QVERIFY(!second->CloseQuery());
+        QCOMPARE(env.prompts.Texts(), QStringList({"Save changes to files before Exit?", ChangedQuestion(path)}));
+        QCOMPARE(TEditorTestEnv::ReadBytes(path), firstsSave);
+    }
+
+    void anUnchangedDocumentOffersToReloadOncePerChange()
+    {
+        TEditorTestEnv env;
+        const QString path = env.Path("menu.tmz");
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(path);
+
+        // The watcher sees the rename over the file; Yes reloads.
+        env.prompts.answers = {Answer::Yes};
+        ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}, {"Two", 1}});
+        QTRY_COMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown[0].kind, QString("yesno"));
+        QCOMPARE(env.prompts.shown[0].text, ReloadQuestion(path));
+        QCOMPARE(TreeCaptions(*form), QStringList({"Theirs", "Two"}));
+        QVERIFY(!form->Modified());
+
+        // The reload is the file as it is: a save asks nothing.
+        env.prompts.Clear();
+        QVERIFY(form->Save1Click());
+        QVERIFY(env.prompts.shown.isEmpty());
+
+        // Declined once, the same change is not offered again.
+        env.prompts.answers = {Answer::No};
+        ReplaceAsAnotherProgram(env, path, {{"Third", 0}});
+        QTRY_COMPARE(env.prompts.shown.size(), 1);
+        form->FileGuard().CheckForChange();
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(TreeCaptions(*form), QStringList({"Theirs", "Two"}));
+
+        // A later change with unsaved edits is left to the save's question.
+        env.prompts.Clear();
+        RenameFirstItem(*form, "Edited");
+        ReplaceAsAnotherProgram(env, path, {{"Fourth", 0}});
+        form->FileGuard().CheckForChange();
+        QVERIFY(env.prompts.shown.isEmpty());
+    }
+
+    void aTemplatesUntitledCopyGuardsNoFile()
+    {
+        TEditorTestEnv env;
+        const QString path = env.Path("shipped.tmz");
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(path);
+        form->OpenTemplate(path);
+        ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}});
+        form->FileGuard().CheckForChange();
+        QVERIFY(env.prompts.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProjectGuard)
+#include "tst_projectguard.moc"
