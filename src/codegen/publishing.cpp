@@ -169,7 +169,7 @@ std::vector<std::string> TPublishPlan::MissingImages() const {
 TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup& setup, const std::string& folder,
                               const std::string& name, TStatusDisplay& status) {
     const TPublishPlan plan(document.applet, setup, folder, name);
-    TFileTransaction files;
+    TFileTransaction files(TFileTransaction::Locking::Folders, setup.lockWait);
     std::vector<std::string> folders{folder.empty() ? "." : folder};
     if (!setup.parameterScriptCopy.empty()) folders.push_back(FolderPart(setup.parameterScriptCopy));
     files.LockFolders(folders);

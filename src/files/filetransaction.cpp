@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <random>
+#include <thread>
 
 #include "files/textfile.h"
 
@@ -116,13 +118,40 @@ void WriteAll(int fd, const char* data, size_t size, const std::string& shownPat
     }
 }
 
-bool LockExclusive(int fd)
+// Waits a minute, in silence, for a save that is not ours to finish.
+class TMinuteLockWait final : public TLockWait {
+public:
+    bool KeepWaiting(const std::string&) override { return std::chrono::steady_clock::now() < giveUp_; }
+
+private:
+    std::chrono::steady_clock::time_point giveUp_ = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+};
+
+enum class TLockOutcome { Locked, Unlockable };
+
+// Polls the lock rather than blocking on it, so the waiter is told while it
+// waits and may give up. Throws when it gives up.
+TLockOutcome LockExclusive(int fd, const std::string& folder, TLockWait* wait)
 {
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return false;
+    using Clock = std::chrono::steady_clock;
+    TMinuteLockWait minute;
+    TLockWait& waiter = wait ? *wait : minute;
+    auto nextCall = Clock::now() + std::chrono::seconds(1);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return TLockOutcome::Unlockable;
+        const auto now = Clock::now();
+        if (now >= nextCall) {
+            if (!waiter.KeepWaiting(folder))
+                throw TFileError(TFileError::WholeMessage{}, folder + " is locked by another save", folder,
+                                 "Locked by another save");
+            nextCall = now + std::chrono::milliseconds(100);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return true;
+    return TLockOutcome::Locked;
 }
 
 void SyncFolder(const std::string& folder)
@@ -319,7 +348,7 @@ struct TFileTransaction::Folder {
     }
 };
 
-TFileTransaction::TFileTransaction(Locking locking) : locking_(locking) {}
+TFileTransaction::TFileTransaction(Locking locking, TLockWait* wait) : locking_(locking), wait_(wait) {}
 
 TFileTransaction::~TFileTransaction()
 {
@@ -363,14 +392,14 @@ TFileTransaction::Folder& TFileTransaction::LockedFolder(const std::string& fold
     // gets uploaded; where its file system cannot lock a folder (NFS), a
     // lock file there serves instead.
     locked->lockFd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (locked->lockFd < 0 || !LockExclusive(locked->lockFd)) {
+    if (locked->lockFd < 0 || LockExclusive(locked->lockFd, path, wait_) != TLockOutcome::Locked) {
         if (locked->lockFd >= 0)
             ::close(locked->lockFd);
         const std::string lockPath = Join(path, kFolderLockName);
         locked->lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, NewFileMode());
         if (locked->lockFd < 0)
             throw TFileError("Cannot create file", lockPath, ReasonFromErrno(errno));
-        if (!LockExclusive(locked->lockFd))
+        if (LockExclusive(locked->lockFd, path, wait_) != TLockOutcome::Locked)
             throw TFileError("Cannot lock folder", path, ReasonFromErrno(errno));
     }
     RecoverFolder(path);

@@ -21,6 +21,16 @@
 
 #include "model/textencoding.h"
 
+// Told while another save holds the lock of a folder this transaction needs:
+// first after one second of waiting, then about ten times a second. Returning
+// false gives up: the transaction then throws TFileError whose what() is
+// "FOLDER is locked by another save".
+class TLockWait {
+public:
+    virtual ~TLockWait() = default;
+    virtual bool KeepWaiting(const std::string& folder) = 0;
+};
+
 // A file being written: bytes go to its temporary file, in large writes.
 class TStagedFile {
 public:
@@ -57,7 +67,9 @@ public:
     // Unlocked: for scratch folders of our own (the preview folder), where
     // no second writer takes part and no lock file may be left behind.
     enum class Locking { Folders, None };
-    explicit TFileTransaction(Locking locking = Locking::Folders);
+    // A null wait gives up after a minute of waiting, in silence: a stalled
+    // save never holds another one forever.
+    explicit TFileTransaction(Locking locking = Locking::Folders, TLockWait* wait = nullptr);
     ~TFileTransaction();  // without a Commit: every temporary file removed
     TFileTransaction(const TFileTransaction&) = delete;
     TFileTransaction& operator=(const TFileTransaction&) = delete;
@@ -89,6 +101,7 @@ private:
     std::vector<std::unique_ptr<Folder>> folders_;
     std::vector<std::unique_ptr<TStagedFile>> files_;
     Locking locking_;
+    TLockWait* wait_;
     bool committed_ = false;
 };
 

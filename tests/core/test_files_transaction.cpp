@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -398,4 +399,38 @@ TEST_F(TransactionTest, WindowsTextIsWrittenInItsOwnEncoding)
     file.WriteLine("\xC3\x9C" "ber uns Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81");
     files.Commit();
     EXPECT_EQ(ReadBytes(PathOf("legacy.tmz")), "\xDC" "ber uns Caf\xE9 \x80 \x81\r\n");
+}
+
+// Gives up at its third call, counting the calls and the folder named.
+class TGiveUpLockWait final : public TLockWait {
+public:
+    bool KeepWaiting(const std::string& folder) override
+    {
+        folders.push_back(folder);
+        return folders.size() < 3;
+    }
+    std::vector<std::string> folders;
+};
+
+TEST_F(TransactionTest, AWaiterIsToldAfterASecondAndMayGiveUp)
+{
+    const std::string folder = fs::canonical(folder_).string();
+    const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    TGiveUpLockWait wait;
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        TFileTransaction files(TFileTransaction::Locking::Folders, &wait);
+        files.Create(PathOf("menu.html")).WriteLine("never");
+        ADD_FAILURE() << "a locked folder was written";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()), folder + " is locked by another save");
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ::close(held);
+    // Told first after one second, then every tenth of a second.
+    EXPECT_GE(seconds, 1.2);
+    EXPECT_LT(seconds, 1.8);
+    EXPECT_EQ(wait.folders, std::vector<std::string>(3, folder));
+    EXPECT_TRUE(Names().empty());
 }
