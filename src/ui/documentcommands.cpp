@@ -15,6 +15,7 @@
 #include "platform/settingsstore.h"
 #include "ui/designpanel.h"
 #include "ui/localpath.h"
+#include "ui/lockwaitindicator.h"
 #include "ui/mainform.h"
 #include "ui/menueditor.h"
 #include "ui/projectfileguard.h"
@@ -194,6 +195,8 @@ bool TMainForm::SaveDocumentTo(const QString& path)
     const TProjectFileGuard::THold hold(*fileGuard_);
     TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
     setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
+    TLockWaitIndicator lockWait(*status_);
+    setup.lockWait = &lockWait;
     TPublishResult result;
     const bool saved = Guarded([&] {
         result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),

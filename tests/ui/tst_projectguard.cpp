@@ -1,11 +1,20 @@
-// The editor and other programs on one project file: a save never replaces a
-// change the user has not seen, and an unchanged document offers to reload.
+// The editor beside other programs that write its project: a save never
+// replaces a change the user has not seen, an unchanged document offers to
+// reload, and a save that waits for another one into its folder says so and
+// can be given up.
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
+#include <fcntl.h>
+#include <map>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "tst_mainform_env.h"
 #include "ui/projectfileguard.h"
+#include "ui/statusarea.h"
 
 namespace {
 
@@ -36,6 +45,35 @@ void RenameFirstItem(TMainForm& form, const QString& caption)
     tree->setCurrentItem(tree->topLevelItem(0)->child(0));
     form.findChild<QLineEdit*>("edtICaption")->setText(caption);
     QVERIFY(form.Modified());
+}
+
+// A folder's lock held as another save holds it while it writes.
+class THeldFolderLock {
+public:
+    explicit THeldFolderLock(const QString& folder)
+        : fd_(::open(LocalPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        QVERIFY(fd_ >= 0);
+        QVERIFY(::flock(fd_, LOCK_EX) == 0);
+    }
+    ~THeldFolderLock() { Release(); }
+    void Release()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+
+private:
+    int fd_;
+};
+
+std::map<QString, QByteArray> FolderBytes(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = TEditorTestEnv::ReadBytes(folder + '/' + name);
+    return files;
 }
 
 }  // namespace
@@ -180,6 +218,59 @@ private slots:
         ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}});
         form->FileGuard().CheckForChange();
         QVERIFY(env.prompts.shown.isEmpty());
+    }
+
+    void aSaveWaitingForAnotherSaysSoAndEscGivesUp()
+    {
+        TEditorTestEnv env;
+        const QString site = env.Path("site");
+        QVERIFY(QDir().mkpath(site));
+        const QString path = site + "/menu.tmz";
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}});
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(path);
+        QVERIFY(form->Save1Click());
+        RenameFirstItem(*form, "Ours");
+        const auto before = FolderBytes(site);
+        const QString folder = QFileInfo(site).canonicalFilePath();
+        const QString waiting = "Waiting for another save into " + folder + " to finish\u2026";
+
+        struct {
+            QString hint;
+            bool busy = false;
+        } seen;
+        const auto look = [&] {
+            seen.hint = form->StatusArea().HintLine()->text();
+            seen.busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        };
+        THeldFolderLock lock(site);
+        // The window keeps running while the save waits: this timer fires in it.
+        QTimer::singleShot(1500, form.get(), [&] {
+            look();
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+        });
+        QVERIFY(!form->Save1Click());
+        QCOMPARE(seen.hint, waiting);
+        QVERIFY(seen.busy);
+        QCOMPARE(env.prompts.Texts(), QStringList({folder + " is locked by another save"}));
+        QVERIFY(FolderBytes(site) == before);
+        QVERIFY(form->Modified());
+        QVERIFY(!QApplication::overrideCursor());
+
+        // The other save ends while this one waits: this one then goes on.
+        env.prompts.Clear();
+        seen = {};
+        QTimer::singleShot(1500, form.get(), [&] {
+            look();
+            lock.Release();
+        });
+        QVERIFY(form->Save1Click());
+        QCOMPARE(seen.hint, waiting);
+        QVERIFY(seen.busy);
+        QVERIFY(env.prompts.shown.isEmpty());
+        QVERIFY(TEditorTestEnv::ReadBytes(path).contains("Ours"));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(form->StatusArea().HintLine()->text() != waiting);
     }
 };
 
