@@ -208,6 +208,10 @@ def deep_menu():
     ]
 
 
+# Menus in the page's flow: the drag bar and the position do not apply to
+# them, so the drag bar is off and the position zero.
+IN_FLOW = {19: "0", 29: "", 28: "", 63: "0", 64: "0"}
+
 # Every palette keeps item text on its normal and mouse-over colours, and the
 # drag bar's title, at a contrast of at least 4.5:1 (WCAG 2 AA for text); so
 # does every dark set, for the item text and the mouse-over text.
@@ -250,27 +254,25 @@ TEMPLATES = [
                            desc_text="3B1A48", desc_border="5B2C6F"),
      {29: "Library", 10: "150", 11: "1200"}, deep_menu, 120, 140,
      dark("2A1433", "F3E5F5", "CE93D8", "250A33", "5E3A6E", "1C0D22")),
-    # Menus in the page's flow: the drag bar and the position do not apply
-    # to them, so the drag bar is off for a Floating fallback too.
     ("Light Top Bar", dict(drag_bg="1F5FA8", drag_title="FFFFFF", border="D0D5DB", text="1F2933",
                            bg="F8F9FA", over_text="FFFFFF", over_bg="1F5FA8", desc_bg="FFFFFF",
                            desc_text="1F2933", desc_border="9AA5B1",
                            separator="D0D5DB", separator_shadow="FFFFFF"),
-     {19: "0", 29: "", 28: "", 63: "0", 64: "0"}, site_menu, 130, 170,
+     IN_FLOW, site_menu, 130, 170,
      dict(Layout="Bar", BarAlign="Center",
           **dark("1E2329", "E4E8ED", "4C8DD6", "0A1A2B", "3A424C", "161A1F"))),
     ("Dark Top Bar", dict(drag_bg="161A1F", drag_title="E4E8ED", border="3A424C", text="E4E8ED",
                           bg="1E2329", over_text="FFFFFF", over_bg="2F6FB8", desc_bg="161A1F",
                           desc_text="E4E8ED", desc_border="2F6FB8",
                           separator="3A424C", separator_shadow="161A1F"),
-     {19: "0", 29: "", 28: "", 63: "0", 64: "0"}, site_menu, 130, 170,
+     IN_FLOW, site_menu, 130, 170,
      dict(Layout="Bar", Sticky="1",
           **dark("1E2329", "E4E8ED", "2F6FB8", "FFFFFF", "3A424C", "161A1F"))),
     ("Sidebar", dict(drag_bg="1B4F72", drag_title="FFFFFF", border="C5CFD8", text="1B2A38",
                      bg="EEF2F6", over_text="FFFFFF", over_bg="1B4F72", desc_bg="FFFFFF",
                      desc_text="1B2A38", desc_border="1B4F72",
                      separator="C5CFD8", separator_shadow="FFFFFF"),
-     {19: "0", 29: "", 28: "", 63: "0", 64: "0"}, deep_menu, 170, 170,
+     IN_FLOW, deep_menu, 170, 170,
      dict(Layout="Sidebar", **dark("1A242E", "DDE6EE", "7FB3D5", "0E1E2B", "3A4A5A", "121A22"))),
 ]
 
