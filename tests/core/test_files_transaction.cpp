@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -13,6 +14,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <csignal>
 #include <iostream>
 #include <random>
@@ -73,9 +75,13 @@ protected:
     // The published set of one run: every file says which run wrote it.
     void WriteSet(const std::string& run, const std::vector<std::string>& names)
     {
+        WriteSetIn(folder_, run, names);
+    }
+    static void WriteSetIn(const fs::path& folder, const std::string& run, const std::vector<std::string>& names)
+    {
         TFileTransaction files;
         for (const std::string& name : names)
-            files.Create(PathOf(name)).WriteLine(run + " " + name + std::string(100000, 'x'));
+            files.Create((folder / name).string()).WriteLine(run + " " + name + std::string(100000, 'x'));
         files.Commit();
     }
     bool SetIsFrom(const std::string& run, const std::vector<std::string>& names)
@@ -578,4 +584,59 @@ TEST_F(TransactionTest, AWaiterIsToldAfterASecondAndMayGiveUp)
     EXPECT_LT(seconds, 1.8);
     EXPECT_EQ(wait.folders, std::vector<std::string>(3, folder));
     EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(TransactionTest, AFolderTheUserMayWriteButNotListKeepsOnlyItsTargets)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs the administrator's rights";
+    const fs::path writeOnly = folder_ / "write-only";
+    fs::create_directory(writeOnly);
+    ASSERT_EQ(::chown(writeOnly.c_str(), 65534, 65534), 0);
+    ::chmod(folder_.c_str(), 0755);
+    ::chmod(writeOnly.c_str(), 0333);
+    // Runs `work` as the user nobody; 77 when nobody cannot reach the folder.
+    const auto asNobody = [&](const std::function<void()>& work) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                ::setresuid(65534, 65534, 65534) != 0 || ::access(writeOnly.c_str(), W_OK | X_OK) != 0)
+                _exit(77);
+            try {
+                work();
+            } catch (const std::exception& e) {
+                std::cerr << e.what() << "\n";
+                _exit(1);
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(writeOnly))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const int first = asNobody([&] { WriteSetIn(writeOnly, "old", set_); });
+    if (first == 77)
+        GTEST_SKIP() << "the user nobody cannot reach " << writeOnly;
+    ASSERT_EQ(first, 0);
+    const int killed = asNobody([&] {
+        TInjectedFaults faults;
+        faults.exitAtRename = 1;
+        SetFileFaults(&faults);
+        WriteSetIn(writeOnly, "dead", set_);
+    });
+    ASSERT_EQ(killed, 0);
+    ASSERT_GT(names().size(), set_.size()) << "the killed save left its files";
+    ASSERT_EQ(asNobody([&] { WriteSetIn(writeOnly, "next", {"menu.html"}); }), 0);
+    std::vector<std::string> expected = set_;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(ReadBytes((writeOnly / "menu.html").string()).rfind("next menu.html", 0), 0u);
+    EXPECT_EQ(ReadBytes((writeOnly / "menu.tmz").string()).rfind("dead menu.tmz", 0), 0u) << "rolled forward";
 }
