@@ -203,15 +203,17 @@ std::optional<TJournal> ParseJournal(const std::string& text)
 std::string LocalTime(long long seconds)
 {
     const std::time_t time = static_cast<std::time_t>(seconds);
-    std::tm parts{};
-    ::localtime_r(&time, &parts);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts);
+    char text[32] = "";
+    if (const std::tm* parts = std::localtime(&time))
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", parts);
     return text;
 }
 
 // A killed run's list, read back under the folder's lock: its renames are
-// completed when every file is still what the list says, else it is dropped.
+// completed when every file is still what the list says and some were done
+// (the set is a mix), else it is dropped. A run that failed before its first
+// rename and could not remove its list (a disk remounted read-only) is thus
+// never applied later: its old set is whole.
 class TJournalRecovery {
 public:
     TJournalRecovery(const std::string& folder, std::vector<std::string>& warnings)
@@ -221,6 +223,7 @@ public:
 
     void Recover(const std::string& name)
     {
+        foreign_ = still_ = anyDone_ = false;
         const std::string path = Join(folder_, name);
         std::string text;
         TEntryInfo info;
@@ -234,14 +237,14 @@ public:
         const std::optional<TJournal> journal = ParseJournal(text);
         if (!journal) {
             warnings_.push_back(Quoted(path) + " is no list of renames this program can finish: it was removed");
-        } else if (journal->complete && StillAsListed(*journal)) {
+        } else if (journal->complete && StillAsListed(*journal) && anyDone_) {
             for (const TJournalEntry& e : journal->entries) {
                 TEntryInfo temp;
                 if (System().Inspect(Join(folder_, e.temp), temp) == 0 && temp.kind == TEntryInfo::Kind::File)
                     System().Replace(Join(folder_, e.temp), Join(folder_, e.target));
             }
             System().SyncFolder(folder_);
-        } else if (journal->complete && !foreign_) {
+        } else if (journal->complete && !foreign_ && !still_) {
             warnings_.push_back(folder_ + ": An unfinished save from " + LocalTime(journal->startedAt) +
                                 " was dropped: its files have changed since");
         }
@@ -279,13 +282,17 @@ private:
             const bool toDo = temp.identity == e.after && (target.identity == e.before || keptAside);
             const bool done = temp.kind == TEntryInfo::Kind::Missing && target.identity == e.after;
             still = still && targetIsFile && (toDo || done);
+            anyDone_ = anyDone_ || done;
         }
+        still_ = still;
         return still;
     }
 
     std::string folder_;
     std::vector<std::string>& warnings_;
     bool foreign_ = false;
+    bool still_ = false;
+    bool anyDone_ = false;
 };
 
 // Completes or drops the lists dead runs left in a folder this run has
