@@ -693,7 +693,17 @@ int TFileTransaction::Rename(TStagedFile& file, int k)
         if (error != 0)
             file.keepPath_.clear();  // nothing kept: nothing to put back
     }
-    return error == 0 ? System().Replace(file.tempPath_, file.targetPath_) : error;
+    if (error == 0)
+        error = System().Replace(file.tempPath_, file.targetPath_);
+    if (error != 0 && !file.keepPath_.empty()) {
+        // This rename is undone here: the earlier ones by Undo.
+        if (file.keptByMove_)
+            System().Replace(file.keepPath_, file.targetPath_);
+        else
+            System().Remove(file.keepPath_);
+        file.keepPath_.clear();
+    }
+    return error;
 }
 
 // Puts back the files the first `renamed` renames replaced, newest first.
