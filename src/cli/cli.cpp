@@ -177,7 +177,9 @@ private:
     // Reads a project as the editor's Open does; refused or cut files stop here.
     TMenuDocument Open(const std::string& path) {
         TMenuDocument document;
-        CheckRead(LoadProjectFile(path, document, status_), path);
+        const TReadResult result = LoadProjectFile(path, document, status_);
+        CheckRead(result, path);
+        Warn(result.warnings);
         return document;
     }
 
@@ -197,10 +199,15 @@ private:
         setup.lockWait = &wait;
         const TPublishResult result =
             SaveAndPublish(document, setup, InFolder(outFolder, ""), FileNamePart(project), status_);
+        Warn(result.warnings);
         for (const std::string& image : result.missingImages) {
             err_ << kTool << ": warning: arrow image \"" << image
                  << "\" is neither beside the project nor in the program folder; not published\n";
         }
+    }
+
+    void Warn(const std::vector<std::string>& warnings) {
+        for (const std::string& warning : warnings) err_ << kTool << ": warning: " << warning << '\n';
     }
 
     void PrintPage(const std::string& project, TPageCode pageCode) {

@@ -89,6 +89,7 @@ struct TPublishResult {
     TMenuDocument published;                 // the records as the saved project holds them
     std::string projectPath;                 // the project file written
     std::vector<std::string> missingImages;  // named in a warning by the caller
+    std::vector<std::string> warnings;       // what the save found left in its folders, for the user
 };
 
 // Generates and writes the whole published set into `folder` (trailing
