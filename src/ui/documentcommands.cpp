@@ -35,6 +35,18 @@ QString FolderOf(const QString& path)
 const char* const kIncompleteMessage =
     "The file \"%1\" ended before the end of its item list. The items read so far have been opened; "
     "check the menu before you save it.";
+
+// What a save or an open found in the folder from an earlier save that did
+// not finish: the user learns that a file was left alone or a save dropped.
+void ShowFolderWarnings(TPrompts& prompts, const std::vector<std::string>& warnings)
+{
+    if (warnings.empty())
+        return;
+    QStringList lines;
+    for (const std::string& warning : warnings)
+        lines << QString::fromUtf8(warning.c_str());
+    prompts.Warning(lines.join('\n'));
+}
 }  // namespace
 
 bool TMainForm::AskToSaveChanges()
@@ -133,6 +145,7 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
     });
     if (!read)
         return;
+    ShowFolderWarnings(*prompts_, result.warnings);
     if (!result.Accepted()) {
         prompts_->Error(QString::fromUtf8(result.message.c_str()));
         return;
@@ -211,6 +224,7 @@ bool TMainForm::SaveDocumentTo(const QString& path)
     // Saved files come back from File > Recent as opened ones do.
     Guarded([&] { recentFiles_->AddRecentFile(ProjectFileName_); });
     status_->ShowNote("Saved " + QFileInfo(ProjectFileName_).fileName());
+    ShowFolderWarnings(*prompts_, result.warnings);
     if (!result.missingImages.empty()) {
         QStringList names;
         for (const std::string& name : result.missingImages)

@@ -207,6 +207,36 @@ private slots:
         QVERIFY(env.prompts.shown.isEmpty());
     }
 
+    // What an earlier save left unfinished in the project's folder is told,
+    // by Open and by Save, not only to the command-line tool.
+    void leftoversOfAnEarlierSaveAreToldOnOpenAndSave()
+    {
+        TEditorTestEnv env;
+        const QString path = env.Path("menu.tmz");
+        TEditorTestEnv::WriteProject(path, {{"Home", 0}});
+        const auto plantDamagedList = [&] {
+            QFile list(env.Path(".~tm0badc0de.jnl"));
+            QVERIFY(list.open(QIODevice::WriteOnly));
+            list.write("not a list of renames\n");
+        };
+        const QString told = QDir::toNativeSeparators(env.Path(".~tm0badc0de.jnl"));
+        plantDamagedList();
+        auto form = env.MakeMainForm();
+        form->OpenProjectFile(path);
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown[0].kind, QString("warning"));
+        QVERIFY2(env.prompts.shown[0].text.contains(told), qPrintable(env.prompts.shown[0].text));
+        QVERIFY(!QFile::exists(env.Path(".~tm0badc0de.jnl")));
+
+        env.prompts.Clear();
+        plantDamagedList();
+        RenameFirstItem(*form, "Start");
+        QVERIFY(form->Save1Click());
+        QCOMPARE(env.prompts.shown.size(), 1);
+        QCOMPARE(env.prompts.shown[0].kind, QString("warning"));
+        QVERIFY2(env.prompts.shown[0].text.contains(told), qPrintable(env.prompts.shown[0].text));
+    }
+
     void aTemplatesUntitledCopyGuardsNoFile()
     {
         TEditorTestEnv env;
