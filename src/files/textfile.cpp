@@ -69,6 +69,11 @@ TFileError::TFileError(const std::string& action, const std::string& path, const
 {
 }
 
+TFileError::TFileError(WholeMessage, const std::string& message, const std::string& path, const std::string& reason)
+    : std::runtime_error(message), path_(path), reason_(reason)
+{
+}
+
 TFileError OutOfMemoryError(const std::string& path)
 {
     return TFileError("Not enough memory to open", path, "");
@@ -183,6 +188,7 @@ bool TTextLineReader::ReadLine(std::string_view& line)
     const void* cr = std::memchr(begin, '\r', text_.size() - pos_);
     const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data) : text_.size();
     line = std::string_view(begin, stop - pos_);
+    lineEnded_ = cr != nullptr;
     pos_ = stop + 1;
     if (cr && pos_ < text_.size() && data[pos_] == '\n')
         ++pos_;

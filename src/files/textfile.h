@@ -20,6 +20,9 @@
 class TFileError : public std::runtime_error {
 public:
     TFileError(const std::string& action, const std::string& path, const std::string& reason);
+    // A message that is not "<action> "<path>". <reason>", given whole.
+    struct WholeMessage {};
+    TFileError(WholeMessage, const std::string& message, const std::string& path, const std::string& reason);
     const std::string& Path() const { return path_; }
     const std::string& Reason() const { return reason_; }
 
@@ -51,6 +54,9 @@ public:
     bool ReadLine(std::string& line);
     // The same without a copy: the view stays valid while the reader lives.
     bool ReadLine(std::string_view& line);
+    // False when the line ReadLine gave last ran into the end of the file
+    // without a CR: the last line of a file that was cut short.
+    bool LineEnded() const { return lineEnded_; }
     bool Empty() const { return text_.empty(); }
     // How many lines ReadLine will still give, at most: lets a reader reserve.
     size_t LinesLeft() const;
@@ -66,6 +72,7 @@ private:
     std::string converted_;  // the text of a Windows-1252 file as UTF-8
     std::string_view text_;  // the file up to its Ctrl-Z, as UTF-8
     size_t pos_ = 0;
+    bool lineEnded_ = false;
     TTextEncoding encoding_ = TTextEncoding::Utf8;
 };
 

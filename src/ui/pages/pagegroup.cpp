@@ -1,4 +1,4 @@
-#include "pagegroup.h"
+#include "ui/pages/pagegroup.h"
 
 #include <QLayout>
 #include <QPainter>

@@ -22,6 +22,7 @@
 #include "platform/settingsstore.h"
 #include "ui/actions/contexthelp.h"
 #include "ui/actions/helpcommands.h"
+#include "ui/actions/projectfileguard.h"
 #include "ui/actions/recentfiles.h"
 #include "ui/dialogs/helpwindow.h"
 #include "ui/dialogs/htmlbuild.h"
@@ -71,6 +72,10 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
 {
     setObjectName("MainForm");
     status_ = std::make_unique<TStatusArea>(statusBar());
+    fileGuard_ = new TProjectFileGuard(*prompts_,
+                                       {[this] { return Modified(); },
+                                        [this](const QString& path) { LoadDocument(path, TDocumentKind::Project); }},
+                                       this);
     preview_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
     helpCommands_ = std::make_unique<THelpCommands>(
         *env_.shell, env_.programFolder,
