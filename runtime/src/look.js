@@ -62,6 +62,8 @@ function flowSheet(o) {
     '.tmz-B .tmz-main{display:flex;flex-wrap:wrap;justify-content:' + align + '}',
     o.fit ? '.tmz-B{width:fit-content;margin:' + margins + '}' : '',
     TOP + 'li,' + TOP + '.tmz-r{flex:none}',
+    TOP + '.tmz-s{height:auto;width:0;margin:3px 4px;border:0;border-left:1px solid ' + o.sepColor +
+      ';border-right:1px solid ' + o.sepShadow + '}',
     TOP + '.tmz-i,' + TOP + '.tmz-r>.tmz-i{white-space:nowrap;padding-right:30px}',
     TOP + '.tmz-r>.tmz-t{left:auto;right:0;width:28px}',
     TOP_ARROW + '{left:auto;right:9px;top:50%;transform:translateY(-50%) rotate(90deg)}'

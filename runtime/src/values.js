@@ -82,6 +82,7 @@ function readItem(a) {
     desc: desc,
     status: status,
     textDesc: desc === status,
+    current: a.tmzCurrent || '',
     group: a.tmzGroup || null
   };
 }
