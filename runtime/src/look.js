@@ -61,7 +61,6 @@ function flowSheet(o) {
     '.tmz-S{width:fit-content}',
     '.tmz-B .tmz-main{display:flex;flex-wrap:wrap;justify-content:' + align + '}',
     o.fit ? '.tmz-B{width:fit-content;margin:' + margins + '}' : '',
-    TOP + 'li,' + TOP + '.tmz-r{flex:none}',
     TOP + '.tmz-s{height:auto;width:0;margin:3px 4px;border:0;border-left:1px solid ' + o.sepColor +
       ';border-right:1px solid ' + o.sepShadow + '}',
     TOP + '.tmz-i,' + TOP + '.tmz-r>.tmz-i{white-space:nowrap;padding-right:30px}',

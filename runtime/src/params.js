@@ -10,7 +10,7 @@ var Trellimenu = window.Trellimenu || { menus: [] };
 function createMenuGlobalParams() {
   var script = document.currentScript, from = script && script.src || '', menus = Trellimenu.menus;
   var twice = from && menus.some(function (m) { return m.from === from; });
-  if (twice) console.warn('Trellimenu: the menu of ' + from + ' is on this page twice; it is drawn once.');
+  if (twice) console.warn('Trellimenu: ' + from + ' twice on this page, drawn once');
   menus.push({ params: Array.prototype.slice.call(arguments), items: [], extended: {}, from: from,
     anchor: script, drawn: twice });
 }
