@@ -121,10 +121,8 @@ function Input(o, root, menus) {
     }
   });
 
-  // A tap or click anywhere else closes the menus at once; any tap closes
-  // the pop-up box.
+  // A tap or click anywhere else closes the menus and the pop-up box at once.
   doc.addEventListener('pointerdown', function (e) {
-    if (!menus.desc || !menus.desc.contains(e.target)) menus.hideDesc();
     if (!root.contains(e.target)) {
       stopTimers();
       menus.closeAll();

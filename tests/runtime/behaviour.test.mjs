@@ -249,3 +249,21 @@ test('Escape from the keyboard inside the menu gives focus back to the item whos
     assert.equal(await shown(submenu(page, 'About')), false);
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'About');
   }));
+
+test('the pop-up box can be hovered without opening the item under it; Escape or a tap elsewhere dismisses it', () =>
+  withMenu(browser, { 10: '0', 12: '0' }, { hasTouch: true }, async (page) => {
+    const tip = page.locator('[role=tooltip]');
+    await pointTo(page, item(page, 'Home'));
+    const r = await box(tip);
+    assert.ok(r.y < (await box(item(page, 'Products'))).bottom, 'the box lies over the next item');
+    await page.mouse.move(r.x + r.width - 4, r.y + r.height - 3);
+    assert.ok(await shown(tip), 'it stays while the pointer is on it');
+    assert.equal(await shown(submenu(page, 'Products')), false, 'the item under it does not open');
+    await page.keyboard.press('Escape');
+    assert.equal(await shown(tip), false);
+    await away(page);
+    await item(page, 'Home').focus();
+    assert.ok(await shown(tip));
+    await page.touchscreen.tap(700, 500);
+    assert.equal(await shown(tip), false, 'the next tap closes it');
+  }));
