@@ -158,7 +158,7 @@ function styleSheet(o) {
     '.tmz-p .tmz-sub{position:static;border:0;box-shadow:none;padding:0 0 0 16px;clip-path:none!important}',
     '.tmz-p .tmz-i{' + tallItems(44) + ';white-space:normal!important}',
     '.tmz-p .tmz-h>.tmz-i,.tmz-p .tmz-r>.tmz-i{padding-right:48px!important}',
-    '.tmz-p .tmz-t{left:auto!important;width:48px!important}',
+    '.tmz-p .tmz-t:not(.tmz-i){left:auto!important;width:48px!important}',
     '.tmz-p .tmz-a{left:auto!important;right:14px!important;top:50%!important;transform:translateY(-50%)!important}',
     '.tmz-p .tmz-x .tmz-a{transform:translateY(-50%) rotate(90deg)!important}',
     o.layout === 'Floating' ? '' : flowSheet(o),

@@ -109,6 +109,10 @@ test('below the phone width a bar is a button and a panel that keeps focus and h
     assert.equal(await shown(item(page, 'Home')), false);
     await button.tap();
     assert.ok(await shown(item(page, 'Home')));
+    for (const parent of ['Products', 'About']) {
+      assert.ok((await box(item(page, parent))).width > 300, parent + ' spans the panel');
+      assert.ok((await box(toggle(page, parent).locator('.tmz-n'))).x > 300, parent + '\'s arrow at its far end');
+    }
     assert.equal(await page.evaluate(() => getComputedStyle(document.documentElement).overflow), 'hidden');
     await item(page, 'Archive').focus();
     await page.keyboard.press('Tab');
