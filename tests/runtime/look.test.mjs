@@ -262,7 +262,7 @@ test('whichever engine file the page picks, the menu is the same', async () => {
   }
 });
 
-test('the scripts add no global names but the two functions and the namespace', () =>
+test('the scripts add no global names but the recording functions and the namespace', () =>
   withMenu(browser, {}, { before: 'window.namesBefore = Object.getOwnPropertyNames(window)' }, async (other) => {
     const added = await other.evaluate(() => Object.getOwnPropertyNames(window)
       .filter((n) => !window.namesBefore.includes(n) && n !== 'namesBefore'));
