@@ -28,16 +28,13 @@ function Input(o, root, menus) {
     var sub = menu.open && menu.open.sub, cur = trail[trail.length - 1], prev = trail[0];
     // A resting pointer is not heading anywhere.
     if (!sub || !cur || cur === prev || cur === aimedFrom || Date.now() - lastMove > 120) return false;
-    var r = sub.frame.getBoundingClientRect(), heading;
-    if (!menu.owner && o.layout === 'Bar') {
-      var y = r.top, lean = function (p, x) { return (x - p.x) / (y - p.y); };
-      if (y - cur.y <= 0) return false;
-      heading = lean(cur, r.left) < lean(prev, r.left) && lean(cur, r.right) > lean(prev, r.right);
-    } else {
-      var k = sub.side, x = k > 0 ? r.left : r.right, slope = function (p, yy) { return (yy - p.y) / ((x - p.x) * k); };
-      if ((x - cur.x) * k <= 0) return false;
-      heading = slope(cur, r.top) < slope(prev, r.top) && slope(cur, r.bottom) > slope(prev, r.bottom);
-    }
+    // A bar's dropdown is approached from above: the same test, axes exchanged.
+    var r = sub.frame.getBoundingClientRect(), down = !menu.owner && o.layout === 'Bar', k = down ? 1 : sub.side;
+    var x = down ? r.top : k > 0 ? r.left : r.right, lo = down ? r.left : r.top, hi = down ? r.right : r.bottom;
+    var c = down ? { x: cur.y, y: cur.x } : cur, p = down ? { x: prev.y, y: prev.x } : prev;
+    function slope(q, y) { return (y - q.y) / ((x - q.x) * k); }
+    if ((x - c.x) * k <= 0) return false;
+    var heading = slope(c, lo) < slope(p, lo) && slope(c, hi) > slope(p, hi);
     if (heading) aimedFrom = cur;
     return heading;
   }

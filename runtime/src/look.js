@@ -37,7 +37,7 @@ function ring(width, topLeft, bottomRight) {
 // Text properties a page may set on its body or on every link; set here on
 // each element that shows text, so a site's CSS never changes a caption.
 var TEXT_RESET = 'text-transform:none;letter-spacing:normal;word-spacing:normal;text-decoration:none;' +
-  'text-align:left;text-indent:0;text-shadow:none;white-space:normal;direction:ltr;';
+  'text-align:start;text-indent:0;text-shadow:none;white-space:normal;direction:inherit;';
 
 // Room above and below the caption so an item is at least `tall` pixels high
 // (padding rather than a flexible box, which would drop the spaces between a
@@ -55,40 +55,41 @@ var TOP_ARROW = TOP + '.tmz-i>.tmz-a,' + TOP + '.tmz-r>.tmz-t>.tmz-a';
 /* Bar and sidebar: in the page's flow; the bar's top items side by side. */
 function flowSheet(o) {
   var align = { Left: 'flex-start', Center: 'center', Right: 'flex-end' }[o.align];
-  var margins = { Left: '0 auto 0 0', Center: '0 auto', Right: '0 0 0 auto' }[o.align];
+  var margins = { Left: '0 auto', Center: 'auto', Right: 'auto 0' }[o.align];
   return [
     '.tmz.tmz-L{position:relative;left:auto;top:auto}',
     '.tmz-S{width:fit-content}',
     '.tmz-B .tmz-main{display:flex;flex-wrap:wrap;justify-content:' + align + '}',
-    o.fit ? '.tmz-B{width:fit-content;margin:' + margins + '}' : '',
-    TOP + '.tmz-s{height:auto;width:0;margin:3px 4px;border:0;border-left:1px solid ' + o.sepColor +
-      ';border-right:1px solid ' + o.sepShadow + '}',
-    TOP + '.tmz-i,' + TOP + '.tmz-r>.tmz-i{white-space:nowrap;padding-right:30px}',
-    TOP + '.tmz-r>.tmz-t{left:auto;right:0;width:28px}',
-    TOP_ARROW + '{left:auto;right:9px;top:50%;transform:translateY(-50%) rotate(90deg)}'
+    o.fit ? '.tmz-B{width:fit-content;margin-inline:' + margins + '}' : '',
+    TOP + '.tmz-s{height:auto;width:0;margin:3px 4px;border:0;border-inline-start:1px solid ' + o.sepColor +
+      ';border-inline-end:1px solid ' + o.sepShadow + '}',
+    TOP + '.tmz-i,' + TOP + '.tmz-r>.tmz-i{white-space:nowrap;padding-inline-end:30px}',
+    TOP + '.tmz-r>.tmz-t{inset-inline:auto 0;width:28px}',
+    TOP_ARROW + '{inset-inline:auto 9px;top:50%;transform:translateY(-50%) rotate(90deg)}'
   ].join('\n') + (o.sticky ? '\n.tmz-nav:has(.tmz-B){position:sticky;top:0;z-index:' + o.zIndex + '}' : '');
 }
 
-/* The author's dark set, where set, when the visitor's system is dark. */
+/* The author's dark set, where set, when the visitor's system is dark:
+ * property, extended name, and where (item, active item, frames, bar). */
+var DARK = [['color', 'ItemFontColor', 0], ['background', 'ItemBGColor', 0], ['color', 'ItemFontColorOver', 1],
+  ['background', 'ItemBGColorOver', 1], ['border-color', 'BorderColor', 2], ['background', 'BarBGColor', 3]];
+
 function darkSheet(o) {
-  var d = o.dark, rules = [];
-  function add(selector, pairs) {
-    var body = pairs.filter(function (p) { return p[1]; }).map(function (p) { return p[0] + ':' + p[1]; }).join(';');
-    if (body) rules.push(selector + '{' + body + '}');
-  }
-  add(ITEM + ',.tmz-m,.tmz-nav .tmz-b', [['color', d.ItemFontColor], ['background', d.ItemBGColor]]);
-  add(active('') + ',.tmz-nav .tmz-b:hover', [['color', d.ItemFontColorOver], ['background', d.ItemBGColorOver]]);
-  add('.tmz-f,.tmz-m', [['border-color', d.BorderColor]]);
-  add('.tmz-f', [['background', d.BarBGColor]]);
-  return rules.length ? '@media (prefers-color-scheme:dark){' + rules.join('') + '}' : '';
+  var where = [ITEM + ',.tmz-m,.tmz-nav .tmz-b', active('') + ',.tmz-nav .tmz-b:hover', '.tmz-f,.tmz-m', '.tmz-f'];
+  var css = DARK.map(function (p) {
+    var c = toColour(o.dark['Dark' + p[1]], '');
+    return c ? where[p[2]] + '{' + p[0] + ':' + c + '}' : '';
+  }).join('');
+  return css && '@media (prefers-color-scheme:dark){' + css + '}';
 }
 
 /* Forced colours: the system's colours with borders, an arrow drawn in the
  * text colour, the active item in the highlight colours, a solid focus ring. */
 var FORCED = '@media (forced-colors:active){.tmz-f,.tmz-m{border:1px solid CanvasText}' +
   '.tmz-a{display:none!important}' +
-  '.tmz-h>.tmz-i::after,.tmz-t::after{content:"";position:absolute;right:9px;top:50%;width:5px;height:5px;' +
+  '.tmz-t::after{content:"";position:absolute;inset-inline-end:9px;top:50%;width:5px;height:5px;' +
   'border:solid currentColor;border-width:0 2px 2px 0;transform:translateY(-50%) rotate(-45deg)}' +
+  '.tmz-nav[dir=rtl] .tmz-t::after{transform:translateY(-50%) rotate(135deg)}' +
   active('') + '{forced-color-adjust:none;color:HighlightText;background:Highlight}' +
   '.tmz .tmz-i:focus-visible,.tmz .tmz-t:focus-visible{outline:2px solid CanvasText}}';
 
@@ -99,10 +100,11 @@ var FORCED = '@media (forced-colors:active){.tmz-f,.tmz-m{border:1px solid Canva
  * .tmz-p marks the narrow-window form: the menu is a panel under its button. */
 function styleSheet(o) {
   var itemFont = font(o.itemSize, o.itemBold, o.itemItalic, o.itemFont);
-  var css = [
+  return [
     '.tmz-nav{all:initial;display:block;direction:ltr}',
+    '.tmz-nav[dir=rtl]{direction:rtl}',
     '.tmz-nav [hidden]{display:none!important}',
-    '.tmz,.tmz-f,.tmz-m,.tmz-m li,.tmz-i,.tmz-bar,.tmz-d{box-sizing:border-box;margin:0}',
+    '.tmz,.tmz-f,.tmz-m,.tmz-m li,.tmz-r,.tmz-i,.tmz-bar,.tmz-d{box-sizing:border-box;margin:0;direction:inherit}',
     '.tmz{position:absolute;left:0;top:0;z-index:' + o.zIndex + '}',
     '.tmz-f{border:1px solid;border-color:' + [o.base2, o.fixed, o.fixed, o.base2].join(' ') +
       ';background:' + o.base + ';padding:3px;box-shadow:' + ring(1, o.light1, o.darkest1) + ',' +
@@ -113,18 +115,20 @@ function styleSheet(o) {
       ';box-shadow:' + ring(1, o.darkest2, o.base3) + '}',
     '.tmz-m li{list-style:none;padding:0;float:none}',
     '.tmz-r{position:relative}',
-    ITEM + '{display:block;width:100%;position:relative;padding:3px 4px 3px ' + o.paddingLeft + 'px;' + tallItems(24) +
+    ITEM + '{display:block;width:100%;position:relative;padding:3px 4px;padding-inline-start:' + o.paddingLeft + 'px;' + tallItems(24) +
       ';color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont + ';' + TEXT_RESET +
-      'border:0;border-radius:0;-webkit-appearance:none;appearance:none;' +
+      'border:0;border-radius:0;appearance:none;' +
       'cursor:pointer;outline-offset:-3px;-webkit-tap-highlight-color:transparent}',
-    '.tmz .tmz-t:not(.tmz-i){position:absolute;top:0;bottom:0;right:0;margin:0;padding:0;border:0;background:none;' +
-      'color:' + o.overColor + ';font:' + itemFont + ';cursor:pointer;outline-offset:-3px;-webkit-appearance:none;appearance:none;' +
+    '.tmz .tmz-t:not(.tmz-i){position:absolute;top:0;bottom:0;inset-inline-end:0;margin:0;padding:0;border:0;background:none;' +
+      'color:' + o.overColor + ';font:' + itemFont + ';cursor:pointer;outline-offset:-3px;appearance:none;' +
       tallItems(24) + ';padding:0}',
     '@media (pointer:coarse){' + ITEM + ',.tmz .tmz-t:not(.tmz-i){' + tallItems(44) + '}.tmz .tmz-t:not(.tmz-i){padding:0}}',
     active('') + '{color:' + o.overColor + ';background:' + o.overBg + '}',
     ITEM + ':focus-visible,.tmz .tmz-t:focus-visible{outline:2px dotted currentColor}',
     // The current page's link and the items that lead to it: a bar at the start.
     '.tmz .tmz-c{box-shadow:inset 4px 0 0 currentColor}',
+    '.tmz-nav[dir=rtl] .tmz-c{box-shadow:inset -4px 0 0 currentColor}',
+    '.tmz-nav[dir=rtl] .tmz-a{transform:scaleX(-1)}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
     '.tmz-o,' + arrowsOf('.tmz-n') + '{display:none}',
     arrowsOf('.tmz-o') + '{display:block}',
@@ -147,7 +151,7 @@ function styleSheet(o) {
       ';' + TEXT_RESET + '}',
     '.tmz-nav .tmz-b:hover,.tmz-nav .tmz-b[aria-expanded=true]{color:' + o.overColor + ';background:' + o.overBg + '}',
     '.tmz-nav .tmz-b:focus-visible{outline:2px dotted currentColor;outline-offset:-5px}',
-    '.tmz-b::before{content:"";display:inline-block;vertical-align:-.05em;width:1em;height:.5em;margin-right:.5em;' +
+    '.tmz-b::before{content:"";display:inline-block;vertical-align:-.05em;width:1em;height:.5em;margin-inline-end:.5em;' +
       'border:solid;border-width:2px 0;background:linear-gradient(currentColor,currentColor) center/100% 2px no-repeat}',
     // The panel: as wide as the window, scrolling inside it; submenus open in
     // place under their item, a little indented; the parent's own link leads them.
@@ -155,29 +159,17 @@ function styleSheet(o) {
     '.tmz-p .tmz-bar,.tmz-m .tmz-own{display:none}',
     '.tmz-p .tmz-m .tmz-own{display:block}',
     '.tmz-p .tmz-m{width:auto!important;max-height:none!important;overflow:visible!important;display:block!important}',
-    '.tmz-p .tmz-sub{position:static;border:0;box-shadow:none;padding:0 0 0 16px;clip-path:none!important}',
+    '.tmz-p .tmz-sub{position:static;border:0;box-shadow:none;padding:0;padding-inline-start:16px;clip-path:none!important}',
     '.tmz-p .tmz-i{' + tallItems(44) + ';white-space:normal!important}',
-    '.tmz-p .tmz-h>.tmz-i,.tmz-p .tmz-r>.tmz-i{padding-right:48px!important}',
-    '.tmz-p .tmz-t:not(.tmz-i){left:auto!important;width:48px!important}',
-    '.tmz-p .tmz-a{left:auto!important;right:14px!important;top:50%!important;transform:translateY(-50%)!important}',
-    '.tmz-p .tmz-x .tmz-a{transform:translateY(-50%) rotate(90deg)!important}',
+    '.tmz-p .tmz-h>.tmz-i,.tmz-p .tmz-r>.tmz-i{padding-inline-end:48px!important}',
+    '.tmz-p .tmz-t:not(.tmz-i){inset-inline-start:auto!important;width:48px!important}',
+    '.tmz-p .tmz-a{inset-inline:auto 14px!important;top:50%!important;transform:translateY(-50%)!important}',
+    '.tmz-nav[dir=rtl] .tmz-p .tmz-a{transform:translateY(-50%) scaleX(-1)!important}',
+    '.tmz-p .tmz-x .tmz-a,.tmz-nav[dir=rtl] .tmz-p .tmz-x .tmz-a{transform:translateY(-50%) rotate(90deg)!important}',
     o.layout === 'Floating' ? '' : flowSheet(o),
     darkSheet(o),
     FORCED
   ].join('\n');
-  // Right to left: the same sheet with its sides exchanged, arrows mirrored.
-  if (o.rtl) {
-    css = css.replace(/\b(left|right)\b/g, function (w) { return w === 'left' ? 'right' : 'left'; })
-      .replace(/direction:ltr/g, 'direction:rtl').replace(/padding:3px 4px 3px (\d+)px/, 'padding:3px $1px 3px 4px')
-      .replace(/0 0 0 16px/, '0 16px 0 0')
-      .replace(/inset 4px 0 0/, 'inset -4px 0 0').replace(/0 auto 0 0|0 0 0 auto/, function (m) {
-        return m === '0 auto 0 0' ? '0 0 0 auto' : '0 auto 0 0';
-      }).replace(/rotate\(-45deg\)/, 'rotate(135deg)')
-      .replace('translateY(-50%)!important', 'translateY(-50%) scaleX(-1)!important') +
-      // The floating menu keeps its place from the left.
-      '\n.tmz{right:auto}\n.tmz .tmz-a{transform:scaleX(-1)}';
-  }
-  return css;
 }
 
 /* Every selector under the menu's own class, so two menus on one page keep

@@ -14,28 +14,27 @@ function sideBySide(main) {
 }
 
 // The link whose address is the page's own, and the items that hold it.
-function markCurrent(calls) {
-  var here = location.href.split('#')[0], found = false;
+// A link element resolves an address as the browser would follow it.
+function markCurrent(calls, link) {
+  var found = false;
+  link = link || make('a');
   calls.forEach(function (c) {
-    var url = toText(c[26]).trim(), own = false, inside = !!c.tmzGroup && markCurrent(c.tmzGroup);
-    try {
-      own = !!url && new URL(url, doc.baseURI).href.split('#')[0] === here;
-    } catch (e) { /* an address the browser cannot read is no page's */ }
+    var url = toText(c[26]).trim(), inside = !!c.tmzGroup && markCurrent(c.tmzGroup, link), own;
+    link.href = url;
+    own = !!url && link.href.split('#')[0] === location.href.split('#')[0];
     c.tmzCurrent = own ? 'page' : inside ? 'true' : '';
     found = found || own || inside;
   });
   return found;
 }
 
-// The modern block's own list: the first not yet drawn before the block's
-// tmzcfg.js (any not yet drawn when that script is not known).
+// The modern block's own list: the one before the block's tmzcfg.js (the
+// first not yet drawn when that script is not known).
+var PLAIN = 'nav.trellimenu:not(.tmz-nav)';
+
 function plainNav(anchor) {
-  var all = doc.querySelectorAll('nav.trellimenu:not(.tmz-nav)'), pick = null;
-  for (var i = 0; i < all.length; i++) {
-    if (!anchor || !anchor.isConnected || all[i].compareDocumentPosition(anchor) & 4) pick = all[i];
-    if (pick && !anchor) break;
-  }
-  return pick;
+  for (var e = anchor; e; e = e.previousElementSibling) if (e.matches(PLAIN)) return e;
+  return anchor ? null : doc.querySelector(PLAIN);
 }
 
 // A bar or a sidebar lies in the page's flow: nothing to keep in place.

@@ -76,13 +76,11 @@ function Forms(o, nav, root, menus, float, label, need) {
   // Tab and Shift+Tab go round the button and what the panel shows.
   nav.addEventListener('keydown', function (e) {
     if (!open || e.key !== 'Tab') return;
-    var all = [button].concat([].filter.call(root.querySelectorAll('a[href],button'), function (el) {
-      return el.getClientRects().length;
-    }));
-    var from = all.indexOf(doc.activeElement), to = e.shiftKey ? from - 1 : from + 1;
-    if (from >= 0 && (to < 0 || to >= all.length)) {
+    var all = [].filter.call(nav.querySelectorAll('a[href],button'), function (el) { return el.getClientRects().length; });
+    var ends = e.shiftKey ? [all[0], all[all.length - 1]] : [all[all.length - 1], all[0]];
+    if (doc.activeElement === ends[0]) {
       e.preventDefault();
-      all[(to + all.length) % all.length].focus();
+      ends[1].focus();
     }
   });
 

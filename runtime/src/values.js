@@ -120,8 +120,6 @@ function readExtended(e, o) {
   o.fit = e.BarWidth === 'Fit';
   o.align = oneOf(e.BarAlign, ['Left', 'Center', 'Right'], 'Left');
   o.sticky = toFlag(e.Sticky);
-  o.dark = {};
-  ['ItemBGColor', 'ItemFontColor', 'ItemBGColorOver', 'ItemFontColorOver', 'BorderColor', 'BarBGColor']
-    .forEach(function (name) { o.dark[name] = toColour(e['Dark' + name], ''); });
+  o.dark = e;
   return o;
 }
