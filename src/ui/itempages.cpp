@@ -92,7 +92,7 @@ void TItemPages::BuildItemPage()
     page->addWidget(group);
     TGroupRows link(grid);
     link.Note(common_.NewNote("Set where the selected item should link to and the name of the frame which will be used to load the linked document."));
-    url_ = common_.NewList("cmbxpURL", {"http://", "mailto://", "javascript:", "ftp://", "news://"}, true);
+    url_ = common_.NewList("cmbxpURL", {"https://", "http://", "mailto:", "javascript:", "ftp://", "news://"}, true);
     url_->setMinimumWidth(180);
     browse_ = new QToolButton;
     browse_->setObjectName("spdbtnItURL");
