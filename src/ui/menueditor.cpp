@@ -403,6 +403,8 @@ void TMenuEditor::ShowField(int target, int field)
         else if (target == d->shownItem)
             d->itemPages->Binder().RefreshField(field, value);
     }
+    if (target >= 0 && target == d->shownItem)
+        d->itemPages->ShowMirrors(d->Document().Items()[size_t(target)]);
     if (AffectsEnabling(target, field))
         ApplyEnablingRules();
 }

@@ -83,6 +83,9 @@ private slots:
         WriteProjectAligned(env.Path("odd.tmz"), "Justify");
         form->OpenProjectFile(env.Path("right.tmz"));
         form->OpenProjectFile(env.Path("odd.tmz"));
+        auto* align = form->findChild<QComboBox*>("cmbxpDragBar_TitleAlign");
+        QCOMPARE(align->currentIndex(), -1);  // shown as stored, not as the last project chose
+        QCOMPARE(align->placeholderText(), QString("Justify"));
         QVERIFY(form->Save1Click());
         QCOMPARE(SavedField(env.Path("odd.tmz"), pDragBar_TitleAlign), std::string("Justify"));
         // A listed word is still chosen from the list.
@@ -151,6 +154,35 @@ private slots:
         form->Save2Click();
         QVERIFY(QFile::exists(env.Path("crumb.tmz")));
         QCOMPARE(QDir(form->LastFolder(TFolderKind::Projects)), QDir(env.Path("")));
+    }
+
+    void aGreyedMessageFollowsItsLinkThroughUndo()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->show();
+        env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
+        form->OpenProjectFile(env.Path("shop.tmz"));
+        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(form->Agent().Items()[0][UseURLAsStatusBarMsg], std::string("1"));
+        auto* url = form->findChild<QComboBox*>("cmbxpURL");
+        auto* status = form->findChild<QLineEdit*>("edtpStatusMsg");
+        QVERIFY(!status->isEnabled());
+        url->setFocus();
+        url->lineEdit()->selectAll();
+        QTest::keyClicks(url, "a.html");
+        QCOMPARE(status->text(), QString("a.html"));
+        QVERIFY(form->Save1Click());  // the saved project holds the link as its status message too
+        QTest::keyClicks(url, "x");
+        QCOMPARE(status->text(), QString("a.htmlx"));
+        form->findChild<QAction*>("Undo1")->trigger();
+        QCOMPARE(url->currentText(), QString("a.html"));
+        QCOMPARE(status->text(), QString("a.html"));
+        form->findChild<QAction*>("Undo1")->trigger();
+        QCOMPARE(url->currentText(), QString(""));
+        QCOMPARE(status->text(), QString(""));
+        form->SetModified(false);
     }
 
     void theLinkListOffersWorkingForms()
