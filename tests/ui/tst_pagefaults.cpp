@@ -44,6 +44,15 @@ std::string SavedField(const QString& path, int field)
     return document.applet[field];
 }
 
+// A project of one item, "Home", opened with the item's pages shown.
+void OpenHomeShown(TEditorTestEnv& env, TMainForm& form)
+{
+    env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
+    form.OpenProjectFile(env.Path("shop.tmz"));
+    auto* tree = form.findChild<QTreeWidget*>("trvwDesignPanel");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+}
+
 }  // namespace
 
 class TestPageFaults : public QObject {
@@ -54,10 +63,7 @@ private slots:
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         form->show();
-        env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
-        form->OpenProjectFile(env.Path("shop.tmz"));
-        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        OpenHomeShown(env, *form);
         auto* caption = form->findChild<QLineEdit*>("edtICaption");
         caption->setFocus();
         caption->end(false);
@@ -108,10 +114,7 @@ private slots:
         QVERIFY2(Hint(*form).contains("from -9999 to 9999"), qPrintable(Hint(*form)));
 
         form->SetModified(false);
-        env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
-        form->OpenProjectFile(env.Path("shop.tmz"));
-        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        OpenHomeShown(env, *form);
         auto* width = form->findChild<QSpinBox*>("spnedtpMenuWidth");
         QVERIFY(width);
         width->setFocus();
@@ -161,10 +164,7 @@ private slots:
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         form->show();
-        env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
-        form->OpenProjectFile(env.Path("shop.tmz"));
-        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        OpenHomeShown(env, *form);
         QCOMPARE(form->Agent().Items()[0][UseURLAsStatusBarMsg], std::string("1"));
         auto* url = form->findChild<QComboBox*>("cmbxpURL");
         auto* status = form->findChild<QLineEdit*>("edtpStatusMsg");
