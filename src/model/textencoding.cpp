@@ -1,8 +1,8 @@
 #include "model/textencoding.h"
 
-#include <unicode/uchar.h>
-
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -199,7 +199,21 @@ char32_t FoldCase(char32_t c)
 {
     if (c < 0x80)
         return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
-    return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
+    struct TFoldRun {
+        char32_t first, last;
+        int step, offset;
+    };
+    static constexpr TFoldRun kRuns[] = {
+#include "model/casefoldingtable.inc"
+    };
+    const auto* run = std::upper_bound(std::begin(kRuns), std::end(kRuns), c,
+                                       [](char32_t code, const TFoldRun& r) { return code < r.first; });
+    if (run == std::begin(kRuns))
+        return c;
+    --run;
+    if (c > run->last || (c - run->first) % static_cast<char32_t>(run->step) != 0)
+        return c;
+    return static_cast<char32_t>(static_cast<int>(c) + run->offset);
 }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix)

@@ -185,3 +185,25 @@ TEST(PathReplacement, LettersBeyondAsciiCompareWithoutCase)
     EXPECT_TRUE(EndsWithIgnoringCase("MENU.TMZ", ".tmz"));
     EXPECT_FALSE(EndsWithIgnoringCase("menu.tmz.bak", ".tmz"));
 }
+
+// Simple case folding, as the Unicode character database's CaseFolding.txt
+// gives it (statuses C and S): values read from that file, at the edges of
+// runs where a table of runs could go wrong.
+TEST(CaseFolding, FollowsTheUnicodeSimpleFolding)
+{
+    const std::pair<char32_t, char32_t> cases[] = {
+        {U'A', U'a'}, {U'Z', U'z'}, {U'[', U'['}, {U'@', U'@'},
+        {0x00B5, 0x03BC},                     // MICRO SIGN
+        {0x0100, 0x0101}, {0x0101, 0x0101},   // alternating capital and small letters
+        {0x0130, 0x0130},                     // dotted capital I: full and Turkic foldings only
+        {0x0178, 0x00FF},                     // Y WITH DIAERESIS, far from its small letter
+        {0x1E9E, 0x00DF},                     // CAPITAL SHARP S: the simple folding, not "ss"
+        {0x13F8, 0x13F0}, {0xAB70, 0x13A0},   // Cherokee folds to capitals
+        {0x2C2F, 0x2C5F},                     // new in Unicode 14
+        {0xFF3A, 0xFF5A}, {0xFF3B, 0xFF3B},   // the last fullwidth capital, and the next sign
+        {0x10400, 0x10428}, {0x1E921, 0x1E943},  // beyond the basic plane
+        {0x10FFFF, 0x10FFFF},
+    };
+    for (const auto& [code, folded] : cases)
+        EXPECT_EQ(static_cast<unsigned>(FoldCase(code)), static_cast<unsigned>(folded)) << std::hex << code;
+}
