@@ -14,6 +14,7 @@
 #include "model/statusdisplay.h"
 
 class TFileTransaction;
+class TLockWait;
 
 // "tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js": the
 // generated parameter script first, then the engine the page loads.
@@ -51,6 +52,7 @@ struct TPublishSetup {
     std::string parameterScriptCopy;        // a second place tmzcfg.js goes ("" for none)
     TPageCode pageCode = TPageCode::Classic;
     TGathering gathering;                   // the editor's: the records as its pages give them back
+    TLockWait* lockWait = nullptr;          // told while another save holds the folder; null waits a minute
 };
 
 struct TPublishedFile {
@@ -89,6 +91,7 @@ struct TPublishResult {
     TMenuDocument published;                 // the records as the saved project holds them
     std::string projectPath;                 // the project file written
     std::vector<std::string> missingImages;  // named in a warning by the caller
+    std::vector<std::string> warnings;       // what the save found left in its folders, for the user
 };
 
 // Generates and writes the whole published set into `folder` (trailing
