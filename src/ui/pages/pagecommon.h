@@ -41,8 +41,8 @@ public:
         bool was_;
     };
 
-    // spnedtApWidthChange: the separator check, then the edit reported
-    // (edited), unless the program itself is filling the pages.
+    // spnedtApWidthChange: the edit reported (edited), unless the program
+    // itself is filling the pages.
     void Changed(QWidget* control);
     // Edits made together (the two colours of "Suggested Color") report as
     // one step: the group lasts as long as this guard.
@@ -56,16 +56,14 @@ public:
     private:
         TPageCommon& c_;
     };
-    // Warns and empties a text box or combo box whose text holds the field
-    // separator. Other controls are never checked.
-    void ValidateText(QWidget* control);
 
     // Connects the control's user changes to Changed (spin boxes, text boxes,
     // lists, editable combo boxes, toggle and check buttons). A box's typing
     // run ends when it loses focus or Enter commits it, and its undo keys undo
     // the document's last step: a box keeps no undo history of its own.
     void WatchChanges(QWidget* control);
-    // A text box or editable combo box turns pasted line breaks into blanks.
+    // A text box or editable combo box turns pasted line breaks into blanks
+    // and refuses the field separator with a hint.
     void KeepOnOneLine(QWidget* control);
     // Over these widgets the status hint line shows their hint (tool tip) or
     // is emptied, unless tree events are suppressed.

@@ -13,12 +13,14 @@
 #include <optional>
 #include <utility>
 
+#include "codegen/savepreparation.h"
 #include "model/fieldrules.h"
 #include "model/itemtree.h"
 #include "ui/document/editcommands.h"
 #include "ui/document/editordocument.h"
 #include "ui/document/undomacro.h"
 #include "ui/pages/controlnames.h"
+#include "ui/services/fieldhints.h"
 #include "ui/pages/itempages.h"
 #include "ui/pages/menupages.h"
 #include "ui/pages/pagecommon.h"
@@ -290,12 +292,7 @@ void TMenuEditor::ApplyEnablingRules()
 
 void TMenuEditor::ApplyGatherRules()
 {
-    TMenuDocument gathered = d->Document().Document();
-    const TAppletData shownWords = d->menuPages->ShownWords();
-    gathered.applet = GatheredApplet(gathered.applet, &shownWords);
-    if (d->shownItem >= 0)
-        gathered.items[size_t(d->shownItem)] = GatheredItem(gathered.items[size_t(d->shownItem)]);
-    d->Document().Normalize(gathered);
+    d->Document().Normalize(GatheredDocument(d->Document().Document(), d->shownItem));
 }
 
 void TMenuEditor::ShowPagesFor(Node node)
@@ -395,6 +392,11 @@ void TMenuEditor::PageEdited(QWidget* control)
     }
     if (d->Document().Field(target, field) == value)
         return;
+    QString hintName = control->accessibleName();
+    if (hintName.isEmpty())
+        hintName = control->objectName();
+    if (const QString hint = SizeRangeHint(target != kAppletTarget, field, hintName, value); !hint.isEmpty())
+        ShowFieldHint(d->host, control, hint);
     // Boxes typed in make one step per typing run; a click is a step of its own.
     auto* combo = qobject_cast<QComboBox*>(control);
     const bool typed = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
@@ -423,6 +425,8 @@ void TMenuEditor::ShowField(int target, int field)
         else if (target == d->shownItem)
             d->itemPages->Binder().RefreshField(field, value);
     }
+    if (target >= 0 && target == d->shownItem)
+        d->itemPages->ShowMirrors(d->Document().Items()[size_t(target)]);
     if (AffectsEnabling(target, field))
         ApplyEnablingRules();
 }
