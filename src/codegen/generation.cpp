@@ -59,6 +59,10 @@ TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& statu
         menu.script += ItemLine(item, out.items[static_cast<size_t>(shape.GroupFirst(k))][pMenuWidth]);
         menu.script += "\r\n";
     }
+    // After every other call, so the run-time scripts have the whole menu
+    // when the extended values arrive; a menu without items gets no script.
+    const std::string extendedLine = out.items.empty() ? std::string() : ExtendedParameterLine(out.extended);
+    if (!extendedLine.empty()) menu.script += extendedLine + "\r\n";
     // The nav holds the links as tmzcfg.js has them, so it follows the loop
     // that prepares them.
     if (pageCode == TPageCode::Modern) {

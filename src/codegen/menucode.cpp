@@ -228,6 +228,19 @@ std::string ItemLine(const TItemData& item, const std::string& groupMenuWidth) {
     return line + ");";
 }
 
+std::string ExtendedParameterLine(const TExtendedValues& values) {
+    std::string arguments;
+    for (const TExtendedName& known : KnownExtendedNames()) {
+        if (!values.IsSet(known.name)) continue;
+        const std::string value = values.ValueOrDefault(known.name);
+        if (!arguments.empty()) arguments += ',';
+        AppendQuotedLiteral(arguments, known.name, TQuote::Double);
+        arguments += ',';
+        AppendParamValue(arguments, value, known.kind == TExtendedKind::Colour ? TParamForm::Colour : TParamForm::Quoted);
+    }
+    return arguments.empty() ? std::string() : "createMenuExtendedParams(" + arguments + ");";
+}
+
 void StoreFixedValues(TAppletData& applet, int menuCount) {
     for (const TFixedValue& fixed : kFixedValues) applet[fixed.field] = fixed.value;
     applet[pMenuCount] = std::to_string(menuCount);

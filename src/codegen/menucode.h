@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/extendedvalues.h"
 #include "model/records.h"
 
 // The parameter script, generated into the program folder at every run.
@@ -22,6 +23,11 @@ std::string MenuParameterLine(const TAppletData& applet);
 // createItem(...); with the 34 values of one item; groupMenuWidth is the
 // pMenuWidth of the first item of the item's submenu.
 std::string ItemLine(const TItemData& item, const std::string& groupMenuWidth);
+
+// createMenuExtendedParams("Name","Value",...); with the known extended values
+// that are set, in the order of the names table, after the item lines; ""
+// when none is set, so a menu without them gets the script it always got.
+std::string ExtendedParameterLine(const TExtendedValues& values);
 
 // The values the generator always stores into a menu that has items.
 void StoreFixedValues(TAppletData& applet, int menuCount);

@@ -22,9 +22,43 @@ const std::array<const char*, 10> kHeaderLines = {{
     "</Product_Version>",
 }};
 
+constexpr const char* kExtendedOpeningTag = "<Extended_Parameters>";
+constexpr const char* kExtendedClosingTag = "</Extended_Parameters>";
+
 bool IsOurProductName(std::string_view line)
 {
     return line == "Trellimenu 2006" || line == "Trellimenu";
+}
+
+// The section after the items, which readers that stop at the closing item
+// tag never see. A file without it is complete; one that ends inside it
+// keeps the lines read before the end, less a last line cut short. Blank
+// lines and lines without "=" carry no value and are passed over.
+bool ReadExtendedSection(TSectionReader& in, TExtendedValues& values)
+{
+    do {
+        if (!in.Next())
+            return true;
+    } while (in.Line() != kExtendedOpeningTag);
+    while (in.Next()) {
+        const std::string_view line = in.Line();
+        if (line == kExtendedClosingTag)
+            return true;
+        const size_t equals = line.find('=');
+        if (in.LineEnded() && equals != std::string_view::npos)
+            values.AddAsRead(std::string(line.substr(0, equals)), std::string(line.substr(equals + 1)));
+    }
+    return false;
+}
+
+void WriteExtendedSection(TStagedFile& out, const TExtendedValues& values)
+{
+    if (values.Empty())
+        return;
+    out.WriteLine(kExtendedOpeningTag);
+    for (const TExtendedValue& entry : values.Entries())
+        out.WriteLine(entry.name + "=" + entry.value);
+    out.WriteLine(kExtendedClosingTag);
 }
 
 }  // namespace
@@ -57,6 +91,7 @@ void StageProjectFile(const TMenuDocument& document, TFileTransaction& files, co
     }
     batch.Flush();
     out.WriteLine("</Item_Parameters>");
+    WriteExtendedSection(out, document.extended);
 }
 
 void SaveProjectFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
@@ -87,7 +122,8 @@ TReadDocument ReadProjectFile(const std::string& path, TStatusDisplay& status)
             document.applet = StringsToApplet(SplitFields(in.Line(), kAppletFieldCount, kFieldSeparator));
             if (in.SkipUntil("<Item_Parameters>")) {
                 task.Begin(kLoadingDataHint);
-                complete = ReadItemLines(*document.source, "</Item_Parameters>", pLevel, document);
+                complete = ReadItemLines(*document.source, "</Item_Parameters>", pLevel, document) &&
+                           ReadExtendedSection(in, document.extended);
             }
         }
     }

@@ -72,6 +72,7 @@ TReadResult Adopt(TReadDocument read_, TMenuDocument& document, const std::strin
         if (!read_.result.Accepted())
             return read_.result;
         document.applet = std::move(read_.applet);
+        document.extended = std::move(read_.extended);
         document.fileVersion = std::move(read_.version);
         document.encoding = read_.source->Encoding();
         document.items.resize(read_.itemLines.size());

@@ -34,6 +34,7 @@ struct TReadDocument {
 
     TReadResult result;
     TAppletData applet = DefaultAppletData();
+    TExtendedValues extended;
     std::string version;
 
     std::unique_ptr<TSectionReader> source;  // owns the text itemLines point into

@@ -31,6 +31,7 @@ public:
         return true;
     }
     std::string_view Line() const { return line_; }
+    bool LineEnded() const { return lines_.LineEnded(); }  // false: the file's last line, cut short
     size_t LinesLeft() const { return lines_.LinesLeft(); }
     int LineNumber() const { return lineNumber_; }  // 1-based, 0 before the first line
     TTextEncoding Encoding() const { return lines_.Encoding(); }

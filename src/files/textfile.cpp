@@ -183,6 +183,7 @@ bool TTextLineReader::ReadLine(std::string_view& line)
     const void* cr = std::memchr(begin, '\r', text_.size() - pos_);
     const size_t stop = cr ? static_cast<size_t>(static_cast<const char*>(cr) - data) : text_.size();
     line = std::string_view(begin, stop - pos_);
+    lineEnded_ = cr != nullptr;
     pos_ = stop + 1;
     if (cr && pos_ < text_.size() && data[pos_] == '\n')
         ++pos_;

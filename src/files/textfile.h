@@ -51,6 +51,9 @@ public:
     bool ReadLine(std::string& line);
     // The same without a copy: the view stays valid while the reader lives.
     bool ReadLine(std::string_view& line);
+    // False when the line ReadLine gave last ran into the end of the file
+    // without a CR: the last line of a file that was cut short.
+    bool LineEnded() const { return lineEnded_; }
     bool Empty() const { return text_.empty(); }
     // How many lines ReadLine will still give, at most: lets a reader reserve.
     size_t LinesLeft() const;
@@ -66,6 +69,7 @@ private:
     std::string converted_;  // the text of a Windows-1252 file as UTF-8
     std::string_view text_;  // the file up to its Ctrl-Z, as UTF-8
     size_t pos_ = 0;
+    bool lineEnded_ = false;
     TTextEncoding encoding_ = TTextEncoding::Utf8;
 };
 

@@ -16,6 +16,10 @@ TTextEncoding EffectiveEncoding(const TMenuDocument& document)
                     return;
             }
         }
+        for (const TExtendedValue& entry : document.extended.Entries()) {
+            if (!visit(entry.name) || !visit(entry.value))
+                return;
+        }
     });
 }
 

@@ -1,24 +1,27 @@
 #pragma once
 // The menu document: the menu-wide record, the items in tree order (the tree
-// is the sequence of their pLevel depths) and the encoding its text files use.
+// is the sequence of their pLevel depths), the menu-wide values the record
+// has no slot for, and the encoding its text files use.
 // Readers fill one, writers and the generator read one; nothing else is part
 // of the document.
 
 #include <string>
 
+#include "model/extendedvalues.h"
 #include "model/records.h"
 #include "model/textencoding.h"
 
 struct TMenuDocument {
     TAppletData applet = DefaultAppletData();
     TItemArray items;
+    TExtendedValues extended;
     TTextEncoding encoding = TTextEncoding::Utf8;
     std::string fileVersion;  // the version line of the file it was read from
 
     int ItemCount() const { return static_cast<int>(items.size()); }
     bool operator==(const TMenuDocument& o) const
     {
-        return applet == o.applet && items == o.items && encoding == o.encoding;
+        return applet == o.applet && items == o.items && extended == o.extended && encoding == o.encoding;
     }
     bool operator!=(const TMenuDocument& o) const { return !(*this == o); }
 };

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -66,6 +68,23 @@ void Open(const fs::path& path, TOpened& opened)
     opened.result = testfiles::OpenProject(path.string(), opened.agent, opened.tree);
 }
 
+// WCAG 2 relative luminance of "RRGGBB", and the contrast ratio of two colours.
+double RelativeLuminance(const std::string& hex)
+{
+    double channels[3];
+    for (int i = 0; i < 3; ++i) {
+        const double c = std::stoi(hex.substr(static_cast<size_t>(2 * i), 2), nullptr, 16) / 255.0;
+        channels[i] = c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    }
+    return 0.2126 * channels[0] + 0.7152 * channels[1] + 0.0722 * channels[2];
+}
+
+double ContrastRatio(const std::string& a, const std::string& b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 class TemplateTest : public ::testing::TestWithParam<fs::path> {};
 
 TEST(Templates, EnoughStartingPointsOfEachKind)
@@ -83,6 +102,25 @@ TEST(Templates, EnoughStartingPointsOfEachKind)
     }
     EXPECT_TRUE(withoutDragBar);
     EXPECT_GE(deepest, 3) << "no template with submenus three levels below the main menu";
+}
+
+// Each layout has starting points: a light and a dark top bar, and a sidebar.
+TEST(Templates, BarsAndASidebarAmongThem)
+{
+    int lightBars = 0, darkBars = 0, sidebars = 0;
+    for (const auto& path : Templates()) {
+        TOpened opened;
+        Open(path, opened);
+        const TMenuDocument& document = opened.agent.Document();
+        const std::string layout = document.extended.ValueOrDefault("Layout");
+        const bool darkItems = RelativeLuminance(document.applet[pItemNoBgColor]) < 0.1;
+        lightBars += layout == "Bar" && !darkItems;
+        darkBars += layout == "Bar" && darkItems;
+        sidebars += layout == "Sidebar";
+    }
+    EXPECT_GE(lightBars, 1);
+    EXPECT_GE(darkBars, 1);
+    EXPECT_GE(sidebars, 1);
 }
 
 TEST_P(TemplateTest, OpensCompletelyWithATreeForEveryItem)
@@ -148,6 +186,28 @@ TEST_P(TemplateTest, SeparatorsStandBetweenTwoItems)
     }
 }
 
+// Under a dark colour scheme: light text on dark items, and both the text and
+// the mouse-over text at 4.5:1 or more (WCAG 2 AA).
+TEST_P(TemplateTest, DarkSetIsCompleteAndReadable)
+{
+    TOpened opened;
+    Open(GetParam(), opened);
+    std::map<std::string, std::string> dark;
+    for (const TExtendedValue& entry : opened.agent.Document().extended.Entries())
+        if (entry.name.rfind("Dark", 0) == 0)
+            dark[entry.name] = entry.value;
+    const char* names[] = {"DarkItemBGColor", "DarkItemFontColor", "DarkItemBGColorOver",
+                           "DarkItemFontColorOver", "DarkBorderColor", "DarkBarBGColor"};
+    ASSERT_EQ(dark.size(), 6u);
+    for (const char* name : names) {
+        ASSERT_EQ(dark[name].size(), 6u) << name;
+        EXPECT_EQ(dark[name].find_first_not_of("0123456789ABCDEF"), std::string::npos) << name;
+    }
+    EXPECT_LT(RelativeLuminance(dark["DarkItemBGColor"]), RelativeLuminance(dark["DarkItemFontColor"]));
+    EXPECT_GE(ContrastRatio(dark["DarkItemFontColor"], dark["DarkItemBGColor"]), 4.5);
+    EXPECT_GE(ContrastRatio(dark["DarkItemFontColorOver"], dark["DarkItemBGColorOver"]), 4.5);
+}
+
 // Publishing runs the generator before the project is written; a template
 // that is already in that state comes back byte for byte.
 TEST_P(TemplateTest, SavesBackUnchangedAfterGeneration)
@@ -161,7 +221,8 @@ TEST_P(TemplateTest, SavesBackUnchangedAfterGeneration)
     const TGeneratedMenu menu = GenerateMenu(opened.agent.Document(), status);
     SaveProjectFile(menu.document, (scratch / "again.tmz").string(), status);
     EXPECT_EQ(Bytes(scratch / "again.tmz"), Bytes(GetParam()));
-    EXPECT_EQ(std::count(menu.script.begin(), menu.script.end(), '\n'), opened.agent.ItemCount() + 1);
+    // The menu's call, one per item, and the one for the extended values.
+    EXPECT_EQ(std::count(menu.script.begin(), menu.script.end(), '\n'), opened.agent.ItemCount() + 2);
     fs::remove_all(scratch);
 }
 

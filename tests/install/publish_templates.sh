@@ -23,7 +23,8 @@ for template in "$templates"/*.tmz; do
   fi
   expect_published "$out" "$name"
   items=$(grep -c '^createItem(' "$out/tmzcfg.js")
-  lines=$(($(wc -l <"$out/$name.tmz") - 15))
+  lines=$(awk '/^<\/Item_Parameters>\r?$/ { inside = 0 } inside { n++ } /^<Item_Parameters>\r?$/ { inside = 1 }
+               END { print n + 0 }' "$out/$name.tmz")
   [ "$items" -eq "$lines" ] || fail "$name: $items item calls for $lines items"
 
   # The first caption of the menu must reach the page once the scripts ran.

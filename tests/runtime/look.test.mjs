@@ -263,11 +263,11 @@ test('whichever engine file the page picks, the menu is the same', async () => {
   }
 });
 
-test('the scripts add no global names but the two functions and the namespace', () =>
+test('the scripts add no global names but the recording functions and the namespace', () =>
   withMenu(browser, {}, { before: 'window.namesBefore = Object.getOwnPropertyNames(window)' }, async (other) => {
     const added = await other.evaluate(() => Object.getOwnPropertyNames(window)
       .filter((n) => !window.namesBefore.includes(n) && n !== 'namesBefore'));
-    assert.deepEqual(added.sort(), ['Trellimenu', 'createItem', 'createMenuGlobalParams']);
+    assert.deepEqual(added.sort(), ['Trellimenu', 'createItem', 'createMenuExtendedParams', 'createMenuGlobalParams']);
   }));
 
 test('nothing goes wrong in the console', async () => {
