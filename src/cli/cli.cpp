@@ -1,11 +1,14 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "codegen/fileops.h"
 #include "codegen/generation.h"
 #include "codegen/programfolder.h"
 #include "codegen/publishing.h"
+#include "files/filetransaction.h"
 #include "files/projectfile.h"
 #include "files/structurefile.h"
 #include "files/textfile.h"
@@ -33,6 +36,8 @@ const char* const kUsage =
     "  --page-code classic|modern  the code the page pastes (publish, html): the classic\n"
     "             block (the default), or the modern one of real links and deferred scripts\n"
     "             that works under a strict content security policy (writes tmzmenu.css too)\n"
+    "  --wait SECONDS  how long publish waits for another save into the same folder to\n"
+    "             finish (default 60); then it ends with status 2\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -50,6 +55,8 @@ struct TCommandLine {
     bool hasOut = false;
     TPageCode pageCode = TPageCode::Classic;
     bool hasPageCode = false;
+    int waitSeconds = 60;
+    bool hasWait = false;
 };
 
 // An option that takes a value, given as "--name VALUE" or "--name=VALUE";
@@ -66,9 +73,37 @@ bool TakeValueOption(const std::vector<std::string>& args, size_t& i, const std:
     return true;
 }
 
+int ParseSeconds(const std::string& text) {
+    const bool digits = !text.empty() && text.size() <= 6 &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) throw TUsageError{"--wait takes a whole number of seconds, not '" + text + "'"};
+    return std::stoi(text);
+}
+
+// Says once, after the first second, that the publish waits, and gives up
+// when the given time has passed since the wait began.
+class TSaidLockWait final : public TLockWait {
+public:
+    TSaidLockWait(std::ostream& err, int seconds)
+        : err_(err), giveUp_(std::chrono::steady_clock::now() + std::chrono::seconds(seconds)) {}
+    bool KeepWaiting(const std::string& folder) override {
+        if (!said_) {
+            err_ << "Waiting for another save into " << folder << " to finish\u2026\n";
+            err_.flush();
+            said_ = true;
+        }
+        return std::chrono::steady_clock::now() < giveUp_;
+    }
+
+private:
+    std::ostream& err_;
+    std::chrono::steady_clock::time_point giveUp_;
+    bool said_ = false;
+};
+
 TCommandLine Parse(const std::vector<std::string>& args) {
     TCommandLine line;
-    std::string pageCode;
+    std::string pageCode, wait;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -78,6 +113,8 @@ TCommandLine Parse(const std::vector<std::string>& args) {
         } else if (!optionsEnded && TakeValueOption(args, i, "--page-code", line.hasPageCode, pageCode)) {
             if (!PageCodeFromName(pageCode, line.pageCode))
                 throw TUsageError{"--page-code takes classic or modern, not '" + pageCode + "'"};
+        } else if (!optionsEnded && TakeValueOption(args, i, "--wait", line.hasWait, wait)) {
+            line.waitSeconds = ParseSeconds(wait);
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             throw TUsageError{"unknown option '" + arg + "'"};
         } else if (line.command.empty()) {
@@ -91,6 +128,7 @@ TCommandLine Parse(const std::vector<std::string>& args) {
 
 void ExpectFiles(const TCommandLine& line, size_t count, bool outAllowed, bool pageCodeAllowed = false) {
     if (line.hasOut && !outAllowed) throw TUsageError{"--out goes with publish only"};
+    if (line.hasWait && !outAllowed) throw TUsageError{"--wait goes with publish only"};
     if (line.hasPageCode && !pageCodeAllowed) throw TUsageError{"--page-code goes with publish and html only"};
     if (line.files.size() != count) {
         throw TUsageError{line.command + " takes " + std::to_string(count) + (count == 1 ? " file" : " files")};
@@ -118,7 +156,8 @@ public:
     int Run(const TCommandLine& line) {
         if (line.command == "publish") {
             ExpectFiles(line, 1, true, true);
-            Publish(line.files[0], line.hasOut ? line.outFolder : FolderPart(line.files[0]), line.pageCode);
+            TSaidLockWait wait(err_, line.waitSeconds);
+            Publish(line.files[0], line.hasOut ? line.outFolder : FolderPart(line.files[0]), line.pageCode, wait);
         } else if (line.command == "html") {
             ExpectFiles(line, 1, false, true);
             PrintPage(line.files[0], line.pageCode);
@@ -138,13 +177,15 @@ private:
     // Reads a project as the editor's Open does; refused or cut files stop here.
     TMenuDocument Open(const std::string& path) {
         TMenuDocument document;
-        CheckRead(LoadProjectFile(path, document, status_), path);
+        const TReadResult result = LoadProjectFile(path, document, status_);
+        CheckRead(result, path);
+        Warn(result.warnings);
         return document;
     }
 
     // The editor's Open followed by its Save: the arrow images come from the
     // project's folder, else from the program folder.
-    void Publish(const std::string& project, const std::string& outFolder, TPageCode pageCode) {
+    void Publish(const std::string& project, const std::string& outFolder, TPageCode pageCode, TLockWait& wait) {
         const TMenuDocument document = Open(project);
         const std::string programFolder = ResolveProgramFolder(executablePath_);
         std::error_code error;
@@ -155,12 +196,18 @@ private:
         setup.programFolder = programFolder;
         setup.imageFolders = {FolderPart(project).empty() ? "./" : FolderPart(project), programFolder};
         setup.pageCode = pageCode;
+        setup.lockWait = &wait;
         const TPublishResult result =
             SaveAndPublish(document, setup, InFolder(outFolder, ""), FileNamePart(project), status_);
+        Warn(result.warnings);
         for (const std::string& image : result.missingImages) {
             err_ << kTool << ": warning: arrow image \"" << image
                  << "\" is neither beside the project nor in the program folder; not published\n";
         }
+    }
+
+    void Warn(const std::vector<std::string>& warnings) {
+        for (const std::string& warning : warnings) err_ << kTool << ": warning: " << warning << '\n';
     }
 
     void PrintPage(const std::string& project, TPageCode pageCode) {

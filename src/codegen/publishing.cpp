@@ -169,13 +169,13 @@ std::vector<std::string> TPublishPlan::MissingImages() const {
 TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup& setup, const std::string& folder,
                               const std::string& name, TStatusDisplay& status) {
     const TPublishPlan plan(document.applet, setup, folder, name);
-    TFileTransaction files;
+    TFileTransaction files(TFileTransaction::Locking::Folders, setup.lockWait);
     std::vector<std::string> folders{folder.empty() ? "." : folder};
     if (!setup.parameterScriptCopy.empty()) folders.push_back(FolderPart(setup.parameterScriptCopy));
     files.LockFolders(folders);
 
     TGeneratedMenu menu = GenerateMenu(document, status, setup.pageCode);
-    files.Create(plan.PathOf(plan.File(Kind::Page))).WriteBytes(menu.page);
+    files.Create(plan.PathOf(plan.File(Kind::Page)), TRenameOrder::Page).WriteBytes(menu.page);
     if (!setup.parameterScriptCopy.empty()) files.Create(setup.parameterScriptCopy).WriteBytes(menu.script);
     for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) {
         if (script.source.empty())
@@ -187,6 +187,7 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
         files.Create(plan.PathOf(sheet)).WriteBytes(menu.stylesheet);
     const std::string projectPath = plan.PathOf(plan.File(Kind::Project));
     StageProjectFile(menu.document, files, projectPath, status);
+    files.SetRenameOrder(projectPath, TRenameOrder::Project);
     files.Create(plan.PathOf(plan.File(Kind::Report)))
         .WriteBytes(PublishReportBytes(menu.document, status, setup.pageCode));
     {
@@ -199,5 +200,5 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
         task.Step(50);
     }
     files.Commit();
-    return {std::move(menu.document), projectPath, plan.MissingImages()};
+    return {std::move(menu.document), projectPath, plan.MissingImages(), files.Warnings()};
 }

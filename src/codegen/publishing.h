@@ -13,6 +13,7 @@
 #include "model/statusdisplay.h"
 
 class TFileTransaction;
+class TLockWait;
 
 // "tmzcfg.js", "tmzparams.js", "tmzie.js", "tmzmo.js", "tmzop.js": the
 // generated parameter script first, then the engine the page loads.
@@ -49,6 +50,7 @@ struct TPublishSetup {
     std::vector<std::string> imageFolders;  // arrow images: the first folder that has the file
     std::string parameterScriptCopy;        // a second place tmzcfg.js goes ("" for none)
     TPageCode pageCode = TPageCode::Classic;
+    TLockWait* lockWait = nullptr;          // told while another save holds the folder; null waits a minute
 };
 
 struct TPublishedFile {
@@ -87,6 +89,7 @@ struct TPublishResult {
     TMenuDocument published;                 // the records as the saved project holds them
     std::string projectPath;                 // the project file written
     std::vector<std::string> missingImages;  // named in a warning by the caller
+    std::vector<std::string> warnings;       // what the save found left in its folders, for the user
 };
 
 // Generates and writes the whole published set into `folder` (trailing

@@ -6,22 +6,27 @@
 
 #include "files/textfile.h"
 
-namespace {
-
-TFileIdentity FromStat(int result, const struct stat& info, const std::string& path)
+TFileIdentity IdentityOf(const struct stat& info)
 {
     TFileIdentity identity;
-    if (result != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return identity;
-        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
-    }
     identity.exists = true;
     identity.device = static_cast<std::uint64_t>(info.st_dev);
     identity.inode = static_cast<std::uint64_t>(info.st_ino);
     identity.size = static_cast<std::uint64_t>(info.st_size);
     identity.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     return identity;
+}
+
+namespace {
+
+TFileIdentity FromStat(int result, const struct stat& info, const std::string& path)
+{
+    if (result != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {};
+        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
+    }
+    return IdentityOf(info);
 }
 
 }  // namespace

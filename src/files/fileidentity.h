@@ -28,6 +28,10 @@ TFileIdentity IdentifyFile(const std::string& path);
 // The same for the path itself: a link is identified, not its target.
 TFileIdentity IdentifyEntry(const std::string& path);
 
+// The identity a stat call gave (POSIX systems only).
+struct stat;
+TFileIdentity IdentityOf(const struct stat& info);
+
 // A 64-bit FNV-1a hash: enough to tell another program's change from none,
 // not a defence against someone forging a file.
 std::uint64_t HashBytes(std::string_view bytes);

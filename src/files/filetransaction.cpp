@@ -1,18 +1,13 @@
 #include "files/filetransaction.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <random>
+#include <thread>
 
 #include "files/textfile.h"
 
@@ -26,17 +21,17 @@ constexpr size_t kFlushSize = size_t{1} << 20;
 constexpr const char* kTempPrefix = ".~tm";
 constexpr const char* kTempSuffix = ".tmp";
 constexpr const char* kJournalSuffix = ".jnl";
+constexpr const char* kJournalStart = "trellimenu-save";
 constexpr const char* kJournalEnd = "commit";
+// In a folder the user may not list, names are numbered from 0 instead of
+// random, so the next run finds what a killed one left by trying them.
+constexpr unsigned kNumberedNames = 256;
+const char* const kLinkToNothingReason = "It is a link to a file that does not exist";
+const char* const kOthersLinkReason = "It is a link that belongs to another user";
 
-// The permissions a plain create would give a new file.
-mode_t NewFileMode()
+TSaveFileSystem& System()
 {
-    static const mode_t mode = [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
-    return mode;
+    return SystemSaveFileSystem();
 }
 
 std::string FolderOf(const std::string& path)
@@ -83,155 +78,339 @@ bool IsEarlierTemporary(const std::string& name)
            IsHex(name, n - 16, 12);
 }
 
-std::string RandomName(const char* suffix)
+std::string OurName(unsigned number, const char* suffix)
 {
-    static std::mt19937 generator{std::random_device{}() ^ static_cast<unsigned>(::getpid())};
     char name[32];
-    std::snprintf(name, sizeof name, "%s%08x%s", kTempPrefix, static_cast<unsigned>(generator()), suffix);
+    std::snprintf(name, sizeof name, "%s%08x%s", kTempPrefix, number, suffix);
     return name;
 }
 
-// Creates a new file of ours in the folder; its name comes back in `path`.
-int CreateUnique(const std::string& folder, const char* suffix, std::string& path)
+std::string RandomName(const char* suffix)
 {
-    for (int attempt = 0;; ++attempt) {
-        path = Join(folder, RandomName(suffix));
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST || attempt > 100)
-            return fd;
-    }
+    static std::mt19937 generator{std::random_device{}() ^
+                                  static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    return OurName(static_cast<unsigned>(generator()), suffix);
 }
 
-void WriteAll(int fd, const char* data, size_t size, const std::string& shownPath)
+std::string Quoted(const std::string& path)
 {
-    while (size > 0) {
-        const ssize_t done = ::write(fd, data, size);
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TFileError("Cannot write file", shownPath, ReasonFromErrno(errno));
+    return "\"" + path + "\"";
+}
+
+int Injected(int (TFileFaults::*hook)(const std::string&), const std::string& path)
+{
+    return gFaults ? (gFaults->*hook)(path) : 0;
+}
+
+// Syncs a folder; a failure, injected or real, fails the save.
+void SyncFolderOrThrow(const std::string& folder)
+{
+    int error = Injected(&TFileFaults::BeforeSync, folder);
+    if (error == 0)
+        error = System().SyncFolder(folder);
+    if (error != 0)
+        throw TFileError("Cannot write folder", folder, ReasonFromErrno(error));
+}
+
+// "dev:ino:size:mtime", or "-" for no file.
+std::string IdentityText(const TFileIdentity& id)
+{
+    if (!id.exists)
+        return "-";
+    return std::to_string(id.device) + ':' + std::to_string(id.inode) + ':' + std::to_string(id.size) + ':' +
+           std::to_string(id.modifiedNs);
+}
+
+std::optional<TFileIdentity> IdentityFromText(const std::string& text)
+{
+    TFileIdentity id;
+    if (text == "-")
+        return id;
+    unsigned long long device, inode, size;
+    long long modified;
+    char end;
+    if (std::sscanf(text.c_str(), "%llu:%llu:%llu:%lld%c", &device, &inode, &size, &modified, &end) != 4)
+        return std::nullopt;
+    id = {true, device, inode, size, modified};
+    return id;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    size_t at = 0;
+    for (size_t end; (end = text.find(separator, at)) != std::string::npos; at = end + 1)
+        parts.push_back(text.substr(at, end - at));
+    parts.push_back(text.substr(at));
+    return parts;
+}
+
+// One rename of a list: the temporary file, the name the replaced file is
+// kept under meanwhile, the target, and the target before and after.
+struct TJournalEntry {
+    std::string temp, keep, target;
+    TFileIdentity before, after;
+};
+
+struct TJournal {
+    long long startedAt = 0;
+    std::vector<TJournalEntry> entries;
+    bool complete = false;
+};
+
+std::string JournalText(const std::vector<TJournalEntry>& entries)
+{
+    std::string text = std::string(kJournalStart) + '\t' + std::to_string(std::time(nullptr)) + '\n';
+    for (const TJournalEntry& e : entries)
+        text += e.temp + '\t' + e.keep + '\t' + e.target + '\t' + IdentityText(e.before) + '\t' +
+                IdentityText(e.after) + '\n';
+    return text + kJournalEnd + '\n';
+}
+
+// A list as written; nullopt for one that is not a list of ours. Every name
+// in it must be a bare name in its folder, the temporary ones of our pattern.
+std::optional<TJournal> ParseJournal(const std::string& text)
+{
+    TJournal journal;
+    std::vector<std::string> lines = Split(text, '\n');
+    if (lines.empty())
+        return std::nullopt;
+    const std::vector<std::string> start = Split(lines[0], '\t');
+    if (start.size() != 2 || start[0] != kJournalStart || start[1].empty() ||
+        start[1].find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    journal.startedAt = std::stoll(start[1].substr(0, 15));
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i] == kJournalEnd) {
+            journal.complete = i + 2 == lines.size() && lines.back().empty();
+            break;
         }
-        data += done;
-        size -= static_cast<size_t>(done);
+        const std::vector<std::string> f = Split(lines[i], '\t');
+        if (f.size() != 5)
+            return journal;  // cut short by a kill while it was written
+        const auto before = IdentityFromText(f[3]), after = IdentityFromText(f[4]);
+        const bool plainTarget = !f[2].empty() && f[2] != "." && f[2] != ".." &&
+                                 f[2].find('/') == std::string::npos && !HasOurShape(f[2], kTempSuffix) &&
+                                 !HasOurShape(f[2], kJournalSuffix);
+        if (!HasOurShape(f[0], kTempSuffix) || !HasOurShape(f[1], kTempSuffix) || !plainTarget || !before ||
+            !after || !after->exists)
+            return std::nullopt;
+        journal.entries.push_back({f[0], f[1], f[2], *before, *after});
+    }
+    return journal;
+}
+
+std::string LocalTime(long long seconds)
+{
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    char text[32] = "";
+    if (const std::tm* parts = std::localtime(&time))
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", parts);
+    return text;
+}
+
+// A killed run's list, read back under the folder's lock: its renames are
+// completed when every file is still what the list says and some were done
+// (the set is a mix), else it is dropped. A run that failed before its first
+// rename and could not remove its list (a disk remounted read-only) is thus
+// never applied later: its old set is whole.
+class TJournalRecovery {
+public:
+    TJournalRecovery(const std::string& folder, std::vector<std::string>& warnings)
+        : folder_(folder), warnings_(warnings)
+    {
+    }
+
+    void Recover(const std::string& name)
+    {
+        foreign_ = still_ = anyDone_ = false;
+        const std::string path = Join(folder_, name);
+        std::string text;
+        TEntryInfo info;
+        const int error = System().ReadOwnFile(path, text, info);
+        if (error == ENOENT)
+            return;
+        if (error != 0) {
+            LeftAlone(path);
+            return;
+        }
+        const std::optional<TJournal> journal = ParseJournal(text);
+        if (!journal) {
+            warnings_.push_back(Quoted(path) + " is no list of renames this program can finish: it was removed");
+        } else if (journal->complete && StillAsListed(*journal) && anyDone_) {
+            for (const TJournalEntry& e : journal->entries) {
+                TEntryInfo temp;
+                if (System().Inspect(Join(folder_, e.temp), temp) == 0 && temp.kind == TEntryInfo::Kind::File)
+                    System().Replace(Join(folder_, e.temp), Join(folder_, e.target));
+            }
+            System().SyncFolder(folder_);
+        } else if (journal->complete && !foreign_ && !still_) {
+            warnings_.push_back(folder_ + ": An unfinished save from " + LocalTime(journal->startedAt) +
+                                " was dropped: its files have changed since");
+        }
+        // An incomplete list was cut short before its first rename: its
+        // temporary files go with the other leftovers.
+        System().Remove(path);
+    }
+
+private:
+    void LeftAlone(const std::string& path)
+    {
+        warnings_.push_back(Quoted(path) + " is not a file of this user's: it was left alone");
+    }
+
+    // Each rename is either still to do (its temporary file there, its
+    // target the file it replaces) or done (the target is the new file).
+    bool StillAsListed(const TJournal& journal)
+    {
+        bool still = true;
+        for (const TJournalEntry& e : journal.entries) {
+            TEntryInfo temp, target, keep;
+            const int tempError = System().Inspect(Join(folder_, e.temp), temp);
+            System().Inspect(Join(folder_, e.target), target);
+            System().Inspect(Join(folder_, e.keep), keep);
+            if (tempError != 0 || (temp.kind != TEntryInfo::Kind::Missing &&
+                                   (temp.kind != TEntryInfo::Kind::File || !temp.ownedByUser))) {
+                LeftAlone(Join(folder_, e.temp));
+                foreign_ = true;
+                still = false;
+                continue;
+            }
+            const bool targetIsFile = target.kind == TEntryInfo::Kind::File || target.kind == TEntryInfo::Kind::Missing;
+            const bool keptAside = target.kind == TEntryInfo::Kind::Missing && keep.kind == TEntryInfo::Kind::File &&
+                                   keep.identity == e.before;
+            const bool toDo = temp.identity == e.after && (target.identity == e.before || keptAside);
+            const bool done = temp.kind == TEntryInfo::Kind::Missing && target.identity == e.after;
+            still = still && targetIsFile && (toDo || done);
+            anyDone_ = anyDone_ || done;
+        }
+        still_ = still;
+        return still;
+    }
+
+    std::string folder_;
+    std::vector<std::string>& warnings_;
+    bool foreign_ = false;
+    bool still_ = false;
+    bool anyDone_ = false;
+};
+
+// Completes or drops the lists dead runs left in a folder this run has
+// locked, then removes the temporary files of the user's that they left.
+// Returns false when the folder cannot be listed (its names are numbered).
+bool RecoverFolder(const std::string& folder, std::vector<std::string>& warnings)
+{
+    std::vector<std::string> names;
+    const bool listable = System().List(folder, names) == 0;
+    if (!listable) {
+        names.push_back(OurName(0, kJournalSuffix));
+        for (unsigned i = 0; i < kNumberedNames; ++i)
+            names.push_back(OurName(i, kTempSuffix));
+    }
+    TJournalRecovery recovery(folder, warnings);
+    bool removed = false;
+    for (const std::string& name : names) {
+        if (HasOurShape(name, kJournalSuffix)) {
+            recovery.Recover(name);
+            removed = true;
+        }
+    }
+    for (const std::string& name : names) {
+        if (!HasOurShape(name, kTempSuffix) && !IsEarlierTemporary(name))
+            continue;
+        const std::string path = Join(folder, name);
+        TEntryInfo info;
+        if (System().Inspect(path, info) == 0 && info.kind == TEntryInfo::Kind::File && info.ownedByUser)
+            removed = System().Remove(path) == 0 || removed;
+    }
+    if (removed && listable)
+        System().SyncFolder(folder);
+    return listable;
+}
+
+// Waits a minute, in silence, for a save that is not ours to finish.
+class TMinuteLockWait final : public TLockWait {
+public:
+    bool KeepWaiting(const std::string&) override { return std::chrono::steady_clock::now() < giveUp_; }
+
+private:
+    std::chrono::steady_clock::time_point giveUp_ = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+};
+
+// Polls the lock rather than blocking on it, so the waiter is told while it
+// waits and may give up. Throws when it gives up.
+void LockFolder(const std::string& folder, TFolderLock& lock, TLockWait* wait)
+{
+    using Clock = std::chrono::steady_clock;
+    TMinuteLockWait minute;
+    TLockWait& waiter = wait ? *wait : minute;
+    auto nextCall = Clock::now() + std::chrono::seconds(1);
+    for (;;) {
+        const int error = System().TryLockFolder(folder, lock);
+        if (error == 0)
+            return;
+        if (error != EWOULDBLOCK)
+            throw TFileError("Cannot lock folder", folder, ReasonFromErrno(error));
+        const auto now = Clock::now();
+        if (now >= nextCall) {
+            if (!waiter.KeepWaiting(folder))
+                throw TFileError(TFileError::WholeMessage{}, folder + " is locked by another save", folder,
+                                 "Locked by another save");
+            nextCall = now + std::chrono::milliseconds(100);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
-bool LockExclusive(int fd)
-{
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return false;
-    }
-    return true;
-}
-
-void SyncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// What a target path comes to: the file a rename must replace, and the mode
-// and owner its replacement takes.
+// What a target path comes to: the file a rename must replace, and what it
+// is now (its mode and owner go to its replacement).
 struct TTarget {
     std::string path;
-    bool exists = false;
-    struct stat info {};
+    TEntryInfo info;
 };
 
 TTarget ResolveTarget(const std::string& shownPath)
 {
+    const auto refuse = [&](const std::string& path, const std::string& reason) {
+        return TFileError("Cannot create file", path, reason);
+    };
     TTarget target;
     target.path = shownPath;
+    std::string link;  // the last link followed
     for (int hops = 0;; ++hops) {
-        if (::lstat(target.path.c_str(), &target.info) != 0) {
-            if (errno == ENOENT)
-                return target;  // a new file, or the missing target of a dangling link
-            throw TFileError("Cannot create file", shownPath, ReasonFromErrno(errno));
+        if (const int error = System().Inspect(target.path, target.info))
+            throw refuse(shownPath, ReasonFromErrno(error));
+        if (target.info.kind == TEntryInfo::Kind::Missing) {
+            if (!link.empty())
+                throw refuse(link, kLinkToNothingReason);
+            return target;  // a new file
         }
-        if (!S_ISLNK(target.info.st_mode))
+        if (target.info.kind != TEntryInfo::Kind::Link)
             break;
+        // Another user's link in a folder the user can write is how files
+        // outside it are turned against the user.
+        if (!target.info.ownedByUser)
+            throw refuse(target.path, kOthersLinkReason);
         if (hops >= 40)
-            throw TFileError("Cannot create file", shownPath, ReasonFromErrno(ELOOP));
-        char link[PATH_MAX];
-        const ssize_t length = ::readlink(target.path.c_str(), link, sizeof link - 1);
-        if (length < 0)
-            throw TFileError("Cannot create file", shownPath, ReasonFromErrno(errno));
-        const std::string points(link, static_cast<size_t>(length));
+            throw refuse(shownPath, ReasonFromErrno(ELOOP));
+        std::string points;
+        if (const int error = System().ReadLink(target.path, points))
+            throw refuse(shownPath, ReasonFromErrno(error));
+        link = target.path;
         target.path = !points.empty() && points[0] == '/' ? points : Join(FolderOf(target.path), points);
     }
-    if (S_ISDIR(target.info.st_mode))
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EISDIR));
-    if (!S_ISREG(target.info.st_mode))
-        throw TFileError("Cannot create file", shownPath, kNotRegularFileReason);
+    if (target.info.kind == TEntryInfo::Kind::Folder)
+        throw refuse(shownPath, ReasonFromErrno(EISDIR));
+    if (target.info.kind != TEntryInfo::Kind::File)
+        throw refuse(shownPath, kNotRegularFileReason);
     // A rename would replace a file the user may not write; a plain overwrite
     // would be refused, so this is too. A file nobody may write is read-only
     // for every user, the administrator too.
-    if (::access(target.path.c_str(), W_OK) != 0)
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(errno));
-    if ((target.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(EACCES));
-    target.exists = true;
+    if (const int error = System().CheckWritable(target.path))
+        throw refuse(shownPath, ReasonFromErrno(error));
+    if (target.info.writableByNobody)
+        throw refuse(shownPath, ReasonFromErrno(EACCES));
     return target;
-}
-
-// Completes the renames a dead run had recorded in full, or forgets them when
-// its list is incomplete; then removes the temporary files left behind.
-void RecoverFolder(const std::string& folder)
-{
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    std::vector<std::string> journals, leftovers;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (HasOurShape(name, kJournalSuffix))
-            journals.push_back(name);
-        else if (HasOurShape(name, kTempSuffix) || IsEarlierTemporary(name))
-            leftovers.push_back(name);
-    }
-    ::closedir(dir);
-    if (journals.empty() && leftovers.empty())
-        return;
-    for (const std::string& journal : journals) {
-        const std::string path = Join(folder, journal);
-        std::string text;
-        try {
-            text = ReadWholeFile(path);
-        } catch (const TFileError&) {
-        }
-        std::vector<std::pair<std::string, std::string>> renames;
-        bool complete = false;
-        size_t at = 0;
-        while (at < text.size()) {
-            const size_t end = text.find('\n', at);
-            if (end == std::string::npos)
-                break;
-            const std::string line = text.substr(at, end - at);
-            at = end + 1;
-            if (line == kJournalEnd) {
-                complete = true;
-                break;
-            }
-            const size_t tab = line.find('\t');
-            if (tab == std::string::npos)
-                break;
-            renames.emplace_back(line.substr(0, tab), line.substr(tab + 1));
-        }
-        for (const auto& [temp, target] : renames) {
-            const std::string from = Join(folder, temp);
-            if (complete && HasOurShape(temp, kTempSuffix) && target.find('/') == std::string::npos &&
-                ::access(from.c_str(), F_OK) == 0)
-                ::rename(from.c_str(), Join(folder, target).c_str());
-        }
-        ::unlink(path.c_str());
-    }
-    for (const std::string& name : leftovers)
-        ::unlink(Join(folder, name).c_str());
-    SyncFolder(folder);
 }
 
 }  // namespace
@@ -246,17 +425,37 @@ void SetFileFaults(TFileFaults* faults)
     gFaults = faults;
 }
 
+std::vector<std::string> FinishInterruptedSavesBeside(const std::string& path)
+{
+    std::vector<std::string> warnings;
+    std::string resolved;
+    if (System().ResolveFolder(FolderOf(path), resolved) != 0 || System().CheckWritable(resolved) != 0)
+        return warnings;
+    TFolderLock lock;
+    if (System().TryLockFolder(resolved, lock) != 0)
+        return warnings;  // a save there now finishes its own work
+    RecoverFolder(resolved, warnings);
+    System().UnlockFolder(lock);
+    return warnings;
+}
+
 // ---------------------------------------------------------------------------
 
-TStagedFile::TStagedFile(std::string shownPath, std::string targetPath, std::string tempPath, int fd)
-    : shownPath_(std::move(shownPath)), targetPath_(std::move(targetPath)), tempPath_(std::move(tempPath)), fd_(fd)
+TStagedFile::TStagedFile(std::string shownPath, std::string targetPath, std::string tempPath, TSystemHandle handle,
+                         const TEntryInfo& replaced, TRenameOrder order)
+    : shownPath_(std::move(shownPath)),
+      targetPath_(std::move(targetPath)),
+      tempPath_(std::move(tempPath)),
+      handle_(handle),
+      replaced_(replaced),
+      order_(order)
 {
 }
 
 TStagedFile::~TStagedFile()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (handle_ != kNoHandle)
+        System().Close(handle_);
 }
 
 void TStagedFile::WriteBytes(std::string_view bytes)
@@ -286,40 +485,85 @@ void TStagedFile::Flush()
 {
     if (buffer_.empty())
         return;
-    if (gFaults) {
-        if (const int error = gFaults->BeforeWrite(targetPath_, written_, buffer_.size()))
-            throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(error));
-    }
-    WriteAll(fd_, buffer_.data(), buffer_.size(), shownPath_);
+    int error = gFaults ? gFaults->BeforeWrite(targetPath_, written_, buffer_.size()) : 0;
+    if (error == 0)
+        error = System().Write(handle_, buffer_.data(), buffer_.size());
+    if (error != 0)
+        throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(error));
     written_ += buffer_.size();
     buffer_.clear();
 }
 
-void TStagedFile::Finish()
+void TStagedFile::Close(bool sync)
 {
-    Flush();
-    if (::fsync(fd_) != 0)
-        throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(errno));
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
-        throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(errno));
+    int error = sync ? Injected(&TFileFaults::BeforeSync, shownPath_) : 0;
+    if (error == 0 && sync)
+        error = System().Flush(handle_);
+    if (error != 0)
+        throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(error));
+    const TSystemHandle handle = handle_;
+    handle_ = kNoHandle;
+    error = Injected(&TFileFaults::BeforeClose, shownPath_);
+    const int closeError = System().Close(handle);
+    if (error == 0)
+        error = closeError;
+    if (error != 0)
+        throw TFileError("Cannot write file", shownPath_, ReasonFromErrno(error));
+}
+
+bool TStagedFile::SameBytesAsTarget()
+{
+    // What the rename list records is the target as it is now, under the lock.
+    TEntryInfo now;
+    if (System().Inspect(targetPath_, now) == 0)
+        replaced_ = now;
+    if (replaced_.kind != TEntryInfo::Kind::File || replaced_.identity.size != written_)
+        return false;
+    try {
+        return ReadWholeFile(targetPath_) == ReadWholeFile(tempPath_);
+    } catch (const TFileError&) {
+        return false;  // a target the user may not read is replaced
+    }
 }
 
 // ---------------------------------------------------------------------------
 
 struct TFileTransaction::Folder {
     std::string path;  // without links
-    int lockFd = -1;
+    TFolderLock lock;
+    bool listable = true;
+    unsigned nextNumber = 0;  // of the numbered names, where it is not
     std::string journal;
-    ~Folder()
+    ~Folder() { System().UnlockFolder(lock); }
+
+    // A name of ours that is free now.
+    std::string FreeName(const char* suffix)
     {
-        if (lockFd >= 0)
-            ::close(lockFd);  // releases the lock
+        for (int attempt = 0; attempt < 100 && nextNumber < kNumberedNames; ++attempt) {
+            const std::string name = Join(path, listable ? RandomName(suffix) : OurName(nextNumber++, suffix));
+            TEntryInfo info;
+            if (System().Inspect(name, info) == 0 && info.kind == TEntryInfo::Kind::Missing)
+                return name;
+        }
+        throw TFileError("Cannot create file", path, ReasonFromErrno(EEXIST));
+    }
+
+    // A new file of ours beside the targets.
+    TSystemHandle Stage(const TEntryInfo& replaced, const std::string& shownPath, std::string& stagedPath)
+    {
+        for (;;) {
+            stagedPath = FreeName(kTempSuffix);
+            TSystemHandle handle = kNoHandle;
+            const int error = System().StageBeside(stagedPath, replaced, handle);
+            if (error == 0)
+                return handle;
+            if (error != EEXIST)
+                throw TFileError("Cannot create file", shownPath, ReasonFromErrno(error));
+        }
     }
 };
 
-TFileTransaction::TFileTransaction(Locking locking) : locking_(locking) {}
+TFileTransaction::TFileTransaction(Locking locking, TLockWait* wait) : locking_(locking), wait_(wait) {}
 
 TFileTransaction::~TFileTransaction()
 {
@@ -330,50 +574,39 @@ TFileTransaction::~TFileTransaction()
 void TFileTransaction::RollBack() noexcept
 {
     for (const auto& file : files_) {
-        if (file->fd_ >= 0) {
-            ::close(file->fd_);
-            file->fd_ = -1;
+        if (file->handle_ != kNoHandle) {
+            System().Close(file->handle_);
+            file->handle_ = kNoHandle;
         }
-        ::unlink(file->tempPath_.c_str());
+        System().Remove(file->tempPath_);
     }
     for (const auto& folder : folders_) {
         if (!folder->journal.empty())
-            ::unlink(folder->journal.c_str());
+            System().Remove(folder->journal);
+        folder->journal.clear();
     }
     files_.clear();
+    renames_.clear();
 }
 
 TFileTransaction::Folder& TFileTransaction::LockedFolder(const std::string& folder, const std::string& shownPath)
 {
-    char resolved[PATH_MAX];
-    if (!::realpath(folder.c_str(), resolved))
-        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(errno));
-    const std::string path = resolved;
+    std::string path;
+    if (const int error = System().ResolveFolder(folder, path))
+        throw TFileError("Cannot create file", shownPath, ReasonFromErrno(error));
     for (const auto& known : folders_) {
         if (known->path == path)
             return *known;
     }
     auto locked = std::make_unique<Folder>();
     locked->path = path;
-    if (locking_ == Locking::None) {
-        folders_.push_back(std::move(locked));
-        return *folders_.back();
+    if (locking_ == Locking::Folders) {
+        LockFolder(path, locked->lock, wait_);
+        locked->listable = RecoverFolder(path, warnings_);
+    } else {
+        std::vector<std::string> names;
+        locked->listable = System().List(path, names) == 0;
     }
-    // The folder itself is locked, so nothing is left in a web folder that
-    // gets uploaded; where its file system cannot lock a folder (NFS), a
-    // lock file there serves instead.
-    locked->lockFd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (locked->lockFd < 0 || !LockExclusive(locked->lockFd)) {
-        if (locked->lockFd >= 0)
-            ::close(locked->lockFd);
-        const std::string lockPath = Join(path, kFolderLockName);
-        locked->lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, NewFileMode());
-        if (locked->lockFd < 0)
-            throw TFileError("Cannot create file", lockPath, ReasonFromErrno(errno));
-        if (!LockExclusive(locked->lockFd))
-            throw TFileError("Cannot lock folder", path, ReasonFromErrno(errno));
-    }
-    RecoverFolder(path);
     folders_.push_back(std::move(locked));
     return *folders_.back();
 }
@@ -384,8 +617,8 @@ void TFileTransaction::LockFolders(std::vector<std::string> folders)
     for (const std::string& given : folders) {
         // A file name without a folder is in the current one.
         const std::string folder = given.empty() ? "." : given;
-        char path[PATH_MAX];
-        resolved.push_back(::realpath(folder.c_str(), path) ? std::string(path) : folder);
+        std::string path;
+        resolved.push_back(System().ResolveFolder(folder, path) == 0 ? path : folder);
     }
     std::sort(resolved.begin(), resolved.end());
     resolved.erase(std::unique(resolved.begin(), resolved.end()), resolved.end());
@@ -393,36 +626,117 @@ void TFileTransaction::LockFolders(std::vector<std::string> folders)
         LockedFolder(folder, folder);
 }
 
-TStagedFile& TFileTransaction::Create(const std::string& path)
+TStagedFile& TFileTransaction::Create(const std::string& path, TRenameOrder order)
 {
     const TTarget target = ResolveTarget(path);
     // Names in the folder without links, so the rename list can say which
     // folder each file belongs to.
-    const std::string folder = LockedFolder(FolderOf(target.path), path).path;
-    const std::string targetPath = Join(folder, NameOf(target.path));
+    Folder& folder = LockedFolder(FolderOf(target.path), path);
+    const std::string targetPath = Join(folder.path, NameOf(target.path));
     std::string temp;
-    const int fd = CreateUnique(folder, kTempSuffix, temp);
-    if (fd < 0)
-        throw TFileError("Cannot create file", path, ReasonFromErrno(errno));
-    // Created 0600, then given the target's mode: the temporary file is never
-    // readable by more people than the file it replaces.
-    if (target.exists) {
-        ::fchmod(fd, target.info.st_mode & 07777);
-        if (target.info.st_uid != ::geteuid() || target.info.st_gid != ::getegid()) {
-            if (::fchown(fd, target.info.st_uid, target.info.st_gid) == 0)
-                ::fchmod(fd, target.info.st_mode & 07777);  // chown clears set-id bits
-        }
-    } else {
-        ::fchmod(fd, NewFileMode());
-    }
-    files_.push_back(std::unique_ptr<TStagedFile>(new TStagedFile(path, targetPath, temp, fd)));
+    const TSystemHandle handle = folder.Stage(target.info, path, temp);
+    files_.push_back(std::unique_ptr<TStagedFile>(new TStagedFile(path, targetPath, temp, handle, target.info, order)));
     return *files_.back();
 }
 
-void TFileTransaction::Copy(const std::string& source, const std::string& target)
+void TFileTransaction::Copy(const std::string& source, const std::string& target, TRenameOrder order)
 {
     const std::string bytes = ReadWholeFile(source);
-    Create(target).WriteBytes(bytes);
+    Create(target, order).WriteBytes(bytes);
+}
+
+void TFileTransaction::SetRenameOrder(const std::string& path, TRenameOrder order)
+{
+    for (const auto& file : files_) {
+        if (file->shownPath_ == path)
+            file->order_ = order;
+    }
+}
+
+// The list of renames, per folder, durable before the first rename. Only a
+// locked folder has a next run that completes the list.
+void TFileTransaction::WriteJournals()
+{
+    for (const auto& folder : folders_) {
+        std::vector<TJournalEntry> entries;
+        for (TStagedFile* file : renames_) {
+            if (FolderOf(file->targetPath_) != folder->path)
+                continue;
+            if (file->replaced_.kind == TEntryInfo::Kind::File)
+                file->keepPath_ = folder->FreeName(kTempSuffix);
+            entries.push_back({NameOf(file->tempPath_), NameOf(file->keepPath_.empty() ? file->tempPath_ : file->keepPath_),
+                               NameOf(file->targetPath_), file->replaced_.identity, file->staged_});
+        }
+        if (entries.empty() || locking_ == Locking::None)
+            continue;
+        const std::string text = JournalText(entries);
+        folder->journal = folder->listable ? folder->FreeName(kJournalSuffix) : Join(folder->path, OurName(0, kJournalSuffix));
+        TSystemHandle handle = kNoHandle;
+        if (const int error = System().StageBeside(folder->journal, {}, handle)) {
+            folder->journal.clear();
+            throw TFileError("Cannot create file", folder->path, ReasonFromErrno(error));
+        }
+        TStagedFile journal(folder->journal, folder->journal, folder->journal, handle, {}, TRenameOrder::Made);
+        journal.WriteBytes(text);
+        journal.Flush();
+        journal.Close(true);
+        SyncFolderOrThrow(folder->path);
+    }
+}
+
+// 0 or the errno value that failed the k-th rename.
+int TFileTransaction::Rename(TStagedFile& file, int k)
+{
+    int error = gFaults ? gFaults->BeforeRename(k) : 0;
+    if (error == 0 && !file.keepPath_.empty()) {
+        error = System().KeepAside(file.targetPath_, file.keepPath_, file.keptByMove_);
+        if (error != 0)
+            file.keepPath_.clear();  // nothing kept: nothing to put back
+    }
+    if (error == 0)
+        error = System().Replace(file.tempPath_, file.targetPath_);
+    if (error != 0 && !file.keepPath_.empty()) {
+        // This rename is undone here: the earlier ones by Undo.
+        if (file.keptByMove_)
+            System().Replace(file.keepPath_, file.targetPath_);
+        else
+            System().Remove(file.keepPath_);
+        file.keepPath_.clear();
+    }
+    return error;
+}
+
+// Puts back the files the first `renamed` renames replaced, newest first.
+bool TFileTransaction::Undo(size_t renamed) noexcept
+{
+    bool whole = true;
+    for (size_t i = renamed; i-- > 0;) {
+        const TStagedFile& file = *renames_[i];
+        whole = (file.keepPath_.empty() ? System().Remove(file.targetPath_)
+                                        : System().Replace(file.keepPath_, file.targetPath_)) == 0 &&
+                whole;
+    }
+    for (const auto& folder : folders_)
+        System().SyncFolder(folder->path);
+    return whole;
+}
+
+void TFileTransaction::FailAfterRenames(const TFileError& failure, size_t renamed)
+{
+    committed_ = true;
+    std::string reason = failure.Reason();
+    if (renamed == 0 || Undo(renamed)) {
+        if (renamed > 0)
+            reason += ". Every file was put back as it was before the save";
+        RollBack();
+    } else {
+        // What stays is the list with its files: the next run in the folder
+        // completes it, as after a kill.
+        reason += ". Some files could not be put back; the next save into the folder completes the set";
+        files_.clear();
+    }
+    const std::string& message = failure.what();
+    throw TFileError(message.substr(0, message.find(" \"")), failure.Path(), reason);
 }
 
 void TFileTransaction::Commit()
@@ -431,68 +745,50 @@ void TFileTransaction::Commit()
         return;
     try {
         for (const auto& file : files_)
-            file->Finish();
-        // The list of renames, per folder, durable before the first rename.
-        // Only a locked folder has a next run that completes the list.
-        for (const auto& folder : folders_) {
-            if (locking_ == Locking::None)
+            file->Flush();
+        for (const auto& file : files_) {
+            file->unchanged_ = file->SameBytesAsTarget();
+            file->Close(!file->unchanged_);
+            if (file->unchanged_) {
+                System().Remove(file->tempPath_);
                 continue;
-            std::string text;
-            for (const auto& file : files_) {
-                if (FolderOf(file->targetPath_) == folder->path)
-                    text += NameOf(file->tempPath_) + '\t' + NameOf(file->targetPath_) + '\n';
             }
-            if (text.empty())
-                continue;
-            text += std::string(kJournalEnd) + '\n';
-            const int fd = CreateUnique(folder->path, kJournalSuffix, folder->journal);
-            if (fd < 0) {
-                const int error = errno;
-                throw TFileError("Cannot create file", folder->path, ReasonFromErrno(error));
-            }
-            try {
-                WriteAll(fd, text.data(), text.size(), folder->journal);
-            } catch (...) {
-                ::close(fd);
-                throw;
-            }
-            const int error = ::fsync(fd) == 0 ? 0 : errno;
-            ::close(fd);
-            if (error != 0)
-                throw TFileError("Cannot write file", folder->journal, ReasonFromErrno(error));
-            SyncFolder(folder->path);
+            TEntryInfo staged;
+            if (const int error = System().Inspect(file->tempPath_, staged))
+                throw TFileError("Cannot write file", file->shownPath_, ReasonFromErrno(error));
+            file->staged_ = staged.identity;
+            renames_.push_back(file.get());
         }
+        std::stable_sort(renames_.begin(), renames_.end(),
+                         [](const TStagedFile* a, const TStagedFile* b) { return a->order_ < b->order_; });
+        WriteJournals();
     } catch (...) {
         RollBack();
         throw;
     }
-    std::optional<TFileError> failure;
-    for (size_t i = 0; i < files_.size(); ++i) {
-        TStagedFile& file = *files_[i];
-        const int injected = gFaults ? gFaults->BeforeRename(static_cast<int>(i)) : 0;
-        if (injected == 0 && ::rename(file.tempPath_.c_str(), file.targetPath_.c_str()) == 0)
-            continue;
-        const int error = injected != 0 ? injected : errno;
-        if (i == 0) {
-            // Nothing replaced yet: the old set stands whole.
-            TFileError nothingReplaced("Cannot write file", file.shownPath_, ReasonFromErrno(error));
-            RollBack();
-            committed_ = true;
-            throw nothingReplaced;
-        }
-        // Some targets are new already: the rest are renamed as far as they
-        // can be, and what failed stays listed for the next run to finish.
-        if (!failure)
-            failure.emplace("Cannot write file", file.shownPath_, ReasonFromErrno(error));
+    for (size_t k = 0; k < renames_.size(); ++k) {
+        if (const int error = Rename(*renames_[k], static_cast<int>(k)))
+            FailAfterRenames(TFileError("Cannot write file", renames_[k]->shownPath_, ReasonFromErrno(error)), k);
     }
     for (const auto& folder : folders_) {
-        SyncFolder(folder->path);
-        if (!folder->journal.empty() && !failure)
-            ::unlink(folder->journal.c_str());
+        if (renames_.empty())
+            break;
+        // Renames that may not last are no save: the old set is put back.
+        try {
+            SyncFolderOrThrow(folder->path);
+        } catch (const TFileError& failure) {
+            FailAfterRenames(failure, renames_.size());
+        }
+    }
+    for (TStagedFile* file : renames_) {
+        if (!file->keepPath_.empty())
+            System().Remove(file->keepPath_);
+    }
+    for (const auto& folder : folders_) {
+        if (!folder->journal.empty())
+            System().Remove(folder->journal);
     }
     committed_ = true;
-    if (failure)
-        throw *failure;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, TFileTransaction::Locking locking)

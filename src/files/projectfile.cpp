@@ -133,5 +133,10 @@ TReadDocument ReadProjectFile(const std::string& path, TStatusDisplay& status)
 
 TReadResult LoadProjectFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status)
 {
-    return ReadInto(ReadProjectFile, path, document, status);
+    // A save killed among its renames is finished first, so a project is
+    // never read from half a set.
+    std::vector<std::string> warnings = FinishInterruptedSavesBeside(path);
+    TReadResult result = ReadInto(ReadProjectFile, path, document, status);
+    result.warnings = std::move(warnings);
+    return result;
 }

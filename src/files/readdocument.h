@@ -21,6 +21,7 @@ struct TReadResult {
     enum Status { Complete, Incomplete, Refused };
     Status status = Complete;
     std::string message;  // for Refused: the text to show the user
+    std::vector<std::string> warnings;  // what finishing a killed save in the folder found
     bool Accepted() const { return status != Refused; }
 };
 

@@ -69,6 +69,11 @@ TFileError::TFileError(const std::string& action, const std::string& path, const
 {
 }
 
+TFileError::TFileError(WholeMessage, const std::string& message, const std::string& path, const std::string& reason)
+    : std::runtime_error(message), path_(path), reason_(reason)
+{
+}
+
 TFileError OutOfMemoryError(const std::string& path)
 {
     return TFileError("Not enough memory to open", path, "");

@@ -20,6 +20,9 @@
 class TFileError : public std::runtime_error {
 public:
     TFileError(const std::string& action, const std::string& path, const std::string& reason);
+    // A message that is not "<action> "<path>". <reason>", given whole.
+    struct WholeMessage {};
+    TFileError(WholeMessage, const std::string& message, const std::string& path, const std::string& reason);
     const std::string& Path() const { return path_; }
     const std::string& Reason() const { return reason_; }
 

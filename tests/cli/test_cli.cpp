@@ -1,10 +1,14 @@
 // trellimenu-cli as web authors' scripts run it.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -392,4 +396,32 @@ TEST_F(CliTest, ParallelPublishesDoNotInterfere) {
             }
         }
     }
+}
+
+TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
+    const fs::path project = Project("Classic Blue", scratch_ / "site");
+    const std::string folder = fs::canonical(scratch_ / "site").string();
+    const std::string waiting = "Waiting for another save into " + folder + " to finish\xE2\x80\xA6\n";
+    const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    const TRun givenUp = Run({"publish", project.string(), "--wait", "2"});
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(givenUp.exitCode, 2);
+    EXPECT_EQ(givenUp.err, waiting + "trellimenu-cli: " + folder + " is locked by another save\n");
+    EXPECT_GE(seconds, 2.0);
+    EXPECT_LT(seconds, 10.0);
+    EXPECT_FALSE(fs::exists(scratch_ / "site" / "menu.html"));
+
+    // Released while it waits: the publish goes on, having said it waited.
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        ::close(held);
+    });
+    const TRun waited = Run({"publish", project.string(), "--wait", "10"});
+    release.join();
+    EXPECT_EQ(waited.exitCode, 0);
+    EXPECT_EQ(waited.err, waiting);
+    EXPECT_TRUE(fs::exists(scratch_ / "site" / "menu.html"));
 }

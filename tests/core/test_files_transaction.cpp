@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,13 +14,17 @@
 
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <csignal>
 #include <iostream>
 #include <random>
 #include <thread>
+#include <tuple>
 #include <utility>
 
+#include "files/fileidentity.h"
 #include "files/filetransaction.h"
+#include "files/projectfile.h"
 #include "files/textfile.h"
 #include "test_files_support.h"
 
@@ -69,9 +75,13 @@ protected:
     // The published set of one run: every file says which run wrote it.
     void WriteSet(const std::string& run, const std::vector<std::string>& names)
     {
+        WriteSetIn(folder_, run, names);
+    }
+    static void WriteSetIn(const fs::path& folder, const std::string& run, const std::vector<std::string>& names)
+    {
         TFileTransaction files;
         for (const std::string& name : names)
-            files.Create(PathOf(name)).WriteLine(run + " " + name + std::string(100000, 'x'));
+            files.Create((folder / name).string()).WriteLine(run + " " + name + std::string(100000, 'x'));
         files.Commit();
     }
     bool SetIsFrom(const std::string& run, const std::vector<std::string>& names)
@@ -81,6 +91,20 @@ protected:
                 return false;
         }
         return true;
+    }
+    // A run of the set that is killed before its k-th rename.
+    void KillAtRename(const std::string& run, int k)
+    {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TInjectedFaults faults;
+            faults.exitAtRename = k;
+            SetFileFaults(&faults);
+            WriteSet(run, set_);
+            _exit(0);
+        }
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
     }
     mode_t ModeOf(const std::string& path) const
     {
@@ -139,52 +163,164 @@ TEST_F(TransactionTest, ARunKilledAmongItsRenamesIsCompletedByTheNextRun)
 {
     WriteSet("old", set_);
     for (int k = 0; k <= static_cast<int>(set_.size()); ++k) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            TInjectedFaults faults;
-            faults.exitAtRename = k;
-            SetFileFaults(&faults);
-            WriteSet("new" + std::to_string(k), set_);
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
+        KillAtRename("new" + std::to_string(k), k);
         // The next writer in this folder finds the dead run's list of renames
-        // and finishes them before it does anything else.
+        // and finishes them before it does anything else; a run killed before
+        // its first rename left the old set whole, and that stays.
         TFileTransaction next;
         next.LockFolders({folder_.string()});
-        EXPECT_TRUE(SetIsFrom("new" + std::to_string(k), set_)) << "killed before rename " << k;
+        EXPECT_TRUE(SetIsFrom(k == 0 ? "old" : "new" + std::to_string(k), set_)) << "killed before rename " << k;
         EXPECT_EQ(Names().size(), set_.size()) << "killed before rename " << k;
     }
 }
 
-TEST_F(TransactionTest, ARenameThatFailsLeavesTheOldSetOrOneTheNextRunCompletes)
+TEST_F(TransactionTest, ARenameThatFailsPutsTheOldSetBackBeforeItIsReported)
 {
     WriteSet("old", set_);
     for (int k = 0; k < static_cast<int>(set_.size()); ++k) {
-        const std::string run = "new" + std::to_string(k);
         TInjectedFaults faults;
         faults.failRename = k;
         {
             ScopedFaults scoped(faults);
             try {
-                WriteSet(run, set_);
+                WriteSet("new" + std::to_string(k), set_);
                 FAIL() << "no error";
             } catch (const TFileError& e) {
                 EXPECT_EQ(e.Path(), PathOf(set_[size_t(k)]));
+                EXPECT_EQ(e.Reason(), k == 0 ? "Input/output error"
+                                             : "Input/output error. Every file was put back as it was before the save");
             }
         }
-        if (k == 0) {
-            EXPECT_TRUE(SetIsFrom("old", set_));
-            EXPECT_EQ(Names().size(), set_.size()) << "nothing left behind";
-            continue;
-        }
+        EXPECT_TRUE(SetIsFrom("old", set_)) << "rename " << k << " failed";
+        EXPECT_EQ(Names().size(), set_.size()) << "nothing left behind";
+        // Nothing is left for the next run to complete either.
         TFileTransaction next;
         next.LockFolders({folder_.string()});
-        EXPECT_TRUE(SetIsFrom(run, set_)) << "rename " << k << " failed";
-        EXPECT_EQ(Names().size(), set_.size()) << "rename " << k << " failed";
+        EXPECT_TRUE(SetIsFrom("old", set_)) << "rename " << k << " failed";
     }
+}
+
+// Fails the sync, or the close, of the file or folder whose path ends so.
+class TFailingSync final : public TFileFaults {
+public:
+    int BeforeWrite(const std::string&, size_t, size_t) override { return 0; }
+    int BeforeRename(int k) override
+    {
+        renames = std::max(renames, k + 1);
+        return 0;
+    }
+    int BeforeSync(const std::string& path) override { return Matches(path, syncs) ? EIO : 0; }
+    int BeforeClose(const std::string& path) override { return Matches(path, closes) ? EIO : 0; }
+    static bool Matches(const std::string& path, const std::string& end)
+    {
+        return !end.empty() && path.size() >= end.size() && path.compare(path.size() - end.size(), end.size(), end) == 0;
+    }
+    std::string syncs, closes;
+    int renames = 0;
+};
+
+TEST_F(TransactionTest, AFailedSyncOrCloseOfAFileOrFolderFailsTheSave)
+{
+    WriteSet("old", set_);
+    const std::string folder = fs::canonical(folder_).string();
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"tmzmo.js", "", PathOf("tmzmo.js")},
+        {"", "menu.tmz", PathOf("menu.tmz")},
+        {folder.substr(folder.rfind('/')), "", folder},
+    };
+    for (const auto& [syncs, closes, named] : cases) {
+        TFailingSync faults;
+        faults.syncs = syncs;
+        faults.closes = closes;
+        ScopedFaults scoped(faults);
+        try {
+            WriteSet("new", set_);
+            ADD_FAILURE() << "no error for " << named;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.Path(), named);
+            EXPECT_EQ(e.Reason().substr(0, 18), "Input/output error");
+        }
+        EXPECT_TRUE(SetIsFrom("old", set_)) << named;
+        EXPECT_EQ(Names().size(), set_.size()) << named;
+    }
+}
+
+TEST_F(TransactionTest, UnchangedFilesAreNotReplacedAndRenamesGoInTheirOrder)
+{
+    WriteSet("old", set_);
+    const auto identities = [&] {
+        std::vector<TFileIdentity> ids;
+        for (const std::string& name : set_)
+            ids.push_back(IdentifyFile(PathOf(name)));
+        return ids;
+    };
+    const std::vector<TFileIdentity> before = identities();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    TFailingSync counter;
+    {
+        ScopedFaults scoped(counter);
+        TFileTransaction files;
+        for (const std::string& name : set_)
+            files.Create(PathOf(name)).WriteLine((name == "tmzcfg.js" ? "changed " : "old ") + name + std::string(100000, 'x'));
+        files.Commit();
+    }
+    EXPECT_EQ(counter.renames, 1);
+    const std::vector<TFileIdentity> after = identities();
+    for (size_t i = 0; i < set_.size(); ++i)
+        EXPECT_EQ(before[i] == after[i], set_[i] != "tmzcfg.js") << set_[i];
+
+    // Killed after its first rename: only what goes first has been replaced.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TInjectedFaults faults;
+        faults.exitAtRename = 1;
+        SetFileFaults(&faults);
+        TFileTransaction files;
+        files.Create(PathOf("menu.tmz"), TRenameOrder::Project).WriteLine("new");
+        files.Create(PathOf("menu.html"), TRenameOrder::Page).WriteLine("new");
+        files.Create(PathOf("tmzcfg.js")).WriteLine("new");
+        files.Create(PathOf("tmzmo.js"), TRenameOrder::Copied).WriteLine("new");
+        files.Commit();
+        _exit(0);
+    }
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    EXPECT_EQ(ReadBytes(PathOf("tmzmo.js")), "new\r\n");
+    EXPECT_TRUE(SetIsFrom("old", {"menu.tmz", "menu.html"}));
+    EXPECT_TRUE(SetIsFrom("changed", {"tmzcfg.js"}));
+}
+
+TEST_F(TransactionTest, AListWhoseFilesChangedSinceIsDroppedWithAWarning)
+{
+    WriteSet("old", set_);
+    KillAtRename("dead", 2);
+    // A backup restored over a file the dead run had still to replace.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    { std::ofstream(PathOf(set_[3]), std::ios::binary) << "restored"; }
+    TFileTransaction next;
+    next.LockFolders({folder_.string()});
+    ASSERT_EQ(next.Warnings().size(), 1u);
+    const std::string& warning = next.Warnings()[0];
+    EXPECT_EQ(warning.rfind(fs::canonical(folder_).string() + ": An unfinished save from ", 0), 0u) << warning;
+    EXPECT_NE(warning.find(" was dropped: its files have changed since"), std::string::npos) << warning;
+    EXPECT_EQ(ReadBytes(PathOf(set_[3])), "restored");
+    EXPECT_TRUE(SetIsFrom("old", {set_[2], set_[4]}));
+    EXPECT_EQ(Names().size(), set_.size()) << "its temporary files are gone";
+}
+
+TEST_F(TransactionTest, AReaderOfAProjectFinishesAKilledSaveInItsFolder)
+{
+    WriteSet("old", set_);
+    KillAtRename("new", 2);
+    ASSERT_FALSE(SetIsFrom("new", set_));
+    // What it reads is no project: it is refused, but read from the whole set.
+    TMenuDocument document;
+    TSilentStatus status;
+    const TReadResult read = LoadProjectFile(PathOf("menu.tmz"), document, status);
+    EXPECT_EQ(read.status, TReadResult::Refused);
+    EXPECT_TRUE(read.warnings.empty());
+    EXPECT_TRUE(SetIsFrom("new", set_));
+    EXPECT_EQ(Names().size(), set_.size());
 }
 
 TEST_F(TransactionTest, AFolderGivenAsNothingIsTheCurrentOne)
@@ -371,16 +507,33 @@ TEST_F(TransactionTest, RunningOutOfMemoryWhileReadingNamesTheFile)
 #endif
 }
 
-TEST_F(TransactionTest, LinksAreWrittenThroughEvenWhenTheyDangle)
+TEST_F(TransactionTest, OnlyTheUsersOwnLinksToFilesAreWrittenThrough)
 {
     fs::create_directory(PathOf("real"));
+    Put("real/target.tmz", "old");
     fs::create_symlink("real/target.tmz", PathOf("link.tmz"));
     WriteFileAtomically(PathOf("link.tmz"), "through the link");
     EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
     EXPECT_EQ(ReadBytes(PathOf("real/target.tmz")), "through the link");
-    WriteFileAtomically(PathOf("link.tmz"), "again");
-    EXPECT_TRUE(fs::is_symlink(PathOf("link.tmz")));
-    EXPECT_EQ(ReadBytes(PathOf("real/target.tmz")), "again");
+
+    fs::create_symlink("real/nothing.tmz", PathOf("dangling.tmz"));
+    std::vector<std::pair<std::string, std::string>> refused = {
+        {PathOf("dangling.tmz"), "It is a link to a file that does not exist"}};
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::lchown(PathOf("link.tmz").c_str(), 65534, 65534), 0);
+        refused.push_back({PathOf("link.tmz"), "It is a link that belongs to another user"});
+    }
+    for (const auto& [link, reason] : refused) {
+        try {
+            WriteFileAtomically(link, "never");
+            ADD_FAILURE() << link;
+        } catch (const TFileError& e) {
+            EXPECT_EQ(e.Path(), link);
+            EXPECT_EQ(e.Reason(), reason);
+        }
+    }
+    EXPECT_FALSE(fs::exists(PathOf("real/nothing.tmz")));
+    EXPECT_EQ(ReadBytes(PathOf("real/target.tmz")), "through the link");
 }
 
 TEST_F(TransactionTest, TheLongestLegalNameStillSaves)
@@ -398,4 +551,93 @@ TEST_F(TransactionTest, WindowsTextIsWrittenInItsOwnEncoding)
     file.WriteLine("\xC3\x9C" "ber uns Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81");
     files.Commit();
     EXPECT_EQ(ReadBytes(PathOf("legacy.tmz")), "\xDC" "ber uns Caf\xE9 \x80 \x81\r\n");
+}
+
+// Gives up at its third call, counting the calls and the folder named.
+class TGiveUpLockWait final : public TLockWait {
+public:
+    bool KeepWaiting(const std::string& folder) override
+    {
+        folders.push_back(folder);
+        return folders.size() < 3;
+    }
+    std::vector<std::string> folders;
+};
+
+TEST_F(TransactionTest, AWaiterIsToldAfterASecondAndMayGiveUp)
+{
+    const std::string folder = fs::canonical(folder_).string();
+    const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    TGiveUpLockWait wait;
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        TFileTransaction files(TFileTransaction::Locking::Folders, &wait);
+        files.Create(PathOf("menu.html")).WriteLine("never");
+        ADD_FAILURE() << "a locked folder was written";
+    } catch (const TFileError& e) {
+        EXPECT_EQ(std::string(e.what()), folder + " is locked by another save");
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ::close(held);
+    // Told first after one second, then every tenth of a second.
+    EXPECT_GE(seconds, 1.2);
+    EXPECT_LT(seconds, 1.8);
+    EXPECT_EQ(wait.folders, std::vector<std::string>(3, folder));
+    EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(TransactionTest, AFolderTheUserMayWriteButNotListKeepsOnlyItsTargets)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs the administrator's rights";
+    const fs::path writeOnly = folder_ / "write-only";
+    fs::create_directory(writeOnly);
+    ASSERT_EQ(::chown(writeOnly.c_str(), 65534, 65534), 0);
+    ::chmod(folder_.c_str(), 0755);
+    ::chmod(writeOnly.c_str(), 0333);
+    // Runs `work` as the user nobody; 77 when nobody cannot reach the folder.
+    const auto asNobody = [&](const std::function<void()>& work) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                ::setresuid(65534, 65534, 65534) != 0 || ::access(writeOnly.c_str(), W_OK | X_OK) != 0)
+                _exit(77);
+            try {
+                work();
+            } catch (const std::exception& e) {
+                std::cerr << e.what() << "\n";
+                _exit(1);
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(writeOnly))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const int first = asNobody([&] { WriteSetIn(writeOnly, "old", set_); });
+    if (first == 77)
+        GTEST_SKIP() << "the user nobody cannot reach " << writeOnly;
+    ASSERT_EQ(first, 0);
+    const int killed = asNobody([&] {
+        TInjectedFaults faults;
+        faults.exitAtRename = 1;
+        SetFileFaults(&faults);
+        WriteSetIn(writeOnly, "dead", set_);
+    });
+    ASSERT_EQ(killed, 0);
+    ASSERT_GT(names().size(), set_.size()) << "the killed save left its files";
+    ASSERT_EQ(asNobody([&] { WriteSetIn(writeOnly, "next", {"menu.html"}); }), 0);
+    std::vector<std::string> expected = set_;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(ReadBytes((writeOnly / "menu.html").string()).rfind("next menu.html", 0), 0u);
+    EXPECT_EQ(ReadBytes((writeOnly / "menu.tmz").string()).rfind("dead menu.tmz", 0), 0u) << "rolled forward";
 }
