@@ -1,10 +1,12 @@
 // trellimenu-cli as web authors' scripts run it.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -18,6 +20,7 @@
 
 #include "codegen/publishing.h"
 #include "files/projectfile.h"
+#include "files/savefilesystem.h"
 
 namespace fs = std::filesystem;
 
@@ -34,11 +37,28 @@ std::string ReadBytes(const fs::path& path) {
 
 void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// The programs run through the system's shell: sh, or cmd.exe on Windows
+// (where no test path holds a double quote).
+#if defined(_WIN32)
+std::string ShellQuoted(const std::string& text) { return "\"" + text + "\""; }
+std::string InFolder(const fs::path& folder) { return "cd /d " + ShellQuoted(folder.string()) + " &&"; }
+std::string WithTemporaryFolder(const fs::path& folder) {
+    return "set " + ShellQuoted("TMP=" + folder.string()) + " && set " + ShellQuoted("TEMP=" + folder.string()) + " &&";
+}
+// cmd.exe drops the first and the last quote of a command that starts with one.
+std::string ShellCommand(const std::string& command) { return "\"" + command + "\""; }
+int ExitCode(int status) { return status; }
+#else
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+std::string InFolder(const fs::path& folder) { return "cd " + ShellQuoted(folder.string()) + " &&"; }
+std::string WithTemporaryFolder(const fs::path& folder) { return "TMPDIR=" + ShellQuoted(folder.string()); }
+std::string ShellCommand(const std::string& command) { return command; }
+int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+#endif
 
 struct TRun {
     int exitCode = -1;
@@ -75,9 +95,9 @@ protected:
         std::string command = environment + " " + ShellQuoted(tool.string());
         for (const std::string& arg : args) command += " " + ShellQuoted(arg);
         command += " >" + ShellQuoted(base.string() + ".out") + " 2>" + ShellQuoted(base.string() + ".err");
-        const int status = std::system(command.c_str());
+        const int status = std::system(ShellCommand(command).c_str());
         TRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.exitCode = ExitCode(status);
         run.out = ReadBytes(base.string() + ".out");
         run.err = ReadBytes(base.string() + ".err");
         return run;
@@ -143,9 +163,9 @@ TEST_F(CliTest, OptionsTakeBothFormsAndADashedNameAfterTheEnd) {
 
     // A file whose name starts with a dash, after "--".
     const fs::path dashed = Project("Classic Blue", scratch_ / "dash", "-menu.tmz");
-    const TRun unended = Run({"html", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    const TRun unended = Run({"html", "-menu.tmz"}, kBin / "trellimenu-cli", InFolder(dashed.parent_path()));
     EXPECT_EQ(unended.exitCode, 1);
-    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / "trellimenu-cli", InFolder(dashed.parent_path()));
     EXPECT_EQ(ended.exitCode, 0) << ended.err;
     EXPECT_NE(ended.out.find("<!-- CODES BEGIN -->"), std::string::npos);
 }
@@ -155,7 +175,7 @@ TEST_F(CliTest, ARunLeavesNoScratchFolderAndNoProbeFileAnywhere) {
     const fs::path temporary = scratch_ / "tmp";
     fs::create_directories(temporary);
     const auto programFolderBefore = Listing(kBin);
-    const std::string environment = "TMPDIR=" + ShellQuoted(temporary.string());
+    const std::string environment = WithTemporaryFolder(temporary);
     const fs::path gms = scratch_ / "menu.gms";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"publish", project.string()}, {"html", project.string()},
@@ -360,7 +380,7 @@ TEST_F(CliTest, StructureCommandsLeaveTheCurrentFolderAlone) {
     // The author's own empty "preview" folder where the tool is run.
     const fs::path work = scratch_ / "work";
     fs::create_directories(work / "preview");
-    const std::string inWork = "cd " + ShellQuoted(work.string()) + " &&";
+    const std::string inWork = InFolder(work);
     const fs::path gms = scratch_ / "tree.gms";
     ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / "trellimenu-cli", inWork).exitCode, 0);
     ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / "trellimenu-cli", inWork)
@@ -402,8 +422,16 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     const fs::path project = Project("Classic Blue", scratch_ / "site");
     const std::string folder = fs::canonical(scratch_ / "site").string();
     const std::string waiting = "Waiting for another save into " + folder + " to finish\xE2\x80\xA6\n";
+#if defined(_WIN32)
+    // Held as another save holds it: the hidden lock file, locked.
+    TFolderLock held;
+    ASSERT_EQ(SystemSaveFileSystem().TryLockFolder(folder, held), 0);
+    const auto release = [&held] { SystemSaveFileSystem().UnlockFolder(held); };
+#else
     const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const auto release = [held] { ::close(held); };
+#endif
 
     const auto start = std::chrono::steady_clock::now();
     const TRun givenUp = Run({"publish", project.string(), "--wait", "2"});
@@ -415,12 +443,12 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     EXPECT_FALSE(fs::exists(scratch_ / "site" / "menu.html"));
 
     // Released while it waits: the publish goes on, having said it waited.
-    std::thread release([&] {
+    std::thread releasing([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        ::close(held);
+        release();
     });
     const TRun waited = Run({"publish", project.string(), "--wait", "10"});
-    release.join();
+    releasing.join();
     EXPECT_EQ(waited.exitCode, 0);
     EXPECT_EQ(waited.err, waiting);
     EXPECT_TRUE(fs::exists(scratch_ / "site" / "menu.html"));
