@@ -1,5 +1,11 @@
 // trellimenu-cli: the command-line tool for web authors who build their sites
 // from scripts.
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -21,6 +27,12 @@ std::string ExecutablePath(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // The page code and the messages go out byte for byte, as on every other
+    // system: a text-mode stream would make each line end "\r\r\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return RunTrellimenuCli(args, ExecutablePath(argv[0]), std::cout, std::cerr);

@@ -27,6 +27,11 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kBin = TRELLIMENU_BIN_DIR;
+#if defined(_WIN32)
+const char* const kToolFile = "trellimenu-cli.exe";
+#else
+const char* const kToolFile = "trellimenu-cli";
+#endif
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,9 +47,13 @@ void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(
 #if defined(_WIN32)
 std::string ShellQuoted(const std::string& text) { return "\"" + text + "\""; }
 std::string InFolder(const fs::path& folder) { return "cd /d " + ShellQuoted(folder.string()) + " &&"; }
-std::string WithTemporaryFolder(const fs::path& folder) {
-    return "set " + ShellQuoted("TMP=" + folder.string()) + " && set " + ShellQuoted("TEMP=" + folder.string()) + " &&";
+std::string Assigned(const std::string& name, const std::string& value) {
+    return "set " + ShellQuoted(name + "=" + value) + " && ";
 }
+std::string WithTemporaryFolder(const fs::path& folder) {
+    return Assigned("TMP", folder.string()) + Assigned("TEMP", folder.string());
+}
+std::string WithDataHome(const fs::path& home) { return Assigned("LOCALAPPDATA", (home / "data").string()); }
 // cmd.exe drops the first and the last quote of a command that starts with one.
 std::string ShellCommand(const std::string& command) { return "\"" + command + "\""; }
 int ExitCode(int status) { return status; }
@@ -55,7 +64,13 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 std::string InFolder(const fs::path& folder) { return "cd " + ShellQuoted(folder.string()) + " &&"; }
-std::string WithTemporaryFolder(const fs::path& folder) { return "TMPDIR=" + ShellQuoted(folder.string()); }
+std::string Assigned(const std::string& name, const std::string& value) {
+    return name + "=" + ShellQuoted(value) + " ";
+}
+std::string WithTemporaryFolder(const fs::path& folder) { return Assigned("TMPDIR", folder.string()); }
+std::string WithDataHome(const fs::path& home) {
+    return Assigned("HOME", home.string()) + Assigned("XDG_DATA_HOME", (home / "data").string());
+}
 std::string ShellCommand(const std::string& command) { return command; }
 int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 #endif
@@ -88,7 +103,7 @@ protected:
 
     // Runs the tool (by default the built one) with its output in files of
     // their own, so that parallel runs never mix.
-    TRun Run(const std::vector<std::string>& args, const fs::path& tool = kBin / "trellimenu-cli",
+    TRun Run(const std::vector<std::string>& args, const fs::path& tool = kBin / kToolFile,
              const std::string& environment = "") const {
         static std::atomic<int> counter{0};
         const fs::path base = scratch_ / ("run" + std::to_string(counter++));
@@ -163,9 +178,9 @@ TEST_F(CliTest, OptionsTakeBothFormsAndADashedNameAfterTheEnd) {
 
     // A file whose name starts with a dash, after "--".
     const fs::path dashed = Project("Classic Blue", scratch_ / "dash", "-menu.tmz");
-    const TRun unended = Run({"html", "-menu.tmz"}, kBin / "trellimenu-cli", InFolder(dashed.parent_path()));
+    const TRun unended = Run({"html", "-menu.tmz"}, kBin / kToolFile, InFolder(dashed.parent_path()));
     EXPECT_EQ(unended.exitCode, 1);
-    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / "trellimenu-cli", InFolder(dashed.parent_path()));
+    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / kToolFile, InFolder(dashed.parent_path()));
     EXPECT_EQ(ended.exitCode, 0) << ended.err;
     EXPECT_NE(ended.out.find("<!-- CODES BEGIN -->"), std::string::npos);
 }
@@ -182,7 +197,7 @@ TEST_F(CliTest, ARunLeavesNoScratchFolderAndNoProbeFileAnywhere) {
           {"export-structure", project.string(), gms.string()},
           {"import-structure", gms.string(), (scratch_ / "back.tmz").string()},
           {"publish", (scratch_ / "missing.tmz").string()}}) {
-        Run(args, kBin / "trellimenu-cli", environment);
+        Run(args, kBin / kToolFile, environment);
     }
     EXPECT_TRUE(fs::is_empty(temporary));
     EXPECT_EQ(Listing(kBin), programFolderBefore);
@@ -340,11 +355,9 @@ TEST_F(CliTest, WithoutTheRunTimeScriptsNothingIsPublished) {
     // A copy of the tool with no scripts beside it and an empty home.
     const fs::path lonely = scratch_ / "lonely" / "bin";
     fs::create_directories(lonely);
-    fs::copy_file(kBin / "trellimenu-cli", lonely / "trellimenu-cli");
+    fs::copy_file(kBin / kToolFile, lonely / kToolFile);
     const fs::path project = Project("Ocean Teal", scratch_ / "site");
-    const std::string home = (scratch_ / "home").string();
-    const TRun run = Run({"publish", project.string()}, lonely / "trellimenu-cli",
-                         "HOME=" + ShellQuoted(home) + " XDG_DATA_HOME=" + ShellQuoted(home + "/data"));
+    const TRun run = Run({"publish", project.string()}, lonely / kToolFile, WithDataHome(scratch_ / "home"));
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.ErrLines(), 1);
     EXPECT_NE(run.err.find("tmzparams.js"), std::string::npos) << run.err;
@@ -382,8 +395,8 @@ TEST_F(CliTest, StructureCommandsLeaveTheCurrentFolderAlone) {
     fs::create_directories(work / "preview");
     const std::string inWork = InFolder(work);
     const fs::path gms = scratch_ / "tree.gms";
-    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / "trellimenu-cli", inWork).exitCode, 0);
-    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / "trellimenu-cli", inWork)
+    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / kToolFile, inWork).exitCode, 0);
+    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / kToolFile, inWork)
                   .exitCode,
               0);
     EXPECT_TRUE(fs::is_directory(work / "preview"));
