@@ -48,14 +48,23 @@ void Describe(const BY_HANDLE_FILE_INFORMATION& st, TEntryInfo& info)
     info.identity = IdentityOf(st);
 }
 
-int FinalPath(HANDLE handle, std::string& path)
+// The whole path of an open file, links resolved; `given` made absolute where
+// the system cannot say (Wine fails paths past 260 characters with
+// ERROR_MORE_DATA).
+int FinalPath(HANDLE handle, const std::string& given, std::string& path)
 {
-    std::wstring wide(MAX_PATH, L'\0');
+    // As long as a path can be from the start: Wine fails a short buffer
+    // with ERROR_MORE_DATA instead of giving the length needed.
+    std::wstring wide(32768, L'\0');
     for (;;) {
         const DWORD length = ::GetFinalPathNameByHandleW(handle, wide.data(), static_cast<DWORD>(wide.size()),
                                                          FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (length == 0)
-            return LastErrno();
+        if (length == 0) {
+            if (::GetLastError() != ERROR_MORE_DATA)
+                return LastErrno();
+            path = Utf8Path(WidePath(given));
+            return 0;
+        }
         if (length < wide.size()) {
             wide.resize(length);
             path = Utf8Path(wide);
@@ -92,7 +101,7 @@ public:
         TWin32Handle handle(OpenToDescribe(path, true));
         if (!handle.Valid())
             return LastErrno();
-        return FinalPath(handle.Get(), target);
+        return FinalPath(handle.Get(), path, target);
     }
 
     int ResolveFolder(const std::string& folder, std::string& resolved) override
@@ -100,7 +109,7 @@ public:
         TWin32Handle handle(OpenToDescribe(folder, true));
         if (!handle.Valid())
             return LastErrno();
-        return FinalPath(handle.Get(), resolved);
+        return FinalPath(handle.Get(), folder, resolved);
     }
 
     int CheckWritable(const std::string& path) override
@@ -195,6 +204,15 @@ public:
     int KeepAside(const std::string& path, const std::string& keep, bool& moved) override
     {
         moved = false;
+        // A file another program holds without delete sharing could neither
+        // be replaced nor have its second name removed again: refused before
+        // anything is made.
+        {
+            TWin32Handle probe(::CreateFileW(WidePath(path).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                             FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+            if (!probe.Valid())
+                return LastErrno();
+        }
         if (::CreateHardLinkW(WidePath(keep).c_str(), WidePath(path).c_str(), nullptr))
             return 0;
         const int error = LastErrno();

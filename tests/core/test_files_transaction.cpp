@@ -69,14 +69,6 @@ public:
 
 class TransactionTest : public testfiles::ScratchFolderTest {
 protected:
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     // The published set of one run: every file says which run wrote it.
     void WriteSet(const std::string& run, const std::vector<std::string>& names)
     {
