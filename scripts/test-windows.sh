@@ -23,6 +23,11 @@ unset DISPLAY WAYLAND_DISPLAY
 cleanup() { wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
 trap cleanup EXIT
 wineboot --init >/dev/null 2>&1 || true
+# The programs must not depend on the ANSI code page; the tests run with a
+# Western one (Windows-1252, Wine's choice for the C locale) so a slip shows.
+acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' |
+      awk '/ACP/ {print $3}')
+echo "Windows tests under Wine, ANSI code page ${acp:-unknown}"
 
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64-x86_64.cmake" \
       -DTRELLIMENU_WITH_UI=OFF -DTRELLIMENU_TESTS=ON >/dev/null

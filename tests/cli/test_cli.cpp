@@ -54,8 +54,9 @@ std::string WithTemporaryFolder(const fs::path& folder) {
     return Assigned("TMP", folder.string()) + Assigned("TEMP", folder.string());
 }
 std::string WithDataHome(const fs::path& home) { return Assigned("LOCALAPPDATA", (home / "data").string()); }
-// cmd.exe drops the first and the last quote of a command that starts with one.
-std::string ShellCommand(const std::string& command) { return "\"" + command + "\""; }
+// cmd.exe drops the first and the last quote of a command that starts with
+// one; the command goes as UTF-16, so no name is lost to the ANSI code page.
+int RunShell(const std::string& command) { return _wsystem(fs::u8path("\"" + command + "\"").wstring().c_str()); }
 int ExitCode(int status) { return status; }
 #else
 std::string ShellQuoted(const std::string& text) {
@@ -71,7 +72,7 @@ std::string WithTemporaryFolder(const fs::path& folder) { return Assigned("TMPDI
 std::string WithDataHome(const fs::path& home) {
     return Assigned("HOME", home.string()) + Assigned("XDG_DATA_HOME", (home / "data").string());
 }
-std::string ShellCommand(const std::string& command) { return command; }
+int RunShell(const std::string& command) { return std::system(command.c_str()); }
 int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 #endif
 
@@ -110,7 +111,7 @@ protected:
         std::string command = environment + " " + ShellQuoted(tool.string());
         for (const std::string& arg : args) command += " " + ShellQuoted(arg);
         command += " >" + ShellQuoted(base.string() + ".out") + " 2>" + ShellQuoted(base.string() + ".err");
-        const int status = std::system(ShellCommand(command).c_str());
+        const int status = RunShell(command);
         TRun run;
         run.exitCode = ExitCode(status);
         run.out = ReadBytes(base.string() + ".out");
@@ -121,8 +122,8 @@ protected:
     // A template copied into its own folder as `name`.
     fs::path Project(const std::string& templateName, const fs::path& folder, const std::string& name = "menu.tmz") {
         fs::create_directories(folder);
-        fs::copy_file(kBin / "templates" / (templateName + ".tmz"), folder / name, fs::copy_options::overwrite_existing);
-        return folder / name;
+        fs::copy_file(kBin / "templates" / (templateName + ".tmz"), folder / fs::u8path(name), fs::copy_options::overwrite_existing);
+        return folder / fs::u8path(name);
     }
 
     // The files a Save of this project writes, as the core plans them.
@@ -465,4 +466,17 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     EXPECT_EQ(waited.exitCode, 0);
     EXPECT_EQ(waited.err, waiting);
     EXPECT_TRUE(fs::exists(scratch_ / "site" / "menu.html"));
+}
+
+TEST_F(CliTest, NamesBeyondOneCodePageArePublished) {
+    // Japanese and Latin-1 letters together fit in no ANSI code page.
+    const fs::path folder = scratch_ / fs::u8path(u8"\u30B5\u30A4\u30C8 caf\u00E9");
+    const fs::path project = Project("Classic Blue", folder, u8"men\u00FC.tmz");
+    const TRun run = Run({"publish", project.u8string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(folder / fs::u8path(u8"men\u00FC.html")));
+    EXPECT_TRUE(fs::exists(folder / "tmzcfg.js"));
+    const TRun missing = Run({"publish", (folder / fs::u8path(u8"\u00E9t\u00E9.tmz")).u8string()});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find(u8"\u30B5\u30A4\u30C8 caf\u00E9"), std::string::npos) << missing.err;
 }
