@@ -156,6 +156,9 @@ TEST_F(CliTest, WrongUsageEndsWithOne) {
         {"export-structure", "a.tmz"},
         {"import-structure", "a.gms", "b.tmz", "c"},
         {"publish", "--force", "a.tmz"},
+        {"publish", "a.tmz", "--wait", "soon"},
+        {"publish", "a.tmz", "--wait", "-1"},
+        {"html", "a.tmz", "--wait", "5"},
     };
     for (const auto& args : usages) {
         const TRun run = Run(args);
