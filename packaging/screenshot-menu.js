@@ -10,7 +10,7 @@ const { chromium } = require(path.join(__dirname, '..', 'tests', 'runtime', 'nod
   const tab = await browser.newPage({ viewport: { width: 860, height: 240 } });
   await tab.goto('file://' + path.resolve(page));
   for (const caption of ['Products', 'Software']) {
-    await tab.getByRole('menuitem', { name: caption, exact: true }).hover();
+    await tab.locator('.tmz-i').getByText(caption, { exact: true }).hover();
     await tab.waitForTimeout(700);
   }
   await tab.screenshot({ path: out });

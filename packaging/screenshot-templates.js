@@ -33,10 +33,10 @@ function page(work, name) {
     for (const name of fs.readdirSync(templates).filter((f) => f.endsWith('.tmz')).map((f) => f.slice(0, -4)).sort()) {
       const tab = await browser.newPage({ viewport: { width: 800, height: 320 } });
       await tab.goto('file://' + page(work, name));
-      const parent = tab.locator('[role=menubar] > li > [aria-haspopup]').first();
+      const parent = tab.locator('.tmz-main > li .tmz-t').first();
       await parent.hover();
       await tab.waitForTimeout(600);
-      await tab.locator('#' + await parent.getAttribute('aria-controls') + ' > li:not(.tmz-own) > a').first().hover();
+      await tab.locator('#' + await parent.getAttribute('aria-controls') + ' > li:not(.tmz-own) .tmz-i').first().hover();
       await tab.waitForTimeout(900);
       const r = await tab.evaluate(() => {
         const boxes = [...document.querySelectorAll('.tmz, .tmz-sub:not([hidden])')].map((e) => e.getBoundingClientRect());

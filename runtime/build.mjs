@@ -29,12 +29,16 @@ async function loadMinifier() {
   }
 }
 
+// The engine's own objects' property names (never the DOM's, the options
+// read by name, nor the records tmzparams.js shares) are shortened too.
+const OWN_PROPERTIES = /^(caption|arrowX|arrowY|sep|url|desc|status|textDesc|current|group|menu|owner|side|timer|list|frame|sub|panel|main|isOpen|build|closeAll|innermost|showDesc|hideDesc|tmzItem|tmzGroup|tmzCurrent|own|stand|fit|update|t)$/;
+
 async function shrink(minify, code, topLevel) {
   if (!minify) return code;
   const result = await minify(code, {
     ecma: 2017,
     compress: { passes: 2, toplevel: topLevel },
-    mangle: { toplevel: topLevel },
+    mangle: { toplevel: topLevel, properties: topLevel && { regex: OWN_PROPERTIES } },
     format: { comments: false }
   });
   return result.code;

@@ -5,7 +5,7 @@
 //   node bench.mjs [--bin BUILD/bin] [--runs N] [--keep DIR]
 // --keep writes the pages into DIR and leaves them there, to look at by hand.
 // Prints a Markdown table. Not a test: numbers depend on the machine.
-import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, copyFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, appendFileSync, copyFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -26,6 +26,17 @@ function publishOurs(folder, items) {
   const page = readFileSync(join(folder, 'ours/ours.html'), 'latin1');
   writeFileSync(join(folder, 'ours/phone.html'), page.replace('<HTML>',
     '<HTML><HEAD><meta name="viewport" content="width=device-width, initial-scale=1"></HEAD>'), 'latin1');
+}
+
+// The same menu as a bar in a site's header: the block where it stands, the
+// page's content after it.
+function publishBar(folder, items) {
+  publishMenu(folder, 'bar', items, 'bar');
+  appendFileSync(join(folder, 'bar/tmzcfg.js'), '\r\ncreateMenuExtendedParams("Layout","Bar");\r\n');
+  const page = readFileSync(join(folder, 'bar/bar.html'), 'latin1'), end = '<!-- CODES END -->';
+  const block = page.slice(page.indexOf('<!-- CODES BEGIN -->'), page.indexOf(end) + end.length);
+  writeFileSync(join(folder, 'bar/site.html'), '<!DOCTYPE html><html><head><title>bar</title></head><body><header>' +
+    block + '</header><main><h1>Page</h1></main></body></html>', 'latin1');
 }
 
 // --- The same menu as a nested list ------------------------------------------
@@ -58,13 +69,19 @@ function writeStatic(folder, items) {
   writeFileSync(join(folder, 'static.html'), page(''));
   writeFileSync(join(folder, 'empty.js'), '\n');
   writeFileSync(join(folder, 'static-script.html'), page('<script src="empty.js"></script>'));
+  // A CSS-only dropdown bar: top items side by side, submenus below, deeper ones beside.
+  const bar = css.replace('width:200px;', '') + '#m{display:flex;flex-wrap:wrap;width:auto}#m ul{width:200px}' +
+    '#m>li>ul{left:0;top:100%}';
+  writeFileSync(join(folder, 'static-bar.html'), '<!DOCTYPE html><html><head><style>' + bar + '</style></head><body><header>' +
+    listHtml(items).replace('<ul>', '<ul id="m">') + '</header><main><h1>Page</h1></main><script>' + DRAWN +
+    '</script></body></html>');
 }
 
 // --- Measuring ------------------------------------------------------------------
 // Our engine draws from its own script: a watcher notes when the main menu's
 // items are in the page and laid out, the same moment the others mark.
 const WATCH_OURS = `new MutationObserver(function (list, observer) {
-  var m = document.querySelector('[role=menubar] a');
+  var m = document.querySelector('.tmz-main a');
   if (m) { m.getBoundingClientRect(); window.benchDrawn = performance.now(); observer.disconnect(); }
 }).observe(document, { childList: true, subtree: true });`;
 
@@ -94,8 +111,12 @@ const HOVER_PROBE = `window.benchHover = function (submenuOf) {
 };`;
 
 const CONTENDERS = [
-  { name: 'Trellimenu', page: 'ours/ours.html', watch: WATCH_OURS, item: (i) => `[role=menubar] > li:nth-child(${i + 1}) > a`,
-    submenu: (i) => `() => document.getElementById(document.querySelector('[role=menubar] > li:nth-child(${i + 1}) > a').getAttribute('aria-controls'))` },
+  { name: 'Trellimenu', page: 'ours/ours.html', watch: WATCH_OURS, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
+    submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
+  { name: 'Trellimenu Bar', page: 'bar/site.html', watch: WATCH_OURS, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
+    submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
+  { name: 'CSS-only bar', page: 'static-bar.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
   { name: 'SmartMenus 1.2', page: 'smartmenus.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
   { name: 'Static CSS list', page: 'static.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
@@ -115,7 +136,7 @@ window.benchPanel = new Promise(function (resolve) {
     removeEventListener('click', start, true);
     var t0 = performance.now();
     new MutationObserver(function (list, observer) {
-      var item = document.querySelector('[role=menubar] a');
+      var item = document.querySelector('.tmz-main a');
       if (item && item.getBoundingClientRect().height > 0) { observer.disconnect(); resolve(performance.now() - t0); }
     }).observe(document, { subtree: true, attributes: true });
   }, true);
@@ -189,11 +210,14 @@ try {
     mkdirSync(folder, { recursive: true });
     const items = tree(shape);
     publishOurs(folder, items);
+    publishBar(folder, items);
     writeSmartMenus(folder, items);
     writeStatic(folder, items);
     const site = await serve(folder);
     const scripts = {
       Trellimenu: [['ours/tmzparams.js', 'ours/tmzmo.js'], ['ours/tmzcfg.js']],
+      'Trellimenu Bar': [['bar/tmzparams.js', 'bar/tmzmo.js'], ['bar/tmzcfg.js']],
+      'CSS-only bar': [[], []],
       'SmartMenus 1.2': [['jquery.min.js', 'jquery.smartmenus.min.js'], []],
       'Static CSS list': [[], []],
       'Static CSS list + one empty script file': [['empty.js'], []]

@@ -35,7 +35,7 @@ function writePages(folder) {
 // The menu is usable once its items are laid out and the frame that shows
 // them has been painted: the first task after the next animation frame.
 const WATCH_USABLE = `new MutationObserver(function (list, observer) {
-  var a = document.querySelector('[role=menubar] a');
+  var a = document.querySelector('.tmz-main a');
   if (!a || a.getBoundingClientRect().height === 0) return;
   observer.disconnect();
   requestAnimationFrame(function () {

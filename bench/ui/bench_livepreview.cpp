@@ -243,7 +243,7 @@ void Latency(QTextStream& out, TMainForm& form, int edits)
                 const double at = clock.nsecsElapsed() / 1e6;
                 updated = false;
                 shown = RunScript(*dock.View().Page(),
-                                  "document.querySelectorAll('.tmz [role=menubar] > li')[1].textContent")
+                                  "document.querySelectorAll('.tmz .tmz-main > li')[1].querySelector('.tmz-i').textContent")
                             .toString() == QString::fromStdString(caption);
                 if (shown)
                     times.push_back(at);

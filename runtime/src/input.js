@@ -1,17 +1,19 @@
 /* Pointer, touch and keyboard. Hover opens and closes after the author's
  * delays; a tap opens a submenu and a second tap follows the link; the
- * keyboard follows the menu-bar pattern screen readers expect. On the
- * narrow-window panel nothing opens on hover and a tap on a parent item
+ * keyboard follows the disclosure pattern: Tab goes through every link and
+ * toggle in order, a toggle opens with Enter or Space, Escape closes the
+ * innermost submenu, and the arrow keys move between items as an extra. On
+ * the narrow-window panel nothing opens on hover and a tap on a parent item
  * opens or closes its submenu. */
 
 function itemOf(node, root) {
-  var a = node && node.closest ? node.closest('.tmz-i') : null;
+  var a = node && node.closest ? node.closest('.tmz-i,.tmz-t') : null;
   return a && root.contains(a) ? a.tmzItem : null;
 }
 
 function Input(o, root, menus) {
   var hovered = null, openTimer = 0, closeTimer = 0, pointerKind = '';
-  var trail = [], lastMove = 0, aimedFrom = null, rover = null, self = this;
+  var trail = [], lastMove = 0, aimedFrom = null, hoverOpened = null;
 
   function stopTimers() {
     clearTimeout(openTimer);
@@ -20,15 +22,19 @@ function Input(o, root, menus) {
 
   /* While the pointer heads for the open submenu of a sibling, crossing this
    * item must not replace that submenu: the pointer's last moves stay inside
-   * the triangle between it and the submenu's near edge. */
+   * the triangle between it and the submenu's near edge (its top edge for
+   * a bar's dropdown). */
   function aiming(menu) {
     var sub = menu.open && menu.open.sub, cur = trail[trail.length - 1], prev = trail[0];
     // A resting pointer is not heading anywhere.
     if (!sub || !cur || cur === prev || cur === aimedFrom || Date.now() - lastMove > 120) return false;
-    var r = sub.frame.getBoundingClientRect(), k = sub.side, x = k > 0 ? r.left : r.right;
-    function slope(p, y) { return (y - p.y) / ((x - p.x) * k); }
-    if ((x - cur.x) * k <= 0) return false;
-    var heading = slope(cur, r.top) < slope(prev, r.top) && slope(cur, r.bottom) > slope(prev, r.bottom);
+    // A bar's dropdown is approached from above: the same test, axes exchanged.
+    var r = sub.frame.getBoundingClientRect(), down = !menu.owner && o.layout === 'Bar', k = down ? 1 : sub.side;
+    var x = down ? r.top : k > 0 ? r.left : r.right, lo = down ? r.left : r.top, hi = down ? r.right : r.bottom;
+    var c = down ? { x: cur.y, y: cur.x } : cur, p = down ? { x: prev.y, y: prev.x } : prev;
+    function slope(q, y) { return (y - q.y) / ((x - q.x) * k); }
+    if ((x - c.x) * k <= 0) return false;
+    var heading = slope(c, lo) < slope(p, lo) && slope(c, hi) > slope(p, hi);
     if (heading) aimedFrom = cur;
     return heading;
   }
@@ -38,6 +44,7 @@ function Input(o, root, menus) {
     if (menu.open && menu.open !== it && aiming(menu)) {
       openTimer = setTimeout(function () { if (hovered === it) activate(it); }, 80);
     } else if (it.group) {
+      if (!menus.isOpen(it)) hoverOpened = it;
       menus.open(it);
     } else if (menu.open) {
       menus.close(menu.open);
@@ -51,9 +58,12 @@ function Input(o, root, menus) {
     if (trail.length > 3) trail.shift();
   });
 
+  // The pop-up box can be hovered (to read or select it) without the item
+  // under it taking the pointer.
   root.addEventListener('pointerover', function (e) {
     if (e.pointerType === 'touch' || menus.panel) return;
     clearTimeout(closeTimer);
+    if (menus.desc && menus.desc.contains(e.target)) return;
     var it = itemOf(e.target, root);
     if (it === hovered) return;
     hovered = it;
@@ -73,39 +83,42 @@ function Input(o, root, menus) {
   root.addEventListener('pointerdown', function (e) { pointerKind = e.pointerType; }, true);
 
   root.addEventListener('click', function (e) {
-    var it = itemOf(e.target, root), tap = /touch|pen/.test(pointerKind);
+    var it = itemOf(e.target, root), tap = /touch|pen/.test(pointerKind), byHover = hoverOpened === it;
     pointerKind = '';
+    hoverOpened = null;
     if (!it) return;
     stopTimers();
-    if (menus.panel && it.group) {
+    var toggle = it.t && it.t.contains(e.target);
+    // A toggle opens and closes its submenu; one just opened by hovering
+    // stays open under the click that was meant to open it. On the panel and
+    // on a first tap, the link of a parent does the same.
+    if (toggle || it.group && (menus.panel || tap && !menus.isOpen(it))) {
       e.preventDefault();
-      if (menus.isOpen(it)) menus.close(it);
+      if (menus.isOpen(it) && !(byHover && !menus.panel)) menus.close(it);
       else menus.open(it);
       return;
     }
-    // The first tap on a parent item (or a click on one without a link) opens it.
-    if (it.group && !menus.isOpen(it) && (tap || !it.url)) {
-      e.preventDefault();
-      menus.open(it);
-      return;
-    }
-    if (!it.url) {
-      e.preventDefault();
-      if (it.group && tap) menus.close(it);
-      return;
-    }
+    if (!it.url) return e.preventDefault();
     menus.closeAll();
   });
 
-  // Escape anywhere on the page closes what hovering opened, as it does
-  // from inside the menu; focus in a closing submenu goes back to its item.
+  // Escape anywhere on the page closes what hovering opened; from inside the
+  // menu it closes the innermost submenu and focus goes to its toggle. It
+  // also dismisses the pop-up box.
   doc.addEventListener('keydown', function (e) {
     if (e.key !== 'Escape' || e.defaultPrevented || menus.panel) return;
     stopTimers();
-    menus.closeAll();
+    menus.hideDesc();
+    var inner = menus.innermost();
+    if (!root.contains(doc.activeElement)) return menus.closeAll();
+    if (inner) {
+      menus.close(inner);
+      inner.t.focus({ preventScroll: true });
+      e.preventDefault();
+    }
   });
 
-  // A tap or click anywhere else closes the menus at once.
+  // A tap or click anywhere else closes the menus and the pop-up box at once.
   doc.addEventListener('pointerdown', function (e) {
     if (!root.contains(e.target)) {
       stopTimers();
@@ -127,43 +140,36 @@ function Input(o, root, menus) {
 
   function leave(owner) {
     menus.close(owner);
-    focusItem(owner);
+    focusItem(owner, owner.t);
   }
 
   root.addEventListener('keydown', function (e) {
     var it = itemOf(e.target, root);
-    if (!it || e.altKey || e.ctrlKey || e.metaKey) return;
+    pointerKind = '';
+    if (!it || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
     var list = focusables(it.menu), i = list.indexOf(it), n = list.length, owner = it.menu.owner;
-    var keys = {
-      ArrowDown: function () { go(list[(i + 1) % n]); },
-      ArrowUp: function () { go(list[(i + n - 1) % n]); },
-      Home: function () { go(list[0]); },
-      End: function () { go(list[n - 1]); },
-      ArrowRight: function () { if (it.group) enter(it); },
-      ArrowLeft: function () { if (owner) leave(owner); },
-      // On the panel Escape closes the whole panel (Forms).
-      Escape: function () { if (menus.panel) return false; if (owner) leave(owner); else menus.closeAll(); },
-      Enter: function () { if (it.group && !it.url) enter(it); else return false; },
-      ' ': function () { if (it.group) enter(it); else it.a.click(); }
-    };
+    var across = !owner && o.layout === 'Bar', ahead = o.rtl ? 'ArrowLeft' : 'ArrowRight';
+    var behind = o.rtl ? 'ArrowRight' : 'ArrowLeft', keys = {};
+    keys[across ? ahead : 'ArrowDown'] = function () { go(list[(i + 1) % n]); };
+    keys[across ? behind : 'ArrowUp'] = function () { go(list[(i + n - 1) % n]); };
+    keys.Home = function () { go(list[0]); };
+    keys.End = function () { go(list[n - 1]); };
+    keys[across ? 'ArrowDown' : ahead] = function () { if (it.group) enter(it); };
+    if (!across) keys[behind] = function () { if (owner) leave(owner); };
     var act = keys[e.key];
-    if (act && act() !== false) {
+    if (act && i >= 0) {
+      act();
       e.preventDefault();
       stopTimers();
     }
   });
 
-  // Roving tab stop: Tab reaches the main menu once, at its last used item.
-  this.setRover = function (it) {
-    if (rover) rover.a.tabIndex = -1;
-    rover = it;
-    it.a.tabIndex = 0;
-  };
-
+  // Tab moved on past an open submenu, or to a sibling of its item: it
+  // closes (not under a pointer, whose click would then land elsewhere).
   root.addEventListener('focusin', function (e) {
     var it = itemOf(e.target, root);
     if (!it) return;
-    if (!it.menu.owner) self.setRover(it);
+    if (it.menu.open && it.menu.open !== it && !pointerKind) menus.close(it.menu.open);
     menus.showDesc(it);
   });
 

@@ -3,7 +3,13 @@
  * with the main menu and shares its stacking order. */
 
 var doc = document;
-var serial = 0;
+var NS = window.Trellimenu || {};
+
+// Ids stay unique when two copies of the engine (two menus' folders) share the page.
+function uid(prefix) {
+  NS.serial = (NS.serial || 0) + 1;
+  return prefix + NS.serial;
+}
 
 function make(tag, cls, parent) {
   var e = doc.createElement(tag);
@@ -29,90 +35,107 @@ function windowSize() {
 // A parent's own link at the head of its submenu counts only where it shows,
 // on the narrow-window panel.
 function focusables(menu) {
-  return menu.items.filter(function (it) { return !it.sep && !(it.own && !it.a.offsetParent); });
+  return menu.items.filter(function (it) { return !it.sep && (it.url || it.group) && !(it.own && !it.a.offsetParent); });
 }
 
 // The page must not jump, but a menu that scrolls its items (or the panel,
 // which scrolls as a whole) brings the focused one into its view.
-function focusItem(it) {
-  var list = it.a.closest('.tmz-p') || it.menu.list, r = it.a.getBoundingClientRect(), l = list.getBoundingClientRect();
+function focusItem(it, e) {
+  e = e || it.a;
+  var list = e.closest('.tmz-p') || it.menu.list, r = e.getBoundingClientRect(), l = list.getBoundingClientRect();
   var top = l.top + list.clientTop, bottom = top + list.clientHeight;
-  it.a.focus({ preventScroll: true });
+  e.focus({ preventScroll: true });
   if (r.top < top) list.scrollTop -= top - r.top;
   else if (r.bottom > bottom) list.scrollTop += r.bottom - bottom;
 }
 
-/* panel: the menu shows as the narrow-window panel (set by Forms). */
+/* panel: the menu shows as the narrow-window panel (set by Forms).
+ * Disclosure navigation: an item with a link is a link; an item with a
+ * submenu has a toggle button beside its link, or is that button when it has
+ * no link. Each toggle's (empty) list exists from the start, so the toggle
+ * names it, and the submenu follows its toggle in the page's Tab order. */
 function Menus(o, root) {
-  var self = this, desc = null, descTimer = 0;
+  var self = this, desc = null, descTimer = 0, start = o.rtl ? 'right' : 'left';
   self.panel = false;
 
-  function arrows(it) {
+  function arrows(it, host, x) {
     var normal = o.arrowNormal || o.arrowOver, over = o.arrowOver || o.arrowNormal;
     if (!normal) return;
     [[normal, 'tmz-a tmz-n'], [over, 'tmz-a tmz-o']].forEach(function (p) {
-      var img = make('img', p[1], it.a);
+      var img = make('img', p[1], host);
       img.alt = '';
       img.src = p[0];
-      img.style.left = it.arrowX + 'px';
+      if (x == null) return;
+      img.style[start] = x + 'px';
       img.style.top = 'calc(' + it.arrowY + 'px + var(--tmz-s,0px))';
     });
   }
 
-  function addItem(menu, it) {
+  // flat: a top item of a bar, whose arrow the style sheet places.
+  function addItem(menu, it, width, flat) {
     var li = make('li', it.sep ? 'tmz-s' : it.own ? 'tmz-own' : '', menu.list);
     it.menu = menu;
-    li.setAttribute('role', it.sep ? 'separator' : 'none');
-    if (it.sep) return;
-    var a = it.a = make('a', 'tmz-i', li);
-    a.setAttribute('role', 'menuitem');
-    a.tabIndex = -1;
+    if (it.sep) return li.setAttribute('aria-hidden', 'true');
+    var row = it.group && it.url ? make('div', 'tmz-r', li) : li;
+    var a = it.a = make(it.group && !it.url ? 'button' : 'a', 'tmz-i', row);
     a.innerHTML = it.caption;
     a.tmzItem = it;
     if (it.url) a.setAttribute('href', it.url);
-    if (it.target) a.target = it.target;
+    if (it.target && it.url) a.target = it.target;
+    if (it.current) a.classList.add('tmz-c');
+    if (it.current === 'page') a.setAttribute('aria-current', 'page');
     // Today's browsers have no status bar to write to; the message is told
     // to assistive technology, and shown as a tip when no pop-up box is set.
     var status = it.status && it.status !== it.url ? it.status : '';
     var note = it.desc ? (it.textDesc ? it.desc : plainText(it.desc)) : status;
     if (note) a.setAttribute('aria-description', note);
     if (status && !it.desc) a.title = status;
-    if (it.group) {
-      a.setAttribute('aria-haspopup', 'menu');
-      a.setAttribute('aria-expanded', 'false');
-      arrows(it);
+    if (!it.group) return;
+    li.className = 'tmz-h';
+    var t = it.t = a.tagName === 'BUTTON' ? a : make('button', '', row), at = null;
+    t.classList.add('tmz-t');
+    t.type = 'button';
+    t.tmzItem = it;
+    t.setAttribute('aria-expanded', 'false');
+    if (it.current === 'true') t.setAttribute('aria-current', 'true');
+    if (t !== a) {
+      t.setAttribute('aria-label', plainText(it.caption) + ' submenu');
+      // At least 24 px wide, reaching the arrow and the item's far edge.
+      var edge = flat ? null : Math.max(0, Math.min(it.arrowX - 4, width - 28));
+      if (edge != null) t.style[start] = edge + 'px';
+      at = edge == null ? null : it.arrowX - edge;
+    } else if (!flat) {
+      at = it.arrowX;
     }
+    arrows(it, t, at);
+    var frame = it.frame = make('div', 'tmz-f tmz-sub', li), list = make('ul', 'tmz-m', frame);
+    frame.hidden = true;
+    list.id = uid('tmz-m');
+    t.setAttribute('aria-controls', list.id);
+    list.setAttribute('aria-label', plainText(it.caption));
   }
 
   // owner: the item that opens this menu, or null for the main menu.
   this.build = function (calls, owner, frame) {
-    var group = calls.map(readItem), width = group[0].width;
+    var group = calls.map(readItem), width = group[0].width, flat = !owner && o.layout === 'Bar';
     // On the panel a tap on a parent opens and closes its submenu, so the
     // parent's own link leads the submenu there.
     if (owner && owner.url) {
       group.unshift({ own: true, caption: owner.caption, url: owner.url, target: owner.target, desc: '', status: '' });
     }
-    var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : 1, timer: 0 };
-    var list = menu.list = make('ul', 'tmz-m');
-    list.id = 'tmz-m' + ++serial;
-    list.setAttribute('role', owner ? 'menu' : 'menubar');
-    list.setAttribute('aria-orientation', 'vertical');
-    list.style.width = width + 'px';
-    group.forEach(function (it) { addItem(menu, it); });
-    if (owner) {
-      frame = make('div', 'tmz-f tmz-sub', root);
-      frame.hidden = true;
-      owner.a.setAttribute('aria-controls', list.id);
-      list.setAttribute('aria-label', plainText(owner.caption));
-    }
-    menu.frame = frame;
-    frame.appendChild(list);
+    var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : o.rtl ? -1 : 1, timer: 0 };
+    var list = menu.list = owner ? owner.frame.firstChild : make('ul', 'tmz-m tmz-main', frame);
+    if (!owner) list.id = uid('tmz-m');
+    if (!flat) list.style.width = width + 'px';
+    group.forEach(function (it) { addItem(menu, it, width, flat); });
+    menu.frame = owner ? owner.frame : frame;
     return menu;
   };
 
-  // Right of the parent menu, or left when the window has more room there;
-  // moved back inside the window on both axes when it still does not fit,
-  // scrolling when taller than the window.
+  /* Beside the parent menu on the side it opened to, or the other when the
+   * window has more room there; below its item for the top of a bar. Then
+   * moved back inside the window on both axes when it still does not fit,
+   * scrolling when taller than the window. */
   function place(sub, it) {
     var f = sub.frame, list = sub.list, view = windowSize(), width = view.w, height = view.h;
     list.style.maxHeight = '';
@@ -124,18 +147,25 @@ function Menus(o, root) {
       h = f.offsetHeight;
     }
     var fr = f.getBoundingClientRect(), first = list.querySelector('li:not(.tmz-own)').getBoundingClientRect();
-    var box = root.getBoundingClientRect(), pm = it.menu.frame.getBoundingClientRect();
-    var roomRight = width - pm.right, roomLeft = pm.left;
-    var side = it.menu.side > 0
-      ? (w <= roomRight || roomRight >= roomLeft ? 1 : -1)
-      : (w <= roomLeft || roomLeft > roomRight ? -1 : 1);
-    var x = side > 0 ? pm.right : pm.left - w;
+    var holder = f.offsetParent || root, box = holder.getBoundingClientRect(), pm = it.menu.frame.getBoundingClientRect();
+    var row = it.a.getBoundingClientRect(), side = it.menu.side, x, y;
+    if (!it.menu.owner && o.layout === 'Bar') {
+      row = it.a.parentNode.getBoundingClientRect();
+      x = side > 0 ? row.left : row.right - w;
+      y = row.bottom + h <= height || height - row.bottom >= row.top ? row.bottom : row.top - h;
+    } else {
+      var roomRight = width - pm.right, roomLeft = pm.left;
+      side = side > 0
+        ? (w <= roomRight || roomRight >= roomLeft ? 1 : -1)
+        : (w <= roomLeft || roomLeft > roomRight ? -1 : 1);
+      x = side > 0 ? pm.right : pm.left - w;
+      y = row.top - (first.top - fr.top);
+    }
     x = Math.max(0, Math.min(x, width - w));
-    var y = it.a.getBoundingClientRect().top - (first.top - fr.top);
     y = Math.max(0, Math.min(y, height - h));
     sub.side = side;
-    f.style.left = x - box.left - root.clientLeft + 'px';
-    f.style.top = y - box.top - root.clientTop + 'px';
+    f.style.left = x - box.left - holder.clientLeft + 'px';
+    f.style.top = y - box.top - holder.clientTop + 'px';
   }
 
   function slide(sub) {
@@ -159,10 +189,9 @@ function Menus(o, root) {
     if (menu.open !== it) {
       if (menu.open) self.close(menu.open);
       var sub = it.sub || (it.sub = self.build(it.group, it)), f = sub.frame;
-      var host = self.panel ? it.a.parentNode : root;
       menu.open = it;
-      it.a.setAttribute('aria-expanded', 'true');
-      if (f.parentNode !== host) host.appendChild(f);
+      it.t.setAttribute('aria-expanded', 'true');
+      it.a.parentNode.classList.add('tmz-x');
       f.hidden = false;
       if (self.panel) {
         reveal(sub, it);
@@ -187,10 +216,17 @@ function Menus(o, root) {
     if (it.menu.open !== it) return;
     if (sub.open) self.close(sub.open);
     it.menu.open = null;
-    it.a.setAttribute('aria-expanded', 'false');
+    it.t.setAttribute('aria-expanded', 'false');
+    it.a.parentNode.classList.remove('tmz-x');
     clearTimeout(sub.timer);
     sub.frame.hidden = true;
-    if (sub.frame.contains(doc.activeElement)) focusItem(it);
+    if (sub.frame.contains(doc.activeElement)) focusItem(it, it.t);
+  };
+
+  // The deepest submenu open, by its item.
+  this.innermost = function () {
+    for (var it = self.main.open; it && it.sub.open;) it = it.sub.open;
+    return it;
   };
 
   this.closeAll = function () {
@@ -204,7 +240,7 @@ function Menus(o, root) {
     if (!it || self.panel || !/\S/.test(it.desc)) return;
     descTimer = later(function () {
       if (!desc) {
-        desc = make('div', 'tmz-d', root);
+        desc = self.desc = make('div', 'tmz-d', root);
         desc.setAttribute('role', 'tooltip');
       }
       if (it.textDesc) desc.textContent = it.desc;

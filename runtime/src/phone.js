@@ -1,14 +1,15 @@
-/* The two forms of the menu. On a window narrower than 640 CSS pixels, or
- * too narrow for the main menu and a submenu side by side, the menu shows as
- * one button at its place; the button opens the whole menu as a panel as
+/* The two forms of the menu. On a window narrower than the author's phone
+ * width (640 CSS pixels unless set), or too narrow for a floating main menu
+ * and a submenu side by side, the menu shows as one button at its place; the button opens the whole menu as a panel as
  * wide as the window, whose submenus open in place under their items.
  * Resizing the window (turning a phone) switches between the forms. A page
  * shown in a frame goes by the screen's width instead of the frame's: a
  * frame on a desktop floats the menu whenever it fits. */
-var NARROW = 640, MARGIN = 8;
+var MARGIN = 8;
 
 // need: the width of the main menu and its widest submenu side by side.
-function Forms(nav, root, menus, float, label, need) {
+// While the panel is open, focus stays in it and the page behind stays put.
+function Forms(o, nav, root, menus, float, label, need) {
   var button = make('button', 'tmz-b'), open = false, refocus = false;
   button.type = 'button';
   button.textContent = label;
@@ -42,6 +43,7 @@ function Forms(nav, root, menus, float, label, need) {
     button.setAttribute('aria-expanded', String(yes));
     menus.closeAll();
     root.hidden = !yes;
+    doc.documentElement.classList.toggle('tmz-lock', yes);
     if (yes) layout();
     if (back) button.focus({ preventScroll: true });
   }
@@ -71,8 +73,15 @@ function Forms(nav, root, menus, float, label, need) {
     refocus = false;
   }, true);
 
-  nav.addEventListener('focusout', function (e) {
-    if (open && e.relatedTarget && !nav.contains(e.relatedTarget)) show(false, false);
+  // Tab and Shift+Tab go round the button and what the panel shows.
+  nav.addEventListener('keydown', function (e) {
+    if (!open || e.key !== 'Tab') return;
+    var all = [].filter.call(nav.querySelectorAll('a[href],button'), function (el) { return el.getClientRects().length; });
+    var ends = e.shiftKey ? [all[0], all[all.length - 1]] : [all[all.length - 1], all[0]];
+    if (doc.activeElement === ends[0]) {
+      e.preventDefault();
+      ends[1].focus();
+    }
   });
 
   // The panel stays with its button while the page scrolls.
@@ -80,7 +89,7 @@ function Forms(nav, root, menus, float, label, need) {
 
   this.update = function () {
     var w = windowSize().w, s = root.style;
-    var panel = w < need || (window.top === window ? w : screen.width) < NARROW;
+    var panel = w < need || (window.top === window ? w : screen.width) < o.phoneBelow;
     if (panel === menus.panel) {
       if (open) layout();
       return;

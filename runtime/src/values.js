@@ -82,6 +82,7 @@ function readItem(a) {
     desc: desc,
     status: status,
     textDesc: desc === status,
+    current: a.tmzCurrent || '',
     group: a.tmzGroup || null
   };
 }
@@ -105,4 +106,20 @@ function readTree(calls) {
     }
   }
   return groups[0] || [];
+}
+
+/* The values newer than the generated calls, by name; a name the engine does
+ * not know, or a value it cannot read, leaves the default. */
+function oneOf(v, words, fallback) {
+  return words.indexOf(v) >= 0 ? v : fallback;
+}
+
+function readExtended(e, o) {
+  o.layout = oneOf(e.Layout, ['Floating', 'Bar', 'Sidebar'], 'Floating');
+  o.phoneBelow = toNumber(e.PhoneBelow, 640);
+  o.fit = e.BarWidth === 'Fit';
+  o.align = oneOf(e.BarAlign, ['Left', 'Center', 'Right'], 'Left');
+  o.sticky = toFlag(e.Sticky);
+  o.dark = e;
+  return o;
 }

@@ -15,8 +15,10 @@
 #include "platform/settingsstore.h"
 #include "ui/designpanel.h"
 #include "ui/localpath.h"
+#include "ui/lockwaitindicator.h"
 #include "ui/mainform.h"
 #include "ui/menueditor.h"
+#include "ui/projectfileguard.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
 #include "ui/savesetup.h"
@@ -33,6 +35,18 @@ QString FolderOf(const QString& path)
 const char* const kIncompleteMessage =
     "The file \"%1\" ended before the end of its item list. The items read so far have been opened; "
     "check the menu before you save it.";
+
+// What a save or an open found in the folder from an earlier save that did
+// not finish: the user learns that a file was left alone or a save dropped.
+void ShowFolderWarnings(TPrompts& prompts, const std::vector<std::string>& warnings)
+{
+    if (warnings.empty())
+        return;
+    QStringList lines;
+    for (const std::string& warning : warnings)
+        lines << QString::fromUtf8(warning.c_str());
+    prompts.Warning(lines.join('\n'));
+}
 }  // namespace
 
 bool TMainForm::AskToSaveChanges()
@@ -65,6 +79,7 @@ void TMainForm::New1Click()
         return;
     preview_.ClearPreview();
     ProjectFileName_.clear();
+    fileGuard_->Forget();
     ShowNewDocument();
     SetModified(false);
 }
@@ -123,12 +138,14 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
     // the document, ProjectFileName and the recent files as they were.
     TReadResult result;
     TMenuDocument document;
+    const TFileFingerprint seen = TProjectFileGuard::Look(path);
     const bool read = Guarded([&] {
         result = kind == TDocumentKind::Structure ? ImportStructureFile(LocalPath(path), document, *status_)
                                                   : LoadProjectFile(LocalPath(path), document, *status_);
     });
     if (!read)
         return;
+    ShowFolderWarnings(*prompts_, result.warnings);
     if (!result.Accepted()) {
         prompts_->Error(QString::fromUtf8(result.message.c_str()));
         return;
@@ -148,14 +165,19 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         // A stored value the pages cannot show: start afresh rather than let
         // the pages and the records disagree.
         ProjectFileName_.clear();
+        fileGuard_->Forget();
         ShowNewDocument();
         SetModified(false);
         return;
     }
-    if (kind == TDocumentKind::Project)
+    if (kind == TDocumentKind::Project) {
         ProjectFileName_ = path;
-    else if (kind == TDocumentKind::Template)
+        fileGuard_->Guard(path, seen);
+    }
+    else if (kind == TDocumentKind::Template) {
         ProjectFileName_.clear();  // an untitled copy: a shipped template is never saved over by accident
+        fileGuard_->Forget();
+    }
     preview_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)), agent_.GetAppletData(), *status_);
     ShowMenuRoot();
     SetModified(false);
@@ -178,8 +200,16 @@ void TMainForm::ShowMenuRoot()
 
 bool TMainForm::SaveDocumentTo(const QString& path)
 {
+    switch (fileGuard_->MayReplace(path)) {
+    case TProjectFileGuard::Replace::Yes: break;
+    case TProjectFileGuard::Replace::SaveAs: return SaveAsInFolder(QString());
+    case TProjectFileGuard::Replace::Cancel: return false;
+    }
+    const TProjectFileGuard::THold hold(*fileGuard_);
     TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
     setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
+    TLockWaitIndicator lockWait(*status_);
+    setup.lockWait = &lockWait;
     TPublishResult result;
     const bool saved = Guarded([&] {
         result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),
@@ -189,10 +219,12 @@ bool TMainForm::SaveDocumentTo(const QString& path)
         return false;
     document_.Normalize(result.published);
     ProjectFileName_ = FromLocalPath(result.projectPath);
+    fileGuard_->Guard(ProjectFileName_);
     SetModified(false);
     // Saved files come back from File > Recent as opened ones do.
     Guarded([&] { recentFiles_->AddRecentFile(ProjectFileName_); });
     status_->ShowNote("Saved " + QFileInfo(ProjectFileName_).fileName());
+    ShowFolderWarnings(*prompts_, result.warnings);
     if (!result.missingImages.empty()) {
         QStringList names;
         for (const std::string& name : result.missingImages)
@@ -217,14 +249,12 @@ bool TMainForm::Save1Click()
     return SaveDocumentTo(path);
 }
 
-void TMainForm::SaveAsInFolder(const QString& folder)
+bool TMainForm::SaveAsInFolder(const QString& folder)
 {
     // Written as the pages show the document, as Save does.
     menuEditor_->ApplyGatherRules();
     const QString path = AskForFile(true, "Save As", TFolderKind::Projects, kProjectFilter, folder);
-    if (path.isEmpty())
-        return;
-    SaveDocumentTo(path);
+    return !path.isEmpty() && SaveDocumentTo(path);
 }
 
 void TMainForm::Save2Click()

@@ -23,6 +23,7 @@
 #include "ui/htmlbuild.h"
 #include "ui/livepreview.h"
 #include "ui/menueditor.h"
+#include "ui/projectfileguard.h"
 #include "ui/prompts.h"
 #include "ui/recentfiles.h"
 #include "ui/savesetup.h"
@@ -65,6 +66,10 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
 {
     setObjectName("MainForm");
     status_ = std::make_unique<TStatusArea>(statusBar());
+    fileGuard_ = new TProjectFileGuard(*prompts_,
+                                       {[this] { return Modified(); },
+                                        [this](const QString& path) { LoadDocument(path, TDocumentKind::Project); }},
+                                       this);
     preview_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
     helpCommands_ = std::make_unique<THelpCommands>(
         *env_.shell, env_.programFolder,

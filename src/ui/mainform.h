@@ -23,6 +23,7 @@ class TfrmHelp;
 class THelpCommands;
 class TMenuEditor;
 class TRecentFiles;
+class TProjectFileGuard;
 class TStatusArea;
 
 class TMainForm final : public QMainWindow, public TEditorHost, public TDocumentCommands {
@@ -85,6 +86,7 @@ public:
     TMenuEditor& MenuEditor() const { return *menuEditor_; }
     TRecentFiles& RecentFiles() const { return *recentFiles_; }
     TStatusArea& StatusArea() const { return *status_; }
+    TProjectFileGuard& FileGuard() const { return *fileGuard_; }
     TformHTML* FormHTML() const { return formHTML_; }
     TfrmHelp* FormHelp() const { return frmHelp_; }
     QString TemplatesFolder() const;
@@ -123,7 +125,7 @@ private:
     // generator leaves in them, and tmzcfg.js is written into the program
     // folder, as every generation does. False after telling the user.
     bool Generate(struct TGeneratedMenu& menu);
-    void SaveAsInFolder(const QString& folder);
+    bool SaveAsInFolder(const QString& folder);  // true when the document was saved
     void LoadDocument(const QString& path, TDocumentKind kind);
     void ShowNewDocument();
     void ShowMenuRoot();
@@ -147,6 +149,7 @@ private:
     std::unique_ptr<THelpCommands> helpCommands_;
     TMenuEditor* menuEditor_ = nullptr;
     TRecentFiles* recentFiles_ = nullptr;
+    TProjectFileGuard* fileGuard_ = nullptr;
     TformHTML* formHTML_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
     QToolBar* toolBar_ = nullptr;

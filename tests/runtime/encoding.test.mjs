@@ -56,11 +56,11 @@ for (const [kind, bytesOf] of [['UTF-8 project', utf8Bytes], ['Windows-1252 proj
       for (const page of ['basic.html', pageIn(folder, 'utf-8', 'utf8'), pageIn(folder, 'windows-1252', 'latin1')]) {
         const opened = await openPage(browser, site, page);
         try {
-          const texts = await opened.page.getByRole('menuitem').allTextContents();
+          const texts = await opened.page.locator('.tmz-i').allTextContents();
           assert.ok(texts.includes(CAFE), page + ': ' + texts.join(' | '));
           if (captions.Widgets) {
-            await opened.page.getByRole('menuitem', { name: CAFE, exact: true }).hover();
-            await opened.page.getByRole('menuitem', { name: SMILE, exact: true }).waitFor();
+            await opened.page.locator('.tmz-i', { hasText: CAFE }).hover();
+            await opened.page.locator('.tmz-i', { hasText: SMILE }).waitFor();
           }
           assert.deepEqual(opened.errors, []);
         } finally {

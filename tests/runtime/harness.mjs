@@ -154,7 +154,7 @@ export async function openPage(browser, site, page, options = {}) {
   await tab.goto(site.origin + '/' + page);
   // Attached, not shown: on a narrow window the menu waits behind its button.
   if (options.javaScriptEnabled !== false && options.drawn !== false) {
-    await tab.waitForSelector('[role=menubar] [role=menuitem]', { state: 'attached' });
+    await tab.waitForSelector('.tmz-main .tmz-i', { state: 'attached' });
   }
   // From here on time moves only when a test says so (clock.runFor).
   if (options.clock) await tab.clock.pauseAt(CLOCK_START + 60000);
@@ -192,9 +192,17 @@ export async function withMenu(browser, values, options, body) {
   }
 }
 
-export const item = (page, name) => page.getByRole('menuitem', { name, exact: true });
+const exactly = (text) => new RegExp('^' + text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&') + '$');
+/** The named item: its link, or the button of an item with a submenu and no link. */
+export const item = (page, name) => page.locator('.tmz li:not(.tmz-own)>.tmz-i,.tmz li:not(.tmz-own)>.tmz-r>.tmz-i')
+  .filter({ hasText: exactly(name) });
+/** The toggle that opens the named item's submenu (the item itself when it has no link). */
+export const toggle = (page, name) => page.locator('.tmz .tmz-i.tmz-t').filter({ hasText: exactly(name) })
+  .or(page.getByRole('button', { name: name + ' submenu', exact: true }));
 /** The submenu opened by the named item, shown or not. */
-export const submenu = (page, name) => page.getByRole('menu', { name, exact: true, includeHidden: true });
+export const submenu = (page, name) => page.getByRole('list', { name, exact: true, includeHidden: true });
+/** The main list of links. */
+export const mainMenu = (page) => page.locator('.tmz-main');
 export const css = (locator, property) => locator.evaluate((e, p) => getComputedStyle(e)[p], property);
 export const box = (locator) => locator.evaluate((e) => e.getBoundingClientRect().toJSON());
 

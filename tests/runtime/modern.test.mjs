@@ -6,7 +6,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { rmSync } from 'node:fs';
 import { dirname, join } from 'node:path';
-import { launchBrowser, publish, sitePage, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
+import { launchBrowser, mainMenu, publish, sitePage, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
 
 const STRICT = { 'content-security-policy': "default-src 'self'" };
 const NO_HANDLERS = { 15: '', 16: '', 17: '', 18: '' };
@@ -43,11 +43,11 @@ test('under a strict policy the menu draws in the page\'s own nav, opens and fol
     const nav = page.getByRole('navigation');
     assert.equal(await nav.count(), 1, 'the page\'s nav is the landmark');
     assert.equal(await nav.getAttribute('aria-label'), 'Site Menu');
-    assert.equal(await nav.getAttribute('class'), 'trellimenu tmz-nav');
+    assert.match(await nav.getAttribute('class'), /^trellimenu tmz-nav tmz-k\d+$/);
     assert.equal(await nav.getAttribute('hidden'), null);
     assert.equal(await nav.locator(':scope > ul').count(), 0, 'the plain list is gone');
     assert.equal(await page.locator('style').count(), 0, 'no style element');
-    assert.equal(await nav.getByRole('menubar').getByRole('menuitem').count(), 5);
+    assert.equal(await mainMenu(nav).locator('.tmz-i').count(), 5);
     assert.equal(await css(item(page, 'Home'), 'color'), 'rgb(255, 255, 0)', 'in the menu\'s own look');
     const r = await box(page.locator('.tmz'));
     assert.deepEqual([r.x, r.y], [120, 90]);
@@ -117,5 +117,5 @@ test('when the menu\'s settings do not load, the plain list of links shows inste
     await page.waitForLoadState('load');
     const nav = page.getByRole('navigation', { name: 'Site Menu' });
     assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
-    assert.equal(await page.getByRole('menubar').count(), 0);
+    assert.equal(await mainMenu(page).count(), 0);
   }));

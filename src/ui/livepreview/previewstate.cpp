@@ -6,10 +6,12 @@
 
 namespace {
 
-// The menu's own main menu, not a menu bar of the author's page. A submenu is
-// found through the aria-controls of the item that opens it. On a narrow
+// The menu's own main menu, not a list of the author's page. A submenu is
+// found through the aria-controls of the toggle that opens it, the item's
+// own button or the one beside its link. On a narrow
 // window a button stands for the menu and opens it as a panel.
-const char* const kMainMenu = "document.querySelector('.tmz [role=menubar]')";
+const char* const kMainMenu = "document.querySelector('.tmz .tmz-main')";
+const char* const kToggle = ":scope > .tmz-t, :scope > .tmz-r > .tmz-t";
 const char* const kPanelButton = "document.querySelector('.tmz-nav > button[aria-expanded]')";
 
 }  // namespace
@@ -21,8 +23,8 @@ QString CaptureStateScript()
   while (menu) {
     var next = null;
     for (var i = 0; i < menu.children.length && !next; ++i) {
-      var item = menu.children[i].querySelector('[aria-expanded="true"]');
-      if (item) {
+      var item = menu.children[i].querySelector('%3');
+      if (item && item.getAttribute('aria-expanded') === 'true') {
         path.push(i);
         next = document.getElementById(item.getAttribute('aria-controls'));
       }
@@ -33,7 +35,7 @@ QString CaptureStateScript()
   return { x: window.scrollX, y: window.scrollY, path: path,
            panel: !!button && !button.hidden && button.getAttribute('aria-expanded') === 'true' };
 })())")
-        .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton));
+        .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton), QLatin1String(kToggle));
 }
 
 TPreviewState StateFromScriptResult(const QVariant& result)
@@ -64,7 +66,7 @@ QString RestoreStateScript(const TPreviewState& state)
   function openPath(menu, path) {
     var opened = 0;
     for (var k = 0; menu && k < path.length; ++k) {
-      var row = menu.children[path[k]], item = row && row.querySelector('[aria-haspopup]');
+      var row = menu.children[path[k]], item = row && row.querySelector('%4');
       if (!item) break;
       if (item.getAttribute('aria-expanded') !== 'true') {
         item.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, cancelable: true, pointerType: 'touch', isPrimary: true }));
@@ -89,5 +91,5 @@ QString RestoreStateScript(const TPreviewState& state)
   }
 })(%3))")
         .arg(QLatin1String(kMainMenu), QLatin1String(kPanelButton),
-             QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+             QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)), QLatin1String(kToggle));
 }

@@ -88,7 +88,7 @@ inline QVariant Eval(QWebEnginePage& page, const QString& script)
 // The captions of the main menu.
 inline QStringList Captions(QWebEnginePage& page)
 {
-    return Eval(page, "Array.from(document.querySelectorAll('.tmz [role=menubar] > li > [role=menuitem]'))"
+    return Eval(page, "Array.from(document.querySelectorAll('.tmz .tmz-main > li > .tmz-i, .tmz .tmz-main > li > .tmz-r > .tmz-i'))"
                       ".map(function (a) { return a.textContent; })")
         .toStringList();
 }
@@ -141,7 +141,7 @@ public:
                   "  if (!open.length) return [];"
                   "  var list = document.getElementById(open[open.length - 1].getAttribute('aria-controls'));"
                   "  if (!list || list.closest('[hidden]')) return [];"
-                  "  return Array.from(list.children).map(function (li) { return li.querySelector('[role=menuitem]'); })"
+                  "  return Array.from(list.children).map(function (li) { return li.querySelector('.tmz-i'); })"
                   "    .filter(function (a) { return a && a.getClientRects().length; }).map(function (a) { return a.textContent; });"
                   "})()")
             .toStringList();
@@ -158,8 +158,8 @@ public:
     // Opens the submenu of the main menu's item at `position` as a tap does.
     void OpenSubmenu(int position) const
     {
-        Js(QStringLiteral("(function () { var a = document.querySelectorAll('.tmz [role=menubar] > li')[%1]"
-                          "  .querySelector('[role=menuitem]');"
+        Js(QStringLiteral("(function () { var a = document.querySelectorAll('.tmz .tmz-main > li')[%1]"
+                          "  .querySelector('.tmz-t');"
                           "  a.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'touch'}));"
                           "  a.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true})); })()")
                .arg(position));

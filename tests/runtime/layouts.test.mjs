@@ -1,0 +1,230 @@
+// Bar and sidebar in a site's header, their phone form, right to left, the
+// colour schemes, the current page, and two menus on one page.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { appendFileSync, readFileSync, writeFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { launchBrowser, publish, serve, openPage, item, toggle, submenu, css, box, shown, TEMPLATES, PHONE } from './harness.mjs';
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser.close(); });
+
+// The values newer than the generated calls, as tmzcfg.js carries them.
+function extend(folder, pairs) {
+  const args = Object.entries(pairs).flat().map((v) => JSON.stringify(String(v))).join(',');
+  appendFileSync(join(folder, 'tmzcfg.js'), '\r\ncreateMenuExtendedParams(' + args + ');\r\n', 'latin1');
+}
+
+function block(folder, name, prefix = '') {
+  const published = readFileSync(join(folder, name + '.html'), 'latin1'), end = '<!-- CODES END -->';
+  return published.slice(published.indexOf('<!-- CODES BEGIN -->'), published.indexOf(end) + end.length)
+    .replace(/src="('\+')?tmz/g, 'src="$1' + prefix + 'tmz');
+}
+
+// A site's page with the block(s) in its header, content after it.
+// header: false pastes them right after <body>, as the block's own comment asks.
+function headerPage(folder, file, blocks, { dir = 'ltr', header = true } = {}) {
+  writeFileSync(join(folder, file), '<!DOCTYPE html>\n<html lang="en" dir="' + dir + '"><head><meta charset="utf-8">' +
+    '<meta name="viewport" content="width=device-width, initial-scale=1"><title>A site</title></head><body>\n' +
+    (header ? '<header>' : '') + '<p id="logo">Our site</p>\n' + blocks.join('\n') + (header ? '\n</header>' : '') +
+    '<main><h1>Welcome</h1><p>' +
+    'A line of the page\'s own text. '.repeat(400) + '</p></main></body></html>\n', 'latin1');
+  return file;
+}
+
+// Publishes basic with the extended values and opens it in a header page.
+async function barPage(pairs, options = {}) {
+  const folder = publish('basic', options.values || {});
+  extend(folder, pairs);
+  const site = await serve(folder);
+  const file = headerPage(folder, options.file || 'site.html', [block(folder, 'basic')], options);
+  const opened = await openPage(browser, site, file, options);
+  return { ...opened, close: async () => { await opened.close(); site.close(); } };
+}
+
+const inside = (r, w, h) => r.x >= 0 && r.right <= w && r.y >= 0 && r.bottom <= h;
+const tops = (page) => page.locator('.tmz-main > li:not(.tmz-s)').evaluateAll((all) => all.map((li) => li.getBoundingClientRect().toJSON()));
+
+test('a bar in the header at 1280 px: one row in the flow, the content below it, three levels inside the window', async () => {
+  const menu = await barPage({ Layout: 'Bar', BarWidth: 'Fit', BarAlign: 'Right' }, { viewport: { width: 1280, height: 800 } });
+  try {
+    const { page } = menu;
+    const row = await tops(page), nav = await box(page.locator('nav.tmz-nav'));
+    assert.equal(new Set(row.map((r) => Math.round(r.top))).size, 1, 'one row');
+    assert.ok(row.every((r, i) => i === 0 || r.x >= row[i - 1].right - 1), 'side by side');
+    assert.ok(nav.y >= (await box(page.locator('#logo'))).bottom, 'where the block stands');
+    assert.ok((await box(page.locator('main h1'))).y >= nav.bottom, 'the content follows the bar');
+    const body = await box(page.locator('body'));
+    assert.ok(body.right - row[row.length - 1].right < 10 && (await box(page.locator('.tmz'))).width < 800 && row[0].x > 400, 'aligned right, fitted to its items');
+    await toggle(page, 'Products').click();
+    const products = await box(item(page, 'Products')), second = await box(submenu(page, 'Products'));
+    assert.ok(Math.abs(second.y - products.bottom) <= 6, 'the submenu drops below its item');
+    await toggle(page, 'Gadgets').click();
+    const third = await box(submenu(page, 'Gadgets'));
+    assert.ok(await shown(item(page, 'Gizmo')));
+    for (const r of [second, third]) assert.ok(inside(r, 1280, 800), JSON.stringify(r) + ' is inside the window');
+    assert.ok(third.x >= second.right - 8 || third.right <= second.x + 8, 'the third level beside the second');
+    assert.deepEqual(menu.errors, []);
+  } finally {
+    await menu.close();
+  }
+});
+
+test('a sticky bar sets the page\'s scroll padding to its height', async () => {
+  const menu = await barPage({ Layout: 'Bar', Sticky: '1' }, { viewport: { width: 1280, height: 800 }, header: false });
+  try {
+    const { page } = menu;
+    assert.equal(await css(page.locator('nav.tmz-nav'), 'position'), 'sticky');
+    const height = (await box(page.locator('nav.tmz-nav'))).height;
+    assert.equal(await page.evaluate(() => document.documentElement.style.scrollPaddingTop), height + 'px');
+    await page.evaluate(() => scrollTo(0, 2000));
+    assert.ok(Math.abs((await box(page.locator('nav.tmz-nav'))).y) < 1, 'it stays at the top');
+  } finally {
+    await menu.close();
+  }
+});
+
+test('a sidebar lies in the flow, its submenus open beside it', async () => {
+  const menu = await barPage({ Layout: 'Sidebar' }, { viewport: { width: 1280, height: 800 } });
+  try {
+    const { page } = menu;
+    const row = await tops(page), nav = await box(page.locator('nav.tmz-nav'));
+    assert.ok(row.every((r, i) => i === 0 || (r.x === row[0].x && r.y > row[i - 1].y)), 'one above the other');
+    assert.ok((await box(page.locator('main h1'))).y >= nav.bottom, 'the content follows it');
+    await toggle(page, 'Products').click();
+    assert.ok((await box(submenu(page, 'Products'))).x >= row[0].right, 'beside it');
+  } finally {
+    await menu.close();
+  }
+});
+
+test('below the phone width a bar is a button and a panel that keeps focus and holds the page still', async () => {
+  const menu = await barPage({ Layout: 'Bar', PhoneBelow: '400' }, PHONE);
+  try {
+    const { page } = menu;
+    const button = page.locator('.tmz-b');
+    assert.ok(await button.isVisible());
+    assert.equal(await shown(item(page, 'Home')), false);
+    await button.tap();
+    assert.ok(await shown(item(page, 'Home')));
+    for (const parent of ['Products', 'About']) {
+      assert.ok((await box(item(page, parent))).width > 300, parent + ' spans the panel');
+      assert.ok((await box(toggle(page, parent).locator('.tmz-n'))).x > 300, parent + '\'s arrow at its far end');
+    }
+    assert.equal(await page.evaluate(() => getComputedStyle(document.documentElement).overflow), 'hidden');
+    await item(page, 'Archive').focus();
+    await page.keyboard.press('Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.className), 'tmz-b', 'Tab goes round to the button');
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Archive');
+    await page.keyboard.press('Escape');
+    assert.equal(await shown(item(page, 'Home')), false);
+    assert.equal(await page.evaluate(() => getComputedStyle(document.documentElement).overflow), 'visible');
+    await page.setViewportSize({ width: 400, height: 844 });
+    await page.waitForFunction(() => !document.querySelector('.tmz').hidden);
+    assert.ok(await shown(item(page, 'Home')), 'at the phone width itself the bar shows');
+    assert.equal(await button.isVisible(), false);
+  } finally {
+    await menu.close();
+  }
+});
+
+test('right to left: the bar runs from the right, submenus open to the left, arrows mirror', async () => {
+  const menu = await barPage({ Layout: 'Bar' }, { dir: 'rtl', viewport: { width: 1280, height: 800 } });
+  try {
+    const { page } = menu;
+    const row = await tops(page);
+    assert.ok(row[0].right > 1200 && row.every((r, i) => i === 0 || r.right <= row[i - 1].x + 1), 'from the right');
+    await toggle(page, 'Products').click();
+    const products = await box(page.locator('.tmz-main > li').nth(1)), second = await box(submenu(page, 'Products'));
+    assert.ok(Math.abs(second.right - products.right) <= 6, 'under its item, from its right edge');
+    await toggle(page, 'Gadgets').click();
+    assert.ok((await box(submenu(page, 'Gadgets'))).right <= second.x + 8, 'the third level opens to the left');
+    assert.equal(await css(toggle(page, 'Gadgets').locator('.tmz-o'), 'transform'), 'matrix(-1, 0, 0, 1, 0, 0)');
+    assert.equal(await css(item(page, 'Widgets'), 'direction'), 'rtl');
+  } finally {
+    await menu.close();
+  }
+});
+
+test('a floating menu on a right-to-left page opens its submenus to the left', async () => {
+  const menu = await barPage({}, { dir: 'rtl', values: { 63: '600' } });
+  try {
+    const { page } = menu;
+    await toggle(page, 'Products').click();
+    assert.ok((await box(submenu(page, 'Products'))).right <= (await box(page.locator('.tmz-main'))).x);
+  } finally {
+    await menu.close();
+  }
+});
+
+test('dark colours under a dark scheme, system colours with borders and focus under forced colours', async () => {
+  const menu = await barPage({ Layout: 'Bar', DarkItemBGColor: '#1E1E1E', DarkItemFontColor: '#EEEEEE' },
+    { viewport: { width: 1280, height: 800 } });
+  try {
+    const { page } = menu, home = item(page, 'Home');
+    assert.equal(await css(home, 'color'), 'rgb(255, 255, 0)', 'the light set by default');
+    await page.emulateMedia({ colorScheme: 'dark' });
+    assert.equal(await css(home, 'color'), 'rgb(238, 238, 238)');
+    assert.equal(await css(home, 'backgroundColor'), 'rgb(30, 30, 30)');
+    await page.emulateMedia({ colorScheme: 'light', forcedColors: 'active' });
+    assert.equal(await css(page.locator('.tmz-main'), 'borderTopStyle'), 'solid');
+    assert.equal(await css(toggle(page, 'Products').locator('.tmz-n'), 'display'), 'none');
+    assert.equal(await toggle(page, 'Products').evaluate((t) => getComputedStyle(t, '::after').borderRightStyle), 'solid',
+      'the arrow drawn in the text colour');
+    await home.focus();
+    await page.keyboard.press('Tab');
+    assert.equal(await css(item(page, 'Products'), 'outlineStyle'), 'solid');
+  } finally {
+    await menu.close();
+  }
+});
+
+test('the current page\'s link and the toggles that lead to it are marked', async () => {
+  const menu = await barPage({}, { file: 'gadgets.html' });
+  try {
+    const { page } = menu;
+    assert.equal(await item(page, 'Home').getAttribute('aria-current'), null);
+    assert.equal(await toggle(page, 'Products').getAttribute('aria-current'), 'true');
+    assert.equal(await toggle(page, 'About').getAttribute('aria-current'), null);
+    assert.notEqual(await css(item(page, 'Products'), 'boxShadow'), 'none', 'a visible mark');
+    assert.equal(await css(item(page, 'Home'), 'boxShadow'), 'none');
+    await toggle(page, 'Products').click();
+    assert.equal(await item(page, 'Gadgets').getAttribute('aria-current'), 'page');
+    assert.equal(await item(page, 'Widgets').getAttribute('aria-current'), null);
+  } finally {
+    await menu.close();
+  }
+});
+
+test('two menus from two folders draw on one page each with its own look; the same block twice draws once', async () => {
+  const root = mkdtempSync(join(tmpdir(), 'tmz-two-'));
+  try {
+    const first = publish('basic'), second = publish('Ocean Teal', {}, { from: TEMPLATES });
+    extend(first, { Layout: 'Bar' });
+    cpSync(first, join(root, 'a'), { recursive: true });
+    cpSync(second, join(root, 'b'), { recursive: true });
+    const page = headerPage(root, 'both.html', [block(first, 'basic', 'a/'), block(second, 'Ocean Teal', 'b/'),
+      block(first, 'basic', 'a/')]);
+    const site = await serve(root);
+    const opened = await openPage(browser, site, page);
+    try {
+      const navs = opened.page.locator('nav.tmz-nav');
+      assert.equal(await navs.count(), 2);
+      assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the first is its bar');
+      assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the second floats');
+      const colour = (n) => css(navs.nth(n).locator('.tmz-i').first(), 'color');
+      assert.equal(await colour(0), 'rgb(255, 255, 0)');
+      assert.notEqual(await colour(1), await colour(0));
+      assert.equal(opened.messages.filter((m) => /twice/.test(m)).length, 1);
+      assert.deepEqual(opened.errors, []);
+    } finally {
+      await opened.close();
+      site.close();
+    }
+  } finally {
+    rmSync(root, { recursive: true, force: true });
+  }
+});
