@@ -237,6 +237,87 @@ GROUPS = [
      []),
 ]
 
+# Pages about the editor itself rather than one group of settings: file
+# name, title, body. They are listed under "Working in the editor".
+ARTICLES = [
+    ("editor_live_preview.htm", "The live preview", """
+<p class="where">View menu, <b>Live Preview</b> (F5)</p>
+<p>The pane beside the pages shows your menu as the published page shows it, drawn by the same
+menu engine. It is made by the same step as a save: the border shades worked out from the base
+colour, every number and colour as the pages give it back, the links rewritten as the Path page
+asks. What you see there is what <b>File &gt; Save</b> would publish, byte for byte.</p>
+<p>A moment after each change (a field typed in, an item inserted, moved or deleted, an undo)
+the page is rebuilt and shown when it has loaded, scrolled where it was.</p>
+<table class="settings">
+<tr><th>Button</th><th>What it shows</th></tr>
+<tr><td><b>Desktop</b></td><td>The page as a desktop browser lays it out: at the pane's width or
+1024 pixels, whichever is larger, scaled down to fit the pane. The menu floats as on a computer
+screen however narrow the pane is.</td></tr>
+<tr><td><b>Phone</b></td><td>The page 390 pixels wide, as on a common phone. The menu shows as a
+button that opens it as a panel, and the mouse acts as a finger: a click is a tap, nothing
+hovers. See <a href="editor_phones.htm">Menus on phones</a>.</td></tr>
+<tr><td><b>Background</b></td><td>Your own page behind the menu: a file on this computer (a name
+without a folder is looked for beside the saved project) or a web address. The menu code goes
+right after its <code>&lt;body&gt;</code> tag, as you would paste it. Leave it empty for a blank
+page. Each project remembers its own.</td></tr>
+<tr><td><b>Reload</b></td><td>Reads your background page and its files anew.</td></tr>
+</table>
+<p class="tip">On a screen too narrow for the tree, the pages and the preview side by side, the
+editor starts with the preview hidden; F5 shows it.</p>
+"""),
+    ("editor_page_code.htm", "The page code", """
+<p class="where">Menu menu, <b>Page Code</b></p>
+<p>A save writes <code>name.html</code> holding the block of code you paste into your own pages.
+It comes in two forms; the choice is kept for every project you save afterwards.</p>
+<table class="settings">
+<tr><th>Choice</th><th>What the block holds</th></tr>
+<tr><td><b>Classic</b></td><td>A small script that writes the menu's script tags, as pages made
+with earlier versions have it. Pages you published before keep working.</td></tr>
+<tr><td><b>Modern</b></td><td>The menu as a list of real links, then the scripts loaded with
+<code>defer</code>. Visitors without JavaScript and search engines see the links, styled by
+<code>tmzmenu.css</code>, which a save writes beside the scripts; pages with a strict content
+security policy accept it.</td></tr>
+</table>
+<p class="tip">Whichever you choose, upload all the files a save lists in the publish report,
+and paste the block right after the <code>&lt;body&gt;</code> tag.</p>
+"""),
+    ("editor_undo_and_keys.htm", "Undo and the keys", """
+<p><b>Edit &gt; Undo</b> takes back the last change to the menu: a field you typed in or set, an
+item inserted, deleted, moved, cut, pasted or renamed. The menu item names the step it undoes.
+<b>Edit &gt; Redo</b> puts it back.</p>
+<table class="settings">
+<tr><th>Keys</th><th>What they do</th></tr>
+<tr><td><b>Ctrl+N</b>, <b>Ctrl+O</b></td><td>A new menu; open a project</td></tr>
+<tr><td><b>Ctrl+S</b>, <b>Ctrl+Shift+S</b></td><td>Save; Save As</td></tr>
+<tr><td><b>Ctrl+Z</b></td><td>Undo</td></tr>
+<tr><td><b>Ctrl+Shift+Z</b>, <b>Ctrl+Y</b></td><td>Redo</td></tr>
+<tr><td><b>Insert</b>, <b>Delete</b></td><td>Insert an item; delete the selected item and its
+submenu</td></tr>
+<tr><td><b>Ctrl+Up</b>, <b>Ctrl+Down</b></td><td>Move the selected item up or down</td></tr>
+<tr><td><b>Ctrl+X</b>, <b>Ctrl+C</b>, <b>Ctrl+V</b>, <b>Ctrl+D</b></td><td>Cut, copy, paste and
+duplicate items</td></tr>
+<tr><td><b>F2</b></td><td>Rename the selected item in the tree</td></tr>
+<tr><td><b>F5</b></td><td>Show or hide the live preview</td></tr>
+<tr><td><b>Ctrl+P</b></td><td>Preview the menu in your web browser</td></tr>
+</table>
+<p class="tip">A caption or message may not hold the three characters <code>#$@</code>: the box
+refuses the keystroke or paste that would make them, keeps its text and says why in the status
+bar. A number outside what a box takes is named with the box's range there too.</p>
+"""),
+    ("editor_phones.htm", "Menus on phones", """
+<p>On a window narrower than 640 pixels, or too narrow for the main menu and a submenu side by
+side, the menu shows as one button at its place, labelled with the drag bar's title. The button
+opens the whole menu as a panel; a tap on an item with a submenu opens the submenu below it.</p>
+<p>Phones lay a page out at their own width only when the page asks for it. Put this line in
+the <code>&lt;head&gt;</code> of every page that shows the menu:</p>
+<pre>&lt;meta name="viewport" content="width=device-width, initial-scale=1"&gt;</pre>
+<p>Without it a phone draws the page as a desktop page about 980 pixels wide, zoomed out, and
+the floating menu with it, too small to tap.</p>
+<p class="tip">The live preview's <b>Phone</b> button shows your menu 390 pixels wide, with the
+mouse acting as a finger. See <a href="editor_live_preview.htm">The live preview</a>.</p>
+"""),
+]
+
 GETTING_STARTED = """
 <p>Trellimenu builds pop-up navigation menus for web pages. You design the menu here; saving
 writes everything a web page needs to show it.</p>
@@ -329,6 +410,9 @@ def title_of(name):
 
 def index_page():
     parts = [INDEX_INTRO]
+    parts.append("<h2>Working in the editor</h2>")
+    parts.append("<p>%s</p>" % "<br>".join('<a href="%s">%s</a>' % (name, html.escape(title))
+                                          for name, title, _ in ARTICLES))
     for heading, pages in SECTIONS:
         parts.append("<h2>%s</h2>" % heading)
         parts.append('<table class="settings">')
@@ -345,6 +429,8 @@ def main():
     files = {"index.html": index_page(), "getting_started.htm": page("Getting started", GETTING_STARTED)}
     for group in GROUPS:
         files[group[0]] = group_page(group)
+    for name, title, body in ARTICLES:
+        files[name] = page(title, body)
     assert sorted(n for _, ps in SECTIONS for _, ns in ps for n in ns) == list(range(len(GROUPS)))
     for name, text in files.items():
         with open(os.path.join(out, name), "w", encoding="utf-8", newline="\n") as f:

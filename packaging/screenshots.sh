@@ -47,7 +47,7 @@ import -window root "$work/root.png"
 kill \$pid
 SCRIPT
 xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/editor.sh" >/dev/null 2>&1
-convert "$work/root.png" -crop 860x600+210+100 +repage docs/editor.png
+convert "$work/root.png" -crop 860x600+210+116 +repage docs/editor.png
 
 # The Live Preview pane at the desktop and the phone width, taken by the
 # editor's benchmark program (cmake -DTRELLIMENU_BENCH=ON, see the README).

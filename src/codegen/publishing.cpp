@@ -174,7 +174,7 @@ TPublishResult SaveAndPublish(const TMenuDocument& document, const TPublishSetup
     if (!setup.parameterScriptCopy.empty()) folders.push_back(FolderPart(setup.parameterScriptCopy));
     files.LockFolders(folders);
 
-    TGeneratedMenu menu = GenerateMenu(document, status, setup.pageCode);
+    TGeneratedMenu menu = PrepareSave(document, setup.gathering, status, setup.pageCode);
     files.Create(plan.PathOf(plan.File(Kind::Page)), TRenameOrder::Page).WriteBytes(menu.page);
     if (!setup.parameterScriptCopy.empty()) files.Create(setup.parameterScriptCopy).WriteBytes(menu.script);
     for (const TPublishedFile& script : plan.FilesOf(Kind::Script)) {

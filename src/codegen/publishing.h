@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codegen/generation.h"
+#include "codegen/savepreparation.h"
 #include "model/document.h"
 #include "model/records.h"
 #include "model/statusdisplay.h"
@@ -50,6 +51,7 @@ struct TPublishSetup {
     std::vector<std::string> imageFolders;  // arrow images: the first folder that has the file
     std::string parameterScriptCopy;        // a second place tmzcfg.js goes ("" for none)
     TPageCode pageCode = TPageCode::Classic;
+    TGathering gathering;                   // the editor's: the records as its pages give them back
     TLockWait* lockWait = nullptr;          // told while another save holds the folder; null waits a minute
 };
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTreeWidget>
+#include <stdexcept>
 
 #include "codegen/menucode.h"
 #include "codegen/publishing.h"
@@ -90,7 +91,9 @@ QString TMainForm::AskForFile(bool save, const QString& caption, TFolderKind kin
     const QString start = folder.isEmpty() ? LastFolder(kind) : folder;
     const QString path = save ? prompts_->SaveFileName(caption, start, filter)
                               : prompts_->OpenFileName(caption, start, filter);
-    RememberFolderOf(kind, path);
+    // A folder chosen to write in is remembered once the writing succeeded.
+    if (!save)
+        RememberFolderOf(kind, path);
     return path;
 }
 
@@ -208,15 +211,23 @@ bool TMainForm::SaveDocumentTo(const QString& path)
     const TProjectFileGuard::THold hold(*fileGuard_);
     TPublishSetup setup = EditorPublishSetup(env_.programFolder, ProjectFileName_, path, PageCode());
     setup.parameterScriptCopy = setup.programFolder + kParameterScriptName;
+    setup.gathering = {true, document_.Selection()};
     TLockWaitIndicator lockWait(*status_);
     setup.lockWait = &lockWait;
     TPublishResult result;
+    const std::string name = LocalPath(QFileInfo(path).fileName());
     const bool saved = Guarded([&] {
-        result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)),
-                                LocalPath(QFileInfo(path).fileName()), *status_);
+        try {
+            result = SaveAndPublish(agent_.Document(), setup, LocalPath(FolderOf(path)), name, *status_);
+        } catch (const std::exception& error) {
+            // The user asked for the project; the file that failed may be another of the set.
+            throw std::runtime_error(
+                SaveFailureText(ProjectFileNameFor(name), QString::fromUtf8(error.what())).toUtf8().toStdString());
+        }
     });
     if (!saved)
         return false;
+    RememberFolderOf(TFolderKind::Projects, path);
     document_.Normalize(result.published);
     ProjectFileName_ = FromLocalPath(result.projectPath);
     fileGuard_->Guard(ProjectFileName_);
@@ -276,7 +287,8 @@ void TMainForm::ExportMenuStructure1Click()
         return;
     if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))
         path += ".gms";
-    Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_); });
+    if (Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_); }))
+        RememberFolderOf(TFolderKind::Structures, path);
 }
 
 void TMainForm::Templet1Click()

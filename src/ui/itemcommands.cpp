@@ -100,7 +100,7 @@ bool TItemCommands::Rename(int k, const QString& text)
     caption.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     caption = TrimmedBlanks(caption);
     if (RefuseFieldSeparator(prompts_, caption))
-        caption.clear();
+        return false;  // the caption stays as it was
     const std::string value = caption.toStdString();
     if (value == document_.Items()[size_t(k)][ICaption])
         return false;

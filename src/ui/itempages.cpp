@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include "files/pathtofileurl.h"
+#include "model/fieldrules.h"
 #include "ui/editorhost.h"
+#include "ui/fieldhints.h"
 #include "ui/pagecommon.h"
 #include "ui/prompts.h"
 
@@ -92,7 +94,7 @@ void TItemPages::BuildItemPage()
     page->addWidget(group);
     TGroupRows link(grid);
     link.Note(common_.NewNote("Set where the selected item should link to and the name of the frame which will be used to load the linked document."));
-    url_ = common_.NewList("cmbxpURL", {"http://", "mailto://", "javascript:", "ftp://", "news://"}, true);
+    url_ = common_.NewList("cmbxpURL", {"https://", "http://", "mailto:", "javascript:", "ftp://", "news://"}, true);
     url_->setMinimumWidth(180);
     browse_ = new QToolButton;
     browse_->setObjectName("spdbtnItURL");
@@ -158,7 +160,22 @@ void TItemPages::BuildItemMiscPage()
 std::optional<TRefreshError> TItemPages::Load(const TItemData& item)
 {
     TPageCommon::QuietScope quiet(common_);
-    return binder_->Refresh(item);
+    std::optional<TRefreshError> error = binder_->Refresh(item);
+    if (!error)
+        ShowMirrors(item);
+    return error;
+}
+
+void TItemPages::ShowMirrors(const TItemData& item)
+{
+    TPageCommon::QuietScope quiet(common_);
+    const std::string& status = item[UseURLAsStatusBarMsg] == "1" ? item[pURL] : item[pStatusMsg];
+    const std::string& popDesc = item[UseStatusMsgAsPopDescMsg] == "1" ? status : item[pPopDescText];
+    // A box that shows it already is left alone: its caret stays where the user types.
+    for (const auto& [field, value] : {std::pair{pStatusMsg, status}, std::pair{pPopDescText, popDesc}}) {
+        if (binder_->Value(field) != TrimBlanks(value))
+            binder_->RefreshField(field, value);
+    }
 }
 
 void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
@@ -190,7 +207,12 @@ void TItemPages::spdbtnItURLClick()
     const QString path = host.Prompts().OpenFileName(QString(), start, kLinkFilter);
     if (path.isEmpty())
         return;
-    // An edit like typing: a file name may hold the field separator as well as
-    // typed text can, and is checked the same way.
-    url_->setEditText(LinkForChosenFile(path, host.ProjectFolder()));
+    // Refused as a typed separator is: a file name may hold it as well as
+    // typed text can, and the box keeps what it held.
+    const QString link = LinkForChosenFile(path, host.ProjectFolder());
+    if (link.contains(QString::fromStdString(kFieldSeparator))) {
+        ShowFieldHint(host, url_, SeparatorRefusedHint());
+        return;
+    }
+    url_->setEditText(link);
 }

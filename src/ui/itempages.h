@@ -39,6 +39,9 @@ public:
     // sets nothing and returns the error.
     std::optional<TRefreshError> Load(const TItemData& item);
     void ApplyEnablingRules(const TNodeShape& shape);
+    // The greyed message boxes show what a save writes in them: the link or
+    // the status message they stand for; the others what the item holds.
+    void ShowMirrors(const TItemData& item);
     QLineEdit* CaptionBox() const { return caption_; }
 
 private:

@@ -18,6 +18,7 @@
 #include "model/product.h"
 #include "platform/fileassociation.h"
 #include "platform/settingsstore.h"
+#include "ui/firstwindow.h"
 #include "ui/helpcommands.h"
 #include "ui/helpwindow.h"
 #include "ui/htmlbuild.h"
@@ -142,10 +143,10 @@ void TMainForm::BuildMenusAndToolBar()
     Save1->setObjectName("Save1");
     Save1->setShortcut(QKeySequence("Ctrl+S"));
     connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
-    AddCommand(file, "Save2", "Save &As...", &TMainForm::Save2Click);
+    AddCommand(file, "Save2", "Save &As...", &TMainForm::Save2Click, QKeySequence("Ctrl+Shift+S"));
     file->addSeparator();
     AddCommand(file, "Templet1", "&Templates", &TMainForm::Templet1Click);
-    AddCommand(file, "SaveAsTemplate1", "S&ave As Template", &TMainForm::SaveAsTemplate1Click);
+    AddCommand(file, "SaveAsTemplate1", "Sa&ve As Template", &TMainForm::SaveAsTemplate1Click);
     file->addSeparator();
     AddCommand(file, "ImportMenuStructure1", "&Import Menu Structure", &TMainForm::ImportMenuStructure1Click);
     AddCommand(file, "ExportMenuStructure1", "&Export Menu Structure", &TMainForm::ExportMenuStructure1Click);
@@ -347,12 +348,7 @@ void TMainForm::PlaceOnScreen()
     const QByteArray saved = KeptGeometry();
     if (!saved.isEmpty() && restoreGeometry(saved))
         return;
-    const QScreen* screen = this->screen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // Roomier than the original 772 by 532: today's fonts need the width.
-    const QSize frame = frameGeometry().size() - size();
-    resize(QSize(860, 600).boundedTo(available.size() - frame));
-    move(available.center() - rect().center());
+    PlaceFirstWindow(*this, qobject_cast<QSplitter*>(centralWidget()));
 }
 
 void TMainForm::showEvent(QShowEvent* event)

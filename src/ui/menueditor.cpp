@@ -10,12 +10,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "codegen/savepreparation.h"
 #include "model/fieldrules.h"
 #include "model/itemtree.h"
 #include "ui/controlnames.h"
 #include "ui/designpanel.h"
 #include "ui/editcommands.h"
 #include "ui/editordocument.h"
+#include "ui/fieldhints.h"
 #include "ui/editorhost.h"
 #include "ui/itemcommands.h"
 #include "ui/itempages.h"
@@ -273,12 +275,7 @@ void TMenuEditor::ApplyEnablingRules()
 
 void TMenuEditor::ApplyGatherRules()
 {
-    TMenuDocument gathered = d->Document().Document();
-    const TAppletData shownWords = d->menuPages->ShownWords();
-    gathered.applet = GatheredApplet(gathered.applet, &shownWords);
-    if (d->shownItem >= 0)
-        gathered.items[size_t(d->shownItem)] = GatheredItem(gathered.items[size_t(d->shownItem)]);
-    d->Document().Normalize(gathered);
+    d->Document().Normalize(GatheredDocument(d->Document().Document(), d->shownItem));
 }
 
 void TMenuEditor::ShowPagesFor(Node node)
@@ -381,6 +378,8 @@ void TMenuEditor::PageEdited(QWidget* control)
     QString name = control->accessibleName();
     if (name.isEmpty())
         name = control->objectName();
+    if (const QString hint = SizeRangeHint(target != kAppletTarget, field, name, value); !hint.isEmpty())
+        ShowFieldHint(d->host, control, hint);
     if (!d->groupName.isEmpty() && !d->groupOpen) {
         d->Document().UndoStack().beginMacro(d->groupName);
         d->groupOpen = true;
@@ -404,6 +403,8 @@ void TMenuEditor::ShowField(int target, int field)
         else if (target == d->shownItem)
             d->itemPages->Binder().RefreshField(field, value);
     }
+    if (target >= 0 && target == d->shownItem)
+        d->itemPages->ShowMirrors(d->Document().Items()[size_t(target)]);
     if (AffectsEnabling(target, field))
         ApplyEnablingRules();
 }

@@ -93,16 +93,6 @@ TMenuPages::TMenuPages(TPageCommon& common, QObject* parent) : QObject(parent), 
 
 TMenuPages::~TMenuPages() = default;
 
-TAppletData TMenuPages::ShownWords() const
-{
-    TAppletData shown;
-    for (const TFieldRule& rule : MenuFieldRules()) {
-        if (rule.kind == TFieldKind::WordList)
-            shown[rule.field] = binder_->Value(rule.field);
-    }
-    return shown;
-}
-
 std::optional<TRefreshError> TMenuPages::Refresh(const TAppletData& data)
 {
     TPageCommon::QuietScope quiet(common_);

@@ -32,9 +32,6 @@ public:
     const QVector<TPageTab>& Pages() const { return pages_; }
 
     const TPageBinder& Binder() const { return *binder_; }
-    // The word lists' current choices, in their fields: what a gather keeps
-    // for a stored word the lists do not have.
-    TAppletData ShownWords() const;
     // Sets every control from the record, or none when a field does not convert.
     std::optional<TRefreshError> Refresh(const TAppletData& data);
     // "Slide Speed" and the opening delay follow "Slide Opening SubMenu".

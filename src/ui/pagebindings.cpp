@@ -64,7 +64,9 @@ std::string GatherOne(QWidget* control, const TFieldRule& b)
         return std::to_string(static_cast<QComboBox*>(control)->currentIndex());
     case TFieldKind::WordList: {
         auto* combo = static_cast<QComboBox*>(control);
-        return combo->currentIndex() < 0 ? std::string() : Trimmed(combo->currentText(), b.trim).toStdString();
+        // No entry chosen: the list shows the stored word it lacks, and keeps it.
+        const QString shown = combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
+        return Trimmed(shown, b.trim).toStdString();
     }
     }
     return std::string();
@@ -126,9 +128,12 @@ void Apply(QWidget* control, const TFieldRule& b, const TShown& shown)
         break;
     case TFieldKind::WordList: {
         auto* combo = static_cast<QComboBox*>(control);
-        const int i = combo->findText(std::get<QString>(shown), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (i >= 0)
-            combo->setCurrentIndex(i);  // no match keeps the previous choice
+        const QString& word = std::get<QString>(shown);
+        const int i = combo->findText(word, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        // A word the list lacks is shown as it is stored (and kept); a field
+        // stored empty shows the first entry, as a newly built page does.
+        combo->setPlaceholderText(i < 0 && !word.isEmpty() ? word : QString());
+        combo->setCurrentIndex(i >= 0 ? i : word.isEmpty() ? 0 : -1);
         break;
     }
     case TFieldKind::RadioPair: {

@@ -19,6 +19,7 @@
 #include "ui/colorswatch.h"
 #include "ui/controlnames.h"
 #include "ui/editorhost.h"
+#include "ui/fieldhints.h"
 #include "ui/helpwindow.h"
 #include "ui/pagegroup.h"
 #include "ui/prompts.h"
@@ -48,32 +49,8 @@ QIcon HelpIcon()
     return QIcon(pixmap);
 }
 
-QString TextOf(QWidget* control)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->currentText();
-    return QString();
-}
-
 // A value is one line of the project file, and a carriage return pasted into
 // a box would end that line early; the box shows one line anyway.
-class TOneLineValidator final : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override
-    {
-        if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n'))) {
-            input.replace(QLatin1String("\r\n"), QLatin1String(" "));
-            input.replace(QLatin1Char('\r'), QLatin1Char(' '));
-            input.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            pos = qMin(pos, int(input.size()));
-        }
-        return Acceptable;
-    }
-};
-
 }  // namespace
 
 namespace {
@@ -209,7 +186,6 @@ void TPageCommon::Changed(QWidget* control)
 {
     if (quiet_)
         return;
-    ValidateText(control);
     emit edited(control);
 }
 
@@ -223,30 +199,17 @@ void TPageCommon::EndEdits()
     emit editsEnded();
 }
 
-void TPageCommon::ValidateText(QWidget* control)
-{
-    auto* edit = qobject_cast<QLineEdit*>(control);
-    auto* combo = qobject_cast<QComboBox*>(control);
-    if (!edit && !combo)
-        return;
-    if (!RefuseFieldSeparator(host_.Prompts(), TextOf(control)))
-        return;
-    // Emptied quietly: the edit that follows stores the empty text.
-    QuietScope quiet(*this);
-    if (edit)
-        edit->setText(QString());
-    else if (combo->isEditable())
-        combo->setEditText(QString());
-    else
-        combo->setCurrentIndex(-1);
-}
-
 void TPageCommon::KeepOnOneLine(QWidget* control)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setValidator(new TOneLineValidator(edit));
-    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
-        combo->setValidator(new TOneLineValidator(combo));
+    QLineEdit* edit = qobject_cast<QLineEdit*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
+        edit = combo->lineEdit();
+    if (!edit)
+        return;
+    edit->setValidator(new TFieldTextValidator(edit));
+    // The box keeps its text as it was before the refused keystroke or paste.
+    connect(edit, &QLineEdit::inputRejected, this,
+            [this, control] { ShowFieldHint(host_, control, SeparatorRefusedHint()); });
 }
 
 void TPageCommon::WatchChanges(QWidget* control)
@@ -258,6 +221,8 @@ void TPageCommon::WatchChanges(QWidget* control)
         // emptied box); its line's does not, and an empty box stores the lowest.
         connect(spin, &QSpinBox::textChanged, this, changed);
         connect(spin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, changed);
+        connect(spin->findChild<QLineEdit*>(), &QLineEdit::inputRejected, this,
+                [this, spin] { ShowFieldHint(host_, spin, NumberRangeHint(spin->accessibleName())); });
     }
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         connect(edit, &QLineEdit::textChanged, this, changed);

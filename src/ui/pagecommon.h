@@ -40,21 +40,19 @@ public:
         bool was_;
     };
 
-    // spnedtApWidthChange: the separator check, then the edit reported
-    // (edited), unless the program itself is filling the pages.
+    // spnedtApWidthChange: the edit reported (edited), unless the program
+    // itself is filling the pages.
     void Changed(QWidget* control);
     // Edits made together (the two colours of "Suggested Color") report as
     // one step.
     void BeginEdits(const QString& name);
     void EndEdits();
-    // Warns and empties a text box or combo box whose text holds the field
-    // separator. Other controls are never checked.
-    void ValidateText(QWidget* control);
 
     // Connects the control's user changes to Changed (spin boxes, text boxes,
     // lists, editable combo boxes, toggle and check buttons).
     void WatchChanges(QWidget* control);
-    // A text box or editable combo box turns pasted line breaks into blanks.
+    // A text box or editable combo box turns pasted line breaks into blanks
+    // and refuses the field separator with a hint.
     void KeepOnOneLine(QWidget* control);
     // Over these widgets the status hint line shows their hint (tool tip) or
     // is emptied, unless tree events are suppressed.

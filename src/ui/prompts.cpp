@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "model/records.h"
+#include "ui/fieldhints.h"
 
 namespace {
 QString Title()
@@ -98,6 +99,6 @@ bool RefuseFieldSeparator(TPrompts& prompts, const QString& text)
     const QString separator = QString::fromStdString(kFieldSeparator);
     if (!text.contains(separator))
         return false;
-    prompts.WarningWithYes(QString("The text can't include \"%1\", it is used by system!").arg(separator));
+    prompts.WarningWithYes(SeparatorRefusedHint());
     return true;
 }

@@ -27,7 +27,7 @@ public:
 };
 
 // The project file separates its values with a mark no value may hold: a
-// text that holds it is refused with a warning (true), to be stored empty.
+// text that holds it is refused with a warning (true) and not stored.
 bool RefuseFieldSeparator(TPrompts& prompts, const QString& text);
 
 // The real dialogs, parented to the given window.

@@ -37,3 +37,8 @@ TPublishSetup EditorPublishSetup(const QString& programFolder, const QString& pr
     setup.imageFolders.push_back(program);
     return setup;
 }
+
+QString SaveFailureText(const std::string& projectFileName, const QString& reason)
+{
+    return QString("%1 could not be saved.\n%2").arg(FromLocalPath(projectFileName), reason);
+}

@@ -17,3 +17,7 @@ void SetPageCodeSetting(TSettingsStore& settings, TPageCode code);
 // projectFile and saveTarget may be "" (untitled; no save under way).
 TPublishSetup EditorPublishSetup(const QString& programFolder, const QString& projectFile, const QString& saveTarget,
                                  TPageCode pageCode);
+
+// What a failed save says: the project file the user chose, then why (which
+// may name another file of the published set).
+QString SaveFailureText(const std::string& projectFileName, const QString& reason);

@@ -67,6 +67,9 @@ void TfrmTemplet::FormCreate()
     // A missing or unreadable folder simply lists nothing.
     const QDir folder(templatesFolder_, "*.tmz", QDir::Name | QDir::IgnoreCase, QDir::Files);
     TempletList->addItems(folder.entryList());
+    // Chosen, not only highlighted: Enter opens the first template.
+    if (TempletList->count() > 0)
+        TempletList->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
 }
 
 void TfrmTemplet::FormShow()

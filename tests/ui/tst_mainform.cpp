@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(Action(*form, "New1")->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(Action(*form, "Save1")->text(), QString("&Save"));
         QCOMPARE(Action(*form, "Preview1")->shortcut(), QKeySequence("Ctrl+P"));
-        QCOMPARE(Action(*form, "SaveAsTemplate1")->text(), QString("S&ave As Template"));
+        QCOMPARE(Action(*form, "SaveAsTemplate1")->text(), QString("Sa&ve As Template"));
         QStringList menus;
         for (QAction* action : form->menuBar()->actions())
             menus << action->text();
@@ -92,8 +92,8 @@ private slots:
             }
         }
         const QStringList expected = {
-            "[&File]", "&New...|Ctrl+N", "&Open...|Ctrl+O", "&Save|Ctrl+S", "Save &As...|", "-",
-            "&Templates|", "S&ave As Template|", "-", "&Import Menu Structure|", "&Export Menu Structure|", "-",
+            "[&File]", "&New...|Ctrl+N", "&Open...|Ctrl+O", "&Save|Ctrl+S", "Save &As...|Ctrl+Shift+S", "-",
+            "&Templates|", "Sa&ve As Template|", "-", "&Import Menu Structure|", "&Export Menu Structure|", "-",
             "&Recent Files|", "-", "E&xit|",
             "[&Edit]", "&Undo|Ctrl+Z", "&Redo|Ctrl+Shift+Z", "-", "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V",
             "D&uplicate|Ctrl+D", "&Delete|Del",

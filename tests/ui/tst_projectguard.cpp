@@ -282,7 +282,8 @@ private slots:
         QVERIFY(!form->Save1Click());
         QCOMPARE(seen.hint, waiting);
         QVERIFY(seen.busy);
-        QCOMPARE(env.prompts.Texts(), QStringList({folder + " is locked by another save"}));
+        QCOMPARE(env.prompts.Texts(),
+                 QStringList({"menu.tmz could not be saved.\n" + folder + " is locked by another save"}));
         QVERIFY(FolderBytes(site) == before);
         QVERIFY(form->Modified());
         QVERIFY(!QApplication::overrideCursor());

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "platform/settingsstore.h"
+#include "ui/firstwindow.h"
 
 namespace {
 const char* const kVisible = "LivePreview/Visible";
@@ -39,10 +40,12 @@ void TDockPlacement::Restore(bool windowSizeKept)
     const QScreen* screen = window_.screen();
     const bool wide = screen && screen->availableGeometry().width() >= kWideScreen;
     const QVariant chosen = settings_.EditorValue(kVisible);
-    const bool visible = chosen.isValid() ? chosen.toBool() : wide;
+    bool visible = chosen.isValid() ? chosen.toBool() : wide;
     // A window kept from before knows its size; a first one makes room, as
     // does one whose size was never kept (the editor did not close).
     fitWindow_ = !chosen.isValid() || !windowSizeKept;
+    if (fitWindow_ && visible)
+        visible = FirstLayout().previewShown;
 
     window_.addDockWidget(static_cast<Qt::DockWidgetArea>(area), &dock_);
     if (settings_.EditorValue(kFloating, false).toBool()) {
@@ -80,15 +83,14 @@ void TDockPlacement::SizeOnFirstShow()
     if (dock_.isHidden() || dock_.isFloating())
         return;
     int width = width_;
-    const QScreen* screen = fitWindow_ ? window_.screen() : nullptr;
-    if (screen) {
-        const QRect available = screen->availableGeometry();
-        const int room = available.width() - window_.frameGeometry().width();
-        width = qBound(qMin(kLeastWidth, width_), room, width_);
-        QRect frame = window_.geometry();
-        frame.setWidth(qMin(frame.width() + width, available.width() - (window_.frameGeometry().width() - frame.width())));
-        frame.moveCenter(QPoint(available.center().x(), frame.center().y()));
-        window_.setGeometry(frame);
+    if (fitWindow_ && window_.screen()) {
+        const TFirstWindowLayout layout = FirstLayout();
+        if (!layout.previewShown) {
+            dock_.hide();  // too little room beside the pages; F5 shows it all the same
+            return;
+        }
+        width = layout.previewWidth;
+        window_.setGeometry(layout.client);
     }
     window_.resizeDocks({&dock_}, {width}, Qt::Horizontal);
 }
@@ -104,4 +106,12 @@ void TDockPlacement::Save()
         width_ = dock_.width();
         settings_.SetEditorValue(kWidth, width_);
     }
+}
+
+TFirstWindowLayout TDockPlacement::FirstLayout() const
+{
+    TFirstWindowScreen screen = FirstWindowScreenOf(window_);
+    screen.previewWanted = true;
+    screen.previewWidth = width_;
+    return TFirstWindow::Layout(screen);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Where the preview's dock sits, kept in the settings store: shown or not,
 // docked at which side and how wide, or floating where. Without a stored
-// choice the dock shows on screens at least 1280 pixels wide, and the window
-// grows by its width when it first shows, as far as the screen allows, so
-// the editor keeps its room.
+// choice the dock shows on screens at least 1280 pixels wide. A window
+// without a kept size is laid out as a first window (ui/firstwindow.h): the
+// dock shows beside the editor only where it gets its least width.
 
 #include <QObject>
 #include <QTimer>
@@ -11,6 +11,7 @@
 class QDockWidget;
 class QMainWindow;
 class TSettingsStore;
+struct TFirstWindowLayout;
 
 class TDockPlacement final : public QObject {
     Q_OBJECT
@@ -19,8 +20,6 @@ public:
     // Wide enough for the floating menu: below 640 CSS pixels the menu
     // engine shows its phone form.
     static constexpr int kDefaultWidth = 660;
-    // What the dock takes from the editor when the screen has less room.
-    static constexpr int kLeastWidth = 400;
 
     TDockPlacement(QMainWindow& window, QDockWidget& dock, TSettingsStore& settings);
 
@@ -34,6 +33,8 @@ protected:
 private:
     void Save();
     void SizeOnFirstShow();
+    // The first window's layout on the window's screen, the preview wanted.
+    TFirstWindowLayout FirstLayout() const;
 
     QMainWindow& window_;
     QDockWidget& dock_;

@@ -6,6 +6,7 @@
 
 #include "codegen/generation.h"
 #include "codegen/publishing.h"
+#include "codegen/savepreparation.h"
 #include "model/statusdisplay.h"
 #include "platform/settingsstore.h"
 #include "ui/editordocument.h"
@@ -208,7 +209,7 @@ void TLivePreviewDock::FillSite()
     const TPublishSetup setup =
         EditorPublishSetup(sources_.programFolder, sources_.document.FileName(), QString(), pageCode);
     TSilentStatus status;
-    site_.SetMenu(GenerateMenu(sources_.document.Document(), status, pageCode), setup);
+    site_.SetMenu(PrepareSave(sources_.document.Document(), {true, sources_.document.Selection()}, status, pageCode), setup);
     note_ = sources_.document.ItemCount() == 0 ? tr("The menu has no items yet.") : QString();
 }
 

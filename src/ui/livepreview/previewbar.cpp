@@ -11,7 +11,8 @@
 TPreviewBar::TPreviewBar(QWidget* parent)
     : QWidget(parent),
       desktop_(AddButton("tlbtnPreviewDesktop", tr("Desktop"),
-                         tr("Show the page at the pane's width; below 640 pixels the menu takes its phone form"))),
+                         tr("Show the page as a desktop browser lays it out: at least 1024 pixels wide, scaled down to fit "
+                            "the pane"))),
       phone_(AddButton("tlbtnPreviewPhone", tr("Phone"),
                        tr("Show the page 390 pixels wide, as on a phone, with the mouse acting as a finger"))),
       background_(new QLineEdit(this)),

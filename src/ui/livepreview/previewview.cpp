@@ -1,5 +1,6 @@
 #include "ui/livepreview/previewview.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -8,6 +9,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
+#include "ui/livepreview/desktopzoom.h"
+#include "ui/livepreview/loadcover.h"
 #include "ui/livepreview/previewpage.h"
 #include "ui/livepreview/previewschemehandler.h"
 #include "ui/livepreview/previewsite.h"
@@ -94,6 +97,8 @@ void TPreviewView::Create()
     connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (ok)
             Restore();
+        else
+            cover_->Uncover();
     });
     // A page whose renderer has gone answers no script: the next change (or
     // Reload) loads it afresh without asking it where the user was.
@@ -101,6 +106,7 @@ void TPreviewView::Create()
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 ++serial_;
                 settled_ = capturing_ = false;
+                cover_->Uncover();
                 if (status != QWebEnginePage::NormalTerminationStatus)
                     emit problem(tr("The preview's page stopped; it comes back with the next change or Reload."));
             });
@@ -108,11 +114,13 @@ void TPreviewView::Create()
     view_->setObjectName("LivePreviewWebView");
     view_->setPage(page_);
     view_->setContextMenuPolicy(Qt::NoContextMenu);
+    view_->installEventFilter(this);
     touch_ = new TTouchEmulation(this);
     touch_->Watch(view_);
     delete placeholder_;
     placeholder_ = nullptr;
     layout_->addWidget(view_);
+    cover_ = new TLoadCover(this);
     SetPhoneWidth(phone_);
     emit created();
 }
@@ -128,8 +136,23 @@ void TPreviewView::SetPhoneWidth(bool phone)
         view_->setMinimumWidth(phone ? kPhoneWidth : 0);
         layout_->setAlignment(view_, phone ? Qt::AlignHCenter : Qt::Alignment());
         touch_->SetEnabled(phone);
+        ApplyZoom();
     }
     update();
+}
+
+void TPreviewView::ApplyZoom()
+{
+    const double factor = phone_ ? 1.0 : TDesktopZoom::FactorFor(view_->width());
+    if (!qFuzzyCompare(view_->zoomFactor(), factor))
+        view_->setZoomFactor(factor);
+}
+
+bool TPreviewView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_ && event->type() == QEvent::Resize)
+        ApplyZoom();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TPreviewView::ForgetFetched()
@@ -168,6 +191,8 @@ void TPreviewView::Load(int serial)
     if (dropOpenPath_)
         state_.openPath.clear();
     dropOpenPath_ = false;
+    if (!page_->url().isEmpty())
+        cover_->Cover(*view_);
     settled_ = false;
     if (fill_)
         fill_();
@@ -188,6 +213,7 @@ void TPreviewView::Restore()
                              if (serial != serial_)
                                  return;  // a newer page is on its way
                              settled_ = true;
+                             cover_->Uncover();
                              emit loaded();
                          });
 }

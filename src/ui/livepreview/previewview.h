@@ -17,6 +17,7 @@ class QUrl;
 class QWebEngineProfile;
 class QWebEngineView;
 class TPreviewPage;
+class TLoadCover;
 class TPreviewSchemeHandler;
 class TPreviewSite;
 class TTouchEmulation;
@@ -57,8 +58,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Desktop: at least a desktop's width, scaled to the pane; Phone: as is.
+    void ApplyZoom();
     void Load(int serial);
     void Restore();
 
@@ -70,6 +74,7 @@ private:
     TPreviewPage* page_ = nullptr;
     QWebEngineView* view_ = nullptr;
     TTouchEmulation* touch_ = nullptr;
+    TLoadCover* cover_ = nullptr;
     bool createScheduled_ = false;
     bool phone_ = false;
 

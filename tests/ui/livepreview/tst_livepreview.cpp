@@ -13,6 +13,8 @@
 #include "previewharness.h"
 #include "ui/livepreview/backgroundmemory.h"
 #include "ui/livepreview/dockplacement.h"
+#include "ui/livepreview/loadcover.h"
+#include "ui/livepreview/previewview.h"
 
 // A web site on this machine: answers GET with the files it was given and
 // counts what it was asked for.
@@ -107,11 +109,12 @@ private slots:
         QVERIFY(!dock->isHidden());  // a wide screen and no choice kept yet
         QSignalSpy updated(dock, &TLivePreviewDock::updated);
         form->show();
-        // The window grows by the pane as far as the screen has room.
-        const int room = form->screen()->availableGeometry().width() - 860;
-        const int paneWidth = qBound(TDockPlacement::kLeastWidth, room, TDockPlacement::kDefaultWidth);
-        LIVE_TRY_COMPARE(form->width(), qMin(860 + paneWidth, form->screen()->availableGeometry().width()));
-        LIVE_TRY_COMPARE(dock->width(), paneWidth);
+        // The window grows by the pane as far as the screen has room: on the
+        // 1400 px screen, 8 px borders assumed on each side leave 1384; the
+        // editor keeps its 860, the separator takes 6.
+        QCOMPARE(form->screen()->availableGeometry().width(), 1400);
+        LIVE_TRY_COMPARE(form->width(), 1384);
+        LIVE_TRY_COMPARE(dock->width(), 1384 - 860 - 6);
         QVERIFY(toggle->isChecked());
         QVERIFY(updated.wait(30000));
 
@@ -182,14 +185,14 @@ private slots:
         std::unique_ptr<TMainForm> form = env.MakeMainForm();
         auto* dock = form->findChild<TLivePreviewDock*>();
         QVERIFY(ShowWithFirstPage(*form, *dock));
-        LIVE_TRY_COMPARE(form->width(), 860 + 450);
+        LIVE_TRY_COMPARE(form->width(), 860 + 6 + 450);
         QCOMPARE(dock->width(), 450);
         form->close();
         // Closed, the window keeps its size, and the next one opens at it.
         std::unique_ptr<TMainForm> again = env.MakeMainForm();
         auto* dockAgain = again->findChild<TLivePreviewDock*>();
         QVERIFY(ShowWithFirstPage(*again, *dockAgain));
-        QCOMPARE(again->width(), 860 + 450);
+        QCOMPARE(again->width(), 860 + 6 + 450);
         QCOMPARE(dockAgain->width(), 450);
     }
 
@@ -302,6 +305,85 @@ private slots:
         // Back at the pane's width the floating menu returns.
         h->dock->SetPhoneWidth(false);
         LIVE_TRY_VERIFY(!h->PhoneButtonShown());
+    }
+
+    // Desktop lays the page out at the pane's width or 1024 px, whichever is
+    // larger; the phone form never shows for a narrow pane.
+    void theDesktopViewIsAtLeastADesktopWide()
+    {
+        h->dock->SetPhoneWidth(false);
+        const QSize size = h->window.size();
+        QWebEngineView& view = *h->dock->View().WebView();
+        // The pane fills the harness's window, which has no central widget.
+        for (const int width : {700, 1000, 1100}) {
+            h->window.resize(width, size.height());
+            LIVE_TRY_VERIFY(qAbs(view.width() - width) < 40);
+            const int pane = view.width();
+            LIVE_TRY_VERIFY(qAbs(view.zoomFactor() - qMin(1.0, pane / 1024.0)) < 0.001);
+            const int expected = qMax(pane, 1024);
+            LIVE_TRY_VERIFY(qAbs(h->Js("window.innerWidth").toInt() - expected) <= 1);
+            QVERIFY(!h->PhoneButtonShown());
+        }
+        h->window.resize(size);
+    }
+
+    // A rebuilt page shows only once it has loaded: until then the pane shows
+    // a picture of the page before it, never an empty page.
+    void aRebuildNeverShowsAnEmptyPane()
+    {
+        h->Settle();
+        auto* cover = h->dock->View().findChild<TLoadCover*>();
+        QVERIFY(cover);
+        QVERIFY(!cover->Covering());
+        bool coveredWhileLoading = false;
+        bool pictured = false;
+        const QMetaObject::Connection watch =
+            QObject::connect(&h->dock->View(), &TPreviewView::loadStarted, [&] {
+                coveredWhileLoading = cover->Covering() && cover->geometry() == h->dock->View().WebView()->geometry();
+                const QImage picture = cover->pixmap().toImage();
+                for (int y = 0; y < picture.height() && !pictured; y += 4)
+                    for (int x = 0; x < picture.width() && !pictured; x += 4)
+                        pictured = picture.pixelColor(x, y) != QColor(Qt::white);  // the menu's colours
+            });
+        h->SetCaption(0, "Start");
+        LIVE_TRY_COMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
+        QObject::disconnect(watch);
+        QVERIFY(coveredWhileLoading);
+        QVERIFY(pictured);
+        QVERIFY(!cover->Covering());
+    }
+
+    // The pane shows what a save publishes: the border shades derived from a
+    // base colour the project stored without them, byte for byte.
+    void thePreviewIsWhatASaveWrites()
+    {
+        TEditorTestEnv env;
+        TvarnAppletAgent agent;
+        agent.ResetAppletToDefaults();
+        agent.Document().applet[pMainMenuOuterBGColor] = "3366CC";  // the shades left as they were
+        TItemData item = NewDefaultItem();
+        item[ICaption] = "Home";
+        item[pLevel] = "0";
+        agent.InsertItem(0, item);
+        TSilentStatus status;
+        SaveProjectFile(agent.Document(), LocalPath(env.Path("shades.tmz")), status);
+        QCOMPARE(agent.Document().applet[pMainMenuBorderLightColor1], std::string("FFFFFF"));
+
+        std::unique_ptr<TMainForm> form = env.MakeMainForm();
+        auto* dock = form->findChild<TLivePreviewDock*>();
+        QVERIFY(ShowWithFirstPage(*form, *dock));
+        form->OpenProjectFile(env.Path("shades.tmz"));
+        QVERIFY(WaitUntil([&] { return !dock->Busy() && Captions(*dock->View().Page()) == QStringList{"Home"}; }));
+        const QByteArray page = dock->Site().GeneratedPage();
+        const QByteArray script = dock->Site().Resolve(QUrl("tmzpreview://menu/tmzcfg.js")).bytes;
+        QVERIFY(script.contains("4C99FF"));  // 33 66 CC times one and a half, the last channel at its top
+
+        env.prompts.fileNames.push_back(env.Path("out/crumb.tmz"));
+        QDir().mkpath(env.Path("out"));
+        form->Save2Click();
+        QCOMPARE(page, TEditorTestEnv::ReadBytes(env.Path("out/crumb.html")));
+        QCOMPARE(script, TEditorTestEnv::ReadBytes(env.Path("out/tmzcfg.js")));
+        form->SetModified(false);
     }
 
     void linksClickedInThePaneAreNamedNotFollowed()

@@ -11,6 +11,7 @@
 #include "tst_mainform_env.h"
 #include "ui/htmlbuild.h"
 #include "ui/livepreview/backgroundmemory.h"
+#include "ui/livepreview/desktopzoom.h"
 #include "ui/livepreview/dockplacement.h"
 #include "ui/livepreview/previewsite.h"
 
@@ -228,6 +229,17 @@ private slots:
         QCOMPARE(reread.Open("/home/me/three.tmz"), QString("https://example.com/"));
         reread.Remember(QString());
         QCOMPARE(TBackgroundMemory(again).Open("/home/me/three.tmz"), QString());
+    }
+
+    // Desktop: a pane narrower than a desktop shows a desktop's width scaled
+    // down; a wider one its own width at full size.
+    void theDesktopZoomKeepsADesktopsWidth()
+    {
+        QCOMPARE(TDesktopZoom::FactorFor(512), 0.5);
+        QCOMPARE(TDesktopZoom::FactorFor(1023), 1023.0 / 1024);
+        QCOMPARE(TDesktopZoom::FactorFor(1024), 1.0);
+        QCOMPARE(TDesktopZoom::FactorFor(1025), 1.0);
+        QCOMPARE(TDesktopZoom::FactorFor(100), 0.25);  // the browser's least
     }
 
     void theDockIsWhereTheUserLeftIt()
