@@ -21,6 +21,23 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The Windows build of the core and the command-line tool, tested under Wine:
+# tried on its own, so that a machine without them still runs everything
+# else (scripts/test.sh then says why the Windows tests were skipped).
+if [ "${1:-}" = "--tests" ]; then
+  windows=()
+  for p in g++-mingw-w64-x86-64-posix wine64 wine googletest; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || windows+=("$p")
+  done
+  if [ ${#windows[@]} -gt 0 ]; then
+    echo "Installing for the Windows tests: ${windows[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq || true
+    apt-get install -y -qq --no-install-recommends "${windows[@]}" ||
+      echo "Could not install ${windows[*]}: the Windows tests will be skipped" >&2
+  fi
+fi
+
 # Node packages of the run-time engine's build and tests, from the lock files;
 # again when a lock file has changed since they were installed.
 for dir in runtime tests/runtime bench/runtime; do

@@ -1,11 +1,14 @@
 #include "codegen/programfolder.h"
 
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "files/filetransaction.h"
+#include "files/savefilesystem.h"
 #include "files/textfile.h"
 
 namespace fs = std::filesystem;
@@ -47,7 +50,11 @@ fs::path UserDataBase() {
 bool IsWritableFolder(const std::string& folder) {
     // Asked, not tried: a probe file would be litter wherever a run is cut short.
     std::error_code error;
+#if defined(_WIN32)
+    return fs::is_directory(folder, error) && SystemSaveFileSystem().CheckWritable(folder) == 0;
+#else
     return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+#endif
 }
 
 std::string UserProgramFolder() {

@@ -1,48 +1,28 @@
 #include "files/fileidentity.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
+#include "files/systemfiles.h"
 #include "files/textfile.h"
-
-TFileIdentity IdentityOf(const struct stat& info)
-{
-    TFileIdentity identity;
-    identity.exists = true;
-    identity.device = static_cast<std::uint64_t>(info.st_dev);
-    identity.inode = static_cast<std::uint64_t>(info.st_ino);
-    identity.size = static_cast<std::uint64_t>(info.st_size);
-    identity.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return identity;
-}
 
 namespace {
 
-TFileIdentity FromStat(int result, const struct stat& info, const std::string& path)
+TFileIdentity Identify(const std::string& path, bool followLinks)
 {
-    if (result != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return {};
-        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
-    }
-    return IdentityOf(info);
+    TFileIdentity identity;
+    if (const int error = IdentifyPath(path, followLinks, identity))
+        throw TFileError("Cannot open file", path, ReasonFromErrno(error));
+    return identity;
 }
 
 }  // namespace
 
 TFileIdentity IdentifyFile(const std::string& path)
 {
-    struct stat info {};
-    const int result = ::stat(path.c_str(), &info);
-    return FromStat(result, info, path);
+    return Identify(path, true);
 }
 
 TFileIdentity IdentifyEntry(const std::string& path)
 {
-    struct stat info {};
-    const int result = ::lstat(path.c_str(), &info);
-    return FromStat(result, info, path);
+    return Identify(path, false);
 }
 
 std::uint64_t HashBytes(std::string_view bytes)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <random>
@@ -34,23 +35,44 @@ TSaveFileSystem& System()
     return SystemSaveFileSystem();
 }
 
+#if defined(_WIN32)
+const char* const kSeparators = "/\\";
+#else
+const char* const kSeparators = "/";
+#endif
+
+bool IsAbsolute(const std::string& path)
+{
+#if defined(_WIN32)
+    if (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/'))
+        return true;
+#endif
+    return !path.empty() && std::strchr(kSeparators, path[0]) != nullptr;
+}
+
 std::string FolderOf(const std::string& path)
 {
-    const size_t slash = path.rfind('/');
+    const size_t slash = path.find_last_of(kSeparators);
     if (slash == std::string::npos)
         return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    // A root keeps its separator: "/", and "C:\\" on Windows.
+#if defined(_WIN32)
+    const bool root = slash == 0 || (slash == 2 && path[1] == ':');
+#else
+    const bool root = slash == 0;
+#endif
+    return root ? path.substr(0, slash + 1) : path.substr(0, slash);
 }
 
 std::string NameOf(const std::string& path)
 {
-    const size_t slash = path.rfind('/');
+    const size_t slash = path.find_last_of(kSeparators);
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string Join(const std::string& folder, const std::string& name)
 {
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+    return folder.empty() || std::strchr(kSeparators, folder.back()) ? folder + name : folder + "/" + name;
 }
 
 bool IsHex(const std::string& text, size_t from, size_t count)
@@ -397,7 +419,7 @@ TTarget ResolveTarget(const std::string& shownPath)
         if (const int error = System().ReadLink(target.path, points))
             throw refuse(shownPath, ReasonFromErrno(error));
         link = target.path;
-        target.path = !points.empty() && points[0] == '/' ? points : Join(FolderOf(target.path), points);
+        target.path = IsAbsolute(points) ? points : Join(FolderOf(target.path), points);
     }
     if (target.info.kind == TEntryInfo::Kind::Folder)
         throw refuse(shownPath, ReasonFromErrno(EISDIR));

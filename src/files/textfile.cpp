@@ -1,12 +1,10 @@
 #include "files/textfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <new>
+
+#include "files/systemfiles.h"
 
 namespace {
 
@@ -17,25 +15,21 @@ std::string DescribeFailure(const std::string& action, const std::string& path, 
     return reason.empty() ? action + " \"" + path + "\"" : action + " \"" + path + "\". " + reason;
 }
 
-class TDescriptor {
+class TOpenFile {
 public:
-    explicit TDescriptor(int fd) : fd_(fd) {}
-    ~TDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-    int Get() const { return fd_; }
+    explicit TOpenFile(TSystemHandle file) : file_(file) {}
+    ~TOpenFile() { CloseQuietly(file_); }
+    TOpenFile(const TOpenFile&) = delete;
+    TOpenFile& operator=(const TOpenFile&) = delete;
+    TSystemHandle Get() const { return file_; }
 
 private:
-    int fd_;
+    TSystemHandle file_;
 };
 
-// Reads the whole descriptor into a buffer that grows as needed; `size` is
-// the size fstat reported, a hint only (the file may grow or shrink).
-std::unique_ptr<char[]> ReadAll(int fd, size_t hint, size_t& size, const std::string& path)
+// Reads the whole file into a buffer that grows as needed; `hint` is the size
+// the system reported, a hint only (the file may grow or shrink).
+std::unique_ptr<char[]> ReadAll(TSystemHandle file, size_t hint, size_t& size, const std::string& path)
 {
     size_t capacity = hint + 1;  // one spare byte tells the end from a full buffer
     std::unique_ptr<char[]> data(new char[capacity]);
@@ -48,15 +42,12 @@ std::unique_ptr<char[]> ReadAll(int fd, size_t hint, size_t& size, const std::st
             data = std::move(bigger);
             capacity = grown;
         }
-        const ssize_t got = ::read(fd, data.get() + size, capacity - size);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TFileError("Cannot read file", path, ReasonFromErrno(errno));
-        }
+        size_t got = 0;
+        if (const int error = ReadSome(file, data.get() + size, capacity - size, got))
+            throw TFileError("Cannot read file", path, ReasonFromErrno(error));
         if (got == 0)
             return data;
-        size += static_cast<size_t>(got);
+        size += got;
     }
 }
 
@@ -86,48 +77,31 @@ std::string ReasonFromErrno(int error)
     case EACCES:
     case EPERM: return "Access denied";
     case ENOSPC:
-    case EDQUOT: return "Disk full";
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return "Disk full";
     case EISDIR: return "Is a folder, not a file";
     case EROFS: return "The disk is write-protected";
     case ENAMETOOLONG: return "File name too long";
+    case kNotRegularFileError: return kNotRegularFileReason;
+    case kReservedNameError: return "The name is reserved by Windows for a device";
     default: return error ? std::strerror(error) : "Unknown input/output error";
     }
 }
 
 namespace {
 
-// Opens `path` for reading if it is a regular file; `info` describes it.
-int OpenRegularFileForReading(const std::string& path, struct stat& info)
-{
-    // Non-blocking, so that opening a FIFO returns at once instead of waiting
-    // for a writer; the mode is checked before a byte is read.
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        throw TFileError("Cannot open file", path, ReasonFromErrno(errno));
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        ::close(fd);
-        throw TFileError("Cannot open file", path, ReasonFromErrno(error));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw TFileError("Cannot open file", path, S_ISDIR(info.st_mode) ? ReasonFromErrno(EISDIR)
-                                                                         : kNotRegularFileReason);
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-
 // Every byte of a regular file; running out of memory names the file.
 std::unique_ptr<char[]> ReadFileBytes(const std::string& path, size_t& size)
 {
-    struct stat info;
-    TDescriptor fd(OpenRegularFileForReading(path, info));
+    TSystemHandle handle = kNoHandle;
+    std::uint64_t sizeHint = 0;
+    if (const int error = OpenRegularFile(path, handle, sizeHint))
+        throw TFileError("Cannot open file", path, ReasonFromErrno(error));
+    TOpenFile file(handle);
     try {
-        return ReadAll(fd.Get(), static_cast<size_t>(info.st_size), size, path);
+        return ReadAll(file.Get(), static_cast<size_t>(sizeHint), size, path);
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryError(path);
     }

@@ -1,10 +1,12 @@
 // trellimenu-cli as web authors' scripts run it.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -18,12 +20,18 @@
 
 #include "codegen/publishing.h"
 #include "files/projectfile.h"
+#include "files/savefilesystem.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path kBin = TRELLIMENU_BIN_DIR;
+#if defined(_WIN32)
+const char* const kToolFile = "trellimenu-cli.exe";
+#else
+const char* const kToolFile = "trellimenu-cli";
+#endif
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -34,11 +42,39 @@ std::string ReadBytes(const fs::path& path) {
 
 void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// The programs run through the system's shell: sh, or cmd.exe on Windows
+// (where no test path holds a double quote).
+#if defined(_WIN32)
+std::string ShellQuoted(const std::string& text) { return "\"" + text + "\""; }
+std::string InFolder(const fs::path& folder) { return "cd /d " + ShellQuoted(folder.string()) + " &&"; }
+std::string Assigned(const std::string& name, const std::string& value) {
+    return "set " + ShellQuoted(name + "=" + value) + " && ";
+}
+std::string WithTemporaryFolder(const fs::path& folder) {
+    return Assigned("TMP", folder.string()) + Assigned("TEMP", folder.string());
+}
+std::string WithDataHome(const fs::path& home) { return Assigned("LOCALAPPDATA", (home / "data").string()); }
+// cmd.exe drops the first and the last quote of a command that starts with
+// one; the command goes as UTF-16, so no name is lost to the ANSI code page.
+int RunShell(const std::string& command) { return _wsystem(fs::u8path("\"" + command + "\"").wstring().c_str()); }
+int ExitCode(int status) { return status; }
+#else
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+std::string InFolder(const fs::path& folder) { return "cd " + ShellQuoted(folder.string()) + " &&"; }
+std::string Assigned(const std::string& name, const std::string& value) {
+    return name + "=" + ShellQuoted(value) + " ";
+}
+std::string WithTemporaryFolder(const fs::path& folder) { return Assigned("TMPDIR", folder.string()); }
+std::string WithDataHome(const fs::path& home) {
+    return Assigned("HOME", home.string()) + Assigned("XDG_DATA_HOME", (home / "data").string());
+}
+int RunShell(const std::string& command) { return std::system(command.c_str()); }
+int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+#endif
 
 struct TRun {
     int exitCode = -1;
@@ -68,16 +104,16 @@ protected:
 
     // Runs the tool (by default the built one) with its output in files of
     // their own, so that parallel runs never mix.
-    TRun Run(const std::vector<std::string>& args, const fs::path& tool = kBin / "trellimenu-cli",
+    TRun Run(const std::vector<std::string>& args, const fs::path& tool = kBin / kToolFile,
              const std::string& environment = "") const {
         static std::atomic<int> counter{0};
         const fs::path base = scratch_ / ("run" + std::to_string(counter++));
         std::string command = environment + " " + ShellQuoted(tool.string());
         for (const std::string& arg : args) command += " " + ShellQuoted(arg);
         command += " >" + ShellQuoted(base.string() + ".out") + " 2>" + ShellQuoted(base.string() + ".err");
-        const int status = std::system(command.c_str());
+        const int status = RunShell(command);
         TRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.exitCode = ExitCode(status);
         run.out = ReadBytes(base.string() + ".out");
         run.err = ReadBytes(base.string() + ".err");
         return run;
@@ -86,8 +122,8 @@ protected:
     // A template copied into its own folder as `name`.
     fs::path Project(const std::string& templateName, const fs::path& folder, const std::string& name = "menu.tmz") {
         fs::create_directories(folder);
-        fs::copy_file(kBin / "templates" / (templateName + ".tmz"), folder / name, fs::copy_options::overwrite_existing);
-        return folder / name;
+        fs::copy_file(kBin / "templates" / (templateName + ".tmz"), folder / fs::u8path(name), fs::copy_options::overwrite_existing);
+        return folder / fs::u8path(name);
     }
 
     // The files a Save of this project writes, as the core plans them.
@@ -146,9 +182,9 @@ TEST_F(CliTest, OptionsTakeBothFormsAndADashedNameAfterTheEnd) {
 
     // A file whose name starts with a dash, after "--".
     const fs::path dashed = Project("Classic Blue", scratch_ / "dash", "-menu.tmz");
-    const TRun unended = Run({"html", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    const TRun unended = Run({"html", "-menu.tmz"}, kBin / kToolFile, InFolder(dashed.parent_path()));
     EXPECT_EQ(unended.exitCode, 1);
-    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / "trellimenu-cli", "cd " + ShellQuoted(dashed.parent_path().string()) + " &&");
+    const TRun ended = Run({"html", "--", "-menu.tmz"}, kBin / kToolFile, InFolder(dashed.parent_path()));
     EXPECT_EQ(ended.exitCode, 0) << ended.err;
     EXPECT_NE(ended.out.find("<!-- CODES BEGIN -->"), std::string::npos);
 }
@@ -158,14 +194,14 @@ TEST_F(CliTest, ARunLeavesNoScratchFolderAndNoProbeFileAnywhere) {
     const fs::path temporary = scratch_ / "tmp";
     fs::create_directories(temporary);
     const auto programFolderBefore = Listing(kBin);
-    const std::string environment = "TMPDIR=" + ShellQuoted(temporary.string());
+    const std::string environment = WithTemporaryFolder(temporary);
     const fs::path gms = scratch_ / "menu.gms";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"publish", project.string()}, {"html", project.string()},
           {"export-structure", project.string(), gms.string()},
           {"import-structure", gms.string(), (scratch_ / "back.tmz").string()},
           {"publish", (scratch_ / "missing.tmz").string()}}) {
-        Run(args, kBin / "trellimenu-cli", environment);
+        Run(args, kBin / kToolFile, environment);
     }
     EXPECT_TRUE(fs::is_empty(temporary));
     EXPECT_EQ(Listing(kBin), programFolderBefore);
@@ -323,11 +359,9 @@ TEST_F(CliTest, WithoutTheRunTimeScriptsNothingIsPublished) {
     // A copy of the tool with no scripts beside it and an empty home.
     const fs::path lonely = scratch_ / "lonely" / "bin";
     fs::create_directories(lonely);
-    fs::copy_file(kBin / "trellimenu-cli", lonely / "trellimenu-cli");
+    fs::copy_file(kBin / kToolFile, lonely / kToolFile);
     const fs::path project = Project("Ocean Teal", scratch_ / "site");
-    const std::string home = (scratch_ / "home").string();
-    const TRun run = Run({"publish", project.string()}, lonely / "trellimenu-cli",
-                         "HOME=" + ShellQuoted(home) + " XDG_DATA_HOME=" + ShellQuoted(home + "/data"));
+    const TRun run = Run({"publish", project.string()}, lonely / kToolFile, WithDataHome(scratch_ / "home"));
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.ErrLines(), 1);
     EXPECT_NE(run.err.find("tmzparams.js"), std::string::npos) << run.err;
@@ -363,10 +397,10 @@ TEST_F(CliTest, StructureCommandsLeaveTheCurrentFolderAlone) {
     // The author's own empty "preview" folder where the tool is run.
     const fs::path work = scratch_ / "work";
     fs::create_directories(work / "preview");
-    const std::string inWork = "cd " + ShellQuoted(work.string()) + " &&";
+    const std::string inWork = InFolder(work);
     const fs::path gms = scratch_ / "tree.gms";
-    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / "trellimenu-cli", inWork).exitCode, 0);
-    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / "trellimenu-cli", inWork)
+    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / kToolFile, inWork).exitCode, 0);
+    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / kToolFile, inWork)
                   .exitCode,
               0);
     EXPECT_TRUE(fs::is_directory(work / "preview"));
@@ -405,8 +439,16 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     const fs::path project = Project("Classic Blue", scratch_ / "site");
     const std::string folder = fs::canonical(scratch_ / "site").string();
     const std::string waiting = "Waiting for another save into " + folder + " to finish\xE2\x80\xA6\n";
+#if defined(_WIN32)
+    // Held as another save holds it: the hidden lock file, locked.
+    TFolderLock held;
+    ASSERT_EQ(SystemSaveFileSystem().TryLockFolder(folder, held), 0);
+    const auto release = [&held] { SystemSaveFileSystem().UnlockFolder(held); };
+#else
     const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const auto release = [held] { ::close(held); };
+#endif
 
     const auto start = std::chrono::steady_clock::now();
     const TRun givenUp = Run({"publish", project.string(), "--wait", "2"});
@@ -418,13 +460,26 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     EXPECT_FALSE(fs::exists(scratch_ / "site" / "menu.html"));
 
     // Released while it waits: the publish goes on, having said it waited.
-    std::thread release([&] {
+    std::thread releasing([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        ::close(held);
+        release();
     });
     const TRun waited = Run({"publish", project.string(), "--wait", "10"});
-    release.join();
+    releasing.join();
     EXPECT_EQ(waited.exitCode, 0);
     EXPECT_EQ(waited.err, waiting);
     EXPECT_TRUE(fs::exists(scratch_ / "site" / "menu.html"));
+}
+
+TEST_F(CliTest, NamesBeyondOneCodePageArePublished) {
+    // Japanese and Latin-1 letters together fit in no ANSI code page.
+    const fs::path folder = scratch_ / fs::u8path(u8"\u30B5\u30A4\u30C8 caf\u00E9");
+    const fs::path project = Project("Classic Blue", folder, u8"men\u00FC.tmz");
+    const TRun run = Run({"publish", project.u8string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(folder / fs::u8path(u8"men\u00FC.html")));
+    EXPECT_TRUE(fs::exists(folder / "tmzcfg.js"));
+    const TRun missing = Run({"publish", (folder / fs::u8path(u8"\u00E9t\u00E9.tmz")).u8string()});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find(u8"\u30B5\u30A4\u30C8 caf\u00E9"), std::string::npos) << missing.err;
 }

@@ -49,6 +49,9 @@ TEST_F(FileFingerprint, TellsARewriteWithOtherBytesFromOneWithTheSame)
 
 TEST_F(FileFingerprint, AnEntryIsTheLinkAndAFileItsTarget)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "making a symbolic link takes a privilege ordinary Windows users lack";
+#endif
     const std::string target = Put("target", "bytes");
     fs::create_symlink(target, PathOf("link"));
     EXPECT_EQ(IdentifyFile(PathOf("link")), IdentifyFile(target));
