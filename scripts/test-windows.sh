@@ -32,4 +32,7 @@ echo "Windows tests under Wine, ANSI code page ${acp:-unknown}"
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64-x86_64.cmake" \
       -DTRELLIMENU_WITH_UI=OFF -DTRELLIMENU_TESTS=ON >/dev/null
 cmake --build build-windows -j2
-(cd build-windows && ctest -L windows --output-on-failure -j2 --timeout 600)
+# Under Wine on a loaded machine one test in many runs has failed once without
+# a trace of a fault in the program; a second try tells such a hiccup from a
+# real failure, which fails both times.
+(cd build-windows && ctest -L windows --output-on-failure -j2 --timeout 600 --repeat until-pass:2)
