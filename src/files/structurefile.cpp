@@ -94,9 +94,10 @@ std::string StructureFileText(const TMenuDocument& document)
     return text + "<Structure_Description>\r\n" + StructureItemLines(document.items);
 }
 
-void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
+void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status,
+                         TLockWait* lockWait)
 {
-    TFileTransaction files;
+    TFileTransaction files(TFileTransaction::Locking::Folders, lockWait);
     StageStructureFile(document, files, path, status);
     files.Commit();
 }

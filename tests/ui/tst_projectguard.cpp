@@ -302,6 +302,23 @@ private slots:
         QVERIFY(TEditorTestEnv::ReadBytes(path).contains("Ours"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(form->StatusArea().HintLine()->text() != waiting);
+
+        // An export into a folder another save holds waits the same way.
+        env.prompts.Clear();
+        seen = {};
+        THeldFolderLock held(site);
+        QTimer::singleShot(1500, form.get(), [&] {
+            look();
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+        });
+        env.prompts.fileNames = {site + "/menu.gms"};
+        form->ExportMenuStructure1Click();
+        QCOMPARE(seen.hint, waiting);
+        QVERIFY(seen.busy);
+        QCOMPARE(env.prompts.shown.last().kind, QString("error"));
+        QVERIFY2(env.prompts.shown.last().text.contains(folder + " is locked by another save"),
+                 qPrintable(env.prompts.shown.last().text));
+        QVERIFY(!QFile::exists(site + "/menu.gms"));
     }
 };
 

@@ -287,7 +287,8 @@ void TMainForm::ExportMenuStructure1Click()
         return;
     if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))
         path += ".gms";
-    if (Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_); }))
+    TLockWaitIndicator lockWait(*status_);
+    if (Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_, &lockWait); }))
         RememberFolderOf(TFolderKind::Structures, path);
 }
 
