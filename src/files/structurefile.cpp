@@ -94,10 +94,9 @@ std::string StructureFileText(const TMenuDocument& document)
     return text + "<Structure_Description>\r\n" + StructureItemLines(document.items);
 }
 
-void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status,
-                         TLockWait* lockWait)
+void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status)
 {
-    TFileTransaction files(TFileTransaction::Locking::Folders, lockWait);
+    TFileTransaction files;
     StageStructureFile(document, files, path, status);
     files.Commit();
 }

@@ -16,10 +16,8 @@
 TReadResult ImportStructureFile(const std::string& path, TMenuDocument& document, TStatusDisplay& status);
 
 // Writes the document's items, their levels taken from the tree the levels
-// describe; in a transaction of its own (told of a wait for the folder's
-// lock through `lockWait`, as a publish is), or as part of one.
-void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status,
-                         TLockWait* lockWait = nullptr);
+// describe; in a transaction of its own, or as part of one.
+void ExportStructureFile(const TMenuDocument& document, const std::string& path, TStatusDisplay& status);
 void StageStructureFile(const TMenuDocument& document, TFileTransaction& files, const std::string& path,
                         TStatusDisplay& status);
 

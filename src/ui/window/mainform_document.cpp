@@ -287,8 +287,15 @@ void TMainForm::ExportMenuStructure1Click()
         return;
     if (!EndsWithIgnoringCase(path.toStdString(), ".gms"))
         path += ".gms";
+    // In a transaction of the editor's own, so that a wait for the folder's
+    // lock is shown and can be given up, as a save's can.
     TLockWaitIndicator lockWait(*status_);
-    if (Guarded([&] { ExportStructureFile(agent_.Document(), LocalPath(path), *status_, &lockWait); }))
+    const bool exported = Guarded([&] {
+        TFileTransaction files(TFileTransaction::Locking::Folders, &lockWait);
+        StageStructureFile(agent_.Document(), files, LocalPath(path), *status_);
+        files.Commit();
+    });
+    if (exported)
         RememberFolderOf(TFolderKind::Structures, path);
 }
 
