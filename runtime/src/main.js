@@ -29,11 +29,16 @@ function markCurrent(calls, link) {
 }
 
 // The modern block's own list: the one before the block's tmzcfg.js (the
-// first not yet drawn when that script is not known).
+// first not yet drawn when that script is not known). Another block's
+// tmzcfg.js on the way back ends the search: a classic block pasted after a
+// modern one must not take that block's list.
 var PLAIN = 'nav.trellimenu:not(.tmz-nav)';
 
 function plainNav(anchor) {
-  for (var e = anchor; e; e = e.previousElementSibling) if (e.matches(PLAIN)) return e;
+  for (var e = anchor; e; e = e.previousElementSibling) {
+    if (e.matches(PLAIN)) return e;
+    if (e !== anchor && /tmzcfg\.js$/.test(e.src)) break;
+  }
   return anchor ? null : doc.querySelector(PLAIN);
 }
 

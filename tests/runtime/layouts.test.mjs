@@ -199,6 +199,32 @@ test('the current page\'s link and the toggles that lead to it are marked', asyn
   }
 });
 
+test('a classic block pasted after a modern one leaves the modern block its own list', async () => {
+  const root = mkdtempSync(join(tmpdir(), 'tmz-mixed-'));
+  try {
+    const modern = publish('basic', {}, { pageCode: 'modern' }), classic = publish('Ocean Teal', {}, { from: TEMPLATES });
+    extend(modern, { Layout: 'Bar' });
+    cpSync(modern, join(root, 'a'), { recursive: true });
+    cpSync(classic, join(root, 'b'), { recursive: true });
+    const page = headerPage(root, 'mixed.html', [block(modern, 'basic', 'a/').replace(/href="tmzmenu/g, 'href="a/tmzmenu'),
+      block(classic, 'Ocean Teal', 'b/')]);
+    const site = await serve(root);
+    const opened = await openPage(browser, site, page);
+    try {
+      const navs = opened.page.locator('nav.tmz-nav');
+      assert.equal(await navs.count(), 2);
+      assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the modern list holds its bar');
+      assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the classic menu floats');
+      assert.deepEqual(opened.errors, []);
+    } finally {
+      await opened.close();
+      site.close();
+    }
+  } finally {
+    rmSync(root, { recursive: true, force: true });
+  }
+});
+
 test('two menus from two folders draw on one page each with its own look; the same block twice draws once', async () => {
   const root = mkdtempSync(join(tmpdir(), 'tmz-two-'));
   try {
