@@ -72,10 +72,12 @@ function flowSheet(o) {
 /* The author's dark set, where set, when the visitor's system is dark:
  * property, extended name, and where (item, active item, frames, bar). */
 var DARK = [['color', 'ItemFontColor', 0], ['background', 'ItemBGColor', 0], ['color', 'ItemFontColorOver', 1],
-  ['background', 'ItemBGColorOver', 1], ['border-color', 'BorderColor', 2], ['background', 'BarBGColor', 3]];
+  ['background', 'ItemBGColorOver', 1], ['border-color', 'BorderColor', 2], ['background', 'BarBGColor', 3],
+  ['background', 'ItemFontColor', 4], ['background', 'ItemFontColorOver', 5]];
 
 function darkSheet(o) {
-  var where = [ITEM + ',.tmz-m,.tmz-nav .tmz-b', active('') + ',.tmz-nav .tmz-b:hover', '.tmz-f,.tmz-m', '.tmz-f'];
+  var where = [ITEM + ',.tmz-m,.tmz-nav .tmz-b', active('') + ',.tmz-nav .tmz-b:hover', '.tmz-f,.tmz-m', '.tmz-f',
+    '.tmz-w.tmz-n', '.tmz-w.tmz-o'];
   var css = DARK.map(function (p) {
     var c = toColour(o.dark['Dark' + p[1]], '');
     return c ? where[p[2]] + '{' + p[0] + ':' + c + '}' : '';
@@ -130,6 +132,10 @@ function styleSheet(o) {
     '.tmz-nav[dir=rtl] .tmz-c{box-shadow:inset -4px 0 0 currentColor}',
     '.tmz-nav[dir=rtl] .tmz-a{transform:scaleX(-1)}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
+    // The program's arrow (8 by 11 pixels) in the text colour, pixel for pixel.
+    '.tmz-w{width:8px;height:11px;object-position:99px;clip-path:polygon(1px 1px,3px 1px,3px 2px,4px 2px,4px 3px,5px 3px,' +
+      '5px 4px,7px 4px,7px 7px,5px 7px,5px 8px,4px 8px,4px 9px,3px 9px,3px 10px,1px 10px)}',
+    '.tmz-w.tmz-n{background:' + o.itemColor + '}.tmz-w.tmz-o{background:' + o.overColor + '}',
     '.tmz-o,' + arrowsOf('.tmz-n') + '{display:none}',
     arrowsOf('.tmz-o') + '{display:block}',
     '.tmz-m .tmz-s{height:2px;margin:3px 2px;border-top:1px solid ' + o.sepColor +
