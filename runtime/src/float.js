@@ -120,8 +120,7 @@ function pageHandlers(o) {
     } catch (err) {
       if (err instanceof EvalError) {
         refused = true;
-        console.warn('Trellimenu: the page event handlers do not run: ' +
-          "this page's Content-Security-Policy does not allow compiling them.");
+        console.warn("Trellimenu: page event handlers not run: the page's Content-Security-Policy forbids compiling them");
       } else {
         setTimeout(function () { throw err; });
       }

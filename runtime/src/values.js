@@ -53,8 +53,9 @@ function readOptions(args) {
   if (!o.fixed[1]) o.fixed = o.darkest2;
   o.barAlign = /^(left|center|right)$/i.test(o.barAlign) ? o.barAlign.toLowerCase() : 'center';
   o.barCursor = /^[a-z-]+$/i.test(o.barCursor) ? o.barCursor : 'move';
-  o.descBorderStyle = /^(none|solid|double|groove|ridge|inset|outset|dotted|dashed)$/i
-    .test(o.descBorderStyle) ? o.descBorderStyle : 'solid';
+  // A single word the browser knows as a border style; nothing that could end the rule.
+  o.descBorderStyle = /^[a-z]+$/i.test(o.descBorderStyle) && CSS.supports('border-style', o.descBorderStyle)
+    ? o.descBorderStyle : 'solid';
   return o;
 }
 
