@@ -459,9 +459,19 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     EXPECT_LT(seconds, 10.0);
     EXPECT_FALSE(fs::exists(scratch_ / "site" / "menu.html"));
 
-    // Released while it waits: the publish goes on, having said it waited.
+    // Released once it says it waits (no fixed delay: under a loaded emulator
+    // the tool can take longer than any to start): the publish goes on.
+    const std::vector<std::string> earlierRuns = Listing(scratch_);
     std::thread releasing([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        const auto saysItWaits = [&] {
+            for (const std::string& name : Listing(scratch_)) {
+                const bool newOutput = name.size() > 4 && name.compare(name.size() - 4, 4, ".err") == 0 &&
+                                       std::find(earlierRuns.begin(), earlierRuns.end(), name) == earlierRuns.end();
+                if (newOutput && ReadBytes(scratch_ / name) == waiting) return true;
+            }
+            return false;
+        };
+        for (int i = 0; i < 1200 && !saysItWaits(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         release();
     });
     const TRun waited = Run({"publish", project.u8string(), "--wait", "10"});
