@@ -12,6 +12,7 @@
 #include "files/projectfile.h"
 #include "files/structurefile.h"
 #include "files/textfile.h"
+#include "files/utf8path.h"
 #include "model/fieldrules.h"
 #include "model/product.h"
 
@@ -189,7 +190,7 @@ private:
         const TMenuDocument document = Open(project);
         const std::string programFolder = ResolveProgramFolder(executablePath_);
         std::error_code error;
-        if (!outFolder.empty()) fs::create_directories(outFolder, error);
+        if (!outFolder.empty()) fs::create_directories(PathFromUtf8(outFolder), error);
         if (error) throw TFileError("Cannot create folder", outFolder, error.message());
 
         TPublishSetup setup;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "files/utf8path.h"
 
 namespace {
 
@@ -36,11 +37,11 @@ std::vector<std::string> Arguments(std::string& self) {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> args;
-    for (int i = 0; wide && i < count; ++i) args.push_back(std::filesystem::path(wide[i]).u8string());
+    for (int i = 0; wide && i < count; ++i) args.push_back(Utf8FromPath(wide[i]));
     ::LocalFree(wide);
     wchar_t path[32768];
     const DWORD length = ::GetModuleFileNameW(nullptr, path, 32768);
-    self = std::filesystem::path(std::wstring(path, length)).u8string();
+    self = Utf8FromPath(std::wstring(path, length));
     if (!args.empty()) args.erase(args.begin());
     return args;
 }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "files/utf8path.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,20 +39,22 @@ std::string FolderPart(const std::string& path) {
 
 bool IsRegularFile(const std::string& path) {
     std::error_code error;
-    return fs::is_regular_file(path, error);
+    return fs::is_regular_file(PathFromUtf8(path), error);
 }
 
 void DeleteFileQuietly(const std::string& path) {
     std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(path, error))) fs::remove(path, error);
+    const fs::path file = PathFromUtf8(path);
+    if (!fs::is_directory(fs::symlink_status(file, error))) fs::remove(file, error);
 }
 
 void CreateFolderQuietly(const std::string& folder) {
     std::error_code error;
-    fs::create_directory(folder, error);
+    fs::create_directory(PathFromUtf8(folder), error);
 }
 
 void RemoveEmptyFolderQuietly(const std::string& folder) {
     std::error_code error;
-    if (fs::is_directory(folder, error) && fs::is_empty(folder, error) && !error) fs::remove(folder, error);
+    const fs::path path = PathFromUtf8(folder);
+    if (fs::is_directory(path, error) && fs::is_empty(path, error) && !error) fs::remove(path, error);
 }

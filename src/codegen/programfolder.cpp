@@ -4,12 +4,13 @@
 #include <unistd.h>
 #endif
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "files/filetransaction.h"
 #include "files/savefilesystem.h"
+#include "files/systemfiles.h"
 #include "files/textfile.h"
+#include "files/utf8path.h"
 
 namespace fs = std::filesystem;
 
@@ -20,28 +21,23 @@ const char* const kOrganisation = "Varn";
 const char* const kApplication = "Trellimenu 2006";
 
 std::string WithTrailingSeparator(const fs::path& folder) {
-    std::string text = folder.string();
+    std::string text = Utf8FromPath(folder);
     if (text.empty() || text.back() != fs::path::preferred_separator) text += fs::path::preferred_separator;
     return text;
-}
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
 }
 
 // The base that Qt's AppLocalDataLocation uses on each platform.
 fs::path UserDataBase() {
 #if defined(_WIN32)
-    return Environment("LOCALAPPDATA");
+    return PathFromUtf8(EnvironmentValue("LOCALAPPDATA"));
 #elif defined(__APPLE__)
-    const std::string home = Environment("HOME");
-    return home.empty() ? fs::path() : fs::path(home) / "Library" / "Application Support";
+    const std::string home = EnvironmentValue("HOME");
+    return home.empty() ? fs::path() : PathFromUtf8(home) / "Library" / "Application Support";
 #else
-    const fs::path xdg = Environment("XDG_DATA_HOME");
+    const fs::path xdg = PathFromUtf8(EnvironmentValue("XDG_DATA_HOME"));
     if (xdg.is_absolute()) return xdg;  // the XDG rules ignore a relative value
-    const std::string home = Environment("HOME");
-    return home.empty() ? fs::path() : fs::path(home) / ".local" / "share";
+    const std::string home = EnvironmentValue("HOME");
+    return home.empty() ? fs::path() : PathFromUtf8(home) / ".local" / "share";
 #endif
 }
 
@@ -51,9 +47,9 @@ bool IsWritableFolder(const std::string& folder) {
     // Asked, not tried: a probe file would be litter wherever a run is cut short.
     std::error_code error;
 #if defined(_WIN32)
-    return fs::is_directory(folder, error) && SystemSaveFileSystem().CheckWritable(folder) == 0;
+    return fs::is_directory(PathFromUtf8(folder), error) && SystemSaveFileSystem().CheckWritable(folder) == 0;
 #else
-    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+    return fs::is_directory(PathFromUtf8(folder), error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 #endif
 }
 
@@ -68,13 +64,13 @@ namespace {
 // What of a portable program folder is data: the run-time scripts, the arrow
 // images and the folders of installed data. The programs themselves stay.
 bool IsProgramData(const fs::path& relative) {
-    const std::string top = relative.begin()->string();
+    const std::string top = Utf8FromPath(*relative.begin());
     if (relative.has_parent_path()) return top == "templates" || top == "help" || top == "samples";
-    const std::string extension = relative.extension().string();
+    const std::string extension = Utf8FromPath(relative.extension());
     return extension == ".js" || extension == ".gif";
 }
 
-void RefreshFolder(const std::string& from, const std::string& to, bool dataOnly) {
+void RefreshFolder(const fs::path& from, const fs::path& to, bool dataOnly) {
     std::error_code error;
     if (!fs::is_directory(from, error)) return;
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
@@ -82,7 +78,7 @@ void RefreshFolder(const std::string& from, const std::string& to, bool dataOnly
         if (!it->is_regular_file(fileError)) continue;
         const fs::path relative = fs::relative(it->path(), from, fileError);
         if (fileError || (dataOnly && !IsProgramData(relative))) continue;
-        const fs::path target = fs::path(to) / relative;
+        const fs::path target = to / relative;
         const fs::file_time_type installed = it->last_write_time(fileError);
         if (fs::exists(target, fileError) && fs::last_write_time(target, fileError) >= installed) continue;
         fs::create_directories(target.parent_path(), fileError);
@@ -90,7 +86,7 @@ void RefreshFolder(const std::string& from, const std::string& to, bool dataOnly
         // The copy takes the installed file's time, so that only a newer
         // installation (not the copying itself) counts as newer next time.
         try {
-            WriteFileAtomically(target.string(), ReadWholeFile(it->path().string()));
+            WriteFileAtomically(Utf8FromPath(target), ReadWholeFile(Utf8FromPath(it->path())));
             fs::last_write_time(target, installed, fileError);
         } catch (const TFileError&) {
         }
@@ -99,7 +95,9 @@ void RefreshFolder(const std::string& from, const std::string& to, bool dataOnly
 
 }  // namespace
 
-void RefreshDataFolder(const std::string& from, const std::string& to) { RefreshFolder(from, to, false); }
+void RefreshDataFolder(const std::string& from, const std::string& to) {
+    RefreshFolder(PathFromUtf8(from), PathFromUtf8(to), false);
+}
 
 std::string ResolveProgramFolder(const std::string& executablePath) {
     return ResolveProgramFolder(executablePath, IsWritableFolder);
@@ -107,8 +105,8 @@ std::string ResolveProgramFolder(const std::string& executablePath) {
 
 std::string ResolveProgramFolder(const std::string& executablePath, bool (*isWritable)(const std::string& folder)) {
     std::error_code error;
-    fs::path executable = fs::absolute(executablePath, error);
-    if (error) executable = executablePath;
+    fs::path executable = fs::absolute(PathFromUtf8(executablePath), error);
+    if (error) executable = PathFromUtf8(executablePath);
     const fs::path folder = executable.parent_path();
     const std::string own = WithTrailingSeparator(folder);
     const bool holdsScripts = fs::is_regular_file(folder / kRuntimeProbeFile, error);
@@ -116,12 +114,13 @@ std::string ResolveProgramFolder(const std::string& executablePath, bool (*isWri
 
     const std::string user = UserProgramFolder();
     if (user.empty()) return own;
-    fs::create_directories(user, error);
+    const fs::path userPath = PathFromUtf8(user);
+    fs::create_directories(userPath, error);
     // A read-only portable copy fills the user's folder from itself, as an
     // installation does from its shared data.
     if (holdsScripts)
-        RefreshFolder(folder.string(), user, true);
+        RefreshFolder(folder, userPath, true);
     else
-        RefreshDataFolder((folder.parent_path() / "share" / "trellimenu").string(), user);
+        RefreshFolder(folder.parent_path() / "share" / "trellimenu", userPath, false);
     return user;
 }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 #include "files/systemfiles.h"
 
@@ -72,4 +73,10 @@ int IdentifyPath(const std::string& path, bool followLinks, TFileIdentity& ident
         return errno == ENOENT || errno == ENOTDIR ? 0 : errno;
     identity = IdentityOf(info);
     return 0;
+}
+
+std::string EnvironmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
 }

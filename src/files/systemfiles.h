@@ -1,7 +1,8 @@
 #pragma once
 // The calls outside a save that still depend on the system: reading a regular
-// file and telling files apart. Each returns 0 or an errno value (or one of
-// the codes below); nothing here throws. Paths are UTF-8 everywhere.
+// file, telling files apart and reading the environment. Each returns 0 or an
+// errno value (or one of the codes below); nothing here throws. Paths and
+// values are UTF-8 everywhere.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,3 +27,6 @@ void CloseQuietly(TSystemHandle file);
 // The identity of what `path` names (links followed when `followLinks`);
 // a path naming nothing gives 0 and identity.exists == false.
 int IdentifyPath(const std::string& path, bool followLinks, TFileIdentity& identity);
+
+// The value of an environment variable as UTF-8; "" when it is not set.
+std::string EnvironmentValue(const char* name);

@@ -11,7 +11,9 @@ namespace {
 // leaves room for an 8.3 name in it).
 constexpr size_t kClassicPathLimit = 248;
 
-std::wstring Widen(const std::string& text)
+}  // namespace
+
+std::wstring WideText(const std::string& text)
 {
     if (text.empty())
         return {};
@@ -21,7 +23,7 @@ std::wstring Widen(const std::string& text)
     return wide;
 }
 
-std::string Narrow(const std::wstring& wide)
+std::string Utf8Text(const std::wstring& wide)
 {
     if (wide.empty())
         return {};
@@ -33,6 +35,8 @@ std::string Narrow(const std::wstring& wide)
     return text;
 }
 
+namespace {
+
 bool HasLongPrefix(const std::wstring& path)
 {
     return path.rfind(L"\\\\?\\", 0) == 0;
@@ -42,7 +46,7 @@ bool HasLongPrefix(const std::wstring& path)
 
 std::wstring WidePath(const std::string& path)
 {
-    std::wstring wide = Widen(path);
+    std::wstring wide = WideText(path);
     if (wide.empty() || HasLongPrefix(wide))
         return wide;
     std::replace(wide.begin(), wide.end(), L'/', L'\\');
@@ -66,8 +70,8 @@ std::wstring WidePath(const std::string& path)
 std::string Utf8Path(const std::wstring& path)
 {
     if (path.rfind(L"\\\\?\\UNC\\", 0) == 0)
-        return "\\\\" + Narrow(path.substr(8));
-    return Narrow(HasLongPrefix(path) ? path.substr(4) : path);
+        return "\\\\" + Utf8Text(path.substr(8));
+    return Utf8Text(HasLongPrefix(path) ? path.substr(4) : path);
 }
 
 int ErrnoFromWindows(DWORD error)

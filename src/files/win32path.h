@@ -11,6 +11,9 @@
 
 #include "files/fileidentity.h"
 
+// UTF-8 text as UTF-16 and back, for the W functions.
+std::wstring WideText(const std::string& text);
+std::string Utf8Text(const std::wstring& text);
 // The wide form of a UTF-8 path, made absolute; a path too long for the
 // classic limit gets the \\?\ prefix that lifts it.
 std::wstring WidePath(const std::string& path);

@@ -65,3 +65,21 @@ int IdentifyPath(const std::string& path, bool followLinks, TFileIdentity& ident
     identity = IdentityOf(info);
     return 0;
 }
+
+std::string EnvironmentValue(const char* name)
+{
+    // getenv gives the value in the ANSI code page, where a folder named
+    // outside it (a Greek user name under C:\Users) is lost.
+    const std::wstring wideName = WideText(name);
+    std::wstring value(256, L'\0');
+    for (;;) {
+        const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size()));
+        if (length == 0)
+            return {};
+        if (length < value.size()) {
+            value.resize(length);
+            return Utf8Text(value);
+        }
+        value.resize(length);  // the size it needs, with its terminating zero
+    }
+}

@@ -46,14 +46,14 @@ void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(
 // (where no test path holds a double quote).
 #if defined(_WIN32)
 std::string ShellQuoted(const std::string& text) { return "\"" + text + "\""; }
-std::string InFolder(const fs::path& folder) { return "cd /d " + ShellQuoted(folder.string()) + " &&"; }
+std::string InFolder(const fs::path& folder) { return "cd /d " + ShellQuoted(folder.u8string()) + " &&"; }
 std::string Assigned(const std::string& name, const std::string& value) {
     return "set " + ShellQuoted(name + "=" + value) + " && ";
 }
 std::string WithTemporaryFolder(const fs::path& folder) {
-    return Assigned("TMP", folder.string()) + Assigned("TEMP", folder.string());
+    return Assigned("TMP", folder.u8string()) + Assigned("TEMP", folder.u8string());
 }
-std::string WithDataHome(const fs::path& home) { return Assigned("LOCALAPPDATA", (home / "data").string()); }
+std::string WithDataHome(const fs::path& home) { return Assigned("LOCALAPPDATA", (home / "data").u8string()); }
 // cmd.exe drops the first and the last quote of a command that starts with
 // one; the command goes as UTF-16, so no name is lost to the ANSI code page.
 int RunShell(const std::string& command) { return _wsystem(fs::u8path("\"" + command + "\"").wstring().c_str()); }
@@ -64,13 +64,13 @@ std::string ShellQuoted(const std::string& text) {
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
-std::string InFolder(const fs::path& folder) { return "cd " + ShellQuoted(folder.string()) + " &&"; }
+std::string InFolder(const fs::path& folder) { return "cd " + ShellQuoted(folder.u8string()) + " &&"; }
 std::string Assigned(const std::string& name, const std::string& value) {
     return name + "=" + ShellQuoted(value) + " ";
 }
-std::string WithTemporaryFolder(const fs::path& folder) { return Assigned("TMPDIR", folder.string()); }
+std::string WithTemporaryFolder(const fs::path& folder) { return Assigned("TMPDIR", folder.u8string()); }
 std::string WithDataHome(const fs::path& home) {
-    return Assigned("HOME", home.string()) + Assigned("XDG_DATA_HOME", (home / "data").string());
+    return Assigned("HOME", home.u8string()) + Assigned("XDG_DATA_HOME", (home / "data").u8string());
 }
 int RunShell(const std::string& command) { return std::system(command.c_str()); }
 int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
@@ -85,7 +85,7 @@ struct TRun {
 
 std::vector<std::string> Listing(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -108,14 +108,14 @@ protected:
              const std::string& environment = "") const {
         static std::atomic<int> counter{0};
         const fs::path base = scratch_ / ("run" + std::to_string(counter++));
-        std::string command = environment + " " + ShellQuoted(tool.string());
+        std::string command = environment + " " + ShellQuoted(tool.u8string());
         for (const std::string& arg : args) command += " " + ShellQuoted(arg);
-        command += " >" + ShellQuoted(base.string() + ".out") + " 2>" + ShellQuoted(base.string() + ".err");
+        command += " >" + ShellQuoted(base.u8string() + ".out") + " 2>" + ShellQuoted(base.u8string() + ".err");
         const int status = RunShell(command);
         TRun run;
         run.exitCode = ExitCode(status);
-        run.out = ReadBytes(base.string() + ".out");
-        run.err = ReadBytes(base.string() + ".err");
+        run.out = ReadBytes(base.u8string() + ".out");
+        run.err = ReadBytes(base.u8string() + ".err");
         return run;
     }
 
@@ -130,8 +130,8 @@ protected:
     static std::vector<std::string> PlannedNames(const fs::path& project) {
         TMenuDocument document;
         TSilentStatus status;
-        LoadProjectFile(project.string(), document, status);
-        const TPublishPlan plan(document.applet, {}, "", project.filename().string());
+        LoadProjectFile(project.u8string(), document, status);
+        const TPublishPlan plan(document.applet, {}, "", project.filename().u8string());
         std::vector<std::string> names;
         for (const TPublishedFile& file : plan.Files()) {
             names.push_back(file.name);
@@ -172,11 +172,11 @@ TEST_F(CliTest, WrongUsageEndsWithOne) {
 TEST_F(CliTest, OptionsTakeBothFormsAndADashedNameAfterTheEnd) {
     const fs::path project = Project("Classic Blue", scratch_ / "site");
     const fs::path out = scratch_ / "out";
-    const TRun joined = Run({"publish", project.string(), "--out=" + out.string()});
+    const TRun joined = Run({"publish", project.u8string(), "--out=" + out.u8string()});
     ASSERT_EQ(joined.exitCode, 0) << joined.err;
     EXPECT_TRUE(fs::exists(out / "menu.html"));
 
-    const TRun twice = Run({"publish", project.string(), "--out", out.string(), "--out=" + out.string()});
+    const TRun twice = Run({"publish", project.u8string(), "--out", out.u8string(), "--out=" + out.u8string()});
     EXPECT_EQ(twice.exitCode, 1);
     EXPECT_NE(twice.err.find("--out given twice"), std::string::npos) << twice.err;
 
@@ -197,10 +197,10 @@ TEST_F(CliTest, ARunLeavesNoScratchFolderAndNoProbeFileAnywhere) {
     const std::string environment = WithTemporaryFolder(temporary);
     const fs::path gms = scratch_ / "menu.gms";
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"publish", project.string()}, {"html", project.string()},
-          {"export-structure", project.string(), gms.string()},
-          {"import-structure", gms.string(), (scratch_ / "back.tmz").string()},
-          {"publish", (scratch_ / "missing.tmz").string()}}) {
+         {std::vector<std::string>{"publish", project.u8string()}, {"html", project.u8string()},
+          {"export-structure", project.u8string(), gms.u8string()},
+          {"import-structure", gms.u8string(), (scratch_ / "back.tmz").u8string()},
+          {"publish", (scratch_ / "missing.tmz").u8string()}}) {
         Run(args, kBin / kToolFile, environment);
     }
     EXPECT_TRUE(fs::is_empty(temporary));
@@ -216,8 +216,8 @@ TEST_F(CliTest, PublishesIntoOneFolderAtOnceLeaveOneWholeSet) {
     // side by side: the folder must hold one of them whole, never a mix.
     const fs::path a = Project("Classic Blue", scratch_ / "a");
     const fs::path b = Project("Deep Submenus", scratch_ / "b");
-    ASSERT_EQ(Run({"publish", a.string()}).exitCode, 0);
-    ASSERT_EQ(Run({"publish", b.string()}).exitCode, 0);
+    ASSERT_EQ(Run({"publish", a.u8string()}).exitCode, 0);
+    ASSERT_EQ(Run({"publish", b.u8string()}).exitCode, 0);
     const auto setOf = [](const fs::path& folder) {
         std::vector<std::string> bytes;
         for (const char* name : {"tmzcfg.js", "menu.html", "menu.tmz", "menu_PublishReport.txt"})
@@ -232,7 +232,7 @@ TEST_F(CliTest, PublishesIntoOneFolderAtOnceLeaveOneWholeSet) {
     for (int round = 0; round < 30; ++round) {
         std::vector<std::thread> runs;
         for (const fs::path& project : {a, b})
-            runs.emplace_back([&, project] { Run({"publish", project.string(), "--out", shared.string()}); });
+            runs.emplace_back([&, project] { Run({"publish", project.u8string(), "--out", shared.u8string()}); });
         for (std::thread& run : runs) run.join();
         const auto set = setOf(shared);
         mixed += set != setA && set != setB;
@@ -242,29 +242,29 @@ TEST_F(CliTest, PublishesIntoOneFolderAtOnceLeaveOneWholeSet) {
 
 TEST_F(CliTest, ThePageCodeIsClassicUnlessModernIsAskedFor) {
     const fs::path project = Project("Classic Blue", scratch_ / "site");
-    const TRun classic = Run({"html", project.string()});
-    EXPECT_EQ(Run({"html", project.string(), "--page-code", "classic"}).out, classic.out);
+    const TRun classic = Run({"html", project.u8string()});
+    EXPECT_EQ(Run({"html", project.u8string(), "--page-code", "classic"}).out, classic.out);
     EXPECT_NE(classic.out.find("document.write"), std::string::npos);
 
-    const TRun modern = Run({"html", "--page-code=modern", project.string()});
+    const TRun modern = Run({"html", "--page-code=modern", project.u8string()});
     ASSERT_EQ(modern.exitCode, 0) << modern.err;
     EXPECT_EQ(modern.out.find("document.write"), std::string::npos);
     EXPECT_NE(modern.out.find("<nav class=\"trellimenu\""), std::string::npos);
 
     const fs::path out = scratch_ / "modern";
-    ASSERT_EQ(Run({"publish", project.string(), "--out", out.string(), "--page-code", "modern"}).exitCode, 0);
+    ASSERT_EQ(Run({"publish", project.u8string(), "--out", out.u8string(), "--page-code", "modern"}).exitCode, 0);
     EXPECT_EQ(ReadBytes(out / "menu.html"), modern.out);
     EXPECT_TRUE(fs::exists(out / "tmzmenu.css"));
     EXPECT_FALSE(fs::exists(scratch_ / "site" / "tmzmenu.css"));
     // Both forms publish the same tmzcfg.js.
-    ASSERT_EQ(Run({"publish", project.string()}).exitCode, 0);
+    ASSERT_EQ(Run({"publish", project.u8string()}).exitCode, 0);
     EXPECT_EQ(ReadBytes(out / "tmzcfg.js"), ReadBytes(scratch_ / "site" / "tmzcfg.js"));
 
     for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{"html", project.string(), "--page-code", "fancy"},
-          {"html", project.string(), "--page-code"},
-          {"export-structure", project.string(), (scratch_ / "x.gms").string(), "--page-code", "modern"},
-          {"html", project.string(), "--page-code", "modern", "--page-code", "modern"}}) {
+         {std::vector<std::string>{"html", project.u8string(), "--page-code", "fancy"},
+          {"html", project.u8string(), "--page-code"},
+          {"export-structure", project.u8string(), (scratch_ / "x.gms").u8string(), "--page-code", "modern"},
+          {"html", project.u8string(), "--page-code", "modern", "--page-code", "modern"}}) {
         EXPECT_EQ(Run(wrong).exitCode, 1) << ::testing::PrintToString(wrong);
     }
 }
@@ -279,7 +279,7 @@ TEST_F(CliTest, HelpAndVersionSucceed) {
 }
 
 TEST_F(CliTest, AMissingFileEndsWithTwoAndOneLineNamingIt) {
-    const std::string missing = (scratch_ / "missing.tmz").string();
+    const std::string missing = (scratch_ / "missing.tmz").u8string();
     for (const std::string& command : {"publish", "html"}) {
         const TRun run = Run({command, missing});
         EXPECT_EQ(run.exitCode, 2) << command;
@@ -287,21 +287,21 @@ TEST_F(CliTest, AMissingFileEndsWithTwoAndOneLineNamingIt) {
         EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("File not found"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(Run({"import-structure", (scratch_ / "missing.gms").string(), missing}).exitCode, 2);
+    EXPECT_EQ(Run({"import-structure", (scratch_ / "missing.gms").u8string(), missing}).exitCode, 2);
     EXPECT_FALSE(fs::exists(missing));
 }
 
 TEST_F(CliTest, AForeignFileIsRefusedAndNothingIsWritten) {
     const fs::path page = scratch_ / "site" / "index.tmz";
     WriteBytes(page, "<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n");
-    const TRun run = Run({"publish", page.string()});
+    const TRun run = Run({"publish", page.u8string()});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.ErrLines(), 1);
-    EXPECT_NE(run.err.find(page.string()), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(page.u8string()), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("This file wasn't saved by Trellimenu 2006 1.0, open failed!"), std::string::npos);
     EXPECT_EQ(Listing(scratch_ / "site"), std::vector<std::string>{"index.tmz"});
 
-    const TRun import = Run({"import-structure", page.string(), (scratch_ / "out.tmz").string()});
+    const TRun import = Run({"import-structure", page.u8string(), (scratch_ / "out.tmz").u8string()});
     EXPECT_EQ(import.exitCode, 2);
     EXPECT_NE(import.err.find("This file wasn't saved by specified format, open failed!"), std::string::npos);
 }
@@ -311,7 +311,7 @@ TEST_F(CliTest, ATruncatedProjectIsNotPublishedOverItself) {
     std::string bytes = ReadBytes(project);
     bytes.resize(bytes.find("</Item_Parameters>"));
     WriteBytes(project, bytes);
-    const TRun run = Run({"publish", project.string()});
+    const TRun run = Run({"publish", project.u8string()});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(ReadBytes(project), bytes);
     EXPECT_EQ(Listing(scratch_ / "site"), std::vector<std::string>{"menu.tmz"});
@@ -319,7 +319,7 @@ TEST_F(CliTest, ATruncatedProjectIsNotPublishedOverItself) {
 
 TEST_F(CliTest, PublishWritesWhatASaveWrites) {
     const fs::path project = Project("Deep Submenus", scratch_ / "site");
-    const TRun run = Run({"publish", project.string()});
+    const TRun run = Run({"publish", project.u8string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_EQ(Listing(scratch_ / "site"), PlannedNames(project));
@@ -327,7 +327,7 @@ TEST_F(CliTest, PublishWritesWhatASaveWrites) {
     EXPECT_EQ(ReadBytes(scratch_ / "site" / "arrow_over.gif"), ReadBytes(kBin / "arrow_over.gif"))
         << "not beside the project: taken from the program folder";
 
-    const TRun html = Run({"html", project.string()});
+    const TRun html = Run({"html", project.u8string()});
     EXPECT_EQ(html.exitCode, 0);
     EXPECT_EQ(html.out, ReadBytes(scratch_ / "site" / "menu.html"));
 }
@@ -337,7 +337,7 @@ TEST_F(CliTest, PublishIntoAnotherFolderLeavesTheProjectAlone) {
     WriteBytes(scratch_ / "site" / "arrow_normal.gif", "the project's own arrow");
     const std::string before = ReadBytes(project);
     const fs::path out = scratch_ / "public" / "menus";
-    const TRun run = Run({"publish", "--out", out.string(), project.string()});
+    const TRun run = Run({"publish", "--out", out.u8string(), project.u8string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Listing(scratch_ / "site"), (std::vector<std::string>{"Forest.TMZ", "arrow_normal.gif"}));
     EXPECT_EQ(ReadBytes(project), before);
@@ -349,10 +349,10 @@ TEST_F(CliTest, PublishIntoAnotherFolderLeavesTheProjectAlone) {
 TEST_F(CliTest, AnUnwritableOutputFolderEndsWithTwo) {
     const fs::path project = Project("Ocean Teal", scratch_ / "site");
     WriteBytes(scratch_ / "blocker", "a file where a folder should be");
-    const TRun run = Run({"publish", project.string(), "--out", (scratch_ / "blocker" / "sub").string()});
+    const TRun run = Run({"publish", project.u8string(), "--out", (scratch_ / "blocker" / "sub").u8string()});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.ErrLines(), 1);
-    EXPECT_NE(run.err.find((scratch_ / "blocker" / "sub").string()), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find((scratch_ / "blocker" / "sub").u8string()), std::string::npos) << run.err;
 }
 
 TEST_F(CliTest, WithoutTheRunTimeScriptsNothingIsPublished) {
@@ -361,7 +361,7 @@ TEST_F(CliTest, WithoutTheRunTimeScriptsNothingIsPublished) {
     fs::create_directories(lonely);
     fs::copy_file(kBin / kToolFile, lonely / kToolFile);
     const fs::path project = Project("Ocean Teal", scratch_ / "site");
-    const TRun run = Run({"publish", project.string()}, lonely / kToolFile, WithDataHome(scratch_ / "home"));
+    const TRun run = Run({"publish", project.u8string()}, lonely / kToolFile, WithDataHome(scratch_ / "home"));
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.ErrLines(), 1);
     EXPECT_NE(run.err.find("tmzparams.js"), std::string::npos) << run.err;
@@ -372,18 +372,18 @@ TEST_F(CliTest, StructureRoundTripWritesOnlyTheNamedFiles) {
     const fs::path project = Project("Deep Submenus", scratch_ / "site");
     const fs::path gms = scratch_ / "exchange" / "tree.gms";
     fs::create_directories(gms.parent_path());
-    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}).exitCode, 0);
+    ASSERT_EQ(Run({"export-structure", project.u8string(), gms.u8string()}).exitCode, 0);
     EXPECT_EQ(Listing(gms.parent_path()), std::vector<std::string>{"tree.gms"});
 
     const fs::path imported = scratch_ / "exchange" / "imported.tmz";
-    const TRun run = Run({"import-structure", gms.string(), imported.string()});
+    const TRun run = Run({"import-structure", gms.u8string(), imported.u8string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Listing(gms.parent_path()), (std::vector<std::string>{"imported.tmz", "tree.gms"}));
 
     TMenuDocument original, copy;
     TSilentStatus status;
-    LoadProjectFile(project.string(), original, status);
-    ASSERT_TRUE(LoadProjectFile(imported.string(), copy, status).Accepted());
+    LoadProjectFile(project.u8string(), original, status);
+    ASSERT_TRUE(LoadProjectFile(imported.u8string(), copy, status).Accepted());
     ASSERT_EQ(copy.ItemCount(), original.ItemCount());
     for (int i = 0; i < copy.ItemCount(); ++i) {
         for (int field : {ICaption, pURL, pLevel, pHasChildren, pSiblingPosition, pIsFirstItem}) {
@@ -399,8 +399,8 @@ TEST_F(CliTest, StructureCommandsLeaveTheCurrentFolderAlone) {
     fs::create_directories(work / "preview");
     const std::string inWork = InFolder(work);
     const fs::path gms = scratch_ / "tree.gms";
-    ASSERT_EQ(Run({"export-structure", project.string(), gms.string()}, kBin / kToolFile, inWork).exitCode, 0);
-    ASSERT_EQ(Run({"import-structure", gms.string(), (scratch_ / "copy.tmz").string()}, kBin / kToolFile, inWork)
+    ASSERT_EQ(Run({"export-structure", project.u8string(), gms.u8string()}, kBin / kToolFile, inWork).exitCode, 0);
+    ASSERT_EQ(Run({"import-structure", gms.u8string(), (scratch_ / "copy.tmz").u8string()}, kBin / kToolFile, inWork)
                   .exitCode,
               0);
     EXPECT_TRUE(fs::is_directory(work / "preview"));
@@ -415,13 +415,13 @@ TEST_F(CliTest, ParallelPublishesDoNotInterfere) {
     for (size_t i = 0; i < templates.size(); ++i) {
         serial.push_back(Project(templates[i], scratch_ / ("serial" + std::to_string(i))));
         parallel.push_back(Project(templates[i], scratch_ / ("parallel" + std::to_string(i))));
-        ASSERT_EQ(Run({"publish", serial.back().string()}).exitCode, 0);
+        ASSERT_EQ(Run({"publish", serial.back().u8string()}).exitCode, 0);
     }
     for (int round = 0; round < 3; ++round) {
         std::vector<std::thread> runs;
         std::vector<int> codes(templates.size(), -1);
         for (size_t i = 0; i < templates.size(); ++i) {
-            runs.emplace_back([&, i] { codes[i] = Run({"publish", parallel[i].string()}).exitCode; });
+            runs.emplace_back([&, i] { codes[i] = Run({"publish", parallel[i].u8string()}).exitCode; });
         }
         for (std::thread& run : runs) run.join();
         for (size_t i = 0; i < templates.size(); ++i) {
@@ -437,7 +437,7 @@ TEST_F(CliTest, ParallelPublishesDoNotInterfere) {
 
 TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     const fs::path project = Project("Classic Blue", scratch_ / "site");
-    const std::string folder = fs::canonical(scratch_ / "site").string();
+    const std::string folder = fs::canonical(scratch_ / "site").u8string();
     const std::string waiting = "Waiting for another save into " + folder + " to finish\xE2\x80\xA6\n";
 #if defined(_WIN32)
     // Held as another save holds it: the hidden lock file, locked.
@@ -451,7 +451,7 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
 #endif
 
     const auto start = std::chrono::steady_clock::now();
-    const TRun givenUp = Run({"publish", project.string(), "--wait", "2"});
+    const TRun givenUp = Run({"publish", project.u8string(), "--wait", "2"});
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(givenUp.exitCode, 2);
     EXPECT_EQ(givenUp.err, waiting + "trellimenu-cli: " + folder + " is locked by another save\n");
@@ -459,12 +459,22 @@ TEST_F(CliTest, APublishIntoALockedFolderSaysItWaitsAndGivesUpAfterWait) {
     EXPECT_LT(seconds, 10.0);
     EXPECT_FALSE(fs::exists(scratch_ / "site" / "menu.html"));
 
-    // Released while it waits: the publish goes on, having said it waited.
+    // Released once it says it waits (no fixed delay: under a loaded emulator
+    // the tool can take longer than any to start): the publish goes on.
+    const std::vector<std::string> earlierRuns = Listing(scratch_);
     std::thread releasing([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        const auto saysItWaits = [&] {
+            for (const std::string& name : Listing(scratch_)) {
+                const bool newOutput = name.size() > 4 && name.compare(name.size() - 4, 4, ".err") == 0 &&
+                                       std::find(earlierRuns.begin(), earlierRuns.end(), name) == earlierRuns.end();
+                if (newOutput && ReadBytes(scratch_ / name) == waiting) return true;
+            }
+            return false;
+        };
+        for (int i = 0; i < 1200 && !saysItWaits(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         release();
     });
-    const TRun waited = Run({"publish", project.string(), "--wait", "10"});
+    const TRun waited = Run({"publish", project.u8string(), "--wait", "10"});
     releasing.join();
     EXPECT_EQ(waited.exitCode, 0);
     EXPECT_EQ(waited.err, waiting);
@@ -482,4 +492,69 @@ TEST_F(CliTest, NamesBeyondOneCodePageArePublished) {
     const TRun missing = Run({"publish", (folder / fs::u8path(u8"\u00E9t\u00E9.tmz")).u8string()});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find(u8"\u30B5\u30A4\u30C8 caf\u00E9"), std::string::npos) << missing.err;
+}
+
+namespace {
+
+// Names that no Western ANSI code page (Windows-1252) can hold.
+const std::string kGreek = "\u03a9\u03bc\u03ad\u03b3\u03b1";         // Ωμέγα
+const std::string kGreekUpper = "\u03a9\u039c\u0388\u0393\u0391";    // ΩΜΈΓΑ
+const std::string kJapanese = "\u65e5\u672c\u8a9e";                     // 日本語
+const std::string kSep(1, static_cast<char>(fs::path::preferred_separator));
+
+}  // namespace
+
+TEST_F(CliTest, AProjectInAFolderNamedOutsideTheAnsiCodePagePublishes) {
+    const fs::path site = scratch_ / fs::u8path(kGreek + " " + kJapanese);
+    const fs::path project = Project("Deep Submenus", site, kGreek + ".tmz");
+    WriteBytes(site / "arrow_normal.gif", "the project's own arrow");
+    // Links to the site's own pages, written in another case, become links
+    // on the web server.
+    const std::string siteText = scratch_.u8string() + kSep + kGreek + " " + kJapanese + kSep;
+    TMenuDocument document;
+    TSilentStatus status;
+    ASSERT_TRUE(LoadProjectFile(project.u8string(), document, status).Accepted());
+    document.applet[pInternalUse_RootDir_Local] = siteText;
+    document.applet[pInternalUse_RootDir_Remote] = "https://example.org/";
+    document.applet[pInternalUse_RootDir_Local_Checked] = "0";
+    document.items[0][pURL] = scratch_.u8string() + kSep + kGreekUpper + " " + kJapanese + kSep + "page.html";
+    SaveProjectFile(document, project.u8string(), status);
+
+    const fs::path out = scratch_ / fs::u8path(kJapanese) / "menus";
+    const TRun run = Run({"publish", project.u8string(), "--out", out.u8string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_EQ(Listing(out), PlannedNames(project));
+    EXPECT_EQ(ReadBytes(out / "arrow_normal.gif"), "the project's own arrow");
+    EXPECT_EQ(ReadBytes(out / "tmzmo.js"), ReadBytes(kBin / "tmzmo.js"));
+    const std::string config = ReadBytes(out / "tmzcfg.js");
+    EXPECT_NE(config.find("https://example.org/page.html"), std::string::npos) << config.substr(0, 2000);
+
+    // Published beside itself, and nothing made anywhere else.
+    ASSERT_EQ(Run({"publish", project.u8string()}).exitCode, 0);
+    EXPECT_EQ(Listing(site), PlannedNames(project));
+    std::vector<std::string> made;
+    for (const std::string& name : Listing(scratch_))
+        if (name.rfind("run", 0) != 0) made.push_back(name);
+    EXPECT_EQ(made, (std::vector<std::string>{"site", kGreek + " " + kJapanese, kJapanese}));  // sorted by bytes
+}
+
+TEST_F(CliTest, AnInstallAndADataHomeNamedOutsideTheAnsiCodePagePublish) {
+    // The tool alone in <prefix>/bin, the run-time files in
+    // <prefix>/share/trellimenu, copied from there into the user's folder.
+    const fs::path prefix = scratch_ / fs::u8path(kJapanese + " " + kGreek);
+    const fs::path share = prefix / "share" / "trellimenu";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(share);
+    fs::copy_file(kBin / kToolFile, prefix / "bin" / kToolFile);
+    for (const auto& entry : fs::directory_iterator(kBin)) {
+        const std::string extension = entry.path().extension().u8string();
+        if (extension == ".js" || extension == ".gif") fs::copy_file(entry.path(), share / entry.path().filename());
+    }
+    const fs::path home = scratch_ / fs::u8path(kGreek);
+    const fs::path project = Project("Ocean Teal", scratch_ / "site");
+    const TRun run = Run({"publish", project.u8string()}, prefix / "bin" / kToolFile, WithDataHome(home));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadBytes(scratch_ / "site" / "tmzmo.js"), ReadBytes(kBin / "tmzmo.js"));
+    EXPECT_EQ(ReadBytes(home / "data" / "Varn" / "Trellimenu 2006" / "tmzparams.js"), ReadBytes(kBin / "tmzparams.js"));
 }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "codegen/fileops.h"
 #include "codegen/programfolder.h"
 #include "test_codegen_support.h"
 
@@ -16,19 +17,31 @@ namespace {
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old, hadValue_ = true;
+        hadValue_ = Get(name, old_);
         Set(name, value.c_str());
     }
     ~ScopedEnvironment() { Set(name_, hadValue_ ? old_.c_str() : nullptr); }
 
 private:
-    static void Set(const char* name, const char* value) {
 #if defined(_WIN32)
-        _putenv_s(name, value ? value : "");  // "" removes it there
-#else
-        value ? setenv(name, value, 1) : unsetenv(name);
-#endif
+    // Wide both ways: the values are UTF-8, which the narrow calls would
+    // take for the ANSI code page.
+    static bool Get(const char* name, std::string& value) {
+        const wchar_t* old = _wgetenv(fs::u8path(name).c_str());
+        if (old) value = fs::path(old).u8string();
+        return old != nullptr;
     }
+    static void Set(const char* name, const char* value) {
+        _wputenv_s(fs::u8path(name).c_str(), fs::u8path(value ? value : "").c_str());  // "" removes it there
+    }
+#else
+    static bool Get(const char* name, std::string& value) {
+        const char* old = std::getenv(name);
+        if (old) value = old;
+        return old != nullptr;
+    }
+    static void Set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
+#endif
 
     const char* name_;
     std::string old_;
@@ -42,6 +55,9 @@ const char* const kDataHomeVariable = "LOCALAPPDATA";
 const char* const kDataHomeVariable = "XDG_DATA_HOME";
 #endif
 const std::string kSep(1, static_cast<char>(fs::path::preferred_separator));
+// Names that no Western ANSI code page (Windows-1252) can hold.
+const std::string kGreek = "\u03a9\u03bc\u03ad\u03b3\u03b1";     // Ωμέγα
+const std::string kJapanese = "\u65e5\u672c\u8a9e";                 // 日本語
 
 class ProgramFolderTest : public ::testing::Test {
 protected:
@@ -123,4 +139,39 @@ TEST_F(ProgramFolderTest, ARelativeDataHomeIsIgnored) {
 #endif
     ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
     EXPECT_EQ(UserProgramFolder(), (scratch_.Path() / "home" / ".local" / "share" / "Varn" / "Trellimenu 2006").string() + kSep);
+}
+
+TEST_F(ProgramFolderTest, FoldersNamedOutsideTheAnsiCodePageAreFoundAndFilled) {
+    const std::string scratch = scratch_.Path().u8string();
+    // A portable copy there is used as it is.
+    const std::string portable = scratch + kSep + kGreek + " " + kJapanese + kSep + "bin" + kSep;
+    fs::create_directories(fs::u8path(portable));
+    WriteBytes(fs::u8path(portable + "tmzparams.js"), "//");
+    EXPECT_EQ(ResolveProgramFolder(portable + "trellimenu"), portable);
+
+    // An installation there fills a user folder under a data home so named.
+    const std::string prefix = scratch + kSep + kJapanese + kSep;
+    fs::create_directories(fs::u8path(prefix + "bin"));
+    fs::create_directories(fs::u8path(prefix + "share/trellimenu/templates"));
+    WriteBytes(fs::u8path(prefix + "share/trellimenu/templates/" + kGreek + ".tmz"), "template");
+    ScopedEnvironment dataHome(kDataHomeVariable, scratch + kSep + kGreek);
+    const std::string user = scratch + kSep + kGreek + kSep + "Varn" + kSep + "Trellimenu 2006" + kSep;
+    EXPECT_EQ(UserProgramFolder(), user);
+    EXPECT_EQ(ResolveProgramFolder(prefix + "bin" + kSep + "trellimenu"), user);
+    EXPECT_EQ(ReadBytes(fs::u8path(user + "templates/" + kGreek + ".tmz")), "template");
+}
+
+TEST_F(ProgramFolderTest, QuietFileOperationsTakeNamesOutsideTheAnsiCodePage) {
+    const std::string folder = scratch_.Path().u8string() + kSep + kGreek;
+    CreateFolderQuietly(folder);
+    ASSERT_TRUE(fs::is_directory(fs::u8path(folder)));
+    const std::string file = InFolder(folder, kJapanese + ".gif");
+    WriteBytes(fs::u8path(file), "gif");
+    EXPECT_TRUE(IsRegularFile(file));
+    RemoveEmptyFolderQuietly(folder);
+    EXPECT_TRUE(fs::exists(fs::u8path(file))) << "a folder holding a file stays";
+    DeleteFileQuietly(file);
+    EXPECT_FALSE(fs::exists(fs::u8path(file)));
+    RemoveEmptyFolderQuietly(folder);
+    EXPECT_FALSE(fs::exists(fs::u8path(folder)));
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,14 +35,22 @@ inline std::string GoldenPath(const std::string& name)
     return std::string(TRELLIMENU_TEST_DATA) + "/files/" + name;
 }
 
+// A path in the temporary folder named `stem` and a number of its own: runs
+// of the tests side by side (two checkouts on one machine, two Wine runs in
+// one prefix) share that folder, and one's cleanup must never remove the
+// other's files.
+inline fs::path ScratchPath(const std::string& stem)
+{
+    std::random_device random;
+    return fs::temp_directory_path() / (stem + "-" + std::to_string(random()));
+}
+
 class ScratchFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  (std::string("trellimenu-") + info->test_suite_name() + "-" + info->name());
-        fs::remove_all(folder_);
+        folder_ = ScratchPath(std::string("trellimenu-") + info->test_suite_name() + "-" + info->name());
         fs::create_directories(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }

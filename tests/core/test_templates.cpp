@@ -212,8 +212,7 @@ TEST_P(TemplateTest, DarkSetIsCompleteAndReadable)
 // that is already in that state comes back byte for byte.
 TEST_P(TemplateTest, SavesBackUnchangedAfterGeneration)
 {
-    const fs::path scratch = fs::temp_directory_path() / ("trellimenu-template-" + GetParam().stem().string());
-    fs::remove_all(scratch);
+    const fs::path scratch = testfiles::ScratchPath("trellimenu-template-" + GetParam().stem().u8string());
     fs::create_directories(scratch);
     TOpened opened;
     Open(GetParam(), opened);
