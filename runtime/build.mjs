@@ -48,7 +48,11 @@ async function shrink(minify, code, topLevel) {
   if (!minify) return code;
   const result = await minify(code, {
     ecma: 2017,
-    compress: { passes: 3, toplevel: topLevel, unsafe_arrows: true, unsafe_methods: true, unsafe: true, unsafe_comps: true, pure_getters: true },
+    // Measured against the gzipped size: functions used once stay functions
+    // (inlined they repeat their parameters' names), and the engine's
+    // variables are declared once at the head of each function.
+    compress: { passes: 3, toplevel: topLevel, unsafe_arrows: true, unsafe_methods: true, unsafe: true, unsafe_comps: true,
+      unsafe_proto: true, pure_getters: true, reduce_funcs: false, hoist_vars: topLevel },
     mangle: { toplevel: topLevel, properties: topLevel && { regex: OWN_PROPERTIES, builtins: true } },
     format: { comments: false }
   });
