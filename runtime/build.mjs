@@ -34,7 +34,7 @@ async function loadMinifier() {
 // menus' and items' fields, and every option (main.js and values.js).
 const OWN = ['caption', 'arrowX', 'arrowY', 'sep', 'url', 'desc', 'status', 'textDesc', 'current', 'group', 'menu', 'owner',
   'side', 'timer', 'list', 'frame', 'sub', 'panel', 'main', 'isOpen', 'build', 'closeAll', 'innermost', 'showDesc',
-  'hideDesc', 'tmzItem', 'tmzGroup', 'tmzCurrent', 'own', 'stand', 'fit', 'update', 't', 'open', 'close'];
+  'hideDesc', 'tmzItem', 'tmzGroup', 'tmzCurrent', 'own', 'flat', 'stand', 'fit', 'update', 't', 'open', 'close'];
 const OPTIONS = ['zIndex', 'slideStep', 'slideSpeed', 'autoClose', 'snap', 'scrollType', 'slide', 'openDelay',
   'closeDelay', 'descDelay', 'snapDistance', 'onResize', 'onMouseMove', 'onMouseUp', 'onClick', 'bar', 'barAlign',
   'barBg', 'barColor', 'barFont', 'barSize', 'barBold', 'barItalic', 'barCursor', 'barTip', 'barTitle', 'base', 'base2',

@@ -139,7 +139,7 @@ function Menus(o, root) {
     if (owner && owner.url) {
       group.unshift({ own: true, caption: owner.caption, url: owner.url, target: owner.target, desc: '', status: '' });
     }
-    var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : o.rtl ? -1 : 1, timer: 0 };
+    var menu = { items: group, owner: owner, flat: flat, open: null, side: owner ? owner.menu.side : o.rtl ? -1 : 1, timer: 0 };
     var list = menu.list = owner ? owner.frame.firstChild : make('ul', 'tmz-m tmz-main', frame);
     if (!owner) list.id = uid('tmz-m');
     if (!flat) list.style.width = width + 'px';
@@ -164,7 +164,7 @@ function Menus(o, root) {
     var fr = f.getBoundingClientRect(), first = list.querySelector('li:not(.tmz-own)').getBoundingClientRect();
     var pm = it.menu.frame.getBoundingClientRect();
     var row = it.a.getBoundingClientRect(), side = it.menu.side, x, y;
-    if (!it.menu.owner && o.layout === 'Bar') {
+    if (it.menu.flat) {
       row = it.a.parentNode.getBoundingClientRect();
       x = side > 0 ? row.left : row.right - w;
       y = row.bottom + h <= height || height - row.bottom >= row.top ? row.bottom : row.top - h;
@@ -269,7 +269,7 @@ function Menus(o, root) {
       if (it.group) {
         m = it.menu.frame.getBoundingClientRect();
         x = it.menu.side > 0 ? Math.min(x, m.right - w) : Math.max(x, m.left);
-        if (!it.menu.owner && o.layout === 'Bar') {
+        if (it.menu.flat) {
           m = it.a.parentNode.getBoundingClientRect();
           drop = toNumber(it.group[0][22], 120) + 10;
           x = o.rtl ? m.right - drop - w : m.left + drop;
