@@ -66,8 +66,7 @@ function Float(o, root, bar, menus) {
     if (!followY || el !== root) return;
     var r = root.getBoundingClientRect(), room = windowSize().h - r.top;
     if (r.height > room) {
-      s.maxHeight = Math.max(40, room - (r.height - list.offsetHeight)) + 'px';
-      s.overflowY = 'auto';
+      fitList(list, room, r.height);
     }
   };
 

@@ -29,7 +29,7 @@ function Input(o, root, menus) {
     // A resting pointer is not heading anywhere.
     if (!sub || !cur || cur === prev || cur === aimedFrom || Date.now() - lastMove > 120) return false;
     // A bar's dropdown is approached from above: the same test, axes exchanged.
-    var r = sub.frame.getBoundingClientRect(), down = !menu.owner && o.layout === 'Bar', k = down ? 1 : sub.side;
+    var r = sub.frame.getBoundingClientRect(), down = menu.flat, k = down ? 1 : sub.side;
     var x = down ? r.top : k > 0 ? r.left : r.right, lo = down ? r.left : r.top, hi = down ? r.right : r.bottom;
     var c = down ? { x: cur.y, y: cur.x } : cur, p = down ? { x: prev.y, y: prev.x } : prev;
     function slope(q, y) { return (y - q.y) / ((x - q.x) * k); }
@@ -150,7 +150,7 @@ function Input(o, root, menus) {
     pointerKind = '';
     if (!it || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
     var list = focusables(it.menu), i = list.indexOf(it), n = list.length, owner = it.menu.owner;
-    var across = !owner && o.layout === 'Bar', ahead = o.rtl ? 'ArrowLeft' : 'ArrowRight';
+    var across = it.menu.flat, ahead = o.rtl ? 'ArrowLeft' : 'ArrowRight';
     var behind = o.rtl ? 'ArrowRight' : 'ArrowLeft', keys = {};
     keys[across ? ahead : 'ArrowDown'] = function () { go(list[(i + 1) % n]); };
     keys[across ? behind : 'ArrowUp'] = function () { go(list[(i + n - 1) % n]); };

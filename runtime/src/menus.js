@@ -38,6 +38,20 @@ function focusables(menu) {
   return menu.items.filter(function (it) { return !it.sep && (it.url || it.group) && !(it.own && !it.a.offsetParent); });
 }
 
+// A list taller than its room scrolls inside its frame, whose edges keep
+// their share: frameHeight is the frame's height with the whole list.
+function fitList(list, room, frameHeight) {
+  list.style.maxHeight = Math.max(40, room - (frameHeight - list.offsetHeight)) + 'px';
+  list.style.overflowY = 'auto';
+}
+
+// Places e at a point of the window, inside the element it is positioned in.
+function moveInside(e, holder, x, y) {
+  var box = holder.getBoundingClientRect();
+  e.style.left = x - box.left - holder.clientLeft + 'px';
+  e.style.top = y - box.top - holder.clientTop + 'px';
+}
+
 // The page must not jump, but a menu that scrolls its items (or the panel,
 // which scrolls as a whole) brings the focused one into its view.
 function focusItem(it, e) {
@@ -125,7 +139,7 @@ function Menus(o, root) {
     if (owner && owner.url) {
       group.unshift({ own: true, caption: owner.caption, url: owner.url, target: owner.target, desc: '', status: '' });
     }
-    var menu = { items: group, owner: owner, open: null, side: owner ? owner.menu.side : o.rtl ? -1 : 1, timer: 0 };
+    var menu = { items: group, owner: owner, flat: flat, open: null, side: owner ? owner.menu.side : o.rtl ? -1 : 1, timer: 0 };
     var list = menu.list = owner ? owner.frame.firstChild : make('ul', 'tmz-m tmz-main', frame);
     if (!owner) list.id = uid('tmz-m');
     if (!flat) list.style.width = width + 'px';
@@ -144,14 +158,13 @@ function Menus(o, root) {
     f.style.left = f.style.top = '0px';
     var w = f.offsetWidth, h = f.offsetHeight;
     if (h > height) {
-      list.style.maxHeight = Math.max(40, height - (h - list.offsetHeight)) + 'px';
-      list.style.overflowY = 'auto';
+      fitList(list, height, h);
       h = f.offsetHeight;
     }
     var fr = f.getBoundingClientRect(), first = list.querySelector('li:not(.tmz-own)').getBoundingClientRect();
-    var holder = f.offsetParent || root, box = holder.getBoundingClientRect(), pm = it.menu.frame.getBoundingClientRect();
+    var pm = it.menu.frame.getBoundingClientRect();
     var row = it.a.getBoundingClientRect(), side = it.menu.side, x, y;
-    if (!it.menu.owner && o.layout === 'Bar') {
+    if (it.menu.flat) {
       row = it.a.parentNode.getBoundingClientRect();
       x = side > 0 ? row.left : row.right - w;
       y = row.bottom + h <= height || height - row.bottom >= row.top ? row.bottom : row.top - h;
@@ -166,8 +179,7 @@ function Menus(o, root) {
     x = Math.max(0, Math.min(x, width - w));
     y = Math.max(0, Math.min(y, height - h));
     sub.side = side;
-    f.style.left = x - box.left - holder.clientLeft + 'px';
-    f.style.top = y - box.top - holder.clientTop + 'px';
+    moveInside(f, f.offsetParent || root, x, y);
   }
 
   function slide(sub) {
@@ -248,7 +260,7 @@ function Menus(o, root) {
       if (it.textDesc) desc.textContent = it.desc;
       else desc.innerHTML = it.desc;
       desc.hidden = false;
-      var view = windowSize(), r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
+      var view = windowSize(), r = it.a.getBoundingClientRect();
       var w = desc.offsetWidth, h = desc.offsetHeight, x = r.left + 16, m, drop;
       // Under an item with a submenu the box keeps clear of the side where
       // the submenu opens, so it never hides the items it leads to: beside a
@@ -257,7 +269,7 @@ function Menus(o, root) {
       if (it.group) {
         m = it.menu.frame.getBoundingClientRect();
         x = it.menu.side > 0 ? Math.min(x, m.right - w) : Math.max(x, m.left);
-        if (!it.menu.owner && o.layout === 'Bar') {
+        if (it.menu.flat) {
           m = it.a.parentNode.getBoundingClientRect();
           drop = toNumber(it.group[0][22], 120) + 10;
           x = o.rtl ? m.right - drop - w : m.left + drop;
@@ -266,8 +278,7 @@ function Menus(o, root) {
       }
       x = Math.max(0, Math.min(x, view.w - w));
       var y = r.bottom + 2 + h > view.h ? Math.max(0, r.top - h - 2) : r.bottom + 2;
-      desc.style.left = x - box.left - root.clientLeft + 'px';
-      desc.style.top = y - box.top - root.clientTop + 'px';
+      moveInside(desc, root, x, y);
     }, o.descDelay);
   };
 

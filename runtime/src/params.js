@@ -7,12 +7,11 @@
  * the same tmzcfg.js pasted twice is recorded once. */
 var Trellimenu = window.Trellimenu || { menus: [] };
 
-function createMenuGlobalParams() {
+function createMenuGlobalParams(...params) {
   var script = document.currentScript, from = script && script.src || '', menus = Trellimenu.menus;
-  var twice = from && menus.some(function (m) { return m.from === from; });
+  var twice = from && menus.some((m) => m.from === from);
   if (twice) console.warn('Trellimenu: ' + from + ' twice on this page, drawn once');
-  menus.push({ params: Array.prototype.slice.call(arguments), items: [], extended: {}, from: from,
-    anchor: script, drawn: twice });
+  menus.push({ params, items: [], extended: {}, from, anchor: script, drawn: twice });
 }
 
 // Kept as they came: a menu of thousands of items is read only as far as

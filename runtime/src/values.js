@@ -21,33 +21,36 @@ function toText(v) {
   return v == null ? '' : String(v);
 }
 
-/* Option name: position in createMenuGlobalParams (0-based) and fallback,
- * whose kind is the value's: a number, a colour ('#...'), text ('') or, with
- * none, a flag. Positions not listed are carried by the editor for
+/* The options in runs of consecutive positions in createMenuGlobalParams
+ * (0-based): the run's first position, then each option's name and fallback,
+ * whose kind is the value's: a number, a colour ('#...'), text ('') or a flag
+ * (false). Positions between the runs are carried by the editor for
  * compatibility only. */
-var PARAMETERS = {
-  zIndex: [0, 1000], slideStep: [1, 20], slideSpeed: [2, 10], autoClose: [3], snap: [4], scrollType: [5, 3],
-  slide: [6], openDelay: [10, 200], closeDelay: [11, 2000], descDelay: [12, 10], snapDistance: [13, 15],
-  onResize: [15, ''], onMouseMove: [16, ''], onMouseUp: [17, ''], onClick: [18, ''], bar: [19],
-  barAlign: [20, ''], barBg: [21, '#6B98E7'], barColor: [22, '#FFFFFF'], barFont: [23, ''], barSize: [24, 14],
-  barBold: [25], barItalic: [26], barCursor: [27, ''], barTip: [28, ''], barTitle: [29, ''],
-  base: [34, '#C0C0C0'], base2: [35, '#C0C0C0'], base3: [36, '#C0C0C0'], darkest1: [37, '#939393'],
-  darkest2: [38, '#939393'], fixed: [39, '#'], light1: [40, '#FFFFFF'], light2: [41, '#FFFFFF'],
-  dark1: [42, '#868686'], dark2: [43, '#868686'], arrowNormal: [44, ''], arrowOver: [45, ''],
-  itemColor: [46, '#FFFFFF'], itemBg: [47, '#3879BA'], overColor: [48, '#004080'], overBg: [49, '#FFFFFF'],
-  itemFont: [51, ''], itemSize: [52, 12], itemBold: [53], itemItalic: [54], sepColor: [55, '#88B1DB'],
-  sepShadow: [56, '#000027'], descBg: [57, '#EAEA00'], descColor: [58, '#000000'], descWidth: [60, 180],
-  paddingLeft: [61, 20], x: [63, 80], y: [64, 80], descBorderWidth: [65, 2], descBorderStyle: [66, ''],
-  descBorderColor: [67, '#FFFF00']
-};
+var PARAMETERS = [
+  [0, { zIndex: 1000, slideStep: 20, slideSpeed: 10, autoClose: false, snap: false, scrollType: 3, slide: false }],
+  [10, { openDelay: 200, closeDelay: 2000, descDelay: 10, snapDistance: 15 }],
+  [15, { onResize: '', onMouseMove: '', onMouseUp: '', onClick: '', bar: false, barAlign: '', barBg: '#6B98E7',
+    barColor: '#FFFFFF', barFont: '', barSize: 14, barBold: false, barItalic: false, barCursor: '', barTip: '',
+    barTitle: '' }],
+  [34, { base: '#C0C0C0', base2: '#C0C0C0', base3: '#C0C0C0', darkest1: '#939393', darkest2: '#939393', fixed: '#',
+    light1: '#FFFFFF', light2: '#FFFFFF', dark1: '#868686', dark2: '#868686', arrowNormal: '', arrowOver: '',
+    itemColor: '#FFFFFF', itemBg: '#3879BA', overColor: '#004080', overBg: '#FFFFFF' }],
+  [51, { itemFont: '', itemSize: 12, itemBold: false, itemItalic: false, sepColor: '#88B1DB', sepShadow: '#000027',
+    descBg: '#EAEA00', descColor: '#000000' }],
+  [60, { descWidth: 180, paddingLeft: 20 }],
+  [63, { x: 80, y: 80, descBorderWidth: 2, descBorderStyle: '', descBorderColor: '#FFFF00' }]
+];
 
 function readOptions(args) {
-  var o = {}, name, p, v;
-  for (name in PARAMETERS) {
-    p = PARAMETERS[name];
-    v = args[p[0]];
-    o[name] = p[1] == null ? toFlag(v) : typeof p[1] == 'number' ? toNumber(v, p[1]) : p[1] ? toColour(v, p[1]) : toText(v);
-  }
+  var o = {};
+  PARAMETERS.forEach(function (run) {
+    var at = run[0], name, f, v;
+    for (name in run[1]) {
+      f = run[1][name];
+      v = args[at++];
+      o[name] = f === false ? toFlag(v) : typeof f == 'number' ? toNumber(v, f) : f ? toColour(v, f) : toText(v);
+    }
+  });
   // The border's outermost dark edge has no control in the editor; the
   // darkest shade stands in when it arrives empty.
   if (!o.fixed[1]) o.fixed = o.darkest2;
