@@ -56,6 +56,7 @@ TItemArray TEditorDocument::RemoveItems(int index, int count)
 
 void TEditorDocument::Replace(TMenuDocument document)
 {
+    emit aboutToBeReplaced();
     agent_.Document() = std::move(document);
     selection_ = kAppletTarget;
     undoStack_.clear();

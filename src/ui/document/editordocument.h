@@ -69,6 +69,9 @@ signals:
     void itemsInserted(int index, int count);
     void itemsAboutToBeRemoved(int index, int count);
     void itemsRemoved(int index, int count);
+    // Around a replacement by a new document: every view starts afresh
+    // (a model resets between the two).
+    void aboutToBeReplaced();
     void documentReplaced();
     void normalized();
     void encodingChanged();
