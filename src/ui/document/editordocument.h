@@ -66,6 +66,8 @@ public:
 
 signals:
     void fieldChanged(int target, int field);
+    // Before the items go in (a model announces its rows), and after.
+    void itemsAboutToBeInserted(int index, const TItemArray& items);
     void itemsInserted(int index, int count);
     void itemsAboutToBeRemoved(int index, int count);
     void itemsRemoved(int index, int count);

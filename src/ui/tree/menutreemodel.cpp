@@ -22,28 +22,29 @@ QIcon Drawn(void (*draw)(QPainter&))
     return QIcon(pixmap);
 }
 
-// Whether items[index, end) is a run of whole sibling subtrees at `level`
-// that sits where such a run may: under an item one level up, and followed
-// by nothing deeper (which would otherwise change parents). Every edit the
-// commands make has this shape; anything else is shown as a new tree.
-bool IsSiblingRun(const TItemArray& items, int index, int end, int level)
+// Whether a block of items is a run of whole sibling subtrees that fits
+// between the item before it and the one after it (none: nullptr): under an
+// item one level up, and followed by nothing deeper, which would otherwise
+// change parents. Every edit the commands make has this shape; anything
+// else is shown as a new tree.
+bool IsSiblingRun(const TItemData* before, TItemArray::const_iterator first, TItemArray::const_iterator last,
+                  const TItemData* after)
 {
-    const int size = static_cast<int>(items.size());
-    if (index >= end || level < 0 || (index == 0 ? level != 0 : level > ItemLevel(items, index - 1) + 1))
+    if (first == last)
         return false;
-    for (int k = index; k < end; ++k) {
-        if (ItemLevel(items, k) < level)
-            return false;
-    }
-    return end >= size || ItemLevel(items, end) <= level;
+    const int level = LevelOf(*first);
+    if (level < 0 || level > (before ? LevelOf(*before) + 1 : 0))
+        return false;
+    if (std::any_of(first, last, [level](const TItemData& item) { return LevelOf(item) < level; }))
+        return false;
+    return !after || LevelOf(*after) <= level;
 }
 
-int TopsOfRun(const TItemArray& items, int index, int end, int level)
+// The block's top items: the rows it adds to its parent.
+int TopsOf(TItemArray::const_iterator first, TItemArray::const_iterator last)
 {
-    int tops = 0;
-    for (int k = index; k < end; ++k)
-        tops += ItemLevel(items, k) == level ? 1 : 0;
-    return tops;
+    const int level = LevelOf(*first);
+    return static_cast<int>(std::count_if(first, last, [level](const TItemData& item) { return LevelOf(item) == level; }));
 }
 
 }  // namespace
@@ -81,6 +82,7 @@ TMenuTreeModel::TMenuTreeModel(const TEditorDocument& document, QObject* parent)
     NumberItems();
     connect(&document, &TEditorDocument::aboutToBeReplaced, this, &TMenuTreeModel::BeginReset);
     connect(&document, &TEditorDocument::documentReplaced, this, &TMenuTreeModel::EndReset);
+    connect(&document, &TEditorDocument::itemsAboutToBeInserted, this, &TMenuTreeModel::ItemsAboutToBeInserted);
     connect(&document, &TEditorDocument::itemsInserted, this, &TMenuTreeModel::ItemsInserted);
     connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, &TMenuTreeModel::ItemsAboutToBeRemoved);
     connect(&document, &TEditorDocument::itemsRemoved, this, &TMenuTreeModel::ItemsRemoved);
@@ -240,24 +242,36 @@ void TMenuTreeModel::ShowAnew()
     EndReset();
 }
 
+void TMenuTreeModel::ItemsAboutToBeInserted(int index, const TItemArray& block)
+{
+    const TItemArray& items = document_.Items();
+    const int size = static_cast<int>(items.size());
+    const TItemData* before = index > 0 ? &items[size_t(index) - 1] : nullptr;
+    const TItemData* after = index < size ? &items[size_t(index)] : nullptr;
+    if (!IsSiblingRun(before, block.begin(), block.end(), after)) {
+        pending_ = Pending::Reset;
+        beginResetModel();
+        return;
+    }
+    // The new items' parent: the nearest item before them one level up.
+    const int level = LevelOf(block.front());
+    int parent = index - 1;
+    while (parent >= 0 && LevelOf(items[size_t(parent)]) >= level)
+        --parent;
+    const std::vector<int>& siblings = Children(parent);
+    const int row = static_cast<int>(std::lower_bound(siblings.begin(), siblings.end(), index) - siblings.begin());
+    pending_ = Pending::Rows;
+    beginInsertRows(IndexOfItem(parent), row, row + TopsOf(block.begin(), block.end()) - 1);
+}
+
 void TMenuTreeModel::ItemsInserted(int index, int count)
 {
-    // The document already holds the new items; this model still answers
-    // from its tables of before, which is what the views may ask about
-    // until the rows are announced.
-    const TItemArray& items = document_.Items();
-    const int end = index + count;
-    const int level = ItemLevel(items, index);
-    if (!IsSiblingRun(items, index, end, level)) {
-        ShowAnew();
+    if (std::exchange(pending_, Pending::None) == Pending::Reset) {
+        EndReset();
         return;
     }
     std::vector<quintptr> ids(size_t(count), 0);
     std::iota(ids.begin(), ids.end(), nextId_);
-    const int parent = ParentIndex(items, index);
-    const std::vector<int>& siblings = Children(parent);
-    const int row = static_cast<int>(std::lower_bound(siblings.begin(), siblings.end(), index) - siblings.begin());
-    beginInsertRows(IndexOfItem(parent), row, row + TopsOfRun(items, index, end, level) - 1);
     idOf_.insert(idOf_.begin() + index, ids.begin(), ids.end());
     nextId_ += quintptr(count);
     ForgetStructure();
@@ -267,28 +281,30 @@ void TMenuTreeModel::ItemsInserted(int index, int count)
 void TMenuTreeModel::ItemsAboutToBeRemoved(int index, int count)
 {
     const TItemArray& items = document_.Items();
-    const int level = ItemLevel(items, index);
-    if (!IsSiblingRun(items, index, index + count, level)) {
+    const int size = static_cast<int>(items.size());
+    const int end = index + count;
+    const TItemData* before = index > 0 ? &items[size_t(index) - 1] : nullptr;
+    const TItemData* after = end < size ? &items[size_t(end)] : nullptr;
+    if (!IsSiblingRun(before, items.begin() + index, items.begin() + end, after)) {
         pending_ = Pending::Reset;
         beginResetModel();
         return;
     }
     const int row = Shape().IndexInGroup(index);
     pending_ = Pending::Rows;
-    beginRemoveRows(IndexOfItem(Shape().Parent(index)), row, row + TopsOfRun(items, index, index + count, level) - 1);
+    beginRemoveRows(IndexOfItem(Shape().Parent(index)), row,
+                    row + TopsOf(items.begin() + index, items.begin() + end) - 1);
 }
 
 void TMenuTreeModel::ItemsRemoved(int index, int count)
 {
-    const Pending pending = std::exchange(pending_, Pending::None);
-    if (pending == Pending::Reset) {
+    if (std::exchange(pending_, Pending::None) == Pending::Reset) {
         EndReset();
         return;
     }
     idOf_.erase(idOf_.begin() + index, idOf_.begin() + index + count);
     ForgetStructure();
-    if (pending == Pending::Rows)
-        endRemoveRows();
+    endRemoveRows();
 }
 
 void TMenuTreeModel::FieldChanged(int target, int field)

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "model/menushape.h"
+#include "model/records.h"
 
 class TEditorDocument;
 
@@ -59,6 +60,7 @@ private:
     void BeginReset();
     void EndReset();
     void ShowAnew();  // a reset, for changes no row edit describes
+    void ItemsAboutToBeInserted(int index, const TItemArray& block);
     void ItemsInserted(int index, int count);
     void ItemsAboutToBeRemoved(int index, int count);
     void ItemsRemoved(int index, int count);
@@ -78,7 +80,7 @@ private:
     mutable std::optional<TMenuShape> shape_;
     mutable std::vector<int> positionOf_;  // by node number; -1 for none
     mutable bool positionsValid_ = false;
-    // What the removal announced (begun as rows or as a reset) waits for.
+    // What an announced insert or removal (begun as rows or as a reset) waits for.
     enum class Pending { None, Rows, Reset } pending_ = Pending::None;
     QIcon rootIcon_;
     QIcon itemIcon_;
