@@ -374,12 +374,8 @@ private slots:
         rig.Add(a, "A1");
         rig.Add(rig.Root(), "B");
         TNode c = rig.Add(rig.Root(), "C");
-        rig.window.resize(400, 400);
-        rig.editor.TreePanel()->setGeometry(0, 0, 400, 400);
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QVERIFY(rig.ShowTreeOpen());
         QTreeView* tree = rig.Tree();
-        tree->expandAll();
 
         // A onto C: A becomes C's child, in one undoable step.
         rig.Select(a);

@@ -104,6 +104,17 @@ struct TEditorRig {
         return added;
     }
 
+    // The tree alone in a shown 400 x 400 window, every node open; false
+    // when the window never showed.
+    bool ShowTreeOpen()
+    {
+        window.resize(400, 400);
+        editor.TreePanel()->setGeometry(0, 0, 400, 400);
+        window.show();
+        Tree()->expandAll();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+
     // Node texts in pre-order (root excluded) and the list's captions.
     QStringList TreeCaptions() const
     {

@@ -225,12 +225,8 @@ private slots:
         rig.Add(a, "A1");
         rig.Add(rig.Root(), "B");
         TNode c = rig.Add(rig.Root(), "C");
-        rig.window.resize(400, 400);
-        rig.editor.TreePanel()->setGeometry(0, 0, 400, 400);
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QVERIFY(rig.ShowTreeOpen());
         QTreeView* tree = rig.Tree();
-        tree->expandAll();
         rig.Select(a);
         // A drag made of events has no source widget, which the tree's
         // internal moves ask for; the same handlers take it otherwise.
@@ -269,10 +265,7 @@ private slots:
     {
         TEditorRig rig;
         rig.Add(rig.Root(), "Home");
-        rig.window.resize(400, 400);
-        rig.editor.TreePanel()->setGeometry(0, 0, 400, 400);
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QVERIFY(rig.ShowTreeOpen());
         QTreeView* tree = rig.Tree();
         rig.Select(rig.Root());
         tree->setFocus();
