@@ -78,7 +78,8 @@ int FuzzReader(const uint8_t* data, size_t size, TDocumentReader read, Write wri
     TMemoryMenuTree tree;
     agent.ResetAppletToDefaults();
     tree.AddRoot(kRootNodeText);
-    agent.InsertItemUnder(tree, tree.Root());
+    agent.InsertItem(0, NewDefaultItem());
+    tree.AddChild(tree.Root(), "Item");
     const TItemArray itemsBefore = agent.Items();
     const TAppletData appletBefore = agent.GetAppletData();
 

@@ -10,13 +10,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeView>
 
 #include <algorithm>
 #include <vector>
 
 #include "files/projectfile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
 #include "ui/services/localpath.h"
@@ -29,6 +29,15 @@
 #include "quietenvironment.h"
 
 namespace {
+// Nodes of the shown tree, the root included, each asked of the view's model.
+int NodeCount(const QAbstractItemModel& model, const QModelIndex& parent = QModelIndex())
+{
+    int count = 0;
+    for (int row = 0; row < model.rowCount(parent); ++row)
+        count += 1 + NodeCount(model, model.index(row, 0, parent));
+    return count;
+}
+
 void WriteProject(const QString& path, int items)
 {
     TSilentStatus status;
@@ -72,7 +81,7 @@ int main(int argc, char* argv[])
         std::unique_ptr<TMainForm> form = StartEditor({project}, env);
         QApplication::processEvents();  // the first paint
         startUp.push_back(timer.nsecsElapsed() / 1e6);
-        treeNodes = form->MenuEditor().Tree().Count();
+        treeNodes = NodeCount(*form->findChild<QTreeView*>("trvwDesignPanel")->model());
 
         timer.restart();
         form->OpenProjectFile(project);

@@ -12,7 +12,7 @@
 #include <QUndoStack>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -106,16 +106,15 @@ void Run(const char* shape, int menus, int perMenu)
     QElapsedTimer build;
     build.start();
     host.document.Replace(document);
-    editor.RebuildTree();
     const double buildMs = build.nsecsElapsed() / 1e6;
 
-    auto* view = editor.TreePanel()->findChild<QTreeWidget*>("trvwDesignPanel");
-    QTreeWidgetItem* root = view->topLevelItem(0);
+    auto* view = editor.TreePanel()->findChild<QTreeView*>("trvwDesignPanel");
+    const QModelIndex root = view->model()->index(0, 0);
     QUndoStack& stack = host.document.UndoStack();
     // Nodes are picked by place among the main menu's items, so every run
     // meets the same shape: a node in the middle with siblings on both sides.
-    const int k = root->childCount() / 2;
-    auto select = [&](int child) { view->setCurrentItem(root->child(child)); };
+    const int k = view->model()->rowCount(root) / 2;
+    auto select = [&](int child) { view->setCurrentIndex(view->model()->index(child, 0, root)); };
     // A command and its undo, timed apart: the tree, the pages and the list follow both.
     // Each run is undone, so every run meets the same menu.
     auto command = [&](QAction* action, double& doMs, double& undoMs) {

@@ -1,6 +1,6 @@
 #pragma once
-// The editor's document object: it owns the menu document and performs the
-// list edits that keep the item list and the tree view in step. File work and
+// The editor's document object: it owns the menu document. Item edits are
+// the editor's commands over the positions of model/itemtree.h; file work and
 // generation are functions over the document (src/files, src/codegen).
 
 #include <string>
@@ -30,16 +30,9 @@ public:
     void ResetAppletToDefaults();  // reset values, no items, a new (UTF-8) document
     static TItemData NewDefaultItem() { return ::NewDefaultItem(); }
 
-    // --- Elementary list edits ---
+    // --- Elementary list edit (the editor's item edits are commands on its
+    // document, over the positions of model/itemtree.h) ---
     void InsertItem(int index, const TItemData& item);
-    void DeleteItem(int index);
-    void SwapWithPrevious(int index);
-
-    // --- Composite item commands: list and tree change in step ---
-    TMenuTree::Node InsertItemUnder(TMenuTree& tree, TMenuTree::Node parent);  // returns the new node
-    void DeleteItemSubtree(TMenuTree& tree, TMenuTree::Node node);
-    bool MoveItemUp(TMenuTree& tree, TMenuTree::Node node);    // false when there is no previous sibling
-    bool MoveItemDown(TMenuTree& tree, TMenuTree::Node node);  // false when there is no next sibling
 
     // Adds a node per item to a tree that holds only its root (adding the root
     // when there is none). Damaged levels are clamped to the deepest possible

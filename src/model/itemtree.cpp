@@ -4,10 +4,10 @@
 
 #include <vector>
 
-int ItemLevel(const TItemArray& items, int k)
+int LevelOf(const TItemData& item)
 {
     int level = 0;
-    return ParseLevel(items[static_cast<size_t>(k)][pLevel], level) ? level : 0;
+    return ParseLevel(item[pLevel], level) ? level : 0;
 }
 
 int SubtreeEnd(const TItemArray& items, int k)

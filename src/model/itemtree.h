@@ -7,7 +7,8 @@
 #include "model/records.h"
 
 // pLevel as a number (0 when it is no number).
-int ItemLevel(const TItemArray& items, int k);
+int LevelOf(const TItemData& item);
+inline int ItemLevel(const TItemArray& items, int k) { return LevelOf(items[static_cast<size_t>(k)]); }
 // One past the last item of k's subtree.
 int SubtreeEnd(const TItemArray& items, int k);
 // The item k hangs under, -1 for the top level.

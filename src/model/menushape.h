@@ -20,6 +20,8 @@ public:
     int ItemCount() const { return static_cast<int>(parent_.size()); }
     int Parent(int item) const { return parent_[item]; }
     int Depth(int item) const { return depth_[item]; }  // top-level items 1
+    // The item's place among its parent's children, from 0.
+    int IndexInGroup(int item) const { return indexInGroup_[item]; }
     bool HasChildren(int item) const { return !Children(item).empty(); }
     // Children of an item, or of the root for kRoot, in display order.
     const std::vector<int>& Children(int item) const { return children_[item + 1]; }

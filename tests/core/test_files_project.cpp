@@ -59,7 +59,8 @@ protected:
     // A document the tests can recognise after a refused read.
     void OpenSomething()
     {
-        agent.InsertItemUnder(tree, tree.Root());
+        agent.InsertItem(0, NewDefaultItem());
+        tree.AddChild(tree.Root(), "Item");
         TAppletData data = agent.GetAppletData();
         data[pItemNoColor] = "ABCDEF";
         agent.SetAppletData(data);

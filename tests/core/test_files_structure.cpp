@@ -34,15 +34,15 @@ protected:
     void Add(TMenuTree::Node parent, const std::string& caption, const std::string& url,
                    const std::string& target, const std::string& statusMsg)
     {
-        TMenuTree::Node node = agent.InsertItemUnder(tree, parent);
-        tree.SetText(node, caption);
+        TMenuTree::Node node = tree.AddChild(parent, caption);
         const int k = tree.AbsoluteIndex(node) - 1;
-        TItemData item = agent.GetItem(k);
+        TItemData item = NewDefaultItem();
+        item[pLevel] = std::to_string(tree.Level(node) - 1);
         item[ICaption] = caption;
         item[pURL] = url;
         item[pTarget] = target;
         item[pStatusMsg] = statusMsg;
-        agent.SetItem(k, item);
+        agent.InsertItem(k, item);
         nodes.push_back(node);
     }
     TReadResult Import(const std::string& body)

@@ -64,6 +64,20 @@ TEST(ItemTree, PlacesAmongChildren)
     EXPECT_EQ(underC.level, 3);
 }
 
+TEST(ItemTree, AnEmptyMenuAndSiblingsInsideASubmenu)
+{
+    EXPECT_EQ(PlaceAmongChildren({}, -1, 0).index, 0);
+    EXPECT_EQ(PlaceAmongChildren({}, -1, 0).level, 0);
+    EXPECT_EQ(ChildCount({}, -1), 0);
+    // B's next sibling D lies past B's own child C; C has none.
+    const TItemArray items = Menu();
+    EXPECT_EQ(NextSiblingIndex(items, 1), 3);
+    EXPECT_EQ(PreviousSiblingIndex(items, 3), 1);
+    EXPECT_EQ(NextSiblingIndex(items, 2), -1);
+    EXPECT_EQ(PreviousSiblingIndex(items, 2), -1);
+    EXPECT_EQ(NextSiblingIndex(items, 4), -1);  // the last main menu item
+}
+
 TEST(ItemTree, BlocksMoveTheirLevelsTogether)
 {
     TItemArray block = CopySubtree(Menu(), 1);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "model/appletagent.h"
+#include "model/itemtree.h"
 #include "model/memorymenutree.h"
 
 namespace {
@@ -182,36 +183,6 @@ TEST(ListEdits, InsertFollowsItsPositionRules)
     EXPECT_EQ(Captions(agent), "0abc");
 }
 
-TEST(ListEdits, DeleteFollowsItsPositionRules)
-{
-    TvarnAppletAgent agent;
-    agent.DeleteItem(0);
-    EXPECT_EQ(agent.ItemCount(), 0);
-    agent.InsertItem(0, Named("a"));
-    agent.DeleteItem(7);  // one item: emptied whatever the index
-    EXPECT_EQ(agent.ItemCount(), 0);
-    for (const char* c : {"a", "b", "c"})
-        agent.InsertItem(agent.ItemCount(), Named(c));
-    agent.DeleteItem(7);
-    EXPECT_EQ(Captions(agent), "abc");
-    agent.DeleteItem(1);
-    EXPECT_EQ(Captions(agent), "ac");
-    agent.DeleteItem(1);
-    EXPECT_EQ(Captions(agent), "a");
-}
-
-TEST(ListEdits, SwapIgnoresFirstAndPastEnd)
-{
-    TvarnAppletAgent agent;
-    for (const char* c : {"a", "b", "c"})
-        agent.InsertItem(agent.ItemCount(), Named(c));
-    agent.SwapWithPrevious(0);
-    agent.SwapWithPrevious(3);
-    EXPECT_EQ(Captions(agent), "abc");
-    agent.SwapWithPrevious(2);
-    EXPECT_EQ(Captions(agent), "acb");
-}
-
 TEST(TreeFromLevels, BuildsParentsFromDepths)
 {
     Menu menu({0, 1, 2, 1, 0});
@@ -279,9 +250,8 @@ TEST(TreeFromLevels, DeepChainNeedsNoRecursion)
     EXPECT_EQ(menu.tree.Level(menu.tree.NodeAt(200000)), 200000);
     menu.agent.RefreshLevelsFromTree(menu.tree);
     EXPECT_EQ(menu.agent.GetItem(199999)[pLevel], "199999");
-    menu.agent.DeleteItemSubtree(menu.tree, menu.tree.NodeAt(1));
-    EXPECT_EQ(menu.agent.ItemCount(), 0);
-    EXPECT_EQ(menu.tree.Count(), 1);
+    EXPECT_EQ(SubtreeEnd(menu.agent.Items(), 0), 200000);
+    EXPECT_EQ(ParentIndex(menu.agent.Items(), 199999), 199998);
 }
 
 TEST(TreeFromLevels, RefreshTakesLevelsFromTheTree)
@@ -294,79 +264,4 @@ TEST(TreeFromLevels, RefreshTakesLevelsFromTheTree)
     }
     menu.agent.RefreshLevelsFromTree(menu.tree);
     EXPECT_EQ(Levels(menu.agent), "0110");
-}
-
-TEST(ItemCommands, InsertGoesAfterLastDescendantOneLevelDown)
-{
-    Menu menu({0, 1, 2, 0});
-    const auto node = menu.agent.InsertItemUnder(menu.tree, menu.NodeOf('A'));
-    EXPECT_EQ(menu.tree.Parent(node), menu.NodeOf('A'));
-    EXPECT_TRUE(menu.tree.IsExpanded(menu.NodeOf('A')));
-    EXPECT_EQ(Captions(menu.agent), "ABCItemD");
-    EXPECT_EQ(Levels(menu.agent), "01210");
-    menu.ExpectInStep();
-
-    menu.agent.InsertItemUnder(menu.tree, menu.tree.Root());
-    EXPECT_EQ(Captions(menu.agent), "ABCItemDItem");
-    EXPECT_EQ(menu.agent.GetItem(5)[pLevel], "0");
-    menu.ExpectInStep();
-}
-
-TEST(ItemCommands, InsertIntoEmptyMenu)
-{
-    Menu menu({});
-    menu.agent.InsertItemUnder(menu.tree, menu.tree.Root());
-    EXPECT_EQ(menu.agent.ItemCount(), 1);
-    EXPECT_EQ(menu.agent.GetItem(0)[pLevel], "0");
-    menu.ExpectInStep();
-}
-
-TEST(ItemCommands, DeleteTakesTheWholeSubtree)
-{
-    Menu leaf({0, 1, 1, 0, 1});
-    leaf.agent.DeleteItemSubtree(leaf.tree, leaf.NodeOf('B'));
-    EXPECT_EQ(Captions(leaf.agent), "ACDE");
-    leaf.ExpectInStep();
-
-    Menu parent({0, 1, 1, 0, 1});
-    parent.agent.DeleteItemSubtree(parent.tree, parent.NodeOf('A'));
-    EXPECT_EQ(Captions(parent.agent), "DE");
-    parent.ExpectInStep();
-
-    Menu last({0, 1, 2, 2});
-    last.agent.DeleteItemSubtree(last.tree, last.NodeOf('B'));
-    EXPECT_EQ(Captions(last.agent), "A");
-    last.ExpectInStep();
-
-    last.agent.DeleteItemSubtree(last.tree, last.tree.Root());  // never the root
-    EXPECT_EQ(last.tree.Count(), 2);
-}
-
-TEST(ItemCommands, MovesCarryBlocksPastSiblingBlocks)
-{
-    Menu up({0, 1, 1, 0, 1});
-    EXPECT_TRUE(up.agent.MoveItemUp(up.tree, up.NodeOf('D')));
-    EXPECT_EQ(Captions(up.agent), "DEABC");
-    EXPECT_EQ(Levels(up.agent), "01011");
-    up.ExpectInStep();
-
-    Menu down({0, 1, 1, 0, 1});
-    EXPECT_TRUE(down.agent.MoveItemDown(down.tree, down.NodeOf('A')));
-    EXPECT_EQ(Captions(down.agent), "DEABC");
-    down.ExpectInStep();
-
-    Menu inner({0, 1, 2, 1, 0});
-    EXPECT_TRUE(inner.agent.MoveItemDown(inner.tree, inner.NodeOf('B')));
-    EXPECT_EQ(Captions(inner.agent), "ADBCE");
-    inner.ExpectInStep();
-}
-
-TEST(ItemCommands, MovesRefuseAtTheEnds)
-{
-    Menu menu({0, 1, 1, 0});
-    EXPECT_FALSE(menu.agent.MoveItemUp(menu.tree, menu.NodeOf('A')));
-    EXPECT_FALSE(menu.agent.MoveItemUp(menu.tree, menu.NodeOf('B')));
-    EXPECT_FALSE(menu.agent.MoveItemDown(menu.tree, menu.NodeOf('C')));
-    EXPECT_FALSE(menu.agent.MoveItemDown(menu.tree, menu.NodeOf('D')));
-    EXPECT_EQ(Captions(menu.agent), "ABCD");
 }

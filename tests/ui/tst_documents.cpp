@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "codegen/generation.h"
 #include "codegen/publishing.h"
@@ -46,9 +46,9 @@ QByteArray LegacyProjectBytes(const QString& scratch)
     return QByteArray::fromStdString(legacy);
 }
 
-QTreeWidget* TreeWidget(TMainForm& form)
+QTreeView* TreeWidget(TMainForm& form)
 {
-    return form.findChild<QTreeWidget*>("trvwDesignPanel");
+    return form.findChild<QTreeView*>("trvwDesignPanel");
 }
 
 }  // namespace
@@ -67,13 +67,13 @@ private slots:
         auto form = env.MakeMainForm();
         form->OpenProjectFile(path);
         QCOMPARE(TreeCaptions(*form), QStringList({QString::fromUtf8(kCaption), "Kontakt", "Anfahrt"}));
-        QTreeWidget* tree = TreeWidget(*form);
-        for (QTreeWidgetItem* item : {tree->topLevelItem(0)->child(0), tree->topLevelItem(0)->child(1)->child(0)}) {
-            tree->setCurrentItem(item);
+        QTreeView* tree = TreeWidget(*form);
+        for (TNode item : {TNode::RootOf(tree).Child(0), TNode::RootOf(tree).Child(1).Child(0)}) {
+            tree->setCurrentIndex(item);
             QVERIFY(!form->findChild<QLineEdit*>("edtICaption")->text().contains(QChar::ReplacementCharacter));
         }
         QCOMPARE(form->findChild<QLineEdit*>("edtpStatusMsg")->text(), QString::fromUtf8(kStatus));
-        tree->setCurrentItem(tree->topLevelItem(0));
+        tree->setCurrentIndex(TNode::RootOf(tree));
         QVERIFY(form->Save1Click());
         QCOMPARE(TEditorTestEnv::ReadBytes(path), legacy);
     }
@@ -85,8 +85,8 @@ private slots:
         TEditorTestEnv::WriteBytes(path, LegacyProjectBytes(env.Path("")));
         auto form = env.MakeMainForm();
         form->OpenProjectFile(path);
-        QTreeWidget* tree = TreeWidget(*form);
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        QTreeView* tree = TreeWidget(*form);
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(1));
         const QString japanese = QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
         form->findChild<QLineEdit*>("edtICaption")->setText(japanese);
         QVERIFY(form->Save1Click());

@@ -23,18 +23,19 @@
 #include "ui/dialogs/helpwindow.h"
 #include "ui/window/statusarea.h"
 #include "ui/tree/designpanel.h"
+#include "ui/tree/menutreemodel.h"
 
 namespace {
 
-QTreeWidget* TreeOf(TMainForm& form)
+QTreeView* TreeOf(TMainForm& form)
 {
-    return form.findChild<QTreeWidget*>("trvwDesignPanel");
+    return form.findChild<QTreeView*>("trvwDesignPanel");
 }
 
 // Drops the current node at the middle of `target`, as a drag does.
-bool DropOn(TEditorRig& rig, QTreeWidgetItem* target)
+bool DropOn(TEditorRig& rig, TNode target)
 {
-    return static_cast<TDesignPanel*>(rig.editor.TreePanel())->DropCurrentAt(rig.Tree()->visualItemRect(target).center());
+    return static_cast<TDesignPanel*>(rig.editor.TreePanel())->DropCurrentAt(rig.Tree()->visualRect(target).center());
 }
 
 // A window with site.tmz open: two top-level items, Home and News.
@@ -59,12 +60,12 @@ private slots:
         rig.editor.Pages()->setGeometry(300, 0, 600, 700);
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-        QTreeWidget* tree = rig.Tree();
+        QTreeView* tree = rig.Tree();
         tree->setFocus();
 
         // Insert: the new item is selected and its caption ready to be typed over.
         QTest::keyClick(tree, Qt::Key_Insert);
-        QCOMPARE(rig.Selected(), rig.Root()->child(0));
+        QCOMPARE(rig.Selected(), rig.Root().Child(0));
         auto* caption = rig.Control<QLineEdit>("edtICaption");
         QCOMPARE(QApplication::focusWidget(), caption);
         QCOMPARE(caption->selectedText(), QString("Item"));
@@ -125,7 +126,7 @@ private slots:
         QUndoStack& stack = form->Document().UndoStack();
         QAction* undo = form->findChild<QAction*>("Undo1");
         auto* caption = form->findChild<QLineEdit*>("edtICaption");
-        QTreeWidget* tree = TreeOf(*form);
+        QTreeView* tree = TreeOf(*form);
 
         // Right after Insert, Ctrl+Z in the caption box undoes the Insert.
         tree->setFocus();
@@ -176,7 +177,7 @@ private slots:
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTreeWidget* tree = TreeOf(*form);
+        QTreeView* tree = TreeOf(*form);
         auto* caption = form->findChild<QLineEdit*>("edtICaption");
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Insert);
@@ -185,7 +186,7 @@ private slots:
         // Esc on a page: back to the tree, the new item still selected.
         QTest::keyClick(caption, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), tree);
-        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0));
+        QCOMPARE(TNode(tree->currentIndex()), TNode::RootOf(tree).Child(0));
         // F6 returns to the box the pages had; Shift+F6 goes back again.
         QTest::keyClick(tree, Qt::Key_F6);
         QCOMPARE(QApplication::focusWidget(), caption);
@@ -236,15 +237,15 @@ private slots:
         rig.editor.InsertAction()->trigger();
         QUndoStack& stack = rig.host.Document().UndoStack();
         auto* caption = rig.Control<QLineEdit>("edtICaption");
-        rig.Select(rig.Root()->child(0));
+        rig.Select(rig.Root().Child(0));
         caption->setText("A");
-        rig.Select(rig.Root()->child(1));
-        rig.Select(rig.Root()->child(0));
+        rig.Select(rig.Root().Child(1));
+        rig.Select(rig.Root().Child(0));
         caption->setText("AB");
         QCOMPARE(stack.count(), 4);  // two Inserts, two runs of typing
         QCOMPARE(stack.command(3)->text(), QString("Change 'Caption'"));
         // A rename in place is a step of its own, and typing after it another.
-        emit static_cast<TDesignPanel*>(rig.editor.TreePanel())->captionEdited(0, "ABC");
+        rig.Tree()->model()->setData(rig.Root().Child(0), "ABC");
         QCOMPARE(stack.count(), 5);
         caption->setText("ABCD");
         QCOMPARE(stack.count(), 6);
@@ -260,13 +261,13 @@ private slots:
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         TMenuEditor& editor = form->MenuEditor();
-        QTreeWidget* tree = TreeOf(*form);
+        QTreeView* tree = TreeOf(*form);
         editor.InsertAction()->trigger();
         form->findChild<QLineEdit*>("edtICaption")->setText("Products");
         editor.InsertAction()->trigger();
         editor.InsertAction()->trigger();
         const TItemArray before = form->Agent().Items();
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
         env.prompts.answers.push_back(TPrompts::Answer::Yes);
         editor.DeleteAction()->trigger();
         QCOMPARE(form->Agent().ItemCount(), 0);
@@ -274,8 +275,8 @@ private slots:
         QCOMPARE(undo->text(), QString("&Undo Delete 'Products'"));
         undo->trigger();
         QCOMPARE(form->Agent().Items(), before);
-        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0));
-        QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->childCount(), 1);
+        QCOMPARE(TNode(tree->currentIndex()), TNode::RootOf(tree).Child(0));
+        QCOMPARE(TNode::RootOf(tree).Child(0).Child(0).ChildCount(), 1);
     }
 
     void modifiedMeansDifferentFromTheSavedFile()
@@ -283,10 +284,10 @@ private slots:
         TEditorTestEnv env;
         const QString file = env.Path("site.tmz");
         auto form = OpenHomeAndNews(env, file);
-        QTreeWidget* tree = TreeOf(*form);
+        QTreeView* tree = TreeOf(*form);
         // Looking is no change.
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
-        tree->setCurrentItem(tree->topLevelItem(0));
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(1));
+        tree->setCurrentIndex(TNode::RootOf(tree));
         QVERIFY(!form->Modified());
         QCOMPARE(form->windowTitle(), QString("site.tmz[*] - Trellimenu 2006"));
 
@@ -312,7 +313,7 @@ private slots:
         TEditorTestEnv env;
         const QString file = env.Path("site.tmz");
         auto form = OpenHomeAndNews(env, file);
-        QTreeWidget* tree = TreeOf(*form);
+        QTreeView* tree = TreeOf(*form);
         auto* tabs = form->findChild<QTabWidget*>();
         QVERIFY(tabs);
         auto edit = [&](const char* spinName, const char* tabName) {
@@ -326,19 +327,19 @@ private slots:
             QCOMPARE(tabs->tabText(tabs->currentIndex()), QString(tabName));
         };
         edit("spnedtpDragBar_FontSize", "Drag Bar");
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(1));
         edit("spnedtpMenuWidth", "Item Misc");
         // Undoing an edit of another item brings that item back, on its first page.
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
         form->findChild<QAction*>("Undo1")->trigger();
-        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(1));
+        QCOMPARE(TNode(tree->currentIndex()), TNode::RootOf(tree).Child(1));
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Item"));
     }
 
     void copiedItemsCarryEveryFieldToAnotherEditor()
     {
         TEditorRig first, second;
-        QTreeWidgetItem* a = first.Add(first.Root(), "Products");
+        TNode a = first.Add(first.Root(), "Products");
         first.Add(a, "Tools");
         TItemData products = first.host.agent.GetItem(0);
         for (int field : {pURL, pTarget, pStatusMsg, pPopDescText, pMenuWidth, pImageLeft, pItemReserved5})
@@ -350,13 +351,13 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains("General Menu Structure Description Format"));
 
         second.Add(second.Root(), "Home");
-        second.Select(second.Root()->child(0));
+        second.Select(second.Root().Child(0));
         second.editor.PasteAction()->trigger();
         QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools"}));
         QCOMPARE(second.TreeCaptions(), second.ListCaptions());
         QCOMPARE(second.host.agent.GetItem(1), first.host.agent.GetItem(0));
         QCOMPARE(second.host.agent.GetItem(2)[pLevel], std::string("1"));
-        QCOMPARE(second.Selected(), second.Root()->child(1));
+        QCOMPARE(second.Selected(), second.Root().Child(1));
 
         second.editor.DuplicateAction()->trigger();
         QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools", "Products", "Tools"}));
@@ -369,16 +370,12 @@ private slots:
     void dragAndDropMovesASubtreeAndRefusesItsOwnSubtree()
     {
         TEditorRig rig;
-        QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+        TNode a = rig.Add(rig.Root(), "A");
         rig.Add(a, "A1");
         rig.Add(rig.Root(), "B");
-        QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
-        rig.window.resize(400, 400);
-        rig.editor.TreePanel()->setGeometry(0, 0, 400, 400);
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-        QTreeWidget* tree = rig.Tree();
-        tree->expandAll();
+        TNode c = rig.Add(rig.Root(), "C");
+        QVERIFY(rig.ShowTreeOpen());
+        QTreeView* tree = rig.Tree();
 
         // A onto C: A becomes C's child, in one undoable step.
         rig.Select(a);
@@ -393,9 +390,9 @@ private slots:
 
         // Into its own subtree: refused, nothing changes.
         tree->expandAll();
-        rig.Select(rig.Root()->child(0));
+        rig.Select(rig.Root().Child(0));
         const int steps = rig.host.document.UndoStack().count();
-        QVERIFY(!DropOn(rig, rig.Root()->child(0)->child(0)));
+        QVERIFY(!DropOn(rig, rig.Root().Child(0).Child(0)));
         QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
         QCOMPARE(rig.host.document.UndoStack().count(), steps);
     }
@@ -416,10 +413,9 @@ private slots:
         };
         const auto state = [&] {
             QStringList levels;
-            TMenuTree& tree = rig.editor.Tree();
-            for (int i = 1; i < tree.Count(); ++i)
-                levels << QString::number(tree.Level(tree.NodeAt(i))) + tree.Text(tree.NodeAt(i)).c_str();
-            return TState{rig.host.agent.Items(), levels, rig.Selected() ? rig.Selected()->text(0) : QString()};
+            for (const TNode& node : NodesBelow(rig.Root()))
+                levels << QString::number(DepthOf(node)) + node.Text();
+            return TState{rig.host.agent.Items(), levels, rig.Selected() ? rig.Selected().Text() : QString()};
         };
         const auto inStep = [&] {
             const TState now = state();
@@ -433,10 +429,10 @@ private slots:
         int made = 0;
         for (int step = 0; step < 200; ++step) {
             const int n = rig.host.document.ItemCount();
-            QTreeWidgetItem* node = n ? rig.editor.TreePanel()->findChild<QTreeWidget*>()->topLevelItem(0) : nullptr;
+            TNode node;
             if (n) {  // a random node, root included
-                auto* panel = static_cast<TDesignPanel*>(rig.editor.TreePanel());
-                node = panel->Item(panel->NodeAt(int(random() % unsigned(n + 1))));
+                const QList<TNode> nodes = QList<TNode>{rig.Root()} + NodesBelow(rig.Root());
+                node = nodes[int(random() % unsigned(n + 1))];
             }
             const int choice = int(random() % 8);
             if (choice == 7 && stack.canUndo()) {
@@ -484,11 +480,11 @@ private slots:
     {
         TEditorRig rig;
         rig.Add(rig.Root(), "A");
-        QTreeWidgetItem* line = rig.Add(rig.Root(), "-");
+        TNode line = rig.Add(rig.Root(), "-");
         rig.Add(rig.Root(), "C");
         rig.Select(line);
         rig.Control<QCheckBox>("chckbxpSeparator")->click();
-        QVERIFY(line->data(0, Qt::UserRole + 1).toBool());
+        QVERIFY(QModelIndex(line).data(kSeparatorRole).toBool());
         QCOMPARE(rig.host.agent.GetItem(1)[pSeparator], std::string("1"));
 
         auto* fonts = rig.Control<QComboBox>("edtpItemFontFamily");
@@ -536,8 +532,8 @@ private slots:
         TEditorTestEnv::WriteBytes(file, bytes);
         auto form = env.MakeMainForm();
         form->OpenProjectFile(file);
-        QTreeWidget* tree = TreeOf(*form);
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QTreeView* tree = TreeOf(*form);
+        tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
         form->findChild<QLineEdit*>("edtICaption")->setText(QString::fromUtf8("\xE6\x97\xA5"));
         QVERIFY(form->StatusArea().HintLine()->text().contains("UTF-8"));
     }

@@ -52,7 +52,7 @@ void TestItemPages::newItemShowsTheNewItemValues()
 {
     TEditorRig rig;
     rig.editor.InsertAction()->trigger();
-    rig.Select(rig.Root()->child(0));
+    rig.Select(rig.Root().Child(0));
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Item"));
     QCOMPARE(rig.Control<QComboBox>("cmbxpTarget")->currentText(), QString("_self"));
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString());
@@ -76,10 +76,10 @@ void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
     TItemData item = rig.host.agent.GetItem(0);
     item[ICaption] = "  Home  ";
     rig.host.document.NormalizeItem(0, item);
-    QTreeWidgetItem* node = rig.Root()->child(0);
+    TNode node = rig.Root().Child(0);
     rig.Select(node);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Home"));
-    QCOMPARE(node->text(0), QString("Home"));
+    QCOMPARE(node.Text(), QString("Home"));
     rig.Select(rig.Root());
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
 
@@ -89,18 +89,17 @@ void TestItemPages::captionIsTrimmedInBoxNodeAndRecord()
     TItemData second = rig.host.agent.GetItem(1);
     second[ICaption] = "  Home  ";
     rig.host.document.NormalizeItem(1, second);
-    QTreeWidgetItem* secondNode = rig.Root()->child(1);
-    secondNode->setText(0, "  Home  ");
+    TNode secondNode = rig.Root().Child(1);
     rig.Select(node);
     rig.Select(secondNode);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("Home"));
-    QCOMPARE(secondNode->text(0), QString("Home"));
+    QCOMPARE(secondNode.Text(), QString("Home"));
 }
 
 void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(rig.Root(), "B");
     TItemData item = rig.host.agent.GetItem(0);
     item[pItemReserved5] = "left over";
@@ -112,7 +111,7 @@ void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
     rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
     rig.Control<QLineEdit>("edtpStatusMsg")->setText("  status ");
     rig.Control<QLineEdit>("edtpPopDescText")->setText(" pop ");
-    rig.Select(rig.Root()->child(1));
+    rig.Select(rig.Root().Child(1));
     const TItemData stored = rig.host.agent.GetItem(0);
     QCOMPARE(stored[pURL], std::string("pages/about.html"));
     QCOMPARE(stored[pTarget], std::string("_top"));
@@ -127,10 +126,10 @@ void TestItemPages::storeTrimsTextsAndBlanksUneditedFields()
 void TestItemPages::clearingTheCaptionEmptiesTheNode()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->clear();
-    QCOMPARE(a->text(0), QString());
+    QCOMPARE(a.Text(), QString());
     rig.Select(rig.Root());
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string());
 }
@@ -138,15 +137,15 @@ void TestItemPages::clearingTheCaptionEmptiesTheNode()
 void TestItemPages::rulesFollowSiblingsAndChildren()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
-    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(rig.Root(), "B");
+    TNode c = rig.Add(rig.Root(), "C");
     rig.Add(b, "B1");
     auto* separator = rig.Control<QCheckBox>("chckbxpSeparator");
     auto* width = rig.Control<QSpinBox>("spnedtpMenuWidth");
     auto* x = rig.Control<QSpinBox>("spnedtpImageLeft");
     auto* y = rig.Control<QSpinBox>("spnedtpImageTop");
-    const struct { QTreeWidgetItem* node; bool separator, width, image; } cases[] = {
+    const struct { TNode node; bool separator, width, image; } cases[] = {
         {a, true, true, false},   // first of several, no submenu
         {b, false, false, true},  // has a submenu
         {c, false, false, false}, // last of its menu
@@ -168,7 +167,7 @@ void TestItemPages::rulesFollowSiblingsAndChildren()
 void TestItemPages::separatorGreysTheTextsAndMarks()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(rig.Root(), "B");
     rig.Select(a);
     rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
@@ -203,7 +202,7 @@ void TestItemPages::separatorGreysTheTextsAndMarks()
 void TestItemPages::messageChecksGreyTheBoxTheyReplace()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     auto* status = rig.Control<QLineEdit>("edtpStatusMsg");
     auto* pop = rig.Control<QLineEdit>("edtpPopDescText");
@@ -217,7 +216,7 @@ void TestItemPages::messageChecksGreyTheBoxTheyReplace()
 void TestItemPages::urlBrowseGivesTheDriveForm()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.host.modified = false;
     rig.host.prompts.fileNames.push_back("D:\\site\\page.htm");
@@ -277,7 +276,7 @@ void TestItemPages::fileLinks()
 void TestItemPages::urlBrowseLinksRelativelyInsideTheProjectFolder()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     QTemporaryDir disk;
     const QString site = disk.path() + "/site";
@@ -310,7 +309,7 @@ void TestItemPages::urlBrowseLinksRelativelyInsideTheProjectFolder()
 void TestItemPages::typedSeparatorInStatusMessageIsRefused()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.Control<QCheckBox>("chckbxUseURLAsStatusBarMsg")->click();
     for (const char* name : {"edtpStatusMsg", "edtICaption"}) {
@@ -322,7 +321,7 @@ void TestItemPages::typedSeparatorInStatusMessageIsRefused()
         QVERIFY(rig.host.prompts.shown.isEmpty());
         QCOMPARE(rig.host.hints.last(), QString("The text can't include \"#$@\", it is used by system!"));
     }
-    QCOMPARE(a->text(0), QString("a#$"));
+    QCOMPARE(a.Text(), QString("a#$"));
     rig.host.hints.clear();
     QTest::keyClicks(rig.Control<QComboBox>("cmbxpURL")->lineEdit(), "x#$@");
     QCOMPARE(rig.Control<QComboBox>("cmbxpURL")->currentText(), QString("x#$"));
@@ -332,14 +331,14 @@ void TestItemPages::typedSeparatorInStatusMessageIsRefused()
 void TestItemPages::pastedLineBreaksBecomeBlanks()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     QGuiApplication::clipboard()->setText("one\r\ntwo\rthree\nfour");
     auto* caption = rig.Control<QLineEdit>("edtICaption");
     caption->clear();
     caption->paste();
     QCOMPARE(caption->text(), QString("one two three four"));
-    QCOMPARE(a->text(0), QString("one two three four"));
+    QCOMPARE(a.Text(), QString("one two three four"));
     auto* url = rig.Control<QComboBox>("cmbxpURL");
     url->clearEditText();
     url->lineEdit()->paste();
@@ -358,9 +357,9 @@ void TestItemPages::pastedLineBreaksBecomeBlanks()
 void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* bad = rig.Add(rig.Root(), "Bad");
-    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode bad = rig.Add(rig.Root(), "Bad");
+    TNode c = rig.Add(rig.Root(), "C");
     TItemData damaged = rig.host.agent.GetItem(1);
     damaged[pMenuWidth] = "wide";
     rig.host.document.NormalizeItem(1, damaged);
@@ -371,7 +370,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QCOMPARE(rig.host.prompts.shown.size(), 1);
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
     QCOMPARE(rig.host.prompts.shown[0].text, QString("'wide' is not a valid integer value (Item Misc > Menu Size > Menu Width)"));
-    QCOMPARE(bad->text(0), QString("Bad"));
+    QCOMPARE(bad.Text(), QString("Bad"));
     QVERIFY(!rig.editor.Pages()->widget(6)->isEnabled());
     QVERIFY(rig.editor.DeleteAction()->isEnabled());
 
@@ -392,8 +391,8 @@ void TestItemPages::badNumberNamesTheControlAsThePageShowsIt()
         {pImageTop, "Item Misc > Submenu Arrow Indicator Position > Y"},
     };
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(rig.Root(), "B");
     const TItemData good = rig.host.agent.GetItem(0);
     for (const auto& [field, where] : rows) {
         TItemData item = good;
@@ -413,9 +412,9 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     rig.Control<QSpinBox>("spnedtpSlideStep")->setValue(33);
     rig.Control<QLineEdit>("edtpDragBar_Title")->setText("Hello there");
     rig.Control<QComboBox>("cmbxpPopDescBorderStyle")->setCurrentText("groove");
-    QTreeWidgetItem* home = rig.Add(rig.Root(), "Home");
-    QTreeWidgetItem* products = rig.Add(rig.Root(), "Products");
-    QTreeWidgetItem* tools = rig.Add(products, "Tools");
+    TNode home = rig.Add(rig.Root(), "Home");
+    TNode products = rig.Add(rig.Root(), "Products");
+    TNode tools = rig.Add(products, "Tools");
     rig.Add(tools, "Hammers");
     rig.Add(products, "-");
     rig.Add(products, "Gadgets");
@@ -424,7 +423,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     rig.Control<QComboBox>("cmbxpURL")->setEditText("index.html");
     rig.Control<QComboBox>("cmbxpTarget")->setEditText("_blank");
     rig.Control<QSpinBox>("spnedtpMenuWidth")->setValue(150);
-    rig.Select(products->child(1));
+    rig.Select(products.Child(1));
     rig.Control<QCheckBox>("chckbxpSeparator")->click();
     QVERIFY(rig.Control<QCheckBox>("chckbxpSeparator")->isChecked());
     rig.Select(tools);
@@ -442,10 +441,10 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     const TItemArray savedItems = rig.host.agent.Items();
 
     TEditorRig reopened;
-    QVERIFY(LoadProjectFile(path.toStdString(), reopened.host.agent.Document(), status).Accepted());
-    reopened.editor.RebuildTree();
-    reopened.Select(reopened.Root());
-    QVERIFY(reopened.editor.RefreshMenuPages());
+    TMenuDocument read;
+    QVERIFY(LoadProjectFile(path.toStdString(), read, status).Accepted());
+    reopened.host.document.Replace(std::move(read));
+    QVERIFY(reopened.editor.PagesShowDocument());
 
     QCOMPARE(reopened.TreeCaptions(), QStringList({"Home", "Products", "Tools", "Hammers", "-", "Gadgets", "Contact"}));
     for (int field = 0; field < kAppletFieldCount; ++field) {
@@ -459,7 +458,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
     // The pages of the reopened menu give back what the first one gathered.
     reopened.editor.ApplyGatherRules();
     QCOMPARE(reopened.host.agent.GetAppletData(), savedApplet);
-    QTreeWidgetItem* reopenedTools = reopened.Root()->child(1)->child(0);
+    TNode reopenedTools = reopened.Root().Child(1).Child(0);
     reopened.Select(reopenedTools);
     QCOMPARE(reopened.Control<QLineEdit>("edtpStatusMsg")->text(), QString("All the tools"));
     QCOMPARE(reopened.Control<QSpinBox>("spnedtpImageTop")->value(), -3);

@@ -15,7 +15,7 @@
 
 #include "files/projectfile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
+#include "treenode.h"
 #include "platform/settingsstore.h"
 #include "scriptedprompts.h"
 #include "ui/services/editorenvironment.h"
@@ -125,11 +125,7 @@ private:
 // The captions of the tree's item nodes in pre-order.
 inline QStringList TreeCaptions(TMainForm& form)
 {
-    TMenuTree& tree = form.MenuEditor().Tree();
-    QStringList captions;
-    for (int i = 1; i < tree.Count(); ++i)
-        captions << QString::fromStdString(tree.Text(tree.NodeAt(i)));
-    return captions;
+    return TextsBelow(TNode::RootOf(form.findChild<QTreeView*>("trvwDesignPanel")));
 }
 
 inline QStringList ModelCaptions(TMainForm& form)

@@ -33,9 +33,9 @@ private slots:
 void TestMenuEditor::startsWithTheRootAndTheMenuPages()
 {
     TEditorRig rig;
-    QCOMPARE(rig.Tree()->topLevelItemCount(), 1);
-    QCOMPARE(rig.Root()->text(0), QString("Trellimenu 2006"));
-    QCOMPARE(rig.Root()->childCount(), 0);
+    QCOMPARE(rig.Tree()->model()->rowCount(), 1);
+    QCOMPARE(rig.Root().Text(), QString("Trellimenu 2006"));
+    QCOMPARE(rig.Root().ChildCount(), 0);
     QCOMPARE(rig.Selected(), rig.Root());
     QCOMPARE(rig.VisibleTabs(), QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
     QCOMPARE(rig.editor.Pages()->tabText(rig.editor.Pages()->currentIndex()), QString("Menu"));
@@ -53,12 +53,12 @@ void TestMenuEditor::insertUnderRootAppendsMainMenuItems()
         rig.Select(rig.Root());
         rig.editor.InsertAction()->trigger();
         // The new item is selected, ready to be named.
-        QCOMPARE(rig.Selected(), rig.Root()->child(i));
+        QCOMPARE(rig.Selected(), rig.Root().Child(i));
         QCOMPARE(rig.VisibleTabs().first(), QString("Item"));
     }
     QVERIFY(rig.host.modified);
-    QVERIFY(rig.Root()->isExpanded());
-    QCOMPARE(rig.Root()->childCount(), 3);
+    QVERIFY(rig.IsExpanded(rig.Root()));
+    QCOMPARE(rig.Root().ChildCount(), 3);
     QCOMPARE(rig.host.agent.ItemCount(), 3);
     for (const TItemData& item : rig.host.agent.Items()) {
         QCOMPARE(item[ICaption], std::string("Item"));
@@ -70,17 +70,17 @@ void TestMenuEditor::insertUnderRootAppendsMainMenuItems()
 void TestMenuEditor::insertUnderItemWithChildrenLandsAfterItsDescendants()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(a, "B");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(a, "B");
     rig.Add(b, "B1");
     rig.Add(a, "C");
     rig.Add(rig.Root(), "D");
 
     rig.Select(a);
     rig.editor.InsertAction()->trigger();
-    QCOMPARE(rig.Selected(), a->child(2));
-    QCOMPARE(a->childCount(), 3);
-    QCOMPARE(a->child(2)->text(0), QString("Item"));
+    QCOMPARE(rig.Selected(), a.Child(2));
+    QCOMPARE(a.ChildCount(), 3);
+    QCOMPARE(a.Child(2).Text(), QString("Item"));
     rig.Select(rig.Root());
     QCOMPARE(rig.ListCaptions(), QStringList({"A", "B", "B1", "C", "Item", "D"}));
     QCOMPARE(rig.host.agent.GetItem(4)[pLevel], std::string("1"));
@@ -90,7 +90,7 @@ void TestMenuEditor::insertUnderItemWithChildrenLandsAfterItsDescendants()
 void TestMenuEditor::deleteDeclinedKeepsEverything()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(a, "A1");
     rig.Select(a);
     rig.host.modified = false;
@@ -108,10 +108,10 @@ void TestMenuEditor::deleteDeclinedKeepsEverything()
 void TestMenuEditor::deleteConfirmedRemovesTheSubtreeAndLoadsTheNextSibling()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(a, "A1");
     rig.Add(a, "A2");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    TNode b = rig.Add(rig.Root(), "B");
 
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->setText("edited but deleted");
@@ -130,12 +130,12 @@ void TestMenuEditor::deleteConfirmedRemovesTheSubtreeAndLoadsTheNextSibling()
 void TestMenuEditor::deleteSelectsPreviousSiblingThenParent()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* a1 = rig.Add(a, "A1");
-    QTreeWidgetItem* a2 = rig.Add(a, "A2");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode a1 = rig.Add(a, "A1");
+    TNode a2 = rig.Add(a, "A2");
     Q_UNUSED(a2);
 
-    rig.Select(a->child(1));
+    rig.Select(a.Child(1));
     rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
     rig.editor.DeleteAction()->trigger();
     QCOMPARE(rig.Selected(), a1);
@@ -153,12 +153,12 @@ void TestMenuEditor::deleteSelectsPreviousSiblingThenParent()
 void TestMenuEditor::deleteOfTheLastItemLeavesOnlyTheRoot()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.host.prompts.answers.push_back(TPrompts::Answer::Yes);
     rig.editor.DeleteAction()->trigger();
     QCOMPARE(rig.host.agent.ItemCount(), 0);
-    QCOMPARE(rig.Root()->childCount(), 0);
+    QCOMPARE(rig.Root().ChildCount(), 0);
     QCOMPARE(rig.Selected(), rig.Root());
     QCOMPARE(rig.VisibleTabs().first(), QString("Menu"));
     // Nothing is left to store into: gathering must not touch the empty list.
@@ -169,11 +169,11 @@ void TestMenuEditor::deleteOfTheLastItemLeavesOnlyTheRoot()
 void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(a, "A1");
-    QTreeWidgetItem* a2 = rig.Add(a, "A2");
+    TNode a2 = rig.Add(a, "A2");
     rig.Add(a2, "A2x");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    TNode b = rig.Add(rig.Root(), "B");
     rig.Add(b, "B1");
     rig.Add(b, "B2");
     rig.Add(rig.Root(), "C");
@@ -183,18 +183,18 @@ void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
     rig.editor.MoveUpAction()->trigger();
     QVERIFY(rig.host.modified);
     // The moved item's node is made anew at its place, and selected.
-    b = rig.Root()->child(0);
+    b = rig.Root().Child(0);
     QCOMPARE(rig.Selected(), b);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("B"));
     QCOMPARE(rig.TreeCaptions(), QStringList({"B", "B1", "B2", "A", "A1", "A2", "A2x", "C"}));
     QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
-    QVERIFY(!b->isExpanded());
-    QVERIFY(rig.Root()->isExpanded());
+    QVERIFY(!rig.IsExpanded(b));
+    QVERIFY(rig.IsExpanded(rig.Root()));
     QVERIFY(!rig.editor.MoveUpAction()->isEnabled());
 
     rig.editor.MoveDownAction()->trigger();
-    QCOMPARE(rig.Selected(), rig.Root()->child(1));
-    QCOMPARE(rig.Selected()->text(0), QString("B"));
+    QCOMPARE(rig.Selected(), rig.Root().Child(1));
+    QCOMPARE(rig.Selected().Text(), QString("B"));
     QCOMPARE(rig.TreeCaptions(), QStringList({"A", "A1", "A2", "A2x", "B", "B1", "B2", "C"}));
     QCOMPARE(rig.ListCaptions(), rig.TreeCaptions());
 
@@ -213,7 +213,7 @@ void TestMenuEditor::moveUpAndDownKeepSubtreesWholeInListAndTree()
 void TestMenuEditor::movedItemReceivesItsEditsAtItsNewPosition()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Add(rig.Root(), "B");
     rig.Select(a);
     rig.editor.MoveDownAction()->trigger();
@@ -226,14 +226,14 @@ void TestMenuEditor::movedItemReceivesItsEditsAtItsNewPosition()
 void TestMenuEditor::editsReachTheItemWhenTheSelectionMoves()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(rig.Root(), "B");
     rig.Select(a);
     rig.host.modified = false;
     rig.Control<QLineEdit>("edtICaption")->setText("Home");
     // Each edit reaches the document at once; the node follows it.
     QCOMPARE(rig.host.agent.GetItem(0)[ICaption], std::string("Home"));
-    QCOMPARE(a->text(0), QString("Home"));
+    QCOMPARE(a.Text(), QString("Home"));
     QVERIFY(rig.host.modified);
     rig.host.modified = false;
     rig.Select(b);
@@ -246,7 +246,7 @@ void TestMenuEditor::editsReachTheItemWhenTheSelectionMoves()
 void TestMenuEditor::rootAndBackDoesNotReload()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->setText("typed");
     rig.host.modified = false;
@@ -266,10 +266,10 @@ void TestMenuEditor::rootAndBackDoesNotReload()
 void TestMenuEditor::commandStatesFollowTheSelection()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
-    QTreeWidgetItem* c = rig.Add(rig.Root(), "C");
-    const struct { QTreeWidgetItem* node; bool remove, up, down; } cases[] = {
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(rig.Root(), "B");
+    TNode c = rig.Add(rig.Root(), "C");
+    const struct { TNode node; bool remove, up, down; } cases[] = {
         {a, true, false, true}, {b, true, true, true}, {c, true, true, false}, {rig.Root(), false, false, false},
     };
     for (const auto& k : cases) {
@@ -297,8 +297,8 @@ void TestMenuEditor::rightClickSelectsTheNodeUnderThePointer()
     rig.window.resize(300, 300);
     rig.editor.TreePanel()->resize(300, 300);
     rig.window.show();
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    const QRect rect = rig.Tree()->visualItemRect(a);
+    TNode a = rig.Add(rig.Root(), "A");
+    const QRect rect = rig.Tree()->visualRect(a);
     QVERIFY(rect.isValid());
     QTest::mousePress(rig.Tree()->viewport(), Qt::RightButton, {}, rect.center());
     QCOMPARE(rig.Selected(), a);
@@ -309,17 +309,18 @@ void TestMenuEditor::rightClickSelectsTheNodeUnderThePointer()
 void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
-    QTreeWidgetItem* b = rig.Add(rig.Root(), "B");
+    TNode a = rig.Add(rig.Root(), "A");
+    TNode b = rig.Add(rig.Root(), "B");
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->setText("typed");
     rig.editor.SetSuppressTreeEvents(true);
     rig.Select(b);
     QCOMPARE(rig.Control<QLineEdit>("edtICaption")->text(), QString("typed"));  // B not loaded
     rig.editor.SetSuppressTreeEvents(false);
-    rig.editor.ResetTree();
-    QCOMPARE(rig.Root()->childCount(), 0);
-    // No item is shown after a fresh tree: gathering normalises none.
+    // No item is shown after the document starts afresh: gathering normalises none.
+    rig.host.document.Replace(rig.host.agent.Document());
+    QCOMPARE(rig.Root().ChildCount(), 2);
+    QCOMPARE(rig.Selected(), rig.Root());
     rig.editor.ApplyGatherRules();
     QCOMPARE(rig.ListCaptions(), QStringList({"typed", "B"}));
 }
@@ -327,7 +328,7 @@ void TestMenuEditor::suppressedTreeEventsStoreAndLoadNothing()
 void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
 {
     TEditorRig rig;
-    QTreeWidgetItem* a = rig.Add(rig.Root(), "A");
+    TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->setText("edited");
     const QString path = rig.host.ProgramFolder() + "one.tmz";
@@ -338,8 +339,9 @@ void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
     SaveProjectFile(other.host.agent.Document(), path.toStdString(), status);
 
     // A new document replaces the one whose item the pages show.
-    QVERIFY(LoadProjectFile(path.toStdString(), rig.host.agent.Document(), status).Accepted());
-    rig.editor.RebuildTree();
+    TMenuDocument read;
+    QVERIFY(LoadProjectFile(path.toStdString(), read, status).Accepted());
+    rig.host.document.Replace(std::move(read));
     rig.editor.ApplyGatherRules();
     QCOMPARE(rig.ListCaptions(), QStringList({"X", "Y"}));
 }

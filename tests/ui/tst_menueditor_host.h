@@ -8,14 +8,14 @@
 #include <QMap>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <QtTest/QtTest>
 #include <memory>
 
 #include "model/appletagent.h"
-#include "model/menutree.h"
 #include "scriptedprompts.h"
+#include "treenode.h"
 #include "ui/document/editordocument.h"
 #include "ui/services/editorhost.h"
 #include "ui/window/menueditor.h"
@@ -76,10 +76,11 @@ struct TEditorRig {
     QWidget window;
     TMenuEditor editor{host, &window};
 
-    QTreeWidget* Tree() const { return editor.TreePanel()->findChild<QTreeWidget*>("trvwDesignPanel"); }
-    QTreeWidgetItem* Root() const { return Tree()->topLevelItem(0); }
-    QTreeWidgetItem* Selected() const { return Tree()->currentItem(); }
-    void Select(QTreeWidgetItem* item) { Tree()->setCurrentItem(item); }
+    QTreeView* Tree() const { return editor.TreePanel()->findChild<QTreeView*>("trvwDesignPanel"); }
+    TNode Root() const { return TNode::RootOf(Tree()); }
+    TNode Selected() const { return Tree()->currentIndex(); }
+    bool IsExpanded(const TNode& node) const { return Tree()->isExpanded(node); }
+    void Select(const TNode& node) { Tree()->setCurrentIndex(node); }
 
     template <class T>
     T* Control(const char* name) const
@@ -92,25 +93,32 @@ struct TEditorRig {
 
     // Adds a named child through the controls: insert, select it, type the
     // caption, and go back to the root so the pages are stored.
-    QTreeWidgetItem* Add(QTreeWidgetItem* parent, const QString& caption)
+    TNode Add(TNode parent, const QString& caption)
     {
         Select(parent);
         editor.InsertAction()->trigger();
-        QTreeWidgetItem* added = parent->child(parent->childCount() - 1);
+        TNode added = parent.Child(parent.ChildCount() - 1);
         Select(added);
         Control<QLineEdit>("edtICaption")->setText(caption);
         Select(Root());
         return added;
     }
 
+    // The tree alone in a shown 400 x 400 window, every node open; false
+    // when the window never showed.
+    bool ShowTreeOpen()
+    {
+        window.resize(400, 400);
+        editor.TreePanel()->setGeometry(0, 0, 400, 400);
+        window.show();
+        Tree()->expandAll();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+
     // Node texts in pre-order (root excluded) and the list's captions.
     QStringList TreeCaptions() const
     {
-        QStringList texts;
-        TMenuTree& tree = const_cast<TMenuEditor&>(editor).Tree();
-        for (int i = 1; i < tree.Count(); ++i)
-            texts << QString::fromStdString(tree.Text(tree.NodeAt(i)));
-        return texts;
+        return TextsBelow(Root());
     }
     QStringList ListCaptions() const
     {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest/QtTest>
 
 #include "files/projectfile.h"
@@ -49,8 +49,8 @@ void OpenHomeShown(TEditorTestEnv& env, TMainForm& form)
 {
     env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
     form.OpenProjectFile(env.Path("shop.tmz"));
-    auto* tree = form.findChild<QTreeWidget*>("trvwDesignPanel");
-    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    auto* tree = form.findChild<QTreeView*>("trvwDesignPanel");
+    tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 #include <fcntl.h>
 #include <map>
@@ -41,8 +41,8 @@ void ReplaceAsAnotherProgram(TEditorTestEnv& env, const QString& path, const QLi
 
 void RenameFirstItem(TMainForm& form, const QString& caption)
 {
-    auto* tree = form.findChild<QTreeWidget*>("trvwDesignPanel");
-    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    auto* tree = form.findChild<QTreeView*>("trvwDesignPanel");
+    tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
     form.findChild<QLineEdit*>("edtICaption")->setText(caption);
     QVERIFY(form.Modified());
 }

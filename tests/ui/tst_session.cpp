@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "tst_mainform_env.h"
 #include "ui/pages/colorswatch.h"
@@ -20,17 +20,17 @@ public:
     TSession() : form(env.MakeMainForm())
     {
         form->show();
-        tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
+        tree = form->findChild<QTreeView*>("trvwDesignPanel");
     }
 
-    QTreeWidgetItem* Node(std::initializer_list<int> path) const
+    TNode Node(std::initializer_list<int> path) const
     {
-        QTreeWidgetItem* node = tree->topLevelItem(0);
+        TNode node = TNode::RootOf(tree);
         for (int i : path)
-            node = node->child(i);
+            node = node.Child(i);
         return node;
     }
-    void Select(std::initializer_list<int> path) { tree->setCurrentItem(Node(path)); }
+    void Select(std::initializer_list<int> path) { tree->setCurrentIndex(Node(path)); }
 
     template <class T>
     T* Control(const char* name) const
@@ -93,7 +93,7 @@ public:
 
     TEditorTestEnv env;
     std::unique_ptr<TMainForm> form;
-    QTreeWidget* tree = nullptr;
+    QTreeView* tree = nullptr;
 };
 
 void ExpectGoldenFile(const QString& produced, const QString& golden)

@@ -29,6 +29,7 @@ void TEditorDocument::InsertItems(int index, const TItemArray& items)
 {
     if (items.empty())
         return;
+    emit itemsAboutToBeInserted(index, items);
     TItemArray& list = agent_.Document().items;
     list.insert(list.begin() + index, items.begin(), items.end());
     bool nowUtf8 = false;
@@ -56,6 +57,7 @@ TItemArray TEditorDocument::RemoveItems(int index, int count)
 
 void TEditorDocument::Replace(TMenuDocument document)
 {
+    emit aboutToBeReplaced();
     agent_.Document() = std::move(document);
     selection_ = kAppletTarget;
     undoStack_.clear();

@@ -66,9 +66,14 @@ public:
 
 signals:
     void fieldChanged(int target, int field);
+    // Before the items go in (a model announces its rows), and after.
+    void itemsAboutToBeInserted(int index, const TItemArray& items);
     void itemsInserted(int index, int count);
     void itemsAboutToBeRemoved(int index, int count);
     void itemsRemoved(int index, int count);
+    // Around a replacement by a new document: every view starts afresh
+    // (a model resets between the two).
+    void aboutToBeReplaced();
     void documentReplaced();
     void normalized();
     void encodingChanged();

@@ -105,11 +105,8 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     panes->ReturnOnEscape(menuEditor_->Pages());
 
     // The empty document the program starts with.
-    menuEditor_->ResetSelectionState();
     ProjectFileName_.clear();
-    menuEditor_->ResetTree();
     document_.Replace(TMenuDocument());
-    menuEditor_->RefreshMenuPages();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     connect(&document_.UndoStack(), &QUndoStack::cleanChanged, this, &TMainForm::UpdateDocumentState);
     connect(&document_, &TEditorDocument::encodingChanged, this,

@@ -128,7 +128,6 @@ private:
     bool SaveAsInFolder(const QString& folder);  // true when the document was saved
     void LoadDocument(const QString& path, TDocumentKind kind);
     void ShowNewDocument();
-    void ShowMenuRoot();
 
     // Preview helpers, in previewcommands.cpp.
     int RunDialog(QDialog& dialog);

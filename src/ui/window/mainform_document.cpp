@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTreeWidget>
 #include <stdexcept>
 
 #include "codegen/menucode.h"
@@ -20,7 +19,6 @@
 #include "ui/services/localpath.h"
 #include "ui/services/prompts.h"
 #include "ui/services/savesetup.h"
-#include "ui/tree/designpanel.h"
 #include "ui/window/lockwaitindicator.h"
 #include "ui/window/mainform.h"
 #include "ui/window/menueditor.h"
@@ -68,10 +66,7 @@ bool TMainForm::AskToSaveChanges()
 
 void TMainForm::ShowNewDocument()
 {
-    menuEditor_->ResetSelectionState();
-    menuEditor_->ResetTree();
     document_.Replace(TMenuDocument());
-    menuEditor_->RefreshMenuPages();
 }
 
 void TMainForm::New1Click()
@@ -153,9 +148,8 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         prompts_->Error(QString::fromUtf8(result.message.c_str()));
         return;
     }
+    // The tree and the pages start afresh from the new document.
     document_.Replace(std::move(document));
-    // The tree is rebuilt: no node is being edited any more.
-    menuEditor_->RebuildTree();
     // The previous document's preview copies go only now, so a refused file
     // never costs the open document its picked arrow images.
     preview_.ClearPreview();
@@ -164,7 +158,7 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         // A list file that cannot be written is reported; the open goes on.
         Guarded([&] { recentFiles_->AddRecentFile(path); });
     }
-    if (!menuEditor_->RefreshMenuPages()) {
+    if (!menuEditor_->PagesShowDocument()) {
         // A stored value the pages cannot show: start afresh rather than let
         // the pages and the records disagree.
         ProjectFileName_.clear();
@@ -182,23 +176,9 @@ void TMainForm::LoadDocument(const QString& path, TDocumentKind kind)
         fileGuard_->Forget();
     }
     preview_.CopyArrowImagesToPreview(LocalPath(FolderOf(path)), agent_.GetAppletData(), *status_);
-    ShowMenuRoot();
     SetModified(false);
     if (result.status == TReadResult::Incomplete)
         prompts_->Warning(QString::fromLatin1(kIncompleteMessage).arg(QDir::toNativeSeparators(path)));
-}
-
-void TMainForm::ShowMenuRoot()
-{
-    // Selecting the root shows the seven menu pages and hides the item pages.
-    auto* panel = qobject_cast<TDesignPanel*>(menuEditor_->TreePanel());
-    if (!panel)
-        return;
-    // The reader may have left the root current while tree events were
-    // suppressed; moving away and back makes the tree panel see the selection.
-    panel->TreeWidget()->setCurrentItem(nullptr);
-    panel->Select(panel->Root());
-    panel->Expand(panel->Root());
 }
 
 bool TMainForm::SaveDocumentTo(const QString& path)

@@ -8,7 +8,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -29,10 +29,9 @@
 #include "ui/services/toolbaricons.h"
 #include "ui/tree/designpanel.h"
 #include "ui/tree/itemcommands.h"
+#include "ui/tree/menutreemodel.h"
 
 namespace {
-
-using Node = TMenuTree::Node;
 
 // Fields whose value decides what else on the pages may be used.
 bool AffectsEnabling(int target, int field)
@@ -69,21 +68,33 @@ struct TMenuEditor::Private {
     int echoField = -1;
     // Edits the pages group under one name, while the pages' group lasts.
     std::optional<TUndoMacro> group;
+    // Whether the menu pages could show the document last put in.
+    bool pagesShowDocument = true;
 
     explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
     TEditorDocument& Document() { return host.Document(); }
-    bool IsRoot(Node node) const { return node && node == panel->Root(); }
     // The selected item's position, or kAppletTarget for the root (or nothing).
-    int Selected() const
-    {
-        Node node = panel->Selected();
-        return node && !IsRoot(node) ? panel->ItemOfNode(node) : kAppletTarget;
-    }
+    int Selected() const { return std::max(panel->SelectedItem(), kAppletTarget); }
 };
 
 TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(parentWindow), d(new Private(host))
 {
-    d->panel = new TDesignPanel(parentWindow);
+    // Before the tree's model follows the document: a removal or a new
+    // document must find the tree events held before the tree changes.
+    TEditorDocument& document = d->Document();
+    connect(&document, &TEditorDocument::itemsInserted, this, &TMenuEditor::ItemsInserted);
+    connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, [this](int index, int count) {
+        d->suppressTreeEvents = true;
+        if (d->shownItem >= index + count)
+            d->shownItem -= count;
+        else if (d->shownItem >= index)
+            ResetSelectionState();  // the pages of a removed item are dropped, never stored
+    });
+    connect(&document, &TEditorDocument::aboutToBeReplaced, this, [this] {
+        d->suppressTreeEvents = true;
+        ResetSelectionState();  // the pages of the old document are dropped, never stored
+    });
+    d->panel = new TDesignPanel(document, parentWindow);
     d->common = new TPageCommon(host, d->suppressTreeEvents, this);
     d->pages = new QTabWidget(parentWindow);
     d->pages->setObjectName("pgcntrl1");
@@ -99,11 +110,11 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     d->pages->addTab(menu.last().page, menu.last().caption);
     d->common->WatchHint(d->pages);
     d->common->WatchHint(d->panel);
-    d->common->WatchHint(d->panel->TreeWidget());
+    d->common->WatchHint(d->panel->TreeView());
 
     // The tree's commands work from its own keys; the Edit menu's from anywhere
     // a box does not take the key for itself.
-    QTreeWidget* tree = d->panel->TreeWidget();
+    QTreeView* tree = d->panel->TreeView();
     const struct {
         QAction** action;
         const char* text;
@@ -146,10 +157,7 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     d->rename->setShortcut(Qt::Key_F2);
     d->rename->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tree->addAction(d->rename);
-    connect(d->rename, &QAction::triggered, this, [this, tree] {
-        if (d->Selected() >= 0)
-            tree->editItem(tree->currentItem());
-    });
+    connect(d->rename, &QAction::triggered, d->panel, &TDesignPanel::RenameCurrent);
     // The pop-up menu: what can be done to the selected item, in the order
     // people look for it.
     QMenu* popup = d->panel->PopupMenu();
@@ -167,9 +175,10 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     connect(d->paste, &QAction::triggered, this, &TMenuEditor::PasteItems);
     connect(d->duplicate, &QAction::triggered, this, &TMenuEditor::DuplicateSelected);
 
-    connect(tree, &QTreeWidget::currentItemChanged, this, &TMenuEditor::trvwDesignPanelChange);
+    connect(d->panel, &TDesignPanel::currentChanged, this, &TMenuEditor::trvwDesignPanelChange);
     connect(d->panel, &TDesignPanel::treeMousePressed, this, &TMenuEditor::trvwDesignPanelMouseDown);
-    connect(d->panel, &TDesignPanel::captionEdited, this, &TMenuEditor::CaptionTypedInTree);
+    connect(&d->panel->Model(), &TMenuTreeModel::renameRequested, this,
+            [this](int k, const QString& text) { d->commands.Rename(k, text); });
     connect(d->panel, &TDesignPanel::dropRequested, this,
             [this](int k, int parent, int position) { d->commands.MoveTo(k, parent, position); });
     connect(d->common, &TPageCommon::edited, this, &TMenuEditor::PageEdited);
@@ -177,19 +186,13 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
             [this](const QString& name) { d->group.emplace(d->Document().UndoStack(), name); });
     connect(d->common, &TPageCommon::editsEnded, this, [this] { d->group.reset(); });
 
-    // Before the tree follows the document: a removal must find the tree
-    // events held before the tree loses nodes.
-    TEditorDocument& document = d->Document();
-    connect(&document, &TEditorDocument::itemsInserted, this, &TMenuEditor::ItemsInserted);
-    connect(&document, &TEditorDocument::itemsAboutToBeRemoved, this, [this](int index, int count) {
-        d->suppressTreeEvents = true;
-        if (d->shownItem >= index + count)
-            d->shownItem -= count;
-        else if (d->shownItem >= index)
-            ResetSelectionState();  // the pages of a removed item are dropped, never stored
-    });
+    // After the tree's model: the tree shows the new rows by then.
     connect(&document, &TEditorDocument::itemsRemoved, this, &TMenuEditor::ItemsRemoved);
-    d->panel->Follow(document);
+    connect(&document, &TEditorDocument::documentReplaced, this, [this] {
+        d->suppressTreeEvents = false;
+        ShowTheRoot();
+        d->pagesShowDocument = RefreshMenuPages();
+    });
     connect(&document, &TEditorDocument::fieldChanged, this, &TMenuEditor::ShowField);
     connect(&document, &TEditorDocument::selectionRequested, this, &TMenuEditor::ShowSelection);
     connect(&document, &TEditorDocument::normalized, this, [this] {
@@ -198,7 +201,7 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
             LoadItemPages(d->shownItem);
     });
 
-    ResetTree();
+    ShowTheRoot();
 }
 
 TMenuEditor::~TMenuEditor()
@@ -216,32 +219,20 @@ QAction* TMenuEditor::CutAction() const { return d->cut; }
 QAction* TMenuEditor::CopyAction() const { return d->copy; }
 QAction* TMenuEditor::PasteAction() const { return d->paste; }
 QAction* TMenuEditor::DuplicateAction() const { return d->duplicate; }
-TMenuTree& TMenuEditor::Tree() { return *d->panel; }
+bool TMenuEditor::PagesShowDocument() const { return d->pagesShowDocument; }
 
-void TMenuEditor::ResetTree()
+void TMenuEditor::ShowTheRoot()
 {
     ResetSelectionState();
     {
-        const bool was = d->suppressTreeEvents;
-        d->suppressTreeEvents = true;
-        d->panel->Clear();
-        d->suppressTreeEvents = was;
+        // The pages follow once, below, not also from the tree's signal.
+        QScopedValueRollback hold(d->suppressTreeEvents, true);
+        d->panel->SelectItem(kAppletTarget);
     }
-    Node root = d->panel->AddRoot(kRootNodeText);
-    d->panel->Select(root);
+    d->panel->TreeView()->expand(d->panel->Model().RootIndex());
     d->Document().SetSelection(kAppletTarget);
-    ShowPagesFor(root);
+    ShowPagesFor(kAppletTarget);
     ApplyEnablingRules();
-}
-
-void TMenuEditor::RebuildTree()
-{
-    ResetSelectionState();
-    const bool was = d->suppressTreeEvents;
-    d->suppressTreeEvents = true;
-    d->host.Agent().ShowInTree(*d->panel);
-    d->panel->ShowItems(d->Document().Items());
-    d->suppressTreeEvents = was;
 }
 
 void TMenuEditor::ResetSelectionState()
@@ -271,13 +262,14 @@ bool TMenuEditor::RefreshMenuPages()
 
 void TMenuEditor::ApplyEnablingRules()
 {
-    Node s = d->panel->Selected();
-    const bool item = s && !d->IsRoot(s);
+    const QModelIndex s = d->panel->TreeView()->currentIndex();
+    const TMenuTreeModel& model = d->panel->Model();
+    const bool item = model.ItemOf(s) >= 0;
     TNodeShape shape;
     if (item) {
-        shape.hasPrevSibling = d->panel->PrevSibling(s) != nullptr;
-        shape.hasNextSibling = d->panel->NextSibling(s) != nullptr;
-        shape.hasChildren = d->panel->ChildCount(s) > 0;
+        shape.hasPrevSibling = s.row() > 0;
+        shape.hasNextSibling = s.row() + 1 < model.rowCount(s.parent());
+        shape.hasChildren = model.rowCount(s) > 0;
     }
     d->insert->setEnabled(true);
     d->remove->setEnabled(item);
@@ -295,11 +287,11 @@ void TMenuEditor::ApplyGatherRules()
     d->Document().Normalize(GatheredDocument(d->Document().Document(), d->shownItem));
 }
 
-void TMenuEditor::ShowPagesFor(Node node)
+void TMenuEditor::ShowPagesFor(int selection)
 {
     // Showing first, then hiding, keeps a page visible at every moment; the
     // tabs keep their fixed order whatever is hidden.
-    const bool root = d->IsRoot(node);
+    const bool root = selection < 0;
     QTabWidget* tabs = d->pages;
     auto isItemPage = [this](QWidget* page) {
         const QVector<TPageTab>& items = d->itemPages->Pages();
@@ -337,12 +329,10 @@ void TMenuEditor::NormalizeShownItem()
 
 void TMenuEditor::trvwDesignPanelChange()
 {
-    if (d->suppressTreeEvents)
+    if (d->suppressTreeEvents || d->panel->SelectedItem() < kAppletTarget)
         return;
-    Node selected = d->panel->Selected();
-    if (selected)
-        ShowPagesFor(selected);
     const int k = d->Selected();
+    ShowPagesFor(k);
     if (d->shownItem >= 0 && d->shownItem != k)
         NormalizeShownItem();
     d->Document().SetSelection(k);
@@ -368,12 +358,10 @@ void TMenuEditor::SetItemPagesUsable(bool usable)
 
 void TMenuEditor::trvwDesignPanelMouseDown()
 {
-    if (d->suppressTreeEvents)
+    if (d->suppressTreeEvents || d->panel->SelectedItem() < kAppletTarget)
         return;
-    if (Node selected = d->panel->Selected()) {
-        ShowPagesFor(selected);
-        ApplyEnablingRules();
-    }
+    ShowPagesFor(d->Selected());
+    ApplyEnablingRules();
 }
 
 void TMenuEditor::PageEdited(QWidget* control)
@@ -435,8 +423,7 @@ void TMenuEditor::ShowSelection(int selection)
 {
     if (selection >= d->Document().ItemCount())
         selection = kAppletTarget;
-    Node node = selection < 0 ? d->panel->Root() : d->panel->NodeOfItem(selection);
-    if (node && node == d->panel->Selected() && PagesShow(selection)) {
+    if (selection == d->panel->SelectedItem() && PagesShow(selection)) {
         // An edit on the pages asks for the selection it was made in: the
         // page being edited stays in front. Its shape may have changed.
         ApplyEnablingRules();
@@ -445,7 +432,7 @@ void TMenuEditor::ShowSelection(int selection)
     {
         // The pages follow once, below, not also from the tree's signal.
         QScopedValueRollback hold(d->suppressTreeEvents, true);
-        d->panel->Select(node);
+        d->panel->SelectItem(selection);
     }
     // The node may have been current already (taken over while a removal
     // held the tree's events): the pages must show it all the same.
@@ -469,17 +456,9 @@ void TMenuEditor::ItemsRemoved(int, int)
     d->suppressTreeEvents = false;
 }
 
-void TMenuEditor::CaptionTypedInTree(int k, const QString& text)
-{
-    // A caption that changed reaches the node through the document; one that
-    // did not (only blanks added, say) is shown again as it is.
-    if (!d->commands.Rename(k, text))
-        d->panel->ShowItemAt(k);
-}
-
 void TMenuEditor::Insert1Click()
 {
-    if (!d->panel->Selected())
+    if (d->panel->SelectedItem() < kAppletTarget)
         return;
     d->commands.Insert(d->Selected());
     // The new item is selected; its caption is what a user names first.
@@ -492,7 +471,7 @@ void TMenuEditor::Insert1Click()
 
 void TMenuEditor::Delete1Click()
 {
-    if (!d->panel->Selected())
+    if (d->panel->SelectedItem() < kAppletTarget)
         return;
     d->commands.Delete(d->Selected());
 }

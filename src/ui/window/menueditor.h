@@ -7,8 +7,6 @@
 
 #include <QObject>
 
-#include "model/menutree.h"
-
 class QAction;
 class QTabWidget;
 class QWidget;
@@ -35,19 +33,16 @@ public:
     QAction* PasteAction() const;
     QAction* DuplicateAction() const;
 
-    TMenuTree& Tree();  // the agent's view of trvwDesignPanel
-
-    // Clear the tree, add the root "Trellimenu 2006", select it, show the menu pages.
-    void ResetTree();
-    // The tree built anew from the document's items, the root selected with
-    // events suppressed; no item is being edited afterwards.
-    void RebuildTree();
+    // Whether the menu pages could show every value of the document last
+    // put in (New, Open, a template); when not, the user has been told.
+    bool PagesShowDocument() const;
     void ResetSelectionState();  // no item's pages are shown any more
     void SetSuppressTreeEvents(bool suppress);
     bool SuppressTreeEvents() const;
 
-    // Fills the menu pages from the document. Returns false (after telling
-    // the user, naming the control) when a stored value cannot be shown.
+    // Fills the menu pages from the document, as a new document does by
+    // itself. Returns false (after telling the user, naming the control)
+    // when a stored value cannot be shown.
     bool RefreshMenuPages();
     void ApplyEnablingRules();
     // What gathering the pages did to the document, at the moments it did
@@ -68,7 +63,6 @@ private:
     void PasteItems();
     void DuplicateSelected();
     void PageEdited(QWidget* control);
-    void CaptionTypedInTree(int k, const QString& text);
 
     // The document's notifications.
     void ShowField(int target, int field);
@@ -78,7 +72,9 @@ private:
     void ItemsInserted(int index, int count);
     void ItemsRemoved(int index, int count);
 
-    void ShowPagesFor(TMenuTree::Node node);  // menu pages for the root, item pages otherwise
+    // The root selected and open, the menu pages in front: a document's start.
+    void ShowTheRoot();
+    void ShowPagesFor(int selection);  // menu pages for the root (-1), item pages otherwise
     bool LoadItemPages(int k);                // false after telling the user
     void NormalizeShownItem();
     void SetItemPagesUsable(bool usable);

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWebEngineView>
 
 #include "previewharness.h"
@@ -122,8 +122,8 @@ private slots:
         form->OpenProjectFile(env.Path("shop.tmz"));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        auto* tree = form->findChild<QTreeWidget*>("trvwDesignPanel");
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        auto* tree = form->findChild<QTreeView*>("trvwDesignPanel");
+        tree->setCurrentIndex(tree->model()->index(1, 0, tree->model()->index(0, 0)));
         QLineEdit* caption = form->findChild<QLineEdit*>("edtICaption");
         caption->setFocus();
         caption->selectAll();
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(dock->isHidden());
         QCOMPARE(env.settings->EditorValue("LivePreview/Visible").toBool(), false);
         // Hidden, the pane keeps its page; shown again, it catches up.
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        tree->setCurrentIndex(tree->model()->index(1, 0, tree->model()->index(0, 0)));
         caption->setFocus();
         caption->selectAll();
         QTest::keyClicks(caption, "Store");
