@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         treeNodes = form->MenuEditor().Tree().Count();
 
         timer.restart();
-        form->OpenProjectFile(project);
+        form->OpenActions().OpenProjectFile(project);
         QApplication::processEvents();
         reopen.push_back(timer.nsecsElapsed() / 1e6);
         form->SetModified(false);
