@@ -314,6 +314,42 @@ private slots:
         QVERIFY(!form->Modified());
     }
 
+    // Untitled, the report's title is the bare caption (above); saved, it
+    // names the folder the project publishes into.
+    void publishNamesTheSavedProjectsFolder()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QVERIFY(QDir().mkpath(env.Path("site")));
+        env.prompts.fileNames.push_back(env.Path("site/menu.tmz"));
+        QVERIFY(form->SaveActions().Save2Click());
+        QString title;
+        env.OnNextDialog([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            return int(QDialog::Accepted);
+        });
+        form->findChild<QAction*>("Publish1")->trigger();
+        QCOMPARE(title, "Applet Publish Report - " + QDir::toNativeSeparators(env.Path("site")));
+    }
+
+    // An arrow image found nowhere is named after the save, which still writes the menu.
+    void aSaveNamesTheArrowImageItFoundNowhere()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->findChild<QLineEdit*>("edtpSubMenuArrowFileNormal")->setText("nowhere.gif");
+        env.prompts.fileNames.push_back(env.Path("menu.tmz"));
+        QVERIFY(form->SaveActions().Save1Click());
+        QCOMPARE(env.prompts.Texts(),
+                 QStringList({kProjectFilter, "The arrow image nowhere.gif was found neither in the preview folder, "
+                                              "beside the project nor in the program folder, so it was not saved "
+                                              "beside the menu."}));
+        QVERIFY(QFile::exists(env.Path("menu.tmz")));
+        QVERIFY(QFile::exists(env.Path("arrow_over.gif")));
+        QVERIFY(!QFile::exists(env.Path("nowhere.gif")));
+        QVERIFY(!form->Modified());
+    }
+
     void openedProjectBringsItsOwnArrowImages()
     {
         TEditorTestEnv env;
