@@ -32,6 +32,7 @@
 #include "model/appletagent.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
+#include "ui/actions/openactions.h"
 #include "ui/document/editcommands.h"
 #include "ui/livepreview/livepreviewdock.h"
 #include "ui/livepreview/previewpage.h"

@@ -19,6 +19,7 @@
 #include "model/memorymenutree.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
+#include "ui/actions/openactions.h"
 #include "ui/services/localpath.h"
 #include "ui/services/prompts.h"
 #include "ui/window/mainform.h"

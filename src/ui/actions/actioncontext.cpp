@@ -32,3 +32,9 @@ void TActionContext::ShowFolderWarnings(const std::vector<std::string>& warnings
         lines << QString::fromUtf8(warning.c_str());
     prompts.Warning(lines.join('\n'));
 }
+
+TBrowserLaunch TActionContext::OpenInChosenBrowser(const QString& folder, const QString& fileName) const
+{
+    TformWebBrowser browser(*environment.settings, *environment.shell, prompts, environment.browserSearchPath, window);
+    return browser.OpenInBrowser(folder, fileName);
+}

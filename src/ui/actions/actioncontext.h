@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/dialogs/webbrowser.h"
 #include "ui/services/editorenvironment.h"
 #include "ui/services/prompts.h"
 #include "ui/services/statusarea.h"
@@ -46,6 +47,8 @@ struct TActionContext {
     // What a save or an open found in the folder from an earlier save that
     // did not finish: one warning, a line each; none, nothing shown.
     void ShowFolderWarnings(const std::vector<std::string>& warnings) const;
+    // Starts the browser chosen under Option > Web Browser on folder + file name.
+    TBrowserLaunch OpenInChosenBrowser(const QString& folder, const QString& fileName) const;
 };
 
 // A menu command: its object name (which the tests and the tool bar find it

@@ -8,7 +8,6 @@
 #include "ui/actions/helpcommands.h"
 #include "ui/dialogs/about.h"
 #include "ui/dialogs/helpwindow.h"
-#include "ui/dialogs/webbrowser.h"
 
 THelpActions::THelpActions(const TActionContext& context, QObject* parent) : QObject(parent), context_(context)
 {
@@ -16,10 +15,7 @@ THelpActions::THelpActions(const TActionContext& context, QObject* parent) : QOb
     commands_ = std::make_unique<THelpCommands>(
         *environment.shell, environment.programFolder,
         [this](const QString& folder, const QString& fileName) {
-            const TEditorEnvironment& env = context_.environment;
-            TformWebBrowser browser(*env.settings, *env.shell, context_.prompts, env.browserSearchPath,
-                                    context_.window);
-            return browser.OpenInBrowser(folder, fileName);
+            return context_.OpenInChosenBrowser(folder, fileName);
         },
         context_.prompts);
 

@@ -106,10 +106,8 @@ void TPublishActions::Preview1Click()
     preview_.WriteToPreview(kPreviewPage, menu.page);
     if (!menu.stylesheet.empty())
         preview_.WriteToPreview(kMenuStylesheetName, menu.stylesheet);
-    TformWebBrowser browser(*environment.settings, *environment.shell, context_.prompts, environment.browserSearchPath,
-                            context_.window);
     const QString folder = FromLocalPath(preview_.Folder());
-    const TBrowserLaunch launch = browser.OpenInBrowser(folder, kPreviewPage);
+    const TBrowserLaunch launch = context_.OpenInChosenBrowser(folder, kPreviewPage);
     if (!launch.started)
         context_.prompts.Error(BrowserNotStartedMessage(launch, folder + kPreviewPage));
 }

@@ -71,8 +71,7 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
         env_.prompts = ownPrompts_.get();
     status_ = std::make_unique<TStatusArea>(statusBar());
     preview_.SetProgramFolder(LocalPath(env_.programFolder));
-    const TActionContext context{env_, document_, *env_.prompts, *status_, this};
-    help_ = new THelpActions(context, this);
+    help_ = new THelpActions(ActionContext(), this);
 
     menuEditor_ = new TMenuEditor(
         TEditorServices{agent_, document_, *env_.prompts, *status_, *help_, folders_, previewCopies_}, this);
@@ -105,7 +104,7 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
 
     if (!env_.dataHome.isEmpty())
         TFileAssociation(env_.executablePath, env_.dataHome).Write();
-    context.Guarded([this] { recentFiles_->LoadRecentFiles(); });
+    ActionContext().Guarded([this] { recentFiles_->LoadRecentFiles(); });
     SetModified(false);
 }
 
@@ -114,9 +113,14 @@ TMainForm::~TMainForm()
     status_->Reset();
 }
 
+TActionContext TMainForm::ActionContext()
+{
+    return {env_, document_, *env_.prompts, *status_, this};
+}
+
 void TMainForm::CreateActions()
 {
-    const TActionContext context{env_, document_, *env_.prompts, *status_, this};
+    const TActionContext context = ActionContext();
     // The guard reloads and the recent files open through the open actions,
     // made below; neither calls before the window is up.
     fileGuard_ = new TProjectFileGuard(*env_.prompts,

@@ -15,7 +15,9 @@
 #include "ui/services/previewcopies.h"
 
 class QAction;
+class QMenu;
 class QToolBar;
+struct TActionContext;
 class TEditorViews;
 class TExportAction;
 class TformHTML;
@@ -74,6 +76,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the actions work with; the status area and the prompts exist by then.
+    TActionContext ActionContext();
     void CreateActions();
     void BuildMenusAndToolBar();
     void BuildEditMenu();
