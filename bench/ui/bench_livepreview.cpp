@@ -32,6 +32,7 @@
 #include "model/appletagent.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
+#include "ui/actions/openactions.h"
 #include "ui/document/editcommands.h"
 #include "ui/livepreview/livepreviewdock.h"
 #include "ui/livepreview/previewpage.h"
@@ -184,7 +185,7 @@ int StartUpOnce(TTimedApplication& app, bool paneShown)
     }
     form->CreateCompanionWindows();
     form->show();
-    form->OpenProjectFile(project);
+    form->OpenActions().OpenProjectFile(project);
     RunUntil([&] { return painted; });
     if (paneShown && WaitForPane(Dock(*form)))
         out << "preview " << clock.nsecsElapsed() / 1e6 << Qt::endl;
@@ -223,7 +224,7 @@ void StartUps(QTextStream& out, int rounds)
 void Latency(QTextStream& out, TMainForm& form, int edits)
 {
     TLivePreviewDock& dock = Dock(form);
-    TEditorDocument& document = form.EditorDocument();
+    TEditorDocument& document = form.Document();
     for (int items : {100, 1000, 5000}) {
         document.Replace(SiteMenu(items));
         WaitForPane(dock);

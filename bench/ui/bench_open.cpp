@@ -19,6 +19,7 @@
 #include "model/appletagent.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
+#include "ui/actions/openactions.h"
 #include "ui/services/localpath.h"
 #include "ui/services/prompts.h"
 #include "ui/window/mainform.h"
@@ -84,7 +85,7 @@ int main(int argc, char* argv[])
         treeNodes = NodeCount(*form->findChild<QTreeView*>("trvwDesignPanel")->model());
 
         timer.restart();
-        form->OpenProjectFile(project);
+        form->OpenActions().OpenProjectFile(project);
         QApplication::processEvents();
         reopen.push_back(timer.nsecsElapsed() / 1e6);
         form->SetModified(false);

@@ -20,7 +20,11 @@
 
 #include "model/appletagent.h"
 #include "ui/document/editordocument.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/editorservices.h"
+#include "ui/services/foldermemory.h"
+#include "ui/services/helptopics.h"
+#include "ui/services/hints.h"
+#include "ui/services/previewcopies.h"
 #include "ui/services/prompts.h"
 #include "ui/window/menueditor.h"
 
@@ -41,22 +45,18 @@ public:
     std::optional<QColor> PickColor(const QColor&) override { return std::nullopt; }
 };
 
-class TBenchHost final : public TEditorHost {
+// The window's services, doing nothing.
+class TBenchHost final : public THints, public THelpTopics, public TFolderMemory, public TPreviewCopies {
 public:
     TBenchHost() { agent.ResetAppletToDefaults(); }
-    TvarnAppletAgent& Agent() override { return agent; }
-    TPrompts& Prompts() override { return prompts; }
-    TEditorDocument& Document() override { return document; }
+    TEditorServices Services() { return {agent, document, prompts, *this, *this, *this, *this}; }
     QString LastFolder(TFolderKind) const override { return folder.path(); }
     void RememberFolderOf(TFolderKind, const QString&) override {}
     void ShowHint(const QString&) override {}
-    QString ProgramFolder() const override { return folder.path() + "/"; }
-    QString ProjectFolder() const override { return projectFolder; }
     void ShowHelpTopic(int) override {}
     void CopyToPreview(const QString&) override {}
 
     QTemporaryDir folder;
-    QString projectFolder;  // none: an untitled project
     TvarnAppletAgent agent;
     TEditorDocument document{agent};
     TYesPrompts prompts;
@@ -93,7 +93,7 @@ void Run(const char* shape, int menus, int perMenu)
 {
     TBenchHost host;
     QWidget window;
-    TMenuEditor editor(host, &window);
+    TMenuEditor editor(host.Services(), &window);
     TMenuDocument document;
     for (int m = 0; m < menus; ++m) {
         for (int i = 0; i < perMenu; ++i) {

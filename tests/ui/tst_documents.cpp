@@ -65,7 +65,7 @@ private slots:
         TEditorTestEnv::WriteBytes(path, legacy);
 
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
+        form->OpenActions().OpenProjectFile(path);
         QCOMPARE(TreeCaptions(*form), QStringList({QString::fromUtf8(kCaption), "Kontakt", "Anfahrt"}));
         QTreeView* tree = TreeWidget(*form);
         for (TNode item : {TNode::RootOf(tree).Child(0), TNode::RootOf(tree).Child(1).Child(0)}) {
@@ -74,7 +74,7 @@ private slots:
         }
         QCOMPARE(form->findChild<QLineEdit*>("edtpStatusMsg")->text(), QString::fromUtf8(kStatus));
         tree->setCurrentIndex(TNode::RootOf(tree));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(TEditorTestEnv::ReadBytes(path), legacy);
     }
 
@@ -84,12 +84,12 @@ private slots:
         const QString path = env.Path("legacy.tmz");
         TEditorTestEnv::WriteBytes(path, LegacyProjectBytes(env.Path("")));
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
+        form->OpenActions().OpenProjectFile(path);
         QTreeView* tree = TreeWidget(*form);
         tree->setCurrentIndex(TNode::RootOf(tree).Child(1));
         const QString japanese = QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
         form->findChild<QLineEdit*>("edtICaption")->setText(japanese);
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         const QByteArray saved = TEditorTestEnv::ReadBytes(path);
         QVERIFY(IsValidUtf8(saved.toStdString()));
         QVERIFY(saved.contains(japanese.toUtf8()));
@@ -110,9 +110,9 @@ private slots:
                        "1#$@Tools#$@tools.html#$@_top#$@#$@\r\n</Structure_Description>\r\n"));
         auto form = env.MakeMainForm();
         env.prompts.fileNames.push_back(structure);
-        form->ImportMenuStructure1Click();
+        form->OpenActions().ImportMenuStructure1Click();
         env.prompts.fileNames.push_back(env.Path("editor.tmz"));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
 
         QProcess cli;
         cli.start(QStringLiteral(TRELLIMENU_BIN_DIR) + "/trellimenu-cli",
@@ -128,13 +128,13 @@ private slots:
         const QString project = env.Path("menu.tmz");
         TEditorTestEnv::WriteProject(project, {{"Home", 0}, {"News", 1}, {"About", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(project);
-        QCOMPARE(form->PageCode(), TPageCode::Classic);
+        form->OpenActions().OpenProjectFile(project);
+        QCOMPARE(PageCodeSetting(*env.settings), TPageCode::Classic);
         form->findChild<QAction*>("mnitPageCodeModern")->trigger();
-        QCOMPARE(form->PageCode(), TPageCode::Modern);
+        QCOMPARE(PageCodeSetting(*env.settings), TPageCode::Modern);
         QVERIFY(form->findChild<QAction*>("mnitPageCodeModern")->isChecked());
         env.OnNextDialog([](QDialog&) { return int(QDialog::Accepted); });
-        form->BuildHTML1Click();
+        form->PublishActions().BuildHTML1Click();
         const QString page = form->FormHTML()->Text();
         QVERIFY(page.contains("<nav class=\"trellimenu\""));
 
@@ -145,10 +145,10 @@ private slots:
 
         // A save publishes the same block and the style sheet beside it; the
         // choice is the user's, kept for every project.
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QVERIFY(QFile::exists(env.Path("tmzmenu.css")));
         auto again = env.MakeMainForm();
-        QCOMPARE(again->PageCode(), TPageCode::Modern);
+        QCOMPARE(PageCodeSetting(*env.settings), TPageCode::Modern);
     }
 };
 

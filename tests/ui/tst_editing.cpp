@@ -21,7 +21,7 @@
 #include "tst_menueditor_host.h"
 #include "ui/actions/recentfiles.h"
 #include "ui/dialogs/helpwindow.h"
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 #include "ui/tree/designpanel.h"
 #include "ui/tree/menutreemodel.h"
 
@@ -43,7 +43,7 @@ std::unique_ptr<TMainForm> OpenHomeAndNews(TEditorTestEnv& env, const QString& f
 {
     TEditorTestEnv::WriteProject(file, {{"Home", 0}, {"News", 0}});
     auto form = env.MakeMainForm();
-    form->OpenProjectFile(file);
+    form->OpenActions().OpenProjectFile(file);
     return form;
 }
 
@@ -300,7 +300,7 @@ private slots:
         QVERIFY(!form->isWindowModified());
 
         slideStep->setValue(3);
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QVERIFY(!form->Modified());
         QCOMPARE(form->StatusArea().HintLine()->text(), QString("Saved site.tmz"));
         QCOMPARE(form->RecentFiles().Slots()[0], "&1 " + file);
@@ -497,17 +497,17 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        QCOMPARE(form->LastFolder(TFolderKind::Projects), QDir::homePath());
+        QCOMPARE(form->Folders().LastFolder(TFolderKind::Projects), QDir::homePath());
         const QString folder = env.Path("projects");
         QDir().mkpath(folder);
         TEditorTestEnv::WriteProject(folder + "/a.tmz", {{"A", 0}});
         env.prompts.fileNames.push_back(folder + "/a.tmz");
-        form->Open1Click();
-        QCOMPARE(form->LastFolder(TFolderKind::Projects), folder);
-        QCOMPARE(form->LastFolder(TFolderKind::Structures), QDir::homePath());
+        form->OpenActions().Open1Click();
+        QCOMPARE(form->Folders().LastFolder(TFolderKind::Projects), folder);
+        QCOMPARE(form->Folders().LastFolder(TFolderKind::Structures), QDir::homePath());
         // Kept in the settings: a new window starts there too.
         auto again = env.MakeMainForm();
-        QCOMPARE(again->LastFolder(TFolderKind::Projects), folder);
+        QCOMPARE(again->Folders().LastFolder(TFolderKind::Projects), folder);
     }
 
     void theWindowFitsTheScreen()
@@ -531,7 +531,7 @@ private slots:
         bytes.replace("Caf\xC3\xA9", "Caf\xE9");
         TEditorTestEnv::WriteBytes(file, bytes);
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(file);
+        form->OpenActions().OpenProjectFile(file);
         QTreeView* tree = TreeOf(*form);
         tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
         form->findChild<QLineEdit*>("edtICaption")->setText(QString::fromUtf8("\xE6\x97\xA5"));

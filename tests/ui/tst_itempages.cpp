@@ -293,13 +293,13 @@ void TestItemPages::urlBrowseLinksRelativelyInsideTheProjectFolder()
 
     // Untitled: no folder to be relative to.
     QCOMPARE(browse(site + "/news/today.html"), "file://" + site + "/news/today.html");
-    rig.host.projectFolder = site;
+    rig.host.document.SetFileName(site + "/menu.tmz");
     QCOMPARE(browse(site + "/news/today.html"), QString("news/today.html"));
     QCOMPARE(browse(disk.path() + "/elsewhere.html"), "file://" + disk.path() + "/elsewhere.html");
     // The same folder reached through a link is still the project's folder.
     QVERIFY(QFile::link(site, disk.path() + "/link-to-site"));
     QCOMPARE(browse(disk.path() + "/link-to-site/news/today.html"), QString("news/today.html"));
-    rig.host.projectFolder = disk.path() + "/link-to-site";
+    rig.host.document.SetFileName(disk.path() + "/link-to-site/menu.tmz");
     QCOMPARE(browse(site + "/news/today.html"), QString("news/today.html"));
 
     rig.Select(rig.Root());
@@ -434,7 +434,7 @@ void TestItemPages::wholeMenuSurvivesSaveAndOpen()
 
     // What Save does before writing: gather.
     rig.editor.ApplyGatherRules();
-    const QString path = rig.host.ProgramFolder() + "menu.tmz";
+    const QString path = rig.host.scratch.filePath("menu.tmz");
     TSilentStatus status;
     SaveProjectFile(rig.host.agent.Document(), path.toStdString(), status);
     const TAppletData savedApplet = rig.host.agent.GetAppletData();

@@ -15,10 +15,9 @@
 #include <QToolButton>
 
 #include "tst_mainform_env.h"
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 #include "ui/dialogs/helpwindow.h"
 #include "ui/actions/recentfiles.h"
-#include "ui/window/statusarea.h"
 
 using Answer = TPrompts::Answer;
 
@@ -179,7 +178,7 @@ private slots:
         QCOMPARE(url->currentText(), "file://" + page);
 
         env.prompts.fileNames.push_back(env.Path("site.tmz"));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         env.prompts.fileNames.push_back(page);
         browse->click();
         QCOMPARE(url->currentText(), QString("news/today.html"));
@@ -216,7 +215,7 @@ private slots:
         Edit(*form);
         const QString target = env.Path("missing-folder/site.tmz");
         env.prompts.fileNames.push_back(target);
-        QVERIFY(!form->Save1Click());
+        QVERIFY(!form->SaveActions().Save1Click());
         QVERIFY(form->Modified());
         QVERIFY(form->ProjectFileName().isEmpty());
         QCOMPARE(env.prompts.shown.last().kind, QString("error"));
@@ -253,7 +252,7 @@ private slots:
             TEditorTestEnv::WriteProject(file, {{"A", 0}});
         auto form = env.MakeMainForm();
         if (hasFile)
-            form->OpenProjectFile(file);
+            form->OpenActions().OpenProjectFile(file);
         const QByteArray before = TEditorTestEnv::ReadBytes(file);
         if (modified)
             Edit(*form);
@@ -334,7 +333,7 @@ private slots:
         Edit(*form);
         pages->setCurrentIndex(pages->count() - 1);
         env.prompts.answers.push_back(Answer::No);
-        form->OpenProjectFile(file);
+        form->OpenActions().OpenProjectFile(file);
         QCOMPARE(pages->tabText(pages->currentIndex()), QString("Menu"));
         QStringList visible;
         for (int i = 0; i < pages->count(); ++i) {
@@ -380,13 +379,13 @@ private slots:
         const QString good = env.Path("good.tmz");
         TEditorTestEnv::WriteProject(good, {{"Kept", 0}, {"Child", 1}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(good);
+        form->OpenActions().OpenProjectFile(good);
         const QString bad = env.Path("bad.tmz");
         if (!content.isEmpty())
             TEditorTestEnv::WriteBytes(bad, content);
         const QByteArray recentBefore = TEditorTestEnv::ReadBytes(form->RecentFiles().ListFilePath());
 
-        form->OpenProjectFile(bad);
+        form->OpenActions().OpenProjectFile(bad);
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown.first().kind, QString("error"));
         QVERIFY2(env.prompts.shown.first().text.contains(message), qPrintable(env.prompts.shown.first().text));
@@ -406,7 +405,7 @@ private slots:
         const QString cut = env.Path("cut.tmz");
         TEditorTestEnv::WriteBytes(cut, bytes);
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(cut);
+        form->OpenActions().OpenProjectFile(cut);
         QCOMPARE(ModelCaptions(*form), QStringList({"One", "Two", "Three"}));
         ExpectInSync(*form);
         QCOMPARE(form->ProjectFileName(), cut);
@@ -435,8 +434,8 @@ private slots:
         const QString good = env.Path("good.tmz");
         TEditorTestEnv::WriteProject(good, {{"Good", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(good);
-        form->OpenProjectFile(file);
+        form->OpenActions().OpenProjectFile(good);
+        form->OpenActions().OpenProjectFile(file);
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown.first().kind, QString("error"));
         QCOMPARE(env.prompts.shown.first().text,
@@ -552,7 +551,7 @@ private slots:
         const QString project = env.Path("source.tmz");
         TEditorTestEnv::WriteProject(project, {{"Top", 0}, {"Sub", 1}, {"Deeper", 2}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(project);
+        form->OpenActions().OpenProjectFile(project);
         env.prompts.fileNames.push_back(env.Path("tree"));
         Trigger(*form, "ExportMenuStructure1");
         QCOMPARE(env.prompts.shown.last().text, QString("General Menu Structure File (*.gms)"));
@@ -588,7 +587,7 @@ private slots:
         auto form = env.MakeMainForm();
         Edit(*form);
         env.prompts.fileNames.push_back(env.Path(chosen));
-        form->ExportMenuStructure1Click();
+        form->ExportAction().ExportMenuStructure1Click();
         QVERIFY(QFile::exists(env.Path(written)));
         QVERIFY(form->Modified());
         QVERIFY(form->ProjectFileName().isEmpty());
@@ -605,7 +604,7 @@ private slots:
         QVERIFY(env.shell.openedUrls[0].toLocalFile().endsWith("help/index.html"));
         QVERIFY(env.shell.openedUrls[1].toLocalFile().endsWith("samples/index.html"));
         // A group's help button shows its page in the help window.
-        form->ShowHelpTopic(22);
+        form->HelpActions().ShowHelpTopic(22);
         QVERIFY(form->FormHelp()->isVisible());
         QVERIFY(form->FormHelp()->CurrentAddress().toString().endsWith("customizing_js_menu_path_path.htm"));
     }
@@ -614,7 +613,7 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(env.Path("nowhere.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("nowhere.tmz"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(form->findChild<QLabel*>("stctxtHint")->text().isEmpty());
         QCOMPARE(form->findChild<QProgressBar*>("prgrsbrMainFormBottom")->value(), 0);
@@ -641,11 +640,11 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        QVERIFY(!QFileInfo::exists(form->TemplatesFolder()));
-        const QString target = form->TemplatesFolder() + "/Mine.tmz";
+        QVERIFY(!QFileInfo::exists(env.TemplatesFolder()));
+        const QString target = env.TemplatesFolder() + "/Mine.tmz";
         env.prompts.fileNames.push_back(target);
         Trigger(*form, "SaveAsTemplate1");
-        QVERIFY(QFileInfo(form->TemplatesFolder()).isDir());
+        QVERIFY(QFileInfo(env.TemplatesFolder()).isDir());
         QVERIFY(QFile::exists(target));
         QCOMPARE(form->ProjectFileName(), target);
     }

@@ -18,8 +18,15 @@
 #include "treenode.h"
 #include "platform/settingsstore.h"
 #include "scriptedprompts.h"
+#include "ui/actions/exportaction.h"
+#include "ui/actions/filechoice.h"
+#include "ui/actions/helpactions.h"
+#include "ui/actions/openactions.h"
+#include "ui/actions/publishactions.h"
+#include "ui/actions/saveactions.h"
 #include "ui/services/editorenvironment.h"
 #include "ui/services/localpath.h"
+#include "ui/services/savesetup.h"
 #include "ui/window/mainform.h"
 #include "ui/window/menueditor.h"
 
@@ -70,6 +77,7 @@ public:
     void OnNextDialog(DialogScript script) { dialogScripts.push_back(std::move(script)); }
 
     QString Path(const QString& name) const { return root.filePath(name); }
+    QString TemplatesFolder() const { return ::TemplatesFolder(programFolder); }
 
     // A project written by the core: items with captions and levels.
     static void WriteProject(const QString& path, const QList<TTestItem>& items)

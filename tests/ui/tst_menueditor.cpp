@@ -331,7 +331,7 @@ void TestMenuEditor::readingAFileIntoTheTreeDropsTheEditedItem()
     TNode a = rig.Add(rig.Root(), "A");
     rig.Select(a);
     rig.Control<QLineEdit>("edtICaption")->setText("edited");
-    const QString path = rig.host.ProgramFolder() + "one.tmz";
+    const QString path = rig.host.scratch.filePath("one.tmz");
     TEditorRig other;
     other.Add(other.Root(), "X");
     other.Add(other.Root(), "Y");

@@ -17,7 +17,11 @@
 #include "scriptedprompts.h"
 #include "treenode.h"
 #include "ui/document/editordocument.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/editorservices.h"
+#include "ui/services/foldermemory.h"
+#include "ui/services/helptopics.h"
+#include "ui/services/hints.h"
+#include "ui/services/previewcopies.h"
 #include "ui/window/menueditor.h"
 
 // Whether the document differs from its saved state; setting it false makes
@@ -37,15 +41,14 @@ private:
     TEditorDocument& document_;
 };
 
-class TTestHost final : public TEditorHost {
+// Records what the editor asks of the window's services.
+class TTestHost final : public THints, public THelpTopics, public TFolderMemory, public TPreviewCopies {
 public:
     TTestHost()
     {
         agent.ResetAppletToDefaults();
     }
-    TvarnAppletAgent& Agent() override { return agent; }
-    TPrompts& Prompts() override { return prompts; }
-    TEditorDocument& Document() override { return document; }
+    TEditorServices Services() { return {agent, document, prompts, *this, *this, *this, *this}; }
     QString LastFolder(TFolderKind kind) const override { return lastFolders.value(int(kind), QDir::homePath()); }
     void RememberFolderOf(TFolderKind kind, const QString& file) override
     {
@@ -53,13 +56,11 @@ public:
             lastFolders[int(kind)] = QFileInfo(file).absolutePath();
     }
     void ShowHint(const QString& text) override { hints.append(text); }
-    QString ProgramFolder() const override { return folder.path() + "/"; }
-    QString ProjectFolder() const override { return projectFolder; }
     void ShowHelpTopic(int tag) override { helpTags.append(tag); }
     void CopyToPreview(const QString& path) override { copiedToPreview.append(path); }
+    TEditorDocument& Document() { return document; }
 
-    QTemporaryDir folder;
-    QString projectFolder;  // none: an untitled project
+    QTemporaryDir scratch;  // where a test writes its files
     TvarnAppletAgent agent;
     TEditorDocument document{agent};
     TScriptedPrompts prompts;
@@ -74,7 +75,7 @@ public:
 struct TEditorRig {
     TTestHost host;
     QWidget window;
-    TMenuEditor editor{host, &window};
+    TMenuEditor editor{host.Services(), &window};
 
     QTreeView* Tree() const { return editor.TreePanel()->findChild<QTreeView*>("trvwDesignPanel"); }
     TNode Root() const { return TNode::RootOf(Tree()); }

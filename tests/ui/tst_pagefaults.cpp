@@ -12,7 +12,7 @@
 
 #include "files/projectfile.h"
 #include "tst_mainform_env.h"
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 #include "ui/dialogs/templet.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::string SavedField(const QString& path, int field)
 void OpenHomeShown(TEditorTestEnv& env, TMainForm& form)
 {
     env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}});
-    form.OpenProjectFile(env.Path("shop.tmz"));
+    form.OpenActions().OpenProjectFile(env.Path("shop.tmz"));
     auto* tree = form.findChild<QTreeView*>("trvwDesignPanel");
     tree->setCurrentIndex(TNode::RootOf(tree).Child(0));
 }
@@ -87,16 +87,16 @@ private slots:
         auto form = env.MakeMainForm();
         WriteProjectAligned(env.Path("right.tmz"), "Right");
         WriteProjectAligned(env.Path("odd.tmz"), "Justify");
-        form->OpenProjectFile(env.Path("right.tmz"));
-        form->OpenProjectFile(env.Path("odd.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("right.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("odd.tmz"));
         auto* align = form->findChild<QComboBox*>("cmbxpDragBar_TitleAlign");
         QCOMPARE(align->currentIndex(), -1);  // shown as stored, not as the last project chose
         QCOMPARE(align->placeholderText(), QString("Justify"));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(SavedField(env.Path("odd.tmz"), pDragBar_TitleAlign), std::string("Justify"));
         // A listed word is still chosen from the list.
-        form->OpenProjectFile(env.Path("right.tmz"));
-        QVERIFY(form->Save1Click());
+        form->OpenActions().OpenProjectFile(env.Path("right.tmz"));
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(SavedField(env.Path("right.tmz"), pDragBar_TitleAlign), std::string("Right"));
     }
 
@@ -129,10 +129,10 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        QDir().mkpath(form->TemplatesFolder());
+        QDir().mkpath(env.TemplatesFolder());
         for (const QString name : {"Blue.tmz", "Amber.tmz"})
-            TEditorTestEnv::WriteProject(form->TemplatesFolder() + '/' + name, {{name, 0}});
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+            TEditorTestEnv::WriteProject(env.TemplatesFolder() + '/' + name, {{name, 0}});
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         const QList<QListWidgetItem*> selected = chooser.findChild<QListWidget*>("TempletList")->selectedItems();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first()->text(), QString("Amber.tmz"));
@@ -144,19 +144,19 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        const QString before = form->LastFolder(TFolderKind::Projects);
+        const QString before = form->Folders().LastFolder(TFolderKind::Projects);
         // A file where the folder should be: nothing can be written in it, whoever runs the test.
         TEditorTestEnv::WriteBytes(env.Path("blocked"), "not a folder");
         env.prompts.fileNames.push_back(env.Path("blocked/crumb.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         const QStringList texts = env.prompts.Texts();
         QVERIFY(!texts.filter("crumb.tmz could not be saved").isEmpty());
-        QCOMPARE(form->LastFolder(TFolderKind::Projects), before);
+        QCOMPARE(form->Folders().LastFolder(TFolderKind::Projects), before);
 
         env.prompts.fileNames.push_back(env.Path("crumb.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         QVERIFY(QFile::exists(env.Path("crumb.tmz")));
-        QCOMPARE(QDir(form->LastFolder(TFolderKind::Projects)), QDir(env.Path("")));
+        QCOMPARE(QDir(form->Folders().LastFolder(TFolderKind::Projects)), QDir(env.Path("")));
     }
 
     void aGreyedMessageFollowsItsLinkThroughUndo()
@@ -173,7 +173,7 @@ private slots:
         url->lineEdit()->selectAll();
         QTest::keyClicks(url, "a.html");
         QCOMPARE(status->text(), QString("a.html"));
-        QVERIFY(form->Save1Click());  // the saved project holds the link as its status message too
+        QVERIFY(form->SaveActions().Save1Click());  // the saved project holds the link as its status message too
         QTest::keyClicks(url, "x");
         QCOMPARE(status->text(), QString("a.htmlx"));
         form->findChild<QAction*>("Undo1")->trigger();

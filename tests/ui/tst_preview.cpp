@@ -197,7 +197,7 @@ private slots:
         for (const QString& name : QDir(env.programFolder).entryList(QDir::Files))
             QFile::copy(env.programFolder + name, environment.programFolder + name);
         TMainForm form(environment);
-        form.Preview1Click();
+        form.PublishActions().Preview1Click();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record) && QFileInfo(record).size() > 0, 5000);
         QCOMPARE(QString::fromUtf8(TEditorTestEnv::ReadBytes(record)),
                  environment.programFolder + "preview/~preview.html\n");
@@ -314,6 +314,42 @@ private slots:
         QVERIFY(!form->Modified());
     }
 
+    // Untitled, the report's title is the bare caption (above); saved, it
+    // names the folder the project publishes into.
+    void publishNamesTheSavedProjectsFolder()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        QVERIFY(QDir().mkpath(env.Path("site")));
+        env.prompts.fileNames.push_back(env.Path("site/menu.tmz"));
+        QVERIFY(form->SaveActions().Save2Click());
+        QString title;
+        env.OnNextDialog([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            return int(QDialog::Accepted);
+        });
+        form->findChild<QAction*>("Publish1")->trigger();
+        QCOMPARE(title, "Applet Publish Report - " + QDir::toNativeSeparators(env.Path("site")));
+    }
+
+    // An arrow image found nowhere is named after the save, which still writes the menu.
+    void aSaveNamesTheArrowImageItFoundNowhere()
+    {
+        TEditorTestEnv env;
+        auto form = env.MakeMainForm();
+        form->findChild<QLineEdit*>("edtpSubMenuArrowFileNormal")->setText("nowhere.gif");
+        env.prompts.fileNames.push_back(env.Path("menu.tmz"));
+        QVERIFY(form->SaveActions().Save1Click());
+        QCOMPARE(env.prompts.Texts(),
+                 QStringList({kProjectFilter, "The arrow image nowhere.gif was found neither in the preview folder, "
+                                              "beside the project nor in the program folder, so it was not saved "
+                                              "beside the menu."}));
+        QVERIFY(QFile::exists(env.Path("menu.tmz")));
+        QVERIFY(QFile::exists(env.Path("arrow_over.gif")));
+        QVERIFY(!QFile::exists(env.Path("nowhere.gif")));
+        QVERIFY(!form->Modified());
+    }
+
     void openedProjectBringsItsOwnArrowImages()
     {
         TEditorTestEnv env;
@@ -324,20 +360,20 @@ private slots:
         TEditorTestEnv::WriteBytes(env.Path("site/arrow_normal.gif"), "normal of the site");
         TEditorTestEnv::WriteBytes(env.Path("site/arrow_over.gif"), "over of the site");
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(project);
+        form->OpenActions().OpenProjectFile(project);
         const QString preview = env.programFolder + "preview/";
         QCOMPARE(TEditorTestEnv::ReadBytes(preview + "arrow_normal.gif"), QByteArray("normal of the site"));
         QCOMPARE(TEditorTestEnv::ReadBytes(preview + "arrow_over.gif"), QByteArray("over of the site"));
 
         // Saved elsewhere, the menu takes the site's images along.
         env.prompts.fileNames.push_back(env.Path("copy/menu.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         QCOMPARE(TEditorTestEnv::ReadBytes(env.Path("copy/arrow_normal.gif")), QByteArray("normal of the site"));
         QCOMPARE(TEditorTestEnv::ReadBytes(env.Path("copy/arrow_over.gif")), QByteArray("over of the site"));
 
         // A new document closes this one, and its preview copies with it.
         QVERIFY(!form->Modified());
-        form->New1Click();
+        form->OpenActions().New1Click();
         QVERIFY(!QFileInfo::exists(preview));
         QVERIFY(env.prompts.shown.size() == 1 && env.prompts.shown.first().kind == "save");
     }
@@ -353,9 +389,9 @@ private slots:
             return int(QDialog::Accepted);
         };
         env.OnNextDialog(show);
-        form->Publish1Click();
+        form->PublishActions().Publish1Click();
         env.prompts.fileNames.push_back(env.Path("menu.tmz"));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         const QByteArray saved = TEditorTestEnv::ReadBytes(env.Path("menu_PublishReport.txt"));
         QVERIFY(saved.endsWith("\r\n"));
         QCOMPARE(shownText.toUtf8(), QByteArray(saved).replace("\r\n", "\n"));
@@ -363,7 +399,7 @@ private slots:
         // Once saved, the caption says where the files went.
         QCOMPARE(title, QString("Applet Publish Report"));
         env.OnNextDialog(show);
-        form->Publish1Click();
+        form->PublishActions().Publish1Click();
         QCOMPARE(title, "Applet Publish Report - " + QDir::toNativeSeparators(env.root.path()));
     }
 };

@@ -14,7 +14,7 @@
 
 #include "tst_mainform_env.h"
 #include "ui/actions/projectfileguard.h"
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 
 namespace {
 
@@ -87,14 +87,14 @@ private slots:
         const QString path = env.Path("menu.tmz");
         TEditorTestEnv::WriteProject(path, {{"Home", 0}, {"News", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
+        form->OpenActions().OpenProjectFile(path);
         RenameFirstItem(*form, "Ours");
         ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}, {"One", 0}, {"Two", 0}});
         const QByteArray theirs = TEditorTestEnv::ReadBytes(path);
 
         // Cancel: nothing written, the document still unsaved.
         env.prompts.answers = {Answer::Cancel};
-        QVERIFY(!form->Save1Click());
+        QVERIFY(!form->SaveActions().Save1Click());
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown[0].kind, QString("yesnocancel"));
         QCOMPARE(env.prompts.shown[0].text, ChangedQuestion(path));
@@ -105,7 +105,7 @@ private slots:
         env.prompts.Clear();
         env.prompts.answers = {Answer::Cancel};
         env.prompts.fileNames = {path};
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         QCOMPARE(env.prompts.Texts(), QStringList({kProjectFilter, ChangedQuestion(path)}));
         QCOMPARE(TEditorTestEnv::ReadBytes(path), theirs);
 
@@ -113,7 +113,7 @@ private slots:
         env.prompts.Clear();
         env.prompts.answers = {Answer::No};
         env.prompts.fileNames = {env.Path("mine.tmz")};
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(env.prompts.Texts(), QStringList({ChangedQuestion(path), kProjectFilter}));
         QCOMPARE(TEditorTestEnv::ReadBytes(path), theirs);
         QCOMPARE(form->ProjectFileName(), env.Path("mine.tmz"));
@@ -124,7 +124,7 @@ private slots:
         RenameFirstItem(*form, "Ours again");
         ReplaceAsAnotherProgram(env, form->ProjectFileName(), {{"Theirs", 0}});
         env.prompts.answers = {Answer::Yes};
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(env.prompts.Texts(), QStringList({ChangedQuestion(form->ProjectFileName())}));
         QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Ours again"));
         QVERIFY(!TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Theirs"));
@@ -132,16 +132,16 @@ private slots:
         // After the editor's own save, later saves ask nothing.
         env.prompts.Clear();
         RenameFirstItem(*form, "Ours later");
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         RenameFirstItem(*form, "Ours once more");
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QVERIFY(env.prompts.shown.isEmpty());
         QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Ours once more"));
 
         // A file deleted meanwhile is written again without a question.
         QVERIFY(QFile::remove(form->ProjectFileName()));
         RenameFirstItem(*form, "Written again");
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QVERIFY(env.prompts.shown.isEmpty());
         QVERIFY(TEditorTestEnv::ReadBytes(form->ProjectFileName()).contains("Written again"));
     }
@@ -153,11 +153,11 @@ private slots:
         TEditorTestEnv::WriteProject(path, {{"Home", 0}});
         auto first = env.MakeMainForm();
         auto second = env.MakeMainForm();
-        first->OpenProjectFile(path);
-        second->OpenProjectFile(path);
+        first->OpenActions().OpenProjectFile(path);
+        second->OpenActions().OpenProjectFile(path);
 
         first->MenuEditor().InsertAction()->trigger();
-        QVERIFY(first->Save1Click());
+        QVERIFY(first->SaveActions().Save1Click());
         QCOMPARE(first->Agent().ItemCount(), 2);
         const QByteArray firstsSave = TEditorTestEnv::ReadBytes(path);
 
@@ -175,7 +175,7 @@ private slots:
         const QString path = env.Path("menu.tmz");
         TEditorTestEnv::WriteProject(path, {{"Home", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
+        form->OpenActions().OpenProjectFile(path);
 
         // The watcher sees the rename over the file; Yes reloads.
         env.prompts.answers = {Answer::Yes};
@@ -188,7 +188,7 @@ private slots:
 
         // The reload is the file as it is: a save asks nothing.
         env.prompts.Clear();
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QVERIFY(env.prompts.shown.isEmpty());
 
         // Declined once, the same change is not offered again.
@@ -222,7 +222,7 @@ private slots:
         const QString told = QDir::toNativeSeparators(env.Path(".~tm0badc0de.jnl"));
         plantDamagedList();
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
+        form->OpenActions().OpenProjectFile(path);
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown[0].kind, QString("warning"));
         QVERIFY2(env.prompts.shown[0].text.contains(told), qPrintable(env.prompts.shown[0].text));
@@ -231,7 +231,7 @@ private slots:
         env.prompts.Clear();
         plantDamagedList();
         RenameFirstItem(*form, "Start");
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown[0].kind, QString("warning"));
         QVERIFY2(env.prompts.shown[0].text.contains(told), qPrintable(env.prompts.shown[0].text));
@@ -243,8 +243,8 @@ private slots:
         const QString path = env.Path("shipped.tmz");
         TEditorTestEnv::WriteProject(path, {{"Home", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
-        form->OpenTemplate(path);
+        form->OpenActions().OpenProjectFile(path);
+        form->OpenActions().OpenTemplate(path);
         ReplaceAsAnotherProgram(env, path, {{"Theirs", 0}});
         form->FileGuard().CheckForChange();
         QVERIFY(env.prompts.shown.isEmpty());
@@ -258,8 +258,8 @@ private slots:
         const QString path = site + "/menu.tmz";
         TEditorTestEnv::WriteProject(path, {{"Home", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(path);
-        QVERIFY(form->Save1Click());
+        form->OpenActions().OpenProjectFile(path);
+        QVERIFY(form->SaveActions().Save1Click());
         RenameFirstItem(*form, "Ours");
         const auto before = FolderBytes(site);
         const QString folder = QFileInfo(site).canonicalFilePath();
@@ -279,7 +279,7 @@ private slots:
             look();
             QTest::keyClick(form.get(), Qt::Key_Escape);
         });
-        QVERIFY(!form->Save1Click());
+        QVERIFY(!form->SaveActions().Save1Click());
         QCOMPARE(seen.hint, waiting);
         QVERIFY(seen.busy);
         QCOMPARE(env.prompts.Texts(),
@@ -295,7 +295,7 @@ private slots:
             look();
             lock.Release();
         });
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(seen.hint, waiting);
         QVERIFY(seen.busy);
         QVERIFY(env.prompts.shown.isEmpty());
@@ -312,7 +312,7 @@ private slots:
             QTest::keyClick(form.get(), Qt::Key_Escape);
         });
         env.prompts.fileNames = {site + "/menu.gms"};
-        form->ExportMenuStructure1Click();
+        form->ExportAction().ExportMenuStructure1Click();
         QCOMPARE(seen.hint, waiting);
         QVERIFY(seen.busy);
         QCOMPARE(env.prompts.shown.last().kind, QString("error"));

@@ -101,8 +101,8 @@ private slots:
         TEditorTestEnv::WriteProject(a, {{"A", 0}});
         TEditorTestEnv::WriteProject(b, {{"B", 0}});
         auto form = env.MakeMainForm();
-        form->OpenProjectFile(a);
-        form->OpenProjectFile(b);
+        form->OpenActions().OpenProjectFile(a);
+        form->OpenActions().OpenProjectFile(b);
         auto* submenu = form->findChild<QMenu*>("mnitRecentFiles");
         QCOMPARE(submenu->actions().size(), 2);
         submenu->actions().last()->trigger();  // "&2 a.tmz"
@@ -121,7 +121,7 @@ private slots:
         QDir().mkpath(env.programFolder + "recentfile.dat");
         auto form = env.MakeMainForm();
         env.prompts.Clear();
-        form->OpenProjectFile(project);
+        form->OpenActions().OpenProjectFile(project);
         QCOMPARE(env.prompts.shown.size(), 1);
         QCOMPARE(env.prompts.shown.first().kind, QString("error"));
         QVERIFY2(env.prompts.shown.first().text.contains("recentfile.dat"), qPrintable(env.prompts.shown.first().text));

@@ -170,7 +170,7 @@ private slots:
 
         const QString project = s.env.Path("menu.tmz");
         s.env.prompts.fileNames.push_back(project);
-        QVERIFY(s.form->Save1Click());
+        QVERIFY(s.form->SaveActions().Save1Click());
         for (const char* name : {"menu.tmz", "tmzcfg.js", "menu.html", "menu_PublishReport.txt"})
             ExpectGoldenFile(s.env.Path(name), QString("first/") + name);
 
@@ -183,13 +183,13 @@ private slots:
         s.Select({});
         s.Type("edtpDragBar_Title", "Our Menu");
         s.Click("rdbtnpInternalUse_RootDir_Local_Checked");
-        QVERIFY(s.form->Save1Click());
+        QVERIFY(s.form->SaveActions().Save1Click());
         for (const char* name : {"menu.tmz", "tmzcfg.js"})
             ExpectGoldenFile(s.env.Path(name), QString("second/") + name);
 
         const QString structure = s.env.Path("menu.gms");
         s.env.prompts.fileNames.push_back(structure);
-        s.form->ExportMenuStructure1Click();
+        s.form->ExportAction().ExportMenuStructure1Click();
         ExpectGoldenFile(structure, "second/menu.gms");
     }
 };

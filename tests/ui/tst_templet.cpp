@@ -29,11 +29,11 @@ class TestTemplet : public QObject {
         QVERIFY(!found.isEmpty());
         List(chooser)->setCurrentItem(found.first());
     }
-    static void MakeTemplates(TMainForm& form, const QStringList& names)
+    static void MakeTemplates(const TEditorTestEnv& env, const QStringList& names)
     {
-        QDir().mkpath(form.TemplatesFolder());
+        QDir().mkpath(env.TemplatesFolder());
         for (const QString& name : names)
-            TEditorTestEnv::WriteProject(form.TemplatesFolder() + '/' + name, {{name, 0}, {"Child", 1}});
+            TEditorTestEnv::WriteProject(env.TemplatesFolder() + '/' + name, {{name, 0}, {"Child", 1}});
     }
 
 private slots:
@@ -41,10 +41,10 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        MakeTemplates(*form, {"beta.tmz", "Alpha.tmz"});
-        TEditorTestEnv::WriteBytes(form->TemplatesFolder() + "/notes.txt", "x");
-        QDir().mkpath(form->TemplatesFolder() + "/folder.tmz");
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        MakeTemplates(env, {"beta.tmz", "Alpha.tmz"});
+        TEditorTestEnv::WriteBytes(env.TemplatesFolder() + "/notes.txt", "x");
+        QDir().mkpath(env.TemplatesFolder() + "/folder.tmz");
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         QCOMPARE(Names(chooser), QStringList({"Alpha.tmz", "beta.tmz"}));
         QCOMPARE(chooser.windowTitle(), QString("Template"));
     }
@@ -54,7 +54,7 @@ private slots:
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         form->MenuEditor().InsertAction()->trigger();
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         QVERIFY(Names(chooser).isEmpty());
         chooser.findChild<QPushButton*>("BitBtn1")->click();
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
@@ -67,11 +67,11 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        MakeTemplates(*form, {"Blue.tmz", "Green.tmz"});
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        MakeTemplates(env, {"Blue.tmz", "Green.tmz"});
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         Select(chooser, "Green.tmz");
         chooser.BitBtn1Click();
-        const QString path = form->TemplatesFolder() + "/Green.tmz";
+        const QString path = env.TemplatesFolder() + "/Green.tmz";
         const QByteArray shipped = TEditorTestEnv::ReadBytes(path);
         QVERIFY(form->ProjectFileName().isEmpty());
         QCOMPARE(ModelCaptions(*form), QStringList({"Green.tmz", "Child"}));
@@ -79,19 +79,19 @@ private slots:
 
         // The first save asks for a name; the template stays as shipped.
         env.prompts.fileNames.push_back(env.Path("mine.tmz"));
-        QVERIFY(form->Save1Click());
+        QVERIFY(form->SaveActions().Save1Click());
         QCOMPARE(env.prompts.shown.last().kind, QString("save"));
         QCOMPARE(form->ProjectFileName(), env.Path("mine.tmz"));
         QCOMPARE(TEditorTestEnv::ReadBytes(path), shipped);
-        QVERIFY(!QFile::exists(form->TemplatesFolder() + "/Green.html"));
+        QVERIFY(!QFile::exists(env.TemplatesFolder() + "/Green.html"));
     }
 
     void doubleClickOpens()
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        MakeTemplates(*form, {"Blue.tmz"});
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        MakeTemplates(env, {"Blue.tmz"});
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         Select(chooser, "Blue.tmz");
         emit List(chooser)->itemDoubleClicked(List(chooser)->currentItem());
         QCOMPARE(ModelCaptions(*form), QStringList({"Blue.tmz", "Child"}));
@@ -106,8 +106,8 @@ private slots:
             const QString project = env.Path("open.tmz");
             TEditorTestEnv::WriteProject(project, {{"Open", 0}});
             auto form = env.MakeMainForm();
-            form->OpenProjectFile(project);
-            TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+            form->OpenActions().OpenProjectFile(project);
+            TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
             if (escape)
                 QTest::keyClick(&chooser, Qt::Key_Escape);
             else
@@ -122,9 +122,9 @@ private slots:
     {
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
-        MakeTemplates(*form, {"Blue.tmz"});
+        MakeTemplates(env, {"Blue.tmz"});
         form->MenuEditor().InsertAction()->trigger();
-        TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         Select(chooser, "Blue.tmz");
         env.prompts.answers.push_back(Answer::Cancel);
         chooser.BitBtn1Click();
@@ -139,7 +139,7 @@ private slots:
         TEditorTestEnv env;
         auto form = env.MakeMainForm();
         {
-            TfrmTemplet chooser(*form, *env.settings, env.prompts, form->TemplatesFolder());
+            TfrmTemplet chooser(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
             auto* box = chooser.findChild<QCheckBox*>("chckbxDontShow");
             QCOMPARE(box->text(), QString("Don't show this dialog again."));
             QVERIFY(!box->isChecked());  // no setting: the chooser is offered
@@ -148,7 +148,7 @@ private slots:
             QCOMPARE(stored.value("1.0/Settings/ShowTempletsDialog").toInt(), 0);
             QVERIFY(!TSettingsStore(env.Path("settings")).ShowTempletsDialog());
         }
-        TfrmTemplet again(*form, *env.settings, env.prompts, form->TemplatesFolder());
+        TfrmTemplet again(form->OpenActions(), *env.settings, env.prompts, env.TemplatesFolder());
         auto* box = again.findChild<QCheckBox*>("chckbxDontShow");
         QVERIFY(box->isChecked());
         box->click();

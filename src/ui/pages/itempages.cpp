@@ -16,7 +16,7 @@
 #include "model/fieldrules.h"
 #include "ui/services/fieldhints.h"
 #include "ui/pages/pagecommon.h"
-#include "ui/services/editorhost.h"
+#include "ui/document/editordocument.h"
 #include "ui/services/prompts.h"
 
 namespace {
@@ -202,16 +202,19 @@ void TItemPages::ApplyEnablingRules(const TNodeShape& shape)
 
 void TItemPages::spdbtnItURLClick()
 {
-    TEditorHost& host = common_.Host();
-    const QString start = host.ProjectFolder().isEmpty() ? QDir::homePath() : host.ProjectFolder();
-    const QString path = host.Prompts().OpenFileName(QString(), start, kLinkFilter);
+    // Links are made relative to the saved project's folder; an untitled
+    // project has none.
+    const QString project = common_.Document().FileName();
+    const QString projectFolder = project.isEmpty() ? QString() : QFileInfo(project).absolutePath();
+    const QString start = projectFolder.isEmpty() ? QDir::homePath() : projectFolder;
+    const QString path = common_.Prompts().OpenFileName(QString(), start, kLinkFilter);
     if (path.isEmpty())
         return;
     // Refused as a typed separator is: a file name may hold it as well as
     // typed text can, and the box keeps what it held.
-    const QString link = LinkForChosenFile(path, host.ProjectFolder());
+    const QString link = LinkForChosenFile(path, projectFolder);
     if (link.contains(QString::fromStdString(kFieldSeparator))) {
-        ShowFieldHint(host, url_, SeparatorRefusedHint());
+        ShowFieldHint(common_.Hints(), url_, SeparatorRefusedHint());
         return;
     }
     url_->setEditText(link);

@@ -10,7 +10,8 @@
 #include "model/fieldrules.h"
 #include "ui/pages/colorswatch.h"
 #include "ui/pages/pagecommon.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/foldermemory.h"
+#include "ui/services/previewcopies.h"
 #include "ui/services/prompts.h"
 
 namespace {
@@ -74,7 +75,8 @@ const char* const kArrowImageFilter =
 
 }  // namespace
 
-TMenuPages::TMenuPages(TPageCommon& common, QObject* parent) : QObject(parent), common_(common)
+TMenuPages::TMenuPages(TPageCommon& common, TFolderMemory& folders, TPreviewCopies& previewCopies, QObject* parent)
+    : QObject(parent), common_(common), folders_(folders), previewCopies_(previewCopies)
 {
     BuildMenuPage();
     BuildItemsPage();
@@ -124,12 +126,11 @@ void TMenuPages::btnSeparatorSuggestedColorClick()
 void TMenuPages::spdbtn_SubMenuArrowClick(QWidget* button)
 {
     const bool normal = button->objectName() == "spdbtnpSubMenuArrowFileNormal";
-    TEditorHost& host = common_.Host();
-    const QString path = host.Prompts().OpenFileName(QString(), host.LastFolder(TFolderKind::Images), kArrowImageFilter);
+    const QString path = common_.Prompts().OpenFileName(QString(), folders_.LastFolder(TFolderKind::Images), kArrowImageFilter);
     if (path.isEmpty())
         return;
-    host.RememberFolderOf(TFolderKind::Images, path);
+    folders_.RememberFolderOf(TFolderKind::Images, path);
     auto* edit = static_cast<QLineEdit*>(binder_->Control(normal ? pSubMenuArrowFileNormal : pSubMenuArrowFileOver));
     edit->setText(QFileInfo(path).fileName());
-    host.CopyToPreview(path);
+    previewCopies_.CopyToPreview(path);
 }

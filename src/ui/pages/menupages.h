@@ -15,7 +15,9 @@
 
 class QCheckBox;
 class QWidget;
+class TFolderMemory;
 class TPageCommon;
+class TPreviewCopies;
 
 struct TPageTab {
     QWidget* page;
@@ -25,7 +27,9 @@ struct TPageTab {
 class TMenuPages final : public QObject {
     Q_OBJECT
 public:
-    explicit TMenuPages(TPageCommon& common, QObject* parent = nullptr);
+    // Arrow images are picked starting in the folder last used for images
+    // and copied into the preview folder.
+    TMenuPages(TPageCommon& common, TFolderMemory& folders, TPreviewCopies& previewCopies, QObject* parent = nullptr);
     ~TMenuPages() override;
 
     // The seven pages in tab order.
@@ -56,6 +60,8 @@ private:
     void spdbtn_SubMenuArrowClick(QWidget* button);
 
     TPageCommon& common_;
+    TFolderMemory& folders_;
+    TPreviewCopies& previewCopies_;
     QVector<TPageTab> pages_;
     std::unique_ptr<TPageBinder> binder_;
     QCheckBox* slideOpen_ = nullptr;

@@ -22,7 +22,8 @@
 #include "ui/services/fieldhints.h"
 #include "ui/pages/pagegroup.h"
 #include "ui/pages/typingboxes.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/helptopics.h"
+#include "ui/services/hints.h"
 #include "ui/services/prompts.h"
 
 namespace {
@@ -178,10 +179,14 @@ void SetSilverBackground(QWidget* control, bool silver)
     control->setPalette(palette);
 }
 
-TPageCommon::TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent)
+TPageCommon::TPageCommon(TEditorDocument& document, TPrompts& prompts, THints& hints, THelpTopics& help,
+                         const bool& suppressTreeEvents, QObject* parent)
     : QObject(parent),
-      host_(host),
-      typingBoxes_(new TTypingBoxes(host.Document(), this)),
+      document_(document),
+      prompts_(prompts),
+      hints_(hints),
+      help_(help),
+      typingBoxes_(new TTypingBoxes(document, this)),
       suppressTreeEvents_(suppressTreeEvents)
 {
 }
@@ -203,7 +208,7 @@ void TPageCommon::KeepOnOneLine(QWidget* control)
     edit->setValidator(new TFieldTextValidator(edit));
     // The box keeps its text as it was before the refused keystroke or paste.
     connect(edit, &QLineEdit::inputRejected, this,
-            [this, control] { ShowFieldHint(host_, control, SeparatorRefusedHint()); });
+            [this, control] { ShowFieldHint(hints_, control, SeparatorRefusedHint()); });
 }
 
 void TPageCommon::WatchChanges(QWidget* control)
@@ -216,7 +221,7 @@ void TPageCommon::WatchChanges(QWidget* control)
         connect(spin, &QSpinBox::textChanged, this, changed);
         connect(spin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, changed);
         connect(spin->findChild<QLineEdit*>(), &QLineEdit::inputRejected, this,
-                [this, spin] { ShowFieldHint(host_, spin, NumberRangeHint(spin->accessibleName())); });
+                [this, spin] { ShowFieldHint(hints_, spin, NumberRangeHint(spin->accessibleName())); });
         typingBoxes_->Watch(spin);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         connect(edit, &QLineEdit::textChanged, this, changed);
@@ -242,7 +247,7 @@ bool TPageCommon::eventFilter(QObject* watched, QEvent* event)
 {
     if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && !suppressTreeEvents_) {
         if (auto* widget = qobject_cast<QWidget*>(watched))
-            host_.ShowHint(widget->toolTip());
+            hints_.ShowHint(widget->toolTip());
     }
     return QObject::eventFilter(watched, event);
 }
@@ -292,7 +297,7 @@ QToolButton* TPageCommon::NewHelpButton(int tag)
     button->setIcon(HelpIcon());
     button->setAutoRaise(true);
     button->setAccessibleName("Help");
-    connect(button, &QToolButton::clicked, this, [this, tag] { host_.ShowHelpTopic(tag); });
+    connect(button, &QToolButton::clicked, this, [this, tag] { help_.ShowHelpTopic(tag); });
     return button;
 }
 
@@ -343,7 +348,7 @@ TColorSwatch* TPageCommon::NewSwatch(const QString& name)
     swatch->setObjectName(name);
     connect(swatch, &TColorSwatch::clicked, this, [this, swatch] {
         // pnlApBgClrClick: a cancelled dialog changes nothing.
-        if (std::optional<QColor> chosen = host_.Prompts().PickColor(swatch->Color())) {
+        if (std::optional<QColor> chosen = prompts_.PickColor(swatch->Color())) {
             swatch->SetColor(*chosen);
             Changed(swatch);
         }

@@ -19,15 +19,21 @@ class QToolButton;
 class QVBoxLayout;
 class QWidget;
 class TColorSwatch;
-class TEditorHost;
+class TEditorDocument;
+class THelpTopics;
+class THints;
+class TPrompts;
 class TTypingBoxes;
 
 class TPageCommon final : public QObject {
     Q_OBJECT
 public:
-    TPageCommon(TEditorHost& host, const bool& suppressTreeEvents, QObject* parent = nullptr);
+    TPageCommon(TEditorDocument& document, TPrompts& prompts, THints& hints, THelpTopics& help,
+                const bool& suppressTreeEvents, QObject* parent = nullptr);
 
-    TEditorHost& Host() const { return host_; }
+    TEditorDocument& Document() const { return document_; }
+    TPrompts& Prompts() const { return prompts_; }
+    THints& Hints() const { return hints_; }
 
     // While quiet (the program filling the pages) no change handling runs.
     bool Quiet() const { return quiet_; }
@@ -90,7 +96,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TEditorHost& host_;
+    TEditorDocument& document_;
+    TPrompts& prompts_;
+    THints& hints_;
+    THelpTopics& help_;
     TTypingBoxes* typingBoxes_;
     const bool& suppressTreeEvents_;
     bool quiet_ = false;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "model/fieldrules.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/hints.h"
 #include "model/records.h"
 
 namespace {
@@ -54,9 +54,9 @@ QString SizeRangeHint(bool itemField, int field, const QString& label, const std
     return QString("%1 draws from 1 to %2; at %3 nothing shows.").arg(label).arg(kSpinMaximum).arg(number);
 }
 
-void ShowFieldHint(TEditorHost& host, QWidget* control, const QString& text)
+void ShowFieldHint(THints& hints, QWidget* control, const QString& text)
 {
-    host.ShowHint(text);
+    hints.ShowHint(text);
     if (control && control->isVisible())
         QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
 }

@@ -11,7 +11,7 @@
 #include <string>
 
 class QWidget;
-class TEditorHost;
+class THints;
 
 // One line only (line breaks pasted become blanks), never the separator.
 class TFieldTextValidator final : public QValidator {
@@ -30,4 +30,4 @@ QString NumberRangeHint(const QString& label);
 QString SizeRangeHint(bool itemField, int field, const QString& label, const std::string& value);
 
 // The hint in the window's status line and as a tip at `control`.
-void ShowFieldHint(TEditorHost& host, QWidget* control, const QString& text);
+void ShowFieldHint(THints& hints, QWidget* control, const QString& text);

@@ -42,3 +42,8 @@ QString SaveFailureText(const std::string& projectFileName, const QString& reaso
 {
     return QString("%1 could not be saved.\n%2").arg(FromLocalPath(projectFileName), reason);
 }
+
+QString TemplatesFolder(const QString& programFolder)
+{
+    return programFolder + "templates";
+}

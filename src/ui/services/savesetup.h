@@ -21,3 +21,7 @@ TPublishSetup EditorPublishSetup(const QString& programFolder, const QString& pr
 // What a failed save says: the project file the user chose, then why (which
 // may name another file of the published set).
 QString SaveFailureText(const std::string& projectFileName, const QString& reason);
+
+// The folder of the project templates: "templates" in the program folder
+// (which ends in a separator); no separator at its end.
+QString TemplatesFolder(const QString& programFolder);

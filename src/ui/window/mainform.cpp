@@ -1,12 +1,8 @@
 #include "ui/window/mainform.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,26 +16,25 @@
 #include "model/product.h"
 #include "platform/fileassociation.h"
 #include "platform/settingsstore.h"
-#include "ui/actions/contexthelp.h"
-#include "ui/actions/helpcommands.h"
+#include "ui/actions/actioncontext.h"
+#include "ui/actions/exportaction.h"
+#include "ui/actions/helpactions.h"
+#include "ui/actions/openactions.h"
 #include "ui/actions/projectfileguard.h"
+#include "ui/actions/publishactions.h"
 #include "ui/actions/recentfiles.h"
-#include "ui/dialogs/helpwindow.h"
-#include "ui/dialogs/htmlbuild.h"
-#include "ui/dialogs/webbrowser.h"
+#include "ui/actions/saveactions.h"
+#include "ui/services/editorservices.h"
 #include "ui/services/firstwindow.h"
 #include "ui/services/prompts.h"
-#include "ui/services/savesetup.h"
+#include "ui/services/statusarea.h"
 #include "ui/services/toolbaricons.h"
+#include "ui/window/editorviews.h"
 #include "ui/window/focuscycle.h"
 #include "ui/window/menueditor.h"
-#include "ui/window/statusarea.h"
 #ifdef TRELLIMENU_WITH_WEBENGINE
 #include "ui/livepreview/livepreview.h"
 #endif
-
-const char* const kProjectFilter = "Trellimenu 2006 Files (*.tmz)";
-const char* const kStructureFilter = "General Menu Structure File (*.gms)";
 
 namespace {
 // The tool bar, in its order; a null name is a separator.
@@ -69,24 +64,17 @@ const TToolButtonSpec kToolButtons[] = {
 TMainForm::TMainForm(const TEditorEnvironment& environment)
     : env_(environment),
       ownPrompts_(environment.prompts ? nullptr : std::make_unique<TDialogPrompts>(this)),
-      prompts_(environment.prompts ? environment.prompts : ownPrompts_.get())
+      folders_(*environment.settings)
 {
     setObjectName("MainForm");
+    if (!env_.prompts)
+        env_.prompts = ownPrompts_.get();
     status_ = std::make_unique<TStatusArea>(statusBar());
-    fileGuard_ = new TProjectFileGuard(*prompts_,
-                                       {[this] { return Modified(); },
-                                        [this](const QString& path) { LoadDocument(path, TDocumentKind::Project); }},
-                                       this);
-    preview_.SetProgramFolder(QFile::encodeName(env_.programFolder).toStdString());
-    helpCommands_ = std::make_unique<THelpCommands>(
-        *env_.shell, env_.programFolder,
-        [this](const QString& folder, const QString& fileName) {
-            TformWebBrowser browser(*env_.settings, *env_.shell, *prompts_, env_.browserSearchPath, this);
-            return browser.OpenInBrowser(folder, fileName);
-        },
-        *prompts_);
+    preview_.SetProgramFolder(LocalPath(env_.programFolder));
+    help_ = new THelpActions(ActionContext(), this);
 
-    menuEditor_ = new TMenuEditor(*this, this);
+    menuEditor_ = new TMenuEditor(
+        TEditorServices{agent_, document_, *env_.prompts, *status_, *help_, folders_, previewCopies_}, this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName("Splitter1");
     splitter->addWidget(menuEditor_->TreePanel());
@@ -96,6 +84,8 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({300, 560});
     setCentralWidget(splitter);
+    views_ = std::make_unique<TEditorViews>(*menuEditor_);
+    CreateActions();
     BuildMenusAndToolBar();
     // F6 and Shift+F6 between the tree, the pages and the live preview; Esc
     // on the pages back to the tree.
@@ -105,16 +95,16 @@ TMainForm::TMainForm(const TEditorEnvironment& environment)
     panes->ReturnOnEscape(menuEditor_->Pages());
 
     // The empty document the program starts with.
-    ProjectFileName_.clear();
     document_.Replace(TMenuDocument());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    connect(&document_.UndoStack(), &QUndoStack::cleanChanged, this, &TMainForm::UpdateDocumentState);
+    connect(&document_.UndoStack(), &QUndoStack::cleanChanged, this, &TMainForm::UpdateTitle);
+    connect(&document_, &TEditorDocument::fileNameChanged, this, &TMainForm::UpdateTitle);
     connect(&document_, &TEditorDocument::encodingChanged, this,
-            [this] { ShowHint(QString::fromUtf8(kNowUtf8Hint)); });
+            [this] { status_->ShowHintText(QString::fromUtf8(kNowUtf8Hint)); });
 
     if (!env_.dataHome.isEmpty())
         TFileAssociation(env_.executablePath, env_.dataHome).Write();
-    LoadRecentFilesReporting();
+    ActionContext().Guarded([this] { recentFiles_->LoadRecentFiles(); });
     SetModified(false);
 }
 
@@ -123,22 +113,44 @@ TMainForm::~TMainForm()
     status_->Reset();
 }
 
-void TMainForm::CreateCompanionWindows()
+TActionContext TMainForm::ActionContext()
 {
-    if (!formHTML_)
-        formHTML_ = new TformHTML(this);
-    if (!frmHelp_)
-        frmHelp_ = new TfrmHelp(env_.programFolder, this);
+    return {env_, document_, *env_.prompts, *status_, this};
 }
 
-QAction* TMainForm::AddCommand(QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(),
-                               const QKeySequence& shortcut)
+void TMainForm::CreateActions()
 {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    return action;
+    const TActionContext context = ActionContext();
+    // The guard reloads and the recent files open through the open actions,
+    // made below; neither calls before the window is up.
+    fileGuard_ = new TProjectFileGuard(*env_.prompts,
+                                       {[this] { return Modified(); },
+                                        [this](const QString& path) { opening_->ReloadProjectFile(path); }},
+                                       this);
+    recentMenu_ = new QMenu("&Recent Files", this);
+    recentMenu_->setObjectName("mnitRecentFiles");
+    recentFiles_ = new TRecentFiles(env_.programFolder, recentMenu_,
+                                    [this](const QString& path) { opening_->OpenProjectFile(path); });
+    saving_ = new TSaveActions(context, *views_, folders_, *fileGuard_, *recentFiles_, this);
+    opening_ = new TOpenActions(context, *views_, *saving_, folders_, *fileGuard_, *recentFiles_, preview_, this);
+    exporting_ = new TExportAction(context, *views_, folders_, this);
+    publishing_ = new TPublishActions(context, *views_, preview_, *help_, this);
+}
+
+void TMainForm::CreateCompanionWindows()
+{
+    publishing_->CodeWindow();
+    help_->HelpWindow();
+}
+
+TformHTML* TMainForm::FormHTML() const
+{
+    return &publishing_->CodeWindow();
+}
+
+TfrmHelp* TMainForm::FormHelp() const
+{
+    return &help_->HelpWindow();
 }
 
 void TMainForm::BuildMenusAndToolBar()
@@ -146,23 +158,13 @@ void TMainForm::BuildMenusAndToolBar()
     menuBar()->setObjectName("MainMenu1");
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    QAction* new1 = AddCommand(file, "New1", "&New...", &TMainForm::New1Click, QKeySequence("Ctrl+N"));
-    QAction* open1 = AddCommand(file, "Open1", "&Open...", &TMainForm::Open1Click, QKeySequence("Ctrl+O"));
-    Save1 = file->addAction("&Save");
-    Save1->setObjectName("Save1");
-    Save1->setShortcut(QKeySequence("Ctrl+S"));
-    connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
-    AddCommand(file, "Save2", "Save &As...", &TMainForm::Save2Click, QKeySequence("Ctrl+Shift+S"));
+    file->addActions({opening_->NewAction(), opening_->OpenAction(), saving_->SaveAction(), saving_->SaveAsAction()});
     file->addSeparator();
-    AddCommand(file, "Templet1", "&Templates", &TMainForm::Templet1Click);
-    AddCommand(file, "SaveAsTemplate1", "Sa&ve As Template", &TMainForm::SaveAsTemplate1Click);
+    file->addActions({opening_->TemplatesAction(), saving_->SaveAsTemplateAction()});
     file->addSeparator();
-    AddCommand(file, "ImportMenuStructure1", "&Import Menu Structure", &TMainForm::ImportMenuStructure1Click);
-    AddCommand(file, "ExportMenuStructure1", "&Export Menu Structure", &TMainForm::ExportMenuStructure1Click);
+    file->addActions({opening_->ImportAction(), exporting_->Action()});
     file->addSeparator();
-    QMenu* recent = file->addMenu("&Recent Files");
-    recent->setObjectName("mnitRecentFiles");
-    recentFiles_ = new TRecentFiles(env_.programFolder, recent, [this](const QString& path) { OpenProjectFile(path); });
+    file->addMenu(recentMenu_);
     file->addSeparator();
     QAction* exit1 = file->addAction("E&xit");
     exit1->setObjectName("Exit1");
@@ -183,7 +185,7 @@ void TMainForm::BuildMenusAndToolBar()
     connect(statusBarItem, &QAction::toggled, statusBar(), &QWidget::setVisible);
 #ifdef TRELLIMENU_WITH_WEBENGINE
     InstallLivePreview(*this, *view,
-                       {document_, *env_.settings, *prompts_, env_.programFolder, !KeptGeometry().isEmpty()});
+                       {document_, *env_.settings, *env_.prompts, env_.programFolder, !KeptGeometry().isEmpty()});
 #endif
 
     QMenu* item = menuBar()->addMenu("&Item");
@@ -193,52 +195,25 @@ void TMainForm::BuildMenusAndToolBar()
 
     QMenu* menu = menuBar()->addMenu("&Menu");
     menu->setObjectName("Menu1");
-    QAction* preview1 = AddCommand(menu, "Preview1", "&Preview", &TMainForm::Preview1Click, QKeySequence("Ctrl+P"));
-    QAction* buildHTML1 = AddCommand(menu, "BuildHTML1", "Build &HTML...", &TMainForm::BuildHTML1Click);
-    AddCommand(menu, "Publish1", "Pu&blish...", &TMainForm::Publish1Click);
+    menu->addActions({publishing_->PreviewAction(), publishing_->BuildHTMLAction(), publishing_->PublishAction()});
     menu->addSeparator();
-    BuildPageCodeMenu(menu);
+    QMenu* pageCode = menu->addMenu("Page &Code");
+    pageCode->setObjectName("mnitPageCode");
+    pageCode->addActions(publishing_->PageCodeActions());
 
     QMenu* option = menuBar()->addMenu("&Option");
     option->setObjectName("Option1");
-    AddCommand(option, "WebBrowser1", "Web &Browser...", &TMainForm::WebBrowser1Click);
+    option->addAction(publishing_->WebBrowserAction());
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
-    struct THelpItem {
-        const char* name;
-        const char* caption;
-        void (THelpCommands::*handler)();
-    };
-    const THelpItem helpItems[] = {
-        {"Topic1", "Help &Topics", &THelpCommands::Topic1Click},
-        {"ViewSample1", "View &Sample...", &THelpCommands::ViewSample1Click},
-        {nullptr, nullptr, nullptr},
-        {"Homepage1", "&Homepage", &THelpCommands::Homepage1Click},
-        {"ContactUs1", "&Contact Us", &THelpCommands::ContactUs1Click},
-    };
-    QAction* topic1 = nullptr;
-    for (const THelpItem& entry : helpItems) {
-        if (!entry.name) {
-            help->addSeparator();
-            continue;
-        }
-        QAction* action = help->addAction(QString::fromLatin1(entry.caption));
-        action->setObjectName(QString::fromLatin1(entry.name));
-        connect(action, &QAction::triggered, this, [this, entry] { ((*helpCommands_).*entry.handler)(); });
-        if (!topic1)
-            topic1 = action;
-    }
-    // F1: the help of the group or page that has the keyboard, else the index.
-    QAction* contextHelp = help->addAction("Help on &What Has the Keyboard");
-    contextHelp->setObjectName("ContextHelp1");
-    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(contextHelp, &QAction::triggered, this, [this] {
-        if (!PressNearestHelpButton(QApplication::focusWidget()))
-            helpCommands_->Topic1Click();
-    });
-    AddCommand(help, "About1", "&About", &TMainForm::About1Click);
+    help->addActions(help_->MenuActions());
 
+    BuildToolBar(toolBarItem);
+}
+
+void TMainForm::BuildToolBar(QAction* toolBarItem)
+{
     // The tool bar shares the menu's actions, so enabling follows everywhere.
     toolBar_ = addToolBar("Tool Bar");
     toolBar_->setObjectName("ToolBar1");
@@ -246,19 +221,20 @@ void TMainForm::BuildMenusAndToolBar()
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->toggleViewAction()->setVisible(false);
     connect(toolBarItem, &QAction::toggled, toolBar_, &QWidget::setVisible);
-    QAction* const toolActions[] = {new1,
-                                    open1,
-                                    Save1,
+    QAction* const toolActions[] = {opening_->NewAction(),
+                                    opening_->OpenAction(),
+                                    saving_->SaveAction(),
                                     nullptr,
                                     menuEditor_->InsertAction(),
                                     menuEditor_->DeleteAction(),
                                     menuEditor_->MoveUpAction(),
                                     menuEditor_->MoveDownAction(),
                                     nullptr,
-                                    buildHTML1,
-                                    preview1,
+                                    publishing_->BuildHTMLAction(),
+                                    publishing_->PreviewAction(),
                                     nullptr,
-                                    topic1};
+                                    help_->TopicsAction()};
+    static_assert(std::size(toolActions) == std::size(kToolButtons));
     int i = 0;
     for (const TToolButtonSpec& entry : kToolButtons) {
         QAction* action = toolActions[i++];
@@ -296,65 +272,6 @@ void TMainForm::BuildEditMenu()
                       menuEditor_->DuplicateAction(), menuEditor_->DeleteAction()});
 }
 
-void TMainForm::BuildPageCodeMenu(QMenu* menu)
-{
-    QMenu* pageCode = menu->addMenu("Page &Code");
-    pageCode->setObjectName("mnitPageCode");
-    auto* group = new QActionGroup(pageCode);
-    const struct {
-        TPageCode code;
-        const char* name;
-        const char* caption;
-        const char* tip;
-    } choices[] = {
-        {TPageCode::Classic, "mnitPageCodeClassic", "&Classic",
-         "The block that existing pages have: a script that writes the menu's script tags"},
-        {TPageCode::Modern, "mnitPageCodeModern", "&Modern",
-         "A list of real links and deferred scripts: for strict content security policies, visitors without "
-         "script and search engines"},
-    };
-    for (const auto& choice : choices) {
-        QAction* action = pageCode->addAction(choice.caption);
-        action->setObjectName(choice.name);
-        action->setStatusTip(choice.tip);
-        action->setCheckable(true);
-        action->setChecked(PageCode() == choice.code);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, code = choice.code] {
-            SetPageCodeSetting(*env_.settings, code);
-        });
-    }
-}
-
-TPageCode TMainForm::PageCode() const
-{
-    return PageCodeSetting(*env_.settings);
-}
-
-namespace {
-const char* FolderKey(TFolderKind kind)
-{
-    switch (kind) {
-    case TFolderKind::Projects: return "Folders/Projects";
-    case TFolderKind::Structures: return "Folders/Structures";
-    case TFolderKind::Images: return "Folders/Images";
-    }
-    return "Folders/Projects";
-}
-}  // namespace
-
-QString TMainForm::LastFolder(TFolderKind kind) const
-{
-    const QString folder = env_.settings->EditorValue(FolderKey(kind)).toString();
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-void TMainForm::RememberFolderOf(TFolderKind kind, const QString& file)
-{
-    if (!file.isEmpty())
-        env_.settings->SetEditorValue(FolderKey(kind), QFileInfo(file).absolutePath());
-}
-
 QByteArray TMainForm::KeptGeometry() const
 {
     return env_.settings->EditorValue("Window/Geometry").toByteArray();
@@ -379,11 +296,6 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
 }
 
-void TMainForm::LoadRecentFilesReporting()
-{
-    Guarded([this] { recentFiles_->LoadRecentFiles(); });
-}
-
 bool TMainForm::Modified() const
 {
     return !document_.UndoStack().isClean();
@@ -393,50 +305,15 @@ void TMainForm::SetModified(bool modified)
 {
     if (!modified)
         document_.UndoStack().setClean();
-    UpdateDocumentState();
+    UpdateTitle();
 }
 
-void TMainForm::UpdateDocumentState()
+void TMainForm::UpdateTitle()
 {
-    document_.SetFileName(ProjectFileName_);
-    const bool modified = Modified();
-    if (Save1)
-        Save1->setEnabled(modified);
-    const QString name = ProjectFileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(ProjectFileName_).fileName();
+    const QString& fileName = document_.FileName();
+    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ") + QString::fromLatin1(kProductName));
-    setWindowModified(modified);
-}
-
-void TMainForm::CopyToPreview(const QString& path)
-{
-    preview_.CopyToPreview(QFile::encodeName(path).toStdString());
-}
-
-void TMainForm::ShowHint(const QString& text)
-{
-    status_->ShowHintText(text);
-}
-
-void TMainForm::ShowHelpTopic(int tag)
-{
-    CreateCompanionWindows();
-    frmHelp_->SpeedButton1Click(tag);
-}
-
-QString TMainForm::ProjectFolder() const
-{
-    return ProjectFileName_.isEmpty() ? QString() : QFileInfo(ProjectFileName_).absolutePath();
-}
-
-QString TMainForm::TemplatesFolder() const
-{
-    return env_.programFolder + "templates";
-}
-
-void TMainForm::ReportFailure(const QString& text)
-{
-    status_->Reset();
-    prompts_->Error(text);
+    setWindowModified(Modified());
 }
 
 bool TMainForm::event(QEvent* event)
@@ -472,19 +349,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 bool TMainForm::CloseQuery()
 {
-    bool mayClose = true;
-    if (Modified()) {
-        switch (prompts_->AskYesNoCancel("Save changes to files before Exit?")) {
-        case TPrompts::Answer::Cancel:
-            mayClose = false;
-            break;
-        case TPrompts::Answer::No:
-            break;
-        case TPrompts::Answer::Yes:
-            mayClose = Save1Click();
-            break;
-        }
-    }
+    const bool mayClose = saving_->OfferToSave("Save changes to files before Exit?");
     // The preview folder goes with the document, never from under an open
     // one: images picked for it are what the next save publishes.
     if (mayClose)

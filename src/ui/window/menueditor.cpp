@@ -24,7 +24,8 @@
 #include "ui/pages/itempages.h"
 #include "ui/pages/menupages.h"
 #include "ui/pages/pagecommon.h"
-#include "ui/services/editorhost.h"
+#include "ui/services/editorservices.h"
+#include "ui/services/hints.h"
 #include "ui/services/prompts.h"
 #include "ui/services/toolbaricons.h"
 #include "ui/tree/designpanel.h"
@@ -44,7 +45,7 @@ bool AffectsEnabling(int target, int field)
 }  // namespace
 
 struct TMenuEditor::Private {
-    TEditorHost& host;
+    TEditorServices services;
     TItemCommands commands;
     bool suppressTreeEvents = false;
     TDesignPanel* panel = nullptr;
@@ -71,13 +72,13 @@ struct TMenuEditor::Private {
     // Whether the menu pages could show the document last put in.
     bool pagesShowDocument = true;
 
-    explicit Private(TEditorHost& h) : host(h), commands(h.Document(), h.Prompts()) {}
-    TEditorDocument& Document() { return host.Document(); }
+    explicit Private(const TEditorServices& h) : services(h), commands(h.document, h.prompts) {}
+    TEditorDocument& Document() { return services.document; }
     // The selected item's position, or kAppletTarget for the root (or nothing).
     int Selected() const { return std::max(panel->SelectedItem(), kAppletTarget); }
 };
 
-TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(parentWindow), d(new Private(host))
+TMenuEditor::TMenuEditor(const TEditorServices& services, QWidget* parentWindow) : QObject(parentWindow), d(new Private(services))
 {
     // Before the tree's model follows the document: a removal or a new
     // document must find the tree events held before the tree changes.
@@ -95,10 +96,10 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
         ResetSelectionState();  // the pages of the old document are dropped, never stored
     });
     d->panel = new TDesignPanel(document, parentWindow);
-    d->common = new TPageCommon(host, d->suppressTreeEvents, this);
+    d->common = new TPageCommon(services.document, services.prompts, services.hints, services.help, d->suppressTreeEvents, this);
     d->pages = new QTabWidget(parentWindow);
     d->pages->setObjectName("pgcntrl1");
-    d->menuPages = new TMenuPages(*d->common, this);
+    d->menuPages = new TMenuPages(*d->common, services.folders, services.previewCopies, this);
     d->itemPages = new TItemPages(*d->common, this);
 
     // Tab order: the six first menu pages, the two item pages, then "Path".
@@ -253,7 +254,7 @@ bool TMenuEditor::SuppressTreeEvents() const
 bool TMenuEditor::RefreshMenuPages()
 {
     if (std::optional<TRefreshError> error = d->menuPages->Refresh(d->Document().Document().applet)) {
-        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
+        d->services.prompts.Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
     ApplyEnablingRules();
@@ -311,7 +312,7 @@ void TMenuEditor::ShowPagesFor(int selection)
 bool TMenuEditor::LoadItemPages(int k)
 {
     if (std::optional<TRefreshError> error = d->itemPages->Load(d->Document().Items()[size_t(k)])) {
-        d->host.Prompts().Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
+        d->services.prompts.Error(QString("%1 (%2)").arg(error->message, ControlPath(*d->pages, error->control)));
         return false;
     }
     return true;
@@ -384,7 +385,7 @@ void TMenuEditor::PageEdited(QWidget* control)
     if (hintName.isEmpty())
         hintName = control->objectName();
     if (const QString hint = SizeRangeHint(target != kAppletTarget, field, hintName, value); !hint.isEmpty())
-        ShowFieldHint(d->host, control, hint);
+        ShowFieldHint(d->services.hints, control, hint);
     // Boxes typed in make one step per typing run; a click is a step of its own.
     auto* combo = qobject_cast<QComboBox*>(control);
     const bool typed = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSpinBox*>(control) ||
@@ -502,7 +503,7 @@ void TMenuEditor::CutSelected()
 void TMenuEditor::PasteItems()
 {
     if (!d->commands.Paste(d->Selected()))
-        d->host.ShowHint("The clipboard holds no menu items.");
+        d->services.hints.ShowHint("The clipboard holds no menu items.");
 }
 
 void TMenuEditor::DuplicateSelected()

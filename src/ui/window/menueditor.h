@@ -10,12 +10,12 @@
 class QAction;
 class QTabWidget;
 class QWidget;
-class TEditorHost;
+struct TEditorServices;
 
 class TMenuEditor : public QObject {
     Q_OBJECT
 public:
-    TMenuEditor(TEditorHost& host, QWidget* parentWindow);
+    TMenuEditor(const TEditorServices& services, QWidget* parentWindow);
     ~TMenuEditor() override;
 
     QWidget* TreePanel() const;   // holds trvwDesignPanel

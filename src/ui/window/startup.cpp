@@ -6,6 +6,7 @@
 
 #include "model/product.h"
 #include "platform/settingsstore.h"
+#include "ui/actions/openactions.h"
 #include "ui/window/mainform.h"
 
 QString JoinCommandLine(const QStringList& arguments)
@@ -33,9 +34,9 @@ std::unique_ptr<TMainForm> StartEditor(const QStringList& arguments, const TEdit
         if (QFileInfo(path).isRelative())
             path = QDir::current().absoluteFilePath(path);
         mainForm->SetModified(false);
-        mainForm->OpenProjectFile(path);
+        mainForm->OpenActions().OpenProjectFile(path);
     } else if (environment.settings->ShowTempletsDialog()) {
-        mainForm->ShowTemplateChooser();
+        mainForm->OpenActions().ShowTemplateChooser();
     }
     return mainForm;
 }

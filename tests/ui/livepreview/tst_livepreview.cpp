@@ -119,7 +119,7 @@ private slots:
         QVERIFY(updated.wait(30000));
 
         env.WriteProject(env.Path("shop.tmz"), {{"Home", 0}, {"Products", 0}, {"Tables", 1}});
-        form->OpenProjectFile(env.Path("shop.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("shop.tmz"));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         auto* tree = form->findChild<QTreeView*>("trvwDesignPanel");
@@ -144,16 +144,16 @@ private slots:
         // each project opens with its own.
         dock->SetBackground("https://example.com/");
         env.prompts.fileNames.push_back(env.Path("renamed.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         QCOMPARE(form->ProjectFileName(), env.Path("renamed.tmz"));
         QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("renamed.tmz")), QString("https://example.com/"));
         env.WriteProject(env.Path("other.tmz"), {{"Other", 0}});
         TBackgroundMemory(*env.settings).Rename(env.Path("other.tmz"));  // stores none for it
-        form->OpenProjectFile(env.Path("other.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("other.tmz"));
         LIVE_TRY_COMPARE(dock->Bar().BackgroundText(), QString());
         LIVE_TRY_COMPARE(captions(), QStringList{"Other"});
         QCOMPARE(TBackgroundMemory(*env.settings).Open(env.Path("other.tmz")), QString());
-        form->OpenProjectFile(env.Path("renamed.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("renamed.tmz"));
         LIVE_TRY_COMPARE(dock->Bar().BackgroundText(), QString("https://example.com/"));
         dock->SetBackground(QString());
 
@@ -216,11 +216,11 @@ private slots:
         dock->SetBackground("home.html");
         LIVE_TRY_VERIFY(dock->Bar().Message().contains("save the project first"));
         env.prompts.fileNames.push_back(env.Path("first/site.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         LIVE_TRY_COMPARE(shownPage(), QString("first"));
         QVERIFY(!dock->Bar().Message().contains("save the project first"));
         env.prompts.fileNames.push_back(env.Path("second/site.tmz"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         LIVE_TRY_COMPARE(shownPage(), QString("second"));
         form->SetModified(false);
     }
@@ -233,7 +233,7 @@ private slots:
         std::unique_ptr<TMainForm> form = env.MakeMainForm();
         auto* dock = form->findChild<TLivePreviewDock*>();
         QVERIFY(ShowWithFirstPage(*form, *dock));
-        TEditorDocument& document = form->EditorDocument();
+        TEditorDocument& document = form->Document();
         document.UndoStack().push(new TInsertItemsCommand(document, 0, {PreviewItem("Home", 0)}, "Insert"));
         dock->RebuildNow();
         QVERIFY(dock->Busy());
@@ -372,7 +372,7 @@ private slots:
         std::unique_ptr<TMainForm> form = env.MakeMainForm();
         auto* dock = form->findChild<TLivePreviewDock*>();
         QVERIFY(ShowWithFirstPage(*form, *dock));
-        form->OpenProjectFile(env.Path("shades.tmz"));
+        form->OpenActions().OpenProjectFile(env.Path("shades.tmz"));
         QVERIFY(WaitUntil([&] { return !dock->Busy() && Captions(*dock->View().Page()) == QStringList{"Home"}; }));
         const QByteArray page = dock->Site().GeneratedPage();
         const QByteArray script = dock->Site().Resolve(QUrl("tmzpreview://menu/tmzcfg.js")).bytes;
@@ -380,7 +380,7 @@ private slots:
 
         env.prompts.fileNames.push_back(env.Path("out/crumb.tmz"));
         QDir().mkpath(env.Path("out"));
-        form->Save2Click();
+        form->SaveActions().Save2Click();
         QCOMPARE(page, TEditorTestEnv::ReadBytes(env.Path("out/crumb.html")));
         QCOMPARE(script, TEditorTestEnv::ReadBytes(env.Path("out/tmzcfg.js")));
         form->SetModified(false);

@@ -1,11 +1,11 @@
-#include "ui/window/lockwaitindicator.h"
+#include "ui/services/lockwaitindicator.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 
 #include "ui/services/localpath.h"
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 
 namespace {
 // What the user could do to start another command while the save waits, or

@@ -1,4 +1,4 @@
-#include "ui/window/statusarea.h"
+#include "ui/services/statusarea.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "model/statusdisplay.h"
+#include "ui/services/hints.h"
 
 class QProgressBar;
 class QStatusBar;
@@ -30,7 +31,7 @@ private:
     void UpdateToolTip();
 };
 
-class TStatusArea final : public TStatusDisplay {
+class TStatusArea final : public TStatusDisplay, public THints {
 public:
     // Places the hint line and the progress bar on the given status bar.
     explicit TStatusArea(QStatusBar* statusBar);
@@ -43,6 +44,7 @@ public:
     void SetBusy(bool busy) override;
 
     void ShowHintText(const QString& text);
+    void ShowHint(const QString& text) override { ShowHintText(text); }
     // A note ("Saved menu.tmz") that leaves the hint line after a few seconds
     // unless something else was shown meanwhile.
     void ShowNote(const QString& text, int milliseconds = 4000);
