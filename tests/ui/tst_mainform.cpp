@@ -341,7 +341,7 @@ private slots:
             if (pages->isTabVisible(i))
                 visible << pages->tabText(i);
         }
-        QCOMPARE(visible, QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
+        QCOMPARE(visible, QStringList({"Menu", "Layout", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
         QCOMPARE(form->MenuEditor().Tree().Count(), 3);
         QVERIFY(!form->Modified());
     }
