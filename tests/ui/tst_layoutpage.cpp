@@ -201,11 +201,15 @@ private slots:
         env.prompts.colors.push_back(QColor(0x1E, 0x1E, 0x2a));
         QTest::mouseClick(swatch, Qt::LeftButton);
         QCOMPARE(Stack().undoText(), QString("Change 'Dark BG Color, Normal'"));
-        Control<QToolButton>("pnlDarkItemBGColorNone")->click();
+        auto* none = Control<QToolButton>("pnlDarkItemBGColorNone");
+        QVERIFY(none->isEnabled());
+        none->click();
         QVERIFY(swatch->IsNone());
+        QVERIFY(!none->isEnabled());
         QCOMPARE(Entries(Document()), (QStringList{"Future=x=1", "Layout=Bar", "Odd="}));
         Stack().undo();
         QVERIFY(!swatch->IsNone());
+        QVERIFY(none->isEnabled());
         QCOMPARE(swatch->Color(), QColor(0x1E, 0x1E, 0x2A));
 
         QVERIFY(form->Save1Click());

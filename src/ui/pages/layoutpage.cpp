@@ -94,6 +94,7 @@ QWidget* TLayoutPage::NewColourCell(const char* name, const char* control)
     });
     line->addWidget(none);
     line->addStretch(1);
+    bound_.last().none = none;
     return cell;
 }
 
@@ -139,10 +140,8 @@ void TLayoutPage::Build()
     dark.Row({NewLabel("Dark BG Color"), NewColourCell(extended::kDarkItemBGColor, "pnlDarkItemBGColor"),
               NewColourCell(extended::kDarkItemBGColorOver, "pnlDarkItemBGColorOver")});
     for (const TBound& b : std::as_const(bound_)) {
-        if (b.known->kind == TExtendedKind::Colour) {
-            auto* none = b.control->parentWidget()->findChild<QToolButton*>(b.control->objectName() + "None");
-            none->setAccessibleName(ControlName(b.control) + ", none");
-        }
+        if (b.none)
+            b.none->setAccessibleName(ControlName(b.control) + ", none");
     }
 
     page->addStretch(1);
@@ -207,8 +206,11 @@ void TLayoutPage::Refresh()
     {
         TPageCommon::QuietScope quiet(common_);
         // ValueOrDefault gives every known name a value of its kind.
-        for (const TBound& b : std::as_const(bound_))
+        for (const TBound& b : std::as_const(bound_)) {
             Show(b, document_.Extended().ValueOrDefault(b.known->name));
+            if (b.none)
+                b.none->setEnabled(!static_cast<TColorSwatch*>(b.control)->IsNone());
+        }
     }
     ApplyEnablingRules();
 }

@@ -32,6 +32,7 @@ private:
     struct TBound {
         const TExtendedName* known;
         QWidget* control;
+        QWidget* none = nullptr;  // a colour's "None" button
     };
 
     void Build();
