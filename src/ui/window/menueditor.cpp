@@ -93,8 +93,8 @@ TMenuEditor::TMenuEditor(TEditorHost& host, QWidget* parentWindow) : QObject(par
     d->itemPages = new TItemPages(*d->common, this);
     d->layoutPage = new TLayoutPage(*d->common, this);
 
-    // Tab order: "Menu", "Layout", the five other menu pages but the last,
-    // the two item pages, then "Path".
+    // Tab order: "Menu", "Layout", the other menu pages but "Path", the two
+    // item pages, then "Path".
     const QVector<TPageTab>& menu = d->menuPages->Pages();
     for (int i = 0; i + 1 < menu.size(); ++i) {
         d->pages->addTab(menu[i].page, menu[i].caption);
