@@ -26,6 +26,21 @@ cp "data/templates/Classic Blue.tmz" "$work/menu.tmz"
   echo '</body></html>'
 } >"$work/shot.html"
 node packaging/screenshot-menu.js "$work/shot.html" docs/published-menu.png
+# A bar in a site's header: the block pasted into <header>, the page's own
+# content following it in the flow.
+cp "data/templates/Light Top Bar.tmz" "$work/bar.tmz"
+"$bin/trellimenu-cli" publish "$work/bar.tmz"
+{
+  echo '<!DOCTYPE html><html lang="en"><head><meta name="viewport" content="width=device-width, initial-scale=1"><title>Northgate Bakery</title></head>'
+  echo '<body style="font-family: DejaVu Sans, sans-serif; color: #223; margin: 0">'
+  echo '<header style="background:#f4efe6;border-bottom:1px solid #d8cdb8"><p style="margin:0;padding:14px 24px 6px;font-size:22px;font-weight:bold;color:#5a3b12">Northgate Bakery</p>'
+  sed -n '/<!-- CODES BEGIN -->/,/<!-- CODES END -->/p' "$work/bar.html"
+  echo '</header><main style="padding:8px 24px"><h1 style="color:#5a3b12">Fresh every morning</h1>'
+  echo '<p>The bar above was made with Trellimenu from the Light Top Bar template and pasted into the page&#39;s header.</p>'
+  echo '<p>The page&#39;s content follows it; a submenu drops over the content without moving it.</p></main>'
+  echo '</body></html>'
+} >"$work/bar-shot.html"
+node packaging/screenshot-menu.js "$work/bar-shot.html" docs/bar-in-header.png 900x330
 # Each shipped template, for the README's template list.
 node packaging/screenshot-templates.js "$bin" docs
 
@@ -59,4 +74,4 @@ if [ -x "$bench_program" ]; then
 else
   echo "no $bench_program: the Live Preview pictures are left as they are"
 fi
-echo "docs/editor.png, docs/published-menu.png and docs/template-*.png written"
+echo "docs/editor.png, docs/published-menu.png, docs/bar-in-header.png and docs/template-*.png written"

@@ -39,6 +39,16 @@ function publishBar(folder, items) {
     block + '</header><main><h1>Page</h1></main></body></html>', 'latin1');
 }
 
+// The bar in the modern page code: drawn by tmzmenu.css before the deferred
+// engine takes it over.
+function publishModernBar(folder, items) {
+  publishMenu(folder, 'modern', items, 'modern', ['--page-code', 'modern'], { Layout: 'Bar' });
+  const page = readFileSync(join(folder, 'modern/modern.html'), 'latin1'), end = '<!-- CODES END -->';
+  const block = page.slice(page.indexOf('<!-- CODES BEGIN -->'), page.indexOf(end) + end.length);
+  writeFileSync(join(folder, 'modern/site.html'), '<!DOCTYPE html><html><head><title>bar</title></head><body><header>' +
+    block + '</header><main><h1>Page</h1></main></body></html>', 'latin1');
+}
+
 // --- The same menu as a nested list ------------------------------------------
 const listHtml = (nodes) => nodes.length
   ? '<ul>' + nodes.map((n) => '<li><a href="' + n.url + '">' + n.caption + '</a>' + listHtml(n.children) + '</li>').join('') + '</ul>'
@@ -85,6 +95,25 @@ const WATCH_OURS = `new MutationObserver(function (list, observer) {
   if (m) { m.getBoundingClientRect(); window.benchDrawn = performance.now(); observer.disconnect(); }
 }).observe(document, { childList: true, subtree: true });`;
 
+// The first frame that shows a bar: from the first animation frame on, each
+// looks whether check() finds the bar's first link laid out. Every bar is
+// timed so, whatever draws it (a style sheet or a script).
+const FRAME = (check) => `requestAnimationFrame(function frame() {
+  if ((${check})()) window.benchFrame = performance.now(); else requestAnimationFrame(frame);
+});`;
+const laidOut = (selector) => `function () { var a = document.querySelector('${selector}'); return !!a && a.getBoundingClientRect().height > 0; }`;
+// The modern bar: its static list in the bar's form (tmzmenu.css applied),
+// or already the engine's; the engine is in place once its own list is.
+const WATCH_MODERN = FRAME(`function () { var a = document.querySelector('nav.trellimenu > ul > li > a');
+  return !!document.querySelector('.tmz-main a') || !!a && getComputedStyle(a.parentNode.parentNode).display === 'flex'; }`) + `
+new MutationObserver(function (list, observer) {
+  var m = document.querySelector('.tmz-main a');
+  if (m) { m.getBoundingClientRect(); window.benchDrawn = window.benchReady = performance.now(); observer.disconnect(); }
+}).observe(document, { childList: true, subtree: true });`;
+const WATCH_SHIFTS = `window.benchShift = 0;
+new PerformanceObserver(function (l) { l.getEntries().forEach(function (e) { window.benchShift += e.value; }); })
+  .observe({ type: 'layout-shift', buffered: true });`;
+
 // In the page: from the pointer's arrival over the item to the submenu on
 // screen. Menus that change the page are caught by a mutation observer right
 // after their handlers; a CSS-only menu by a check in the next task.
@@ -113,9 +142,11 @@ const HOVER_PROBE = `window.benchHover = function (submenuOf) {
 const CONTENDERS = [
   { name: 'Trellimenu', page: 'ours/ours.html', watch: WATCH_OURS, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
     submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
-  { name: 'Trellimenu Bar', page: 'bar/site.html', watch: WATCH_OURS, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
+  { name: 'Trellimenu Bar', page: 'bar/site.html', watch: WATCH_OURS + FRAME(laidOut('.tmz-main a')), item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
     submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
-  { name: 'CSS-only bar', page: 'static-bar.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+  { name: 'Trellimenu Bar, modern page code', page: 'modern/site.html', watch: WATCH_MODERN, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
+    submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
+  { name: 'CSS-only bar', page: 'static-bar.html', watch: FRAME(laidOut('#m > li > a')), item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
   { name: 'SmartMenus 1.2', page: 'smartmenus.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
@@ -158,10 +189,12 @@ async function measurePhoneOnce(browser, origin) {
 async function measureOnce(browser, origin, contender, run) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
   const page = await context.newPage();
-  await page.addInitScript(HOVER_PROBE + (contender.watch || ''));
+  await page.addInitScript(HOVER_PROBE + WATCH_SHIFTS + (contender.watch || ''));
   await page.goto(origin + '/' + contender.page, { waitUntil: 'load' });
   await page.waitForFunction(() => window.benchDrawn !== undefined);
-  const drawn = await page.evaluate(() => window.benchDrawn);
+  // A menu that a script takes over is hovered once it has.
+  await page.waitForFunction(() => !document.querySelector('nav.trellimenu:not(.tmz-nav)'));
+  const { drawn, ready, frame } = await page.evaluate(() => ({ drawn: window.benchDrawn, ready: window.benchReady, frame: window.benchFrame }));
   // Each run hovers another section, so every timing is a first opening.
   // Two small moves first: SmartMenus takes them as the sign of a mouse.
   const i = run % 10;
@@ -173,25 +206,25 @@ async function measureOnce(browser, origin, contender, run) {
   await page.mouse.move(target.x + 10, target.y + target.height / 2);
   const hover = await Promise.race([page.evaluate(() => window.benchResult),
     new Promise((resolve) => setTimeout(() => resolve(NaN), 5000))]);
+  const shift = await page.evaluate(() => window.benchShift);
   await context.close();
-  return { drawn, hover };
+  return { drawn, hover, ready, shift, frame };
 }
 
 // Runs alternate between the menus (and our phone form), so a busy moment
 // of the machine falls on all alike.
 async function measure(browser, origin) {
-  const results = CONTENDERS.map(() => ({ drawn: [], hover: [] })), phone = { drawn: [], open: [] };
+  const results = CONTENDERS.map(() => ({ drawn: [], hover: [], ready: [], shift: [], frame: [] })), phone = { drawn: [], open: [] };
   for (let run = 0; run < RUNS; run++) {
     for (const [k, contender] of CONTENDERS.entries()) {
       const t = await measureOnce(browser, origin, contender, run);
-      results[k].drawn.push(t.drawn);
-      results[k].hover.push(t.hover);
+      for (const key of ['drawn', 'hover', 'ready', 'shift', 'frame']) results[k][key].push(t[key]);
     }
     const t = await measurePhoneOnce(browser, origin);
     phone.drawn.push(t.drawn);
     phone.open.push(t.open);
   }
-  return { menus: results.map((r) => ({ drawn: median(r.drawn), hover: median(r.hover) })),
+  return { menus: results.map((r) => ({ drawn: median(r.drawn), hover: median(r.hover), ready: median(r.ready), frame: median(r.frame), shift: Math.max(...r.shift) })),
     phone: { drawn: median(phone.drawn), open: median(phone.open) } };
 }
 
@@ -211,12 +244,14 @@ try {
     const items = tree(shape);
     publishOurs(folder, items);
     publishBar(folder, items);
+    publishModernBar(folder, items);
     writeSmartMenus(folder, items);
     writeStatic(folder, items);
     const site = await serve(folder);
     const scripts = {
       Trellimenu: [['ours/tmzparams.js', 'ours/tmzmo.js'], ['ours/tmzcfg.js']],
       'Trellimenu Bar': [['bar/tmzparams.js', 'bar/tmzmo.js'], ['bar/tmzcfg.js']],
+      'Trellimenu Bar, modern page code': [['modern/tmzparams.js', 'modern/tmzmo.js'], ['modern/tmzcfg.js', 'modern/tmzmenu.css']],
       'CSS-only bar': [[], []],
       'SmartMenus 1.2': [['jquery.min.js', 'jquery.smartmenus.min.js'], []],
       'Static CSS list': [[], []],
@@ -227,8 +262,9 @@ try {
     for (const [k, contender] of CONTENDERS.entries()) {
       const t = timings[k];
       const [engine, data] = scripts[contender.name];
-      rows.push([count, contender.name, t.drawn.toFixed(1), t.hover.toFixed(2),
-        size(engine.map((f) => join(folder, f))), size(data.map((f) => join(folder, f)))]);
+      const fixed = (v, n) => Number.isFinite(v) ? v.toFixed(n) : '';
+      rows.push([count, contender.name, t.drawn.toFixed(1), fixed(t.frame, 1), fixed(t.ready, 1), t.hover.toFixed(2),
+        t.shift.toFixed(4), size(engine.map((f) => join(folder, f))), size(data.map((f) => join(folder, f)))]);
     }
     site.close();
   }
@@ -238,8 +274,8 @@ try {
 }
 
 console.log(`Median of ${RUNS} runs, headless Chromium, ${new Date().toISOString().slice(0, 10)}\n`);
-console.log('| items | menu | navigation start to top level drawn (ms) | hover to submenu drawn (ms) | engine script raw / gzip | menu data script raw / gzip |');
-console.log('|---:|---|---:|---:|---:|---:|');
+console.log('| items | menu | navigation start to top level drawn (ms) | first frame showing the bar (ms) | engine in place (ms) | hover to submenu drawn (ms) | layout shift (worst run) | engine script raw / gzip | menu data raw / gzip |');
+console.log('|---:|---|---:|---:|---:|---:|---:|---:|---:|');
 for (const r of rows) console.log('| ' + r.join(' | ') + ' |');
 console.log('\nOur menu on a phone (390 x 844, touch) beside its floating form on the desktop above:\n');
 console.log('| items | desktop: navigation start to floating menu drawn (ms) | phone: navigation start to button drawn (ms) | phone: tap to panel drawn (ms) |');

@@ -40,10 +40,14 @@ function projectText(items) {
   return lines.map((l) => l + '\r\n').join('');
 }
 
-/** Writes the menu as FOLDER/NAME.tmz and publishes it into FOLDER/OUT; extra: more arguments for the tool. */
-export function publishMenu(folder, name, items, out, extra = []) {
+/**
+ * Writes the menu as FOLDER/NAME.tmz and publishes it into FOLDER/OUT; extra:
+ * more arguments for the tool; extended: the project's extended values ({ Layout: 'Bar' }).
+ */
+export function publishMenu(folder, name, items, out, extra = [], extended = {}) {
   const project = join(folder, name + '.tmz');
-  writeFileSync(project, projectText(items));
+  const section = Object.entries(extended).map(([k, v]) => k + '=' + v + '\r\n').join('');
+  writeFileSync(project, projectText(items) + (section ? '<Extended_Parameters>\r\n' + section + '</Extended_Parameters>\r\n' : ''));
   execFileSync(join(binDir, 'trellimenu-cli'), ['publish', project, '--out', join(folder, out), ...extra], { stdio: 'pipe' });
 }
 

@@ -109,21 +109,18 @@ function Float(o, root, bar, menus) {
 /* The author's page event handlers run on the page's own events. A handler
  * that does not compile is reported without stopping the menu; a page whose
  * Content-Security-Policy forbids compiling text gets one warning for all. */
-var PAGE_EVENTS = [['onResize', 'resize', window], ['onMouseMove', 'mousemove', doc],
-  ['onMouseUp', 'mouseup', doc], ['onClick', 'click', doc]];
-
 function pageHandlers(o) {
   var refused = false;
-  PAGE_EVENTS.forEach(function (h) {
-    var code = o[h[0]], fn;
+  [[o.onResize, 'resize', window], [o.onMouseMove, 'mousemove', doc], [o.onMouseUp, 'mouseup', doc],
+    [o.onClick, 'click', doc]].forEach(function (h) {
+    var code = h[0], fn;
     if (refused || !/\S/.test(code)) return;
     try {
       fn = new Function('event', code);
     } catch (err) {
       if (err instanceof EvalError) {
         refused = true;
-        console.warn('Trellimenu: the page event handlers do not run: ' +
-          "this page's Content-Security-Policy does not allow compiling them.");
+        console.warn("Trellimenu: page event handlers not run: the page's Content-Security-Policy forbids compiling them");
       } else {
         setTimeout(function () { throw err; });
       }

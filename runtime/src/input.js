@@ -118,8 +118,10 @@ function Input(o, root, menus) {
     }
   });
 
-  // A tap or click anywhere else closes the menus and the pop-up box at once.
+  // A tap or click anywhere else closes the menus and the pop-up box at
+  // once; in the menu (the box itself too) it closes the box.
   doc.addEventListener('pointerdown', function (e) {
+    menus.hideDesc();
     if (!root.contains(e.target)) {
       stopTimers();
       menus.closeAll();

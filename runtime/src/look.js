@@ -72,10 +72,12 @@ function flowSheet(o) {
 /* The author's dark set, where set, when the visitor's system is dark:
  * property, extended name, and where (item, active item, frames, bar). */
 var DARK = [['color', 'ItemFontColor', 0], ['background', 'ItemBGColor', 0], ['color', 'ItemFontColorOver', 1],
-  ['background', 'ItemBGColorOver', 1], ['border-color', 'BorderColor', 2], ['background', 'BarBGColor', 3]];
+  ['background', 'ItemBGColorOver', 1], ['border-color', 'BorderColor', 2], ['background', 'BarBGColor', 3],
+  ['background', 'ItemFontColor', 4], ['background', 'ItemFontColorOver', 5]];
 
 function darkSheet(o) {
-  var where = [ITEM + ',.tmz-m,.tmz-nav .tmz-b', active('') + ',.tmz-nav .tmz-b:hover', '.tmz-f,.tmz-m', '.tmz-f'];
+  var where = [ITEM + ',.tmz-m,.tmz-nav .tmz-b', active('') + ',.tmz-nav .tmz-b:hover', '.tmz-f,.tmz-m', '.tmz-f',
+    '.tmz-w.tmz-n', '.tmz-w.tmz-o'];
   var css = DARK.map(function (p) {
     var c = toColour(o.dark['Dark' + p[1]], '');
     return c ? where[p[2]] + '{' + p[0] + ':' + c + '}' : '';
@@ -110,7 +112,7 @@ function styleSheet(o) {
       ';background:' + o.base + ';padding:3px;box-shadow:' + ring(1, o.light1, o.darkest1) + ',' +
       ring(2, o.base3, o.dark1) + '}',
     '.tmz-sub{position:absolute}',
-    '.tmz-m{list-style:none;padding:1px;border:1px solid;border-color:' +
+    '.tmz-m{padding:1px;border:1px solid;border-color:' +
       [o.dark2, o.light2, o.light2, o.dark2].join(' ') + ';background:' + o.itemBg +
       ';box-shadow:' + ring(1, o.darkest2, o.base3) + '}',
     '.tmz-m li{list-style:none;padding:0;float:none}',
@@ -119,7 +121,7 @@ function styleSheet(o) {
       ';color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont + ';' + TEXT_RESET +
       'border:0;border-radius:0;appearance:none;' +
       'cursor:pointer;outline-offset:-3px;-webkit-tap-highlight-color:transparent}',
-    '.tmz .tmz-t:not(.tmz-i){position:absolute;top:0;bottom:0;inset-inline-end:0;margin:0;padding:0;border:0;background:none;' +
+    '.tmz .tmz-t:not(.tmz-i){position:absolute;top:0;bottom:0;inset-inline-end:0;margin:0;border:0;background:none;' +
       'color:' + o.overColor + ';font:' + itemFont + ';cursor:pointer;outline-offset:-3px;appearance:none;' +
       tallItems(24) + ';padding:0}',
     '@media (pointer:coarse){' + ITEM + ',.tmz .tmz-t:not(.tmz-i){' + tallItems(44) + '}.tmz .tmz-t:not(.tmz-i){padding:0}}',
@@ -130,6 +132,9 @@ function styleSheet(o) {
     '.tmz-nav[dir=rtl] .tmz-c{box-shadow:inset -4px 0 0 currentColor}',
     '.tmz-nav[dir=rtl] .tmz-a{transform:scaleX(-1)}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
+    // The program's arrow (8 by 11 pixels) in the text colour, pixel for pixel.
+    '.tmz-w{width:8px;height:11px;object-position:99px;clip-path:path("M1 1h2v1h1v1h1v1h2v3h-2v1h-1v1h-1v1h-2z")}',
+    '.tmz-w.tmz-n{background:' + o.itemColor + '}.tmz-w.tmz-o{background:' + o.overColor + '}',
     '.tmz-o,' + arrowsOf('.tmz-n') + '{display:none}',
     arrowsOf('.tmz-o') + '{display:block}',
     '.tmz-m .tmz-s{height:2px;margin:3px 2px;border-top:1px solid ' + o.sepColor +
@@ -146,8 +151,8 @@ function styleSheet(o) {
     // The button that stands for the menu on a narrow window, in the items' look.
     '.tmz-nav .tmz-b{position:' + (o.layout === 'Floating' ? 'absolute' : 'relative') + ';z-index:' + o.zIndex +
       ';box-sizing:border-box;margin:0;min-width:44px;' +
-      'min-height:44px;padding:4px 14px;border:2px solid ' + o.base + ';border-radius:0;-webkit-appearance:none;' +
-      'appearance:none;cursor:pointer;-webkit-tap-highlight-color:transparent;color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont +
+      'min-height:44px;padding:4px 14px;border:2px solid ' + o.base + ';border-radius:0;appearance:none;' +
+      'cursor:pointer;-webkit-tap-highlight-color:transparent;color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont +
       ';' + TEXT_RESET + '}',
     '.tmz-nav .tmz-b:hover,.tmz-nav .tmz-b[aria-expanded=true]{color:' + o.overColor + ';background:' + o.overBg + '}',
     '.tmz-nav .tmz-b:focus-visible{outline:2px dotted currentColor;outline-offset:-5px}',

@@ -62,7 +62,9 @@ function Menus(o, root) {
     var normal = o.arrowNormal || o.arrowOver, over = o.arrowOver || o.arrowNormal;
     if (!normal) return;
     [[normal, 'tmz-a tmz-n'], [over, 'tmz-a tmz-o']].forEach(function (p) {
-      var img = make('img', p[1], host);
+      // The program's own arrows are drawn in the item's text colour, so they
+      // contrast with the item as its caption does.
+      var img = make('img', p[1] + (/arrow_(normal|over)\.gif$/.test(p[0]) ? ' tmz-w' : ''), host);
       img.alt = '';
       img.src = p[0];
       if (x == null) return;
@@ -247,12 +249,20 @@ function Menus(o, root) {
       else desc.innerHTML = it.desc;
       desc.hidden = false;
       var view = windowSize(), r = it.a.getBoundingClientRect(), box = root.getBoundingClientRect();
-      var w = desc.offsetWidth, h = desc.offsetHeight, x = r.left + 16, m;
+      var w = desc.offsetWidth, h = desc.offsetHeight, x = r.left + 16, m, drop;
       // Under an item with a submenu the box keeps clear of the side where
-      // the submenu opens, so it never hides the items it leads to.
+      // the submenu opens, so it never hides the items it leads to: beside a
+      // bar's dropdown (its frame: the list and 8 px of edges), on the side
+      // with room.
       if (it.group) {
         m = it.menu.frame.getBoundingClientRect();
         x = it.menu.side > 0 ? Math.min(x, m.right - w) : Math.max(x, m.left);
+        if (!it.menu.owner && o.layout === 'Bar') {
+          m = it.a.parentNode.getBoundingClientRect();
+          drop = toNumber(it.group[0][22], 120) + 10;
+          x = o.rtl ? m.right - drop - w : m.left + drop;
+          if (x < 0 || x + w > view.w) x = o.rtl ? m.right + 2 : m.left - w - 2;
+        }
       }
       x = Math.max(0, Math.min(x, view.w - w));
       var y = r.bottom + 2 + h > view.h ? Math.max(0, r.top - h - 2) : r.bottom + 2;

@@ -21,46 +21,41 @@ function toText(v) {
   return v == null ? '' : String(v);
 }
 
-var READERS = { n: toNumber, f: toFlag, c: toColour, t: toText };
-
-/* Position in createMenuGlobalParams (0-based), option name, kind, fallback.
- * Positions not listed are carried by the editor for compatibility only. */
-var PARAMETERS = [
-  [0, 'zIndex', 'n', 1000], [1, 'slideStep', 'n', 20], [2, 'slideSpeed', 'n', 10],
-  [3, 'autoClose', 'f'], [4, 'snap', 'f'], [5, 'scrollType', 'n', 3], [6, 'slide', 'f'],
-  [10, 'openDelay', 'n', 200], [11, 'closeDelay', 'n', 2000], [12, 'descDelay', 'n', 10],
-  [13, 'snapDistance', 'n', 15],
-  [15, 'onResize', 't'], [16, 'onMouseMove', 't'], [17, 'onMouseUp', 't'], [18, 'onClick', 't'],
-  [19, 'bar', 'f'], [20, 'barAlign', 't'], [21, 'barBg', 'c', '#6B98E7'],
-  [22, 'barColor', 'c', '#FFFFFF'], [23, 'barFont', 't'], [24, 'barSize', 'n', 14],
-  [25, 'barBold', 'f'], [26, 'barItalic', 'f'], [27, 'barCursor', 't'], [28, 'barTip', 't'],
-  [29, 'barTitle', 't'],
-  [34, 'base', 'c', '#C0C0C0'], [35, 'base2', 'c', '#C0C0C0'], [36, 'base3', 'c', '#C0C0C0'],
-  [37, 'darkest1', 'c', '#939393'], [38, 'darkest2', 'c', '#939393'], [39, 'fixed', 'c', ''],
-  [40, 'light1', 'c', '#FFFFFF'], [41, 'light2', 'c', '#FFFFFF'],
-  [42, 'dark1', 'c', '#868686'], [43, 'dark2', 'c', '#868686'],
-  [44, 'arrowNormal', 't'], [45, 'arrowOver', 't'],
-  [46, 'itemColor', 'c', '#FFFFFF'], [47, 'itemBg', 'c', '#3879BA'],
-  [48, 'overColor', 'c', '#004080'], [49, 'overBg', 'c', '#FFFFFF'],
-  [51, 'itemFont', 't'], [52, 'itemSize', 'n', 12], [53, 'itemBold', 'f'], [54, 'itemItalic', 'f'],
-  [55, 'sepColor', 'c', '#88B1DB'], [56, 'sepShadow', 'c', '#000027'],
-  [57, 'descBg', 'c', '#EAEA00'], [58, 'descColor', 'c', '#000000'],
-  [60, 'descWidth', 'n', 180], [61, 'paddingLeft', 'n', 20], [63, 'x', 'n', 80], [64, 'y', 'n', 80],
-  [65, 'descBorderWidth', 'n', 2], [66, 'descBorderStyle', 't'], [67, 'descBorderColor', 'c', '#FFFF00']
-];
+/* Option name: position in createMenuGlobalParams (0-based) and fallback,
+ * whose kind is the value's: a number, a colour ('#...'), text ('') or, with
+ * none, a flag. Positions not listed are carried by the editor for
+ * compatibility only. */
+var PARAMETERS = {
+  zIndex: [0, 1000], slideStep: [1, 20], slideSpeed: [2, 10], autoClose: [3], snap: [4], scrollType: [5, 3],
+  slide: [6], openDelay: [10, 200], closeDelay: [11, 2000], descDelay: [12, 10], snapDistance: [13, 15],
+  onResize: [15, ''], onMouseMove: [16, ''], onMouseUp: [17, ''], onClick: [18, ''], bar: [19],
+  barAlign: [20, ''], barBg: [21, '#6B98E7'], barColor: [22, '#FFFFFF'], barFont: [23, ''], barSize: [24, 14],
+  barBold: [25], barItalic: [26], barCursor: [27, ''], barTip: [28, ''], barTitle: [29, ''],
+  base: [34, '#C0C0C0'], base2: [35, '#C0C0C0'], base3: [36, '#C0C0C0'], darkest1: [37, '#939393'],
+  darkest2: [38, '#939393'], fixed: [39, '#'], light1: [40, '#FFFFFF'], light2: [41, '#FFFFFF'],
+  dark1: [42, '#868686'], dark2: [43, '#868686'], arrowNormal: [44, ''], arrowOver: [45, ''],
+  itemColor: [46, '#FFFFFF'], itemBg: [47, '#3879BA'], overColor: [48, '#004080'], overBg: [49, '#FFFFFF'],
+  itemFont: [51, ''], itemSize: [52, 12], itemBold: [53], itemItalic: [54], sepColor: [55, '#88B1DB'],
+  sepShadow: [56, '#000027'], descBg: [57, '#EAEA00'], descColor: [58, '#000000'], descWidth: [60, 180],
+  paddingLeft: [61, 20], x: [63, 80], y: [64, 80], descBorderWidth: [65, 2], descBorderStyle: [66, ''],
+  descBorderColor: [67, '#FFFF00']
+};
 
 function readOptions(args) {
-  var o = {};
-  PARAMETERS.forEach(function (p) {
-    o[p[1]] = READERS[p[2]](args[p[0]], p[3]);
-  });
+  var o = {}, name, p, v;
+  for (name in PARAMETERS) {
+    p = PARAMETERS[name];
+    v = args[p[0]];
+    o[name] = p[1] == null ? toFlag(v) : typeof p[1] == 'number' ? toNumber(v, p[1]) : p[1] ? toColour(v, p[1]) : toText(v);
+  }
   // The border's outermost dark edge has no control in the editor; the
   // darkest shade stands in when it arrives empty.
-  o.fixed = o.fixed || o.darkest2;
+  if (!o.fixed[1]) o.fixed = o.darkest2;
   o.barAlign = /^(left|center|right)$/i.test(o.barAlign) ? o.barAlign.toLowerCase() : 'center';
   o.barCursor = /^[a-z-]+$/i.test(o.barCursor) ? o.barCursor : 'move';
-  o.descBorderStyle = /^(none|solid|double|groove|ridge|inset|outset|dotted|dashed)$/i
-    .test(o.descBorderStyle) ? o.descBorderStyle : 'solid';
+  // A single word the browser knows as a border style; nothing that could end the rule.
+  o.descBorderStyle = /^[a-z]+$/i.test(o.descBorderStyle) && CSS.supports('border-style', o.descBorderStyle)
+    ? o.descBorderStyle : 'solid';
   return o;
 }
 

@@ -67,7 +67,7 @@ TGeneratedMenu GenerateMenu(const TMenuDocument& document, TStatusDisplay& statu
     // that prepares them.
     if (pageCode == TPageCode::Modern) {
         if (!out.items.empty()) AppendLines(menu.page, ModernCodeLines(out, shape));
-        menu.stylesheet = MenuStylesheet(out.applet);
+        menu.stylesheet = MenuStylesheet(out);
     }
     AppendLines(menu.page, PageTailLines());
     return menu;

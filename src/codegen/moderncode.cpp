@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "model/extendedvalues.h"
 #include "model/product.h"
 #include "model/textencoding.h"
 
@@ -78,6 +79,133 @@ int NumberOr(const std::string& text, int fallback, int low, int high) {
 
 bool IsOn(const std::string& value, const char* word) { return value == "1" || value == word; }
 
+bool InFlow(const TMenuDocument& prepared) {
+    return prepared.extended.ValueOrDefault(extended::kLayout) != "Floating";
+}
+
+// A number as the run-time engine reads it (its leading digits), else the fallback.
+int LeadingNumber(const std::string& text, int fallback) {
+    try {
+        return std::stoi(text);
+    } catch (const std::exception&) {
+        return fallback;
+    }
+}
+
+std::string Px(int value) { return std::to_string(value) + "px"; }
+
+// The bevelled edge of a box: top and left in one colour, bottom and right in another.
+std::string Bevel(int width, const std::string& topLeft, const std::string& bottomRight) {
+    return "inset " + Px(width) + " " + Px(width) + " " + topLeft + ",inset -" + Px(width) + " -" + Px(width) + " " +
+           bottomRight;
+}
+
+std::string CssString(const std::string& text) {
+    std::string out = "\"";
+    for (size_t at = 0; at < text.size();) {
+        const char32_t c = NextCodePoint(text, at);
+        if (c >= 0x80 || c == '"' || c == '\\' || c < 0x20) {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "\\%X ", static_cast<unsigned>(c < 0x20 ? U' ' : c));
+            out += buffer;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+// The drag bar's title as plain text, the name of the phone form's button.
+std::string ButtonLabel(const TAppletData& applet) {
+    std::string text;
+    bool inTag = false;
+    for (char c : applet[pDragBar_Title]) {
+        const bool blank = static_cast<unsigned char>(c) <= ' ';
+        if (inTag || c == '<') inTag = c != '>';
+        else if (!blank || (!text.empty() && text.back() != ' ')) text += blank ? ' ' : c;
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text.empty() ? "Menu" : text;
+}
+
+/* A bar or a sidebar as the engine will draw it, from the static list: the
+ * same font, paddings, item heights and frame, so the nav's box keeps its
+ * height and place when the engine replaces the list (no layout shift).
+ * Submenus open on hover and focus until then, and for visitors without
+ * script. Every rule stops applying once the engine marks the nav its own. */
+std::string FlowStylesheet(const TMenuDocument& prepared) {
+    const TAppletData& a = prepared.applet;
+    const bool bar = prepared.extended.ValueOrDefault(extended::kLayout) == "Bar";
+    const std::string align = prepared.extended.ValueOrDefault(extended::kBarAlign);
+    const bool fit = prepared.extended.ValueOrDefault(extended::kBarWidth) == "Fit";
+    const std::string colour = CssColour(a[pItemNoColor], "FFFFFF"), background = CssColour(a[pItemNoBgColor], "3879BA");
+    const std::string base = CssColour(a[pMainMenuOuterBGColor], "C0C0C0"), base2 = CssColour(a[pMainMenuBorderBaseColor2], "C0C0C0");
+    const std::string base3 = CssColour(a[pMainMenuBorderBaseColor3], "C0C0C0");
+    const std::string darkest2 = CssColour(a[pMainMenuBorderDarkestColor2], "939393");
+    const std::string fixed = a[pMainMenuBorderFixedColor].size() == 6 ? CssColour(a[pMainMenuBorderFixedColor], "939393") : darkest2;
+    const std::string size = Px(LeadingNumber(a[pItemFontSize], 12));
+    const std::string font = std::string(IsOn(a[pItemFontStyle], "italic") ? "italic " : "") +
+                             (IsOn(a[pItemFontWeight], "bold") ? "bold " : "normal ") + size + "/1.25 " +
+                             CssFontFamily(a[pItemFontFamily]);
+    const std::string zIndex = std::to_string(LeadingNumber(a[pMenuZIndex], 1000));
+    const std::string width = Px(LeadingNumber(prepared.items.empty() ? "" : prepared.items[0][pMenuWidth], 120) + 8);
+    const auto tall = [](int px) {
+        const std::string pad = "max(3px,calc((" + Px(px) + " - 1.25em) / 2))";
+        return "padding-top:" + pad + ";padding-bottom:" + pad + ";min-height:max(" + Px(px) + ",calc(1.25em + 6px))";
+    };
+    const std::string nav = "nav.trellimenu:not(.tmz-nav)";
+    std::string css = "/* The menu drawn before its script runs, and for visitors without script. */\r\n";
+    const auto rule = [&css](const std::string& selector, const std::string& body) {
+        css += selector + "{" + body + "}\r\n";
+    };
+    rule(nav + "," + nav + " ul," + nav + " li," + nav + " a", "all:initial;box-sizing:border-box");
+    rule(nav, std::string("display:block") +
+                  (bar && prepared.extended.ValueOrDefault(extended::kSticky) == "1" ? ";position:sticky;top:0;z-index:" + zIndex : ""));
+    // The engine's frame and main list in one box: its border, then the two
+    // bevels, the base colour, the list's border and bevel, as shadows.
+    rule(nav + ">ul",
+         "display:" + std::string(bar ? "flex;flex-wrap:wrap;justify-content:" +
+                                            std::string(align == "Center" ? "center" : align == "Right" ? "flex-end" : "flex-start")
+                                      : "block") +
+             ";position:relative;z-index:" + zIndex + ";border:1px solid;border-color:" + base2 + " " + fixed + " " + fixed +
+             " " + base2 + ";padding:5px;background:" + background + ";box-shadow:" +
+             Bevel(1, CssColour(a[pMainMenuBorderLightColor1], "FFFFFF"), CssColour(a[pMainMenuBorderDarkestColor1], "939393")) + "," +
+             Bevel(2, base3, CssColour(a[pMainMenuBorderDarkColor1], "868686")) + "," + Bevel(3, base, base) + "," +
+             Bevel(4, CssColour(a[pMainMenuBorderDarkColor2], "868686"), CssColour(a[pMainMenuBorderLightColor2], "FFFFFF")) + "," +
+             Bevel(5, darkest2, base3) +
+             (!bar ? ";width:" + width
+                   : fit ? std::string(";width:fit-content;margin-inline:") +
+                               (align == "Center" ? "auto" : align == "Right" ? "auto 0" : "0 auto")
+                         : ""));
+    rule(nav + " li", "display:block;position:relative");
+    rule(nav + " a", "display:block;padding:3px 4px;padding-inline-start:" + Px(LeadingNumber(a[pItemPaddingLeft], 20)) + ";" +
+                         tall(24) + ";color:" + colour + ";background:" + background + ";font:" + font + ";cursor:pointer");
+    rule("@media (pointer:coarse){" + nav + " a", tall(44) + "}");
+    if (bar) rule(nav + ">ul>li>a", "white-space:nowrap;padding-inline-end:30px");
+    rule(nav + " a:hover," + nav + " a:focus," + nav + " li:hover>a",
+         "color:" + CssColour(a[pItemOvColor], "004080") + ";background:" + CssColour(a[pItemOvBgColor], "FFFFFF"));
+    rule(nav + " a:focus-visible", "outline:2px dotted currentColor;outline-offset:-3px");
+    const std::string separator = CssColour(a[pSeparatorColor], "88B1DB"), shadow = CssColour(a[pSeparatorLightColor], "000027");
+    rule(nav + " li[role=separator]", "height:2px;margin:3px 2px;border-top:1px solid " + separator +
+                                          ";border-bottom:1px solid " + shadow);
+    if (bar) {
+        rule(nav + ">ul>li[role=separator]", "height:auto;width:0;margin:3px 4px;border:0;border-inline-start:1px solid " +
+                                                  separator + ";border-inline-end:1px solid " + shadow);
+    }
+    // Submenus over the page, below a bar's item and beside any other.
+    rule(nav + " ul ul", "display:none;position:absolute;z-index:1;top:0;inset-inline-start:100%;width:max-content;"
+                         "max-width:20em;padding:1px;border:1px solid " + darkest2 + ";background:" + background);
+    if (bar) rule(nav + ">ul>li>ul", "top:100%;inset-inline-start:0");
+    rule(nav + " li:hover>ul," + nav + " li:focus-within>ul", "display:block");
+    // The phone form: the engine's button where the list would be.
+    const int phoneBelow = LeadingNumber(prepared.extended.ValueOrDefault(extended::kPhoneBelow), 640);
+    rule("@media (scripting:enabled) and (max-width:" + std::to_string(phoneBelow - 1) + ".98px){" + nav + ">ul",
+         "display:none}" + nav + "::before{content:" + CssString(ButtonLabel(a)) +
+             ";display:block;width:fit-content;box-sizing:border-box;min-width:44px;min-height:44px;padding:4px 14px;"
+             "border:2px solid " + base + ";color:" + colour + ";background:" + background + ";font:" + font + "}");
+    return css;
+}
+
 }  // namespace
 
 std::string AttributeText(const std::string& text) {
@@ -120,14 +248,19 @@ std::string NavigationLabel(const TAppletData& applet) {
 }
 
 std::vector<std::string> ModernCodeLines(const TMenuDocument& prepared, const TMenuShape& shape) {
+    const bool flow = InFlow(prepared);
+    const std::string link = std::string("<link rel=\"stylesheet\" href=\"") + kMenuStylesheetName + "\">";
     std::vector<std::string> lines = {
         std::string("<!-- ") + kProductName + " " + kProductVersion + " " + kMakerWebAddress + " -->",
         "<!-- PLEASE INSERT THE CODES BELOW AFTER <BODY> TAG IMMEDIATELY! -->",
         "<!-- CODES BEGIN -->",
         std::string("<!-- ") + kCopyrightNotice + " -->",
-        "<nav class=\"trellimenu\" aria-label=\"" + NavigationLabel(prepared.applet) + "\" hidden>",
+        "<nav class=\"trellimenu\" aria-label=\"" + NavigationLabel(prepared.applet) + (flow ? "\">" : "\" hidden>"),
         "<ul>",
     };
+    // A bar or a sidebar is drawn by its style sheet before any script runs,
+    // so the sheet comes first and the nav is not hidden.
+    if (flow) lines.insert(lines.end() - 2, link);
     // Pre-order: an item's list opens after it and closes when the next item
     // is no deeper; an explicit depth, never recursion, for long chains.
     int depth = 1;
@@ -155,13 +288,18 @@ std::vector<std::string> ModernCodeLines(const TMenuDocument& prepared, const TM
     lines.insert(lines.end(), {
                                   "</ul>",
                                   "</nav>",
-                                  std::string("<noscript><link rel=\"stylesheet\" href=\"") + kMenuStylesheetName +
-                                      "\"></noscript>",
+                              });
+    if (!flow) lines.push_back("<noscript>" + link + "</noscript>");
+    lines.insert(lines.end(), {
                                   "<script defer src=\"tmzparams.js\"></script>",
                                   "<script defer src=\"tmzcfg.js\"></script>",
                                   "<script defer src=\"tmzmo.js\"></script>",
                               });
     return lines;
+}
+
+std::string MenuStylesheet(const TMenuDocument& prepared) {
+    return InFlow(prepared) ? FlowStylesheet(prepared) : MenuStylesheet(prepared.applet);
 }
 
 std::string MenuStylesheet(const TAppletData& applet) {

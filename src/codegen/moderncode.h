@@ -22,6 +22,9 @@ std::vector<std::string> ModernCodeLines(const TMenuDocument& prepared, const TM
 
 // tmzmenu.css: the list indented, in the menu's font and colours. Plain ASCII.
 std::string MenuStylesheet(const TAppletData& applet);
+// tmzmenu.css of a document: that list for a floating menu; for a bar or a
+// sidebar the menu's final box, drawn before any script runs.
+std::string MenuStylesheet(const TMenuDocument& prepared);
 
 // Text for an HTML attribute value in double quotes: & " < > escaped, and
 // every character above U+007F as a character reference.

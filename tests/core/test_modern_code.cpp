@@ -122,3 +122,30 @@ TEST(ModernPageCode, PublishingWritesTheStyleSheetAndTheReportNamesIt) {
     EXPECT_EQ(report.substr(classic.size()),
               "\r\n[Style sheet for visitors without JavaScript]: Copy it with the script files!\r\n  tmzmenu.css\r\n");
 }
+
+// A bar or a sidebar shows from its style sheet before any script runs: the
+// sheet is linked ahead of a nav that is not hidden, and names the phone
+// form's button without a way out of its CSS string.
+TEST(ModernPageCode, ABarOrSidebarIsDrawnByItsStyleSheetBeforeAnyScript) {
+    MenuFixture bar(kLines), sidebar(kLines);
+    Dress(bar);
+    bar.SetApplet(pDragBar_Title, "<i>Caf\xC3\xA9</i> \"x\\\"}");
+    bar.agent.Document().extended.Set("Layout", "Bar");
+    bar.agent.Document().extended.Set("PhoneBelow", "500");
+    const TGeneratedMenu generated = bar.Generate(nullptr, TPageCode::Modern);
+    EXPECT_NE(generated.page.find("<link rel=\"stylesheet\" href=\"tmzmenu.css\">\r\n<nav class=\"trellimenu\" aria-label=\""
+                                  "Caf&#xE9; &quot;x\\&quot;}\">\r\n<ul>"),
+              std::string::npos)
+        << generated.page;
+    EXPECT_EQ(generated.page.find("noscript"), std::string::npos);
+    const std::string& css = generated.stylesheet;
+    EXPECT_NE(css.find("content:\"Caf\\E9  \\22 x\\5C \\22 }\";"), std::string::npos) << css;
+    EXPECT_NE(css.find("(max-width:499.98px)"), std::string::npos);
+    EXPECT_NE(css.find("display:flex;flex-wrap:wrap;justify-content:flex-start;"), std::string::npos);
+
+    sidebar.SetItemField(0, pMenuWidth, "150");
+    sidebar.agent.Document().extended.Set("Layout", "Sidebar");
+    const std::string side = sidebar.Generate(nullptr, TPageCode::Modern).stylesheet;
+    EXPECT_NE(side.find(";width:158px}"), std::string::npos) << "the main list and the frame round it: " << side;
+    EXPECT_EQ(side.find("display:flex"), std::string::npos);
+}

@@ -61,16 +61,25 @@ const publishedFolders = [];
 process.on('exit', () => publishedFolders.forEach((folder) => rmSync(folder, { recursive: true, force: true })));
 export const TEMPLATES = join(here, '../../data/templates');
 
+// The project's text with the named extended values ({ Layout: 'Bar' }) in
+// their section after the items.
+function withExtended(text, extended) {
+  const lines = Object.entries(extended).map(([name, value]) => name + '=' + value + '\r\n').join('');
+  return lines ? text.replace('</Item_Parameters>\r\n', '</Item_Parameters>\r\n<Extended_Parameters>\r\n' + lines +
+    '</Extended_Parameters>\r\n') : text;
+}
+
 /**
  * Publishes <from>/<name>.tmz (from: projects/ unless given) into a fresh
- * folder, with the classic page code unless pageCode says 'modern'; returns
- * the folder.
+ * folder, with the classic page code unless pageCode says 'modern', and the
+ * extended values given; returns the folder.
  */
-export function publish(name, values = {}, { from = PROJECTS, pageCode = 'classic' } = {}) {
+export function publish(name, values = {}, { from = PROJECTS, pageCode = 'classic', extended = {} } = {}) {
   const folder = mkdtempSync(join(tmpdir(), 'tmz-runtime-'));
   publishedFolders.push(folder);
   const project = join(folder, name + '.tmz.in');
-  writeFileSync(project.replace('.in', ''), withValues(readFileSync(join(from, name + '.tmz'), 'latin1'), values), 'latin1');
+  const text = withExtended(withValues(readFileSync(join(from, name + '.tmz'), 'latin1'), values), extended);
+  writeFileSync(project.replace('.in', ''), text, 'latin1');
   rmSync(project, { force: true });
   const out = join(folder, 'site');
   execFileSync(join(binDir, 'trellimenu-cli'), ['publish', join(folder, name + '.tmz'), '--out', out, '--page-code', pageCode],

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { appendFileSync, readFileSync, writeFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { launchBrowser, publish, serve, openPage, item, toggle, submenu, css, box, shown, TEMPLATES, PHONE } from './harness.mjs';
+import { launchBrowser, publish, serve, openPage, item, toggle, submenu, css, box, shown, pointTo, TEMPLATES, PHONE } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
@@ -252,5 +252,32 @@ test('two menus from two folders draw on one page each with its own look; the sa
     }
   } finally {
     rmSync(root, { recursive: true, force: true });
+  }
+});
+
+// Boxes that share no pixel.
+const apart = (a, b) => a.right <= b.x || b.right <= a.x || a.bottom <= b.y || b.bottom <= a.y;
+
+test('the pop-up box of a bar\'s item stands beside its dropdown, on the side with room, and a tap on it closes it', async () => {
+  const values = { 10: '0', 12: '0', items: { Products: { 28: 'Everything we make, by family' }, About: { 28: 'Who we are' } } };
+  for (const align of ['Left', 'Right']) {
+    const menu = await barPage({ Layout: 'Bar', BarWidth: 'Fit', BarAlign: align }, { viewport: { width: 1280, height: 800 }, values, hasTouch: true });
+    try {
+      const { page } = menu, tip = page.getByRole('tooltip');
+      for (const name of ['Products', 'About']) {
+        await pointTo(page, item(page, name));
+        await submenu(page, name).waitFor();
+        const sub = await box(submenu(page, name)), t = await box(tip), it = await box(item(page, name));
+        assert.ok(Math.abs(sub.y - it.bottom) < 10, align + ', ' + name + ': the dropdown below its item');
+        assert.ok(apart(t, sub), align + ', ' + name + ': ' + JSON.stringify(t) + ' clear of the dropdown ' + JSON.stringify(sub));
+        assert.ok(inside(t, 1280, 800), align + ', ' + name + ': inside the window');
+        assert.ok(Math.abs(t.y - it.bottom) < 10, 'just below the bar');
+      }
+      const t = await box(tip);
+      await page.touchscreen.tap(t.x + t.width / 2, t.y + t.height / 2);
+      assert.equal(await shown(tip), false, 'a tap on the box closes it');
+    } finally {
+      await menu.close();
+    }
   }
 });

@@ -119,3 +119,49 @@ test('when the menu\'s settings do not load, the plain list of links shows inste
     assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
     assert.equal(await mainMenu(page).count(), 0);
   }));
+
+// Every layout shift of the page, as Chromium reports them.
+const SHIFTS = "window.shifts = []; new PerformanceObserver((l) => l.getEntries().forEach((e) => window.shifts.push(e.value)))" +
+  ".observe({ type: 'layout-shift', buffered: true });";
+
+// A bar or a sidebar in the modern page code, with the engine held back
+// until the page has been painted from tmzmenu.css: its nav's box then and
+// once drawn, and the layout shifts in between.
+async function boxesAcrossTheEngine(extended, viewport) {
+  const folder = publish('basic', NO_HANDLERS, { pageCode: 'modern', extended });
+  const site = await serve(folder, STRICT);
+  const context = await browser.newContext({ viewport, hasTouch: viewport.width < 500 });
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  try {
+    const page = await context.newPage();
+    await page.route('**/tmzmo.js', async (route) => { await held; await route.continue(); });
+    await page.addInitScript(SHIFTS);
+    await page.goto(site.origin + '/' + sitePage(folder, 'basic'), { waitUntil: 'commit' });
+    const nav = page.locator('nav.trellimenu');
+    await page.locator('main h1').waitFor();
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    const before = await box(nav);
+    release();
+    await page.waitForSelector('nav.tmz-nav');
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    return { before, after: await box(nav), drawn: await page.locator('.tmz-f').count(), shifts: await page.evaluate(() => window.shifts) };
+  } finally {
+    await context.close();
+    site.close();
+  }
+}
+
+test('a bar or a sidebar in the modern page code has its final size and place before the engine starts: no layout shift', async () => {
+  const cases = [[{ Layout: 'Bar' }, { width: 1280, height: 800 }], [{ Layout: 'Bar', BarWidth: 'Fit', BarAlign: 'Center', Sticky: 1 }, { width: 1280, height: 800 }],
+    [{ Layout: 'Bar' }, { width: 500, height: 800 }], [{ Layout: 'Sidebar' }, { width: 1280, height: 800 }],
+    [{ Layout: 'Bar' }, { width: 390, height: 844 }]];
+  for (const [extended, viewport] of cases) {
+    const name = JSON.stringify(extended) + ' at ' + viewport.width;
+    const { before, after, drawn, shifts } = await boxesAcrossTheEngine(extended, viewport);
+    assert.ok(drawn > 0, name + ': the engine drew the menu');
+    assert.ok(before.height > 20, name + ': the nav shows before the engine');
+    assert.deepEqual([after.x, after.y, after.width, after.height], [before.x, before.y, before.width, before.height], name);
+    assert.deepEqual(shifts, [], name + ': no layout shift');
+  }
+});
