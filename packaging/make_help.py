@@ -235,6 +235,57 @@ GROUPS = [
      "If the chosen browser cannot be started for the help or the samples, a message names the browser "
      "and the page.",
      []),
+    ("customizing_js_menu_layout_layout.htm", "Layout", "Layout page, group \"Layout\"",
+     "Where the menu stands on your page.",
+     [("Layout", "<b>Floating</b>: the menu floats over the page at the position set on the Menu page, and "
+       "visitors may drag it. This is how every menu was made before, and stays the default.<br>"
+       "<b>Bar</b>: a row of items in the page's flow, exactly where you paste the code block. Put the block "
+       "in your page's header, below your site's name; the content of the page follows the bar and nothing "
+       "is covered. Submenus drop below their item.<br>"
+       "<b>Sidebar</b>: a column of items in the page's flow, where you paste the code block. Put the block "
+       "in a side column of your page; submenus open beside it.", "Bar, for a site with a header"),
+      ("Phone form below (px)", "In a window narrower than this many CSS pixels, the menu (whatever its "
+       "layout) becomes one button that opens the whole menu as a panel, easy to use with a finger. With 0 "
+       "a bar or a sidebar never takes it; a floating menu still does when the window is too narrow for it.",
+       "640")],
+     "A bar and a sidebar do not use the position (Menu page), the drag bar, the snap and the scroll "
+     "settings: those are greyed while one of them is chosen, and kept in the project for when you go back "
+     "to Floating. Every other setting (colours, fonts, delays, the slide effect, the pop-up box, the status "
+     "messages) means the same in every layout. The live preview shows a bar in the header of a sample "
+     "page, and a sidebar in a side column, so you see where it stands in the flow.",
+     ["customizing_js_menu_layout_bar.htm", "customizing_js_menu_layout_dark_colours.htm"]),
+    ("customizing_js_menu_layout_bar.htm", "The bar's options", "Layout page, group \"Bar\"",
+     "These settings serve the Bar layout only; they are greyed for the others.",
+     [("Bar width", "<b>Full width</b>: the bar spans the element that holds the code block, usually the "
+       "width of your header.<br><b>Fit the items</b>: the bar is only as wide as its items.", "Full width"),
+      ("Alignment", "Where the items stand in the bar (or the fitted bar in its place): left, centre or "
+       "right. On a right-to-left page left and right swap, as the page's text does.", ""),
+      ("Stick to the top when scrolled", "The bar stays at the top of the window while the page scrolls "
+       "under it. The page then scrolls a focused link or field into view below the bar, never under it.",
+       "")],
+     "A bar sticks within the element that holds the code block, as anything sticky does on the web. For "
+     "a bar that stays at the top of the whole page, paste the block straight into the "
+     "<code>&lt;body&gt;</code>, right after your header, not inside the header; the live preview's "
+     "sample page does so while this box is ticked.",
+     ["customizing_js_menu_layout_layout.htm"]),
+    ("customizing_js_menu_layout_dark_colours.htm", "Dark colours", "Layout page, group \"Dark Colours\"",
+     "Many visitors set their computer or phone to a dark colour scheme, and many sites follow it. These "
+     "colours replace the normal ones for those visitors, in every layout. Click a colour box to choose a "
+     "colour; <b>None</b> keeps the normal colour from the Items and Misc pages.",
+     [("Dark Border Color", "The colour of the borders around the menu and its submenus.", ""),
+      ("Dark Bar Background", "The background of the main menu: the bar, the sidebar or the floating box, "
+       "around and between its items.", ""),
+      ("Dark Text Color, Normal:", "Caption colour while the pointer is elsewhere.", "a light grey such as E8E8E8"),
+      ("Dark BG Color, Normal:", "Item background while the pointer is elsewhere.", "a dark grey such as 202124"),
+      ("Dark Text Color, Mouse Over:", "Caption colour under the pointer and of the item that has the "
+       "keyboard focus.", ""),
+      ("Dark BG Color, Mouse Over:", "Item background under the pointer and of the item that has the "
+       "keyboard focus.", "")],
+     "Keep a contrast of at least 4.5 to 1 between each text colour and its background, and set the text "
+     "and the background of a state together: a dark text on the normal light background, or the reverse, "
+     "is easily missed. To check them, switch your own system to its dark scheme and look at the live "
+     "preview.",
+     ["customizing_js_menu_items_color_and_background.htm", "customizing_js_menu_layout_layout.htm"]),
 ]
 
 # Pages about the editor itself rather than one group of settings: file
@@ -259,7 +310,8 @@ hovers. See <a href="editor_phones.htm">Menus on phones</a>.</td></tr>
 <tr><td><b>Background</b></td><td>Your own page behind the menu: a file on this computer (a name
 without a folder is looked for beside the saved project) or a web address. The menu code goes
 right after its <code>&lt;body&gt;</code> tag, as you would paste it. Leave it empty for a blank
-page. Each project remembers its own.</td></tr>
+page, or for a bar or a sidebar (Layout page) a sample page with a header that shows where it
+stands in the flow. Each project remembers its own.</td></tr>
 <tr><td><b>Reload</b></td><td>Reads your background page and its files anew.</td></tr>
 </table>
 <p class="tip">On a screen too narrow for the tree, the pages and the preview side by side, the
@@ -305,8 +357,8 @@ refuses the keystroke or paste that would make them, keeps its text and says why
 bar. A number outside what a box takes is named with the box's range there too.</p>
 """),
     ("editor_phones.htm", "Menus on phones", """
-<p>On a window narrower than 640 pixels, or too narrow for the main menu and a submenu side by
-side, the menu shows as one button at its place, labelled with the drag bar's title. The button
+<p>On a window narrower than 640 pixels (set on the <a href="customizing_js_menu_layout_layout.htm">Layout
+page</a>, Phone form below), or too narrow for the main menu and a submenu side by side, the menu shows as one button at its place, labelled with the drag bar's title. The button
 opens the whole menu as a panel; a tap on an item with a submenu opens the submenu below it.</p>
 <p>Phones lay a page out at their own width only when the page asks for it. Put this line in
 the <code>&lt;head&gt;</code> of every page that shows the menu:</p>
@@ -330,8 +382,8 @@ menu; every other node is an item, and the items under an item form its submenu.
 the tree (or use the <b>Item</b> menu or the tool bar) to <b>Insert</b>, <b>Delete</b>,
 <b>Move Up</b> and <b>Move Down</b> items.</p>
 <h2>3. Set it up</h2>
-<p>Select the top node to set the look of the whole menu on the pages Menu, Items, Misc, Drag
-Bar, PopUp Box, Advanced and Path. Select an item to set its caption, link and messages on the
+<p>Select the top node to set the look of the whole menu on the pages Menu, Layout, Items,
+Misc, Drag Bar, PopUp Box, Advanced and Path. Select an item to set its caption, link and messages on the
 pages Item and Item Misc. Every group has a <b>?</b> button that opens its help here.</p>
 <h2>4. Preview</h2>
 <p><b>Menu &gt; Preview</b> (Ctrl+P) shows the menu in your web browser. <b>Option &gt; Web
@@ -362,6 +414,7 @@ INDEX_INTRO = """
 SECTIONS = [
     ("The whole menu", [
         ("Menu page", [0, 1, 2]),
+        ("Layout page", [29, 30, 31]),
         ("Items page", [3, 4, 5, 6]),
         ("Misc page", [7, 8, 9, 10]),
         ("Drag Bar page", [11, 12, 13, 14]),

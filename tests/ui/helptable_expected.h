@@ -11,7 +11,7 @@ struct TExpectedHelpTopic {
     const char* page;
 };
 
-inline constexpr std::array<TExpectedHelpTopic, 28> kExpectedHelpButtons = {{
+inline constexpr std::array<TExpectedHelpTopic, 31> kExpectedHelpButtons = {{
     {1, "SpeedButton1", "customizing_js_menu_menu_position.htm"},
     {2, "SpeedButton2", "customizing_js_menu_menu_slide_effect.htm"},
     {3, "SpeedButton3", "customizing_js_menu_menu_delay_open_close_submenu.htm"},
@@ -40,6 +40,9 @@ inline constexpr std::array<TExpectedHelpTopic, 28> kExpectedHelpButtons = {{
     {26, "SpeedButton25", "customizing_js_item_item_description.htm"},
     {27, "SpeedButton26", "customizing_js_item_itemmisc_menu_size.htm"},
     {28, "SpeedButton27", "customizing_js_item_itemmisc_submenu_arrow_indicator.htm"},
+    {29, "SpeedButton29", "customizing_js_menu_layout_layout.htm"},
+    {30, "SpeedButton30", "customizing_js_menu_layout_bar.htm"},
+    {31, "SpeedButton31", "customizing_js_menu_layout_dark_colours.htm"},
 }};
 
 // F1 or Help in the Web Browser dialog: no button on the pages carries it.

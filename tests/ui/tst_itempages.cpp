@@ -371,7 +371,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QCOMPARE(rig.host.prompts.shown[0].kind, QString("error"));
     QCOMPARE(rig.host.prompts.shown[0].text, QString("'wide' is not a valid integer value (Item Misc > Menu Size > Menu Width)"));
     QCOMPARE(bad.Text(), QString("Bad"));
-    QVERIFY(!rig.editor.Pages()->widget(6)->isEnabled());
+    QVERIFY(!rig.editor.Pages()->widget(7)->isEnabled());
     QVERIFY(rig.editor.DeleteAction()->isEnabled());
 
     rig.Select(c);
@@ -380,7 +380,7 @@ void TestItemPages::badNumberShowsAnErrorAndMixesNoItems()
     QCOMPARE(rig.host.agent.GetItem(1), damaged);
     QCOMPARE(rig.host.agent.GetItem(2)[ICaption], std::string("C"));
     QCOMPARE(rig.host.agent.GetItem(2)[pPopDescText], std::string());
-    QVERIFY(rig.editor.Pages()->widget(6)->isEnabled());
+    QVERIFY(rig.editor.Pages()->widget(7)->isEnabled());
 }
 
 void TestItemPages::badNumberNamesTheControlAsThePageShowsIt()

@@ -340,7 +340,7 @@ private slots:
             if (pages->isTabVisible(i))
                 visible << pages->tabText(i);
         }
-        QCOMPARE(visible, QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
+        QCOMPARE(visible, QStringList({"Menu", "Layout", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
         QCOMPARE(TreeCaptions(*form).size(), 2);
         QVERIFY(!form->Modified());
     }

@@ -37,7 +37,7 @@ void TestMenuEditor::startsWithTheRootAndTheMenuPages()
     QCOMPARE(rig.Root().Text(), QString("Trellimenu 2006"));
     QCOMPARE(rig.Root().ChildCount(), 0);
     QCOMPARE(rig.Selected(), rig.Root());
-    QCOMPARE(rig.VisibleTabs(), QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
+    QCOMPARE(rig.VisibleTabs(), QStringList({"Menu", "Layout", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Path"}));
     QCOMPARE(rig.editor.Pages()->tabText(rig.editor.Pages()->currentIndex()), QString("Menu"));
     QVERIFY(rig.editor.InsertAction()->isEnabled());
     QVERIFY(!rig.editor.DeleteAction()->isEnabled());

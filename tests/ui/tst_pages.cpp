@@ -106,7 +106,7 @@ void TestPages::pagesAndTabsInTheirOrder()
     QStringList all;
     for (int i = 0; i < rig.editor.Pages()->count(); ++i)
         all << rig.editor.Pages()->tabText(i);
-    QCOMPARE(all, QStringList({"Menu", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Item", "Item Misc", "Path"}));
+    QCOMPARE(all, QStringList({"Menu", "Layout", "Items", "Misc", "Drag Bar", "PopUp Box", "Advanced", "Item", "Item Misc", "Path"}));
     auto* spin = rig.Control<QSpinBox>("spnedtpSlideStep");
     QVERIFY(spin);
     QCOMPARE(spin->minimum(), -9999);

@@ -46,6 +46,10 @@ const THelpTopic kHelpTopics[] = {
     {26, "SpeedButton25", "customizing_js_item_item_description.htm"},
     {27, "SpeedButton26", "customizing_js_item_itemmisc_menu_size.htm"},
     {28, "SpeedButton27", "customizing_js_item_itemmisc_submenu_arrow_indicator.htm"},
+    // The Layout page came after the others; its tags follow theirs.
+    {29, "SpeedButton29", "customizing_js_menu_layout_layout.htm"},
+    {30, "SpeedButton30", "customizing_js_menu_layout_bar.htm"},
+    {31, "SpeedButton31", "customizing_js_menu_layout_dark_colours.htm"},
     {kWebBrowserHelpContext, "", "option_web_browser.htm"},
 };
 constexpr int kHelpTopicCount = int(sizeof kHelpTopics / sizeof kHelpTopics[0]);

@@ -17,7 +17,7 @@ struct THelpTopic {
     const char* page;    // file name inside the help folder
 };
 
-// The help contexts in tag order: the 28 help buttons (tag 1 first), then
+// The help contexts in tag order: the 31 help buttons (tag 1 first), then
 // the dialogs' contexts.
 const THelpTopic* HelpTopics(int* count);
 // The Web Browser dialog's help context.

@@ -45,6 +45,56 @@ bool TSetFieldCommand::mergeWith(const QUndoCommand* other)
     return true;
 }
 
+std::unique_ptr<TSetExtendedCommand> TSetExtendedCommand::IfChanging(TEditorDocument& document,
+                                                                     const std::string& name, const std::string& value,
+                                                                     const QString& text, Kind kind)
+{
+    TExtendedValues after = document.Extended();
+    if (after.Set(name, value) != TExtendedValues::TSetResult::Changed)
+        return nullptr;
+    return std::unique_ptr<TSetExtendedCommand>(new TSetExtendedCommand(document, name, std::move(after), text, kind));
+}
+
+TSetExtendedCommand::TSetExtendedCommand(TEditorDocument& document, std::string name, TExtendedValues after,
+                                         const QString& text, Kind kind)
+    : QUndoCommand(text),
+      document_(document),
+      name_(std::move(name)),
+      before_(document.Extended()),
+      after_(std::move(after)),
+      selectionBefore_(document.Selection()),
+      kind_(kind),
+      typingRun_(document.TypingRun())
+{
+}
+
+int TSetExtendedCommand::id() const
+{
+    return int(kind_ == Kind::Typed ? TUndoId::SetExtended : TUndoId::NoMerge);
+}
+
+void TSetExtendedCommand::redo()
+{
+    document_.SetExtended(after_);
+    document_.RequestSelection(kAppletTarget);
+}
+
+void TSetExtendedCommand::undo()
+{
+    document_.SetExtended(before_);
+    document_.RequestSelection(selectionBefore_);
+}
+
+bool TSetExtendedCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const TSetExtendedCommand*>(other);
+    if (next->name_ != name_ || next->typingRun_ != typingRun_)
+        return false;
+    after_ = next->after_;
+    setObsolete(after_ == before_);
+    return true;
+}
+
 TInsertItemsCommand::TInsertItemsCommand(TEditorDocument& document, int index, TItemArray items, const QString& text)
     : QUndoCommand(text),
       document_(document),

@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QUndoCommand>
+#include <memory>
 #include <string>
 
+#include "model/extendedvalues.h"
 #include "model/records.h"
 
 class TEditorDocument;
@@ -33,6 +35,34 @@ private:
     int field_;
     std::string old_;
     std::string new_;
+    int selectionBefore_;
+    Kind kind_;
+    int typingRun_;
+};
+
+// One of the menu's extended values, set through its rule (its default takes
+// it out of the list). Undo gives back the list exactly as it was found.
+// Typed edits merge as a field's do; the menu's pages come to the front.
+class TSetExtendedCommand final : public QUndoCommand {
+public:
+    using Kind = TSetFieldCommand::Kind;
+    // Null when the value changes nothing or is not one the name takes.
+    static std::unique_ptr<TSetExtendedCommand> IfChanging(TEditorDocument& document, const std::string& name,
+                                                           const std::string& value, const QString& text,
+                                                           Kind kind = Kind::Committed);
+    void redo() override;
+    void undo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    TSetExtendedCommand(TEditorDocument& document, std::string name, TExtendedValues after, const QString& text,
+                        Kind kind);
+
+    TEditorDocument& document_;
+    std::string name_;
+    TExtendedValues before_;
+    TExtendedValues after_;
     int selectionBefore_;
     Kind kind_;
     int typingRun_;

@@ -25,6 +25,16 @@ void TEditorDocument::SetField(int target, int field, const std::string& value)
     emit changed();
 }
 
+void TEditorDocument::SetExtended(const TExtendedValues& values)
+{
+    TExtendedValues& stored = agent_.Document().extended;
+    if (stored == values)
+        return;
+    stored = values;
+    emit extendedChanged();
+    emit changed();
+}
+
 void TEditorDocument::InsertItems(int index, const TItemArray& items)
 {
     if (items.empty())

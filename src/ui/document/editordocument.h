@@ -25,6 +25,7 @@ public:
     const TItemArray& Items() const { return agent_.Document().items; }
     int ItemCount() const { return agent_.ItemCount(); }
     const std::string& Field(int target, int field) const;
+    const TExtendedValues& Extended() const { return agent_.Document().extended; }
     QUndoStack& UndoStack() { return undoStack_; }
     const QUndoStack& UndoStack() const { return undoStack_; }
 
@@ -35,6 +36,9 @@ public:
     // Items with absolute levels, in pre-order, placed at `index`.
     void InsertItems(int index, const TItemArray& items);
     TItemArray RemoveItems(int index, int count);
+    // The extended values as a whole: a command keeps the list it found, so
+    // its undo gives back names this program does not know, and their order.
+    void SetExtended(const TExtendedValues& values);
 
     // --- Changes that are no user edit, outside the undo history ---
     // A new document (New, Open, Import): the history starts afresh.
@@ -66,6 +70,7 @@ public:
 
 signals:
     void fieldChanged(int target, int field);
+    void extendedChanged();
     // Before the items go in (a model announces its rows), and after.
     void itemsAboutToBeInserted(int index, const TItemArray& items);
     void itemsInserted(int index, int count);

@@ -4,5 +4,6 @@
 
 enum class TUndoId : int {
     NoMerge = -1,
-    SetField = 1,  // typing in one box: one step per typing run
+    SetField = 1,     // typing in one box: one step per typing run
+    SetExtended = 2,  // the same for a box of an extended value
 };

@@ -90,7 +90,7 @@ void TPreviewSchemeHandler::Fetch(QWebEngineUrlRequestJob* job, const TPreviewRe
                 emit problem(QStringLiteral("The background page %1 could not be loaded: %2. The menu shows on "
                                             "an empty page.")
                                  .arg(address.toString(), reply->errorString()));
-                ReplyWithBytes(waiting, "text/html", site_.GeneratedPage());
+                ReplyWithBytes(waiting, "text/html", site_.PageAlone());
             } else {
                 waiting->fail(QWebEngineUrlRequestJob::RequestFailed);
             }

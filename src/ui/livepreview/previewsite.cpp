@@ -11,6 +11,7 @@
 #include "codegen/moderncode.h"
 #include "codegen/publishing.h"
 #include "ui/dialogs/htmlbuild.h"
+#include "ui/livepreview/layoutsample.h"
 #include "ui/services/localpath.h"
 
 namespace {
@@ -149,6 +150,7 @@ void TPreviewSite::SetMenu(const TGeneratedMenu& menu, const TPublishSetup& setu
 {
     page_ = QByteArray::fromStdString(menu.page);
     menuCode_ = MenuCodeOf(QString::fromUtf8(page_)).toUtf8();
+    sample_ = LayoutSamplePage(menu.document.extended, menuCode_);
     generated_.clear();
     generated_.insert(QString::fromLatin1(kParameterScriptName), QByteArray::fromStdString(menu.script));
     if (!menu.stylesheet.empty())
@@ -232,7 +234,7 @@ TPreviewResource TPreviewSite::Resolve(const QUrl& url) const
 TPreviewResource TPreviewSite::PageResource() const
 {
     if (background_.isEmpty())
-        return Bytes(page_, "text/html");
+        return Bytes(PageAlone(), "text/html");
     if (background_.isLocalFile())
         return LocalPage();
     return Remote(background_, TPreviewResource::Kind::RemotePage);
@@ -248,7 +250,7 @@ TPreviewResource TPreviewSite::LocalPage() const
     else if (!file.open(QIODevice::ReadOnly))
         problem = file.errorString();
     if (!problem.isEmpty()) {
-        return Bytes(page_, "text/html",
+        return Bytes(PageAlone(), "text/html",
                      QStringLiteral("The background page %1 could not be read: %2. The menu shows on an empty page.")
                          .arg(QDir::toNativeSeparators(path), problem));
     }

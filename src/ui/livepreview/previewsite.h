@@ -53,8 +53,12 @@ public:
     // Where the view goes: under the background page's own path, so that its
     // relative links keep working.
     QUrl PageUrl() const;
-    // The generated page, shown alone when the author's page cannot be had.
+    // The generated page, as a save writes it.
     const QByteArray& GeneratedPage() const { return page_; }
+    // What shows without the author's page (none chosen, or it cannot be
+    // had): the generated page, or for a bar or a sidebar a sample page
+    // with its menu code.
+    const QByteArray& PageAlone() const { return sample_.isEmpty() ? page_ : sample_; }
     TPreviewResource Resolve(const QUrl& url) const;
 
     // The author's page with the menu code inserted after its <body> tag (or
@@ -67,6 +71,7 @@ private:
 
     QByteArray page_;
     QByteArray menuCode_;
+    QByteArray sample_;
     QHash<QString, QByteArray> generated_;  // bare name -> bytes
     QHash<QString, QString> files_;         // name as the page asks for it -> local path
     QUrl background_;

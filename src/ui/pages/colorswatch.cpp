@@ -14,6 +14,15 @@ TColorSwatch::TColorSwatch(QWidget* parent) : QFrame(parent)
 void TColorSwatch::SetColor(const QColor& color)
 {
     color_ = color;
+    none_ = false;
+    setAccessibleDescription(color.name().toUpper());
+    update();
+}
+
+void TColorSwatch::SetNone()
+{
+    none_ = true;
+    setAccessibleDescription(QStringLiteral("None"));
     update();
 }
 
@@ -38,7 +47,15 @@ void TColorSwatch::mouseReleaseEvent(QMouseEvent* event)
 void TColorSwatch::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(contentsRect(), color_);
+    const QRect inside = contentsRect();
+    if (none_) {
+        painter.fillRect(inside, Qt::white);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+        painter.drawLine(inside.bottomLeft(), inside.topRight());
+    } else {
+        painter.fillRect(inside, color_);
+    }
     painter.end();
     QFrame::paintEvent(event);
 }

@@ -101,14 +101,20 @@ std::optional<TRefreshError> TMenuPages::Refresh(const TAppletData& data)
     return binder_->Refresh(data);
 }
 
-void TMenuPages::ApplyEnablingRules()
+void TMenuPages::ApplyEnablingRules(bool inFlow)
 {
-    const bool slide = slideOpen_->isChecked();
-    for (int field : {pSlideSpeed, pDelayOpenSubMenuInMSec}) {
-        QWidget* control = binder_->Control(field);
-        control->setEnabled(slide);
-        SetSilverBackground(control, !slide);
-    }
+    const auto enable = [this](std::initializer_list<int> fields, bool enabled) {
+        for (int field : fields) {
+            QWidget* control = binder_->Control(field);
+            control->setEnabled(enabled);
+            SetSilverBackground(control, !enabled);
+        }
+    };
+    enable({pSlideSpeed, pDelayOpenSubMenuInMSec}, slideOpen_->isChecked());
+    enable({pInitMenuX, pInitMenuY, pMenuScrollType, pSnapEnabled, pSnapDistance, pDragBarEnabled,
+            pDragBar_Title, pDragBar_TitleAlign, pDragBar_PopTip, pDragBar_FontFamily, pDragBar_FontSize,
+            pDragBar_FontBold, pDragBar_FontItalic, pDragBar_TitleColor, pDragBar_BGColor},
+           !inFlow);
 }
 
 void TMenuPages::btnSeparatorSuggestedColorClick()

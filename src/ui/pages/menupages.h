@@ -38,8 +38,10 @@ public:
     const TPageBinder& Binder() const { return *binder_; }
     // Sets every control from the record, or none when a field does not convert.
     std::optional<TRefreshError> Refresh(const TAppletData& data);
-    // "Slide Speed" and the opening delay follow "Slide Opening SubMenu".
-    void ApplyEnablingRules();
+    // "Slide Speed" and the opening delay follow "Slide Opening SubMenu"; a
+    // menu in the page's flow (a bar, a sidebar) has no use for the position,
+    // drag bar, snap and scroll settings, which stay as they are.
+    void ApplyEnablingRules(bool inFlow);
 
 private:
     void BuildMenuPage();

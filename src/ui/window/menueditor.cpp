@@ -22,6 +22,7 @@
 #include "ui/pages/controlnames.h"
 #include "ui/services/fieldhints.h"
 #include "ui/pages/itempages.h"
+#include "ui/pages/layoutpage.h"
 #include "ui/pages/menupages.h"
 #include "ui/pages/pagecommon.h"
 #include "ui/services/editorservices.h"
@@ -52,6 +53,7 @@ struct TMenuEditor::Private {
     QTabWidget* pages = nullptr;
     TPageCommon* common = nullptr;
     TMenuPages* menuPages = nullptr;
+    TLayoutPage* layoutPage = nullptr;
     TItemPages* itemPages = nullptr;
     QAction* insert = nullptr;
     QAction* remove = nullptr;
@@ -101,11 +103,16 @@ TMenuEditor::TMenuEditor(const TEditorServices& services, QWidget* parentWindow)
     d->pages->setObjectName("pgcntrl1");
     d->menuPages = new TMenuPages(*d->common, services.folders, services.previewCopies, this);
     d->itemPages = new TItemPages(*d->common, this);
+    d->layoutPage = new TLayoutPage(*d->common, this);
 
-    // Tab order: the six first menu pages, the two item pages, then "Path".
+    // Tab order: "Menu", "Layout", the other menu pages but "Path", the two
+    // item pages, then "Path".
     const QVector<TPageTab>& menu = d->menuPages->Pages();
-    for (int i = 0; i + 1 < menu.size(); ++i)
+    for (int i = 0; i + 1 < menu.size(); ++i) {
         d->pages->addTab(menu[i].page, menu[i].caption);
+        if (i == 0)
+            d->pages->addTab(d->layoutPage->Page(), TLayoutPage::Caption());
+    }
     for (const TPageTab& tab : d->itemPages->Pages())
         d->pages->addTab(tab.page, tab.caption);
     d->pages->addTab(menu.last().page, menu.last().caption);
@@ -196,6 +203,7 @@ TMenuEditor::TMenuEditor(const TEditorServices& services, QWidget* parentWindow)
     });
     connect(&document, &TEditorDocument::fieldChanged, this, &TMenuEditor::ShowField);
     connect(&document, &TEditorDocument::selectionRequested, this, &TMenuEditor::ShowSelection);
+    connect(&document, &TEditorDocument::extendedChanged, this, &TMenuEditor::ApplyEnablingRules);
     connect(&document, &TEditorDocument::normalized, this, [this] {
         RefreshMenuPages();
         if (d->shownItem >= 0)
@@ -280,7 +288,7 @@ void TMenuEditor::ApplyEnablingRules()
         action->setEnabled(item);
     d->paste->setEnabled(true);
     d->itemPages->ApplyEnablingRules(shape);
-    d->menuPages->ApplyEnablingRules();
+    d->menuPages->ApplyEnablingRules(d->Document().Extended().ValueOrDefault(extended::kLayout) != "Floating");
 }
 
 void TMenuEditor::ApplyGatherRules()

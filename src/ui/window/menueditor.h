@@ -1,9 +1,9 @@
 #pragma once
 // The editing side of the main window: the menu tree (trvwDesignPanel), the
-// page control (pgcntrl1) with the seven menu pages and the two item pages,
-// and the item commands. Every edit made here becomes a command on the
-// document; the tree and the pages show the document and follow its
-// notifications.
+// page control (pgcntrl1) with the seven menu pages, the Layout page and the
+// two item pages, and the item commands. Every edit made here becomes a
+// command on the document; the tree and the pages show the document and
+// follow its notifications.
 
 #include <QObject>
 

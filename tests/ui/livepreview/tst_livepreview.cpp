@@ -262,6 +262,31 @@ private slots:
         LIVE_TRY_COMPARE(h->MainCaptions(), (QStringList{"Start", "Products", "Contact"}));
     }
 
+    // A bar in the sample's header band, in the page's flow: the content
+    // starts below it; undo brings the floating menu on its own page back.
+    void aBarStandsInTheSamplesHeaderAndUndoFloatsItAgain()
+    {
+        h->Push(TSetExtendedCommand::IfChanging(h->document, "Layout", "Bar", "Layout").release());
+        LIVE_TRY_VERIFY(h->Js("!!document.querySelector('header.sample-header nav.tmz-nav .tmz-main')").toBool());
+        QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+        const QVariantList tops =
+            h->Js("(function () { var tops = [document.querySelector('.sample-site').getBoundingClientRect().bottom];"
+                  "  document.querySelectorAll('.tmz-main > li').forEach(function (li) {"
+                  "    tops.push(li.getBoundingClientRect().top); });"
+                  "  tops.push(document.querySelector('main').getBoundingClientRect().top"
+                  "    - document.querySelector('nav.tmz-nav').getBoundingClientRect().bottom);"
+                  "  return tops; })()")
+                .toList();
+        QCOMPARE(tops.size(), 5);
+        QVERIFY2(tops[1].toDouble() >= tops[0].toDouble(), "below the site's name");
+        QCOMPARE(tops[2].toDouble(), tops[1].toDouble());  // one row
+        QCOMPARE(tops[3].toDouble(), tops[1].toDouble());
+        QVERIFY2(tops[4].toDouble() >= 0, "the content follows the bar");
+        h->document.UndoStack().undo();
+        LIVE_TRY_VERIFY(!h->Js("!!document.querySelector('header')").toBool());
+        QCOMPARE(h->MainCaptions(), (QStringList{"Home", "Products", "Contact"}));
+    }
+
     void openSubmenuSurvivesCaptionAndColourEdits()
     {
         h->OpenSubmenu(1);

@@ -8,6 +8,7 @@
 
 #include "codegen/generation.h"
 #include "codegen/publishing.h"
+#include "codegen/savepreparation.h"
 #include "tst_mainform_env.h"
 #include "ui/dialogs/htmlbuild.h"
 #include "ui/livepreview/backgroundmemory.h"
@@ -34,6 +35,12 @@ TGeneratedMenu Generated(TPageCode code = TPageCode::Classic, const std::string&
     document.items = {item};
     TSilentStatus status;
     return GenerateMenu(document, status, code);
+}
+
+// Where `part` lies in `page`: its start, and -1 when it is not there.
+qsizetype Where(const QByteArray& page, const char* part)
+{
+    return page.indexOf(part);
 }
 
 }  // namespace
@@ -154,6 +161,61 @@ private slots:
         site.SetBackground(QUrl("http://example.com"));
         QCOMPARE(site.PageUrl(), QUrl("tmzpreview://menu/"));
         QCOMPARE(site.Resolve(At("/tmzmo.js")).kind, TPreviewResource::Kind::LocalFile);
+    }
+
+    void aBarOrASidebarShowsInASamplePageWithTheSavedCode()
+    {
+        // A project in the Bar layout, saved by the editor.
+        QDir().mkpath(env.Path("bar"));
+        const QString project = env.Path("bar/menu.tmz");
+        TMenuDocument document = Generated().document;
+        document.extended.AddAsRead("Layout", "Bar");
+        TSilentStatus status;
+        SaveProjectFile(document, LocalPath(project), status);
+        auto form = env.MakeMainForm();
+        form->OpenActions().OpenProjectFile(project);
+        QVERIFY(form->SaveActions().Save1Click());
+        const QByteArray saved = TEditorTestEnv::ReadBytes(env.Path("bar/menu.html"));
+        const QByteArray code = MenuCodeOf(QString::fromLatin1(saved)).toLatin1();
+        QVERIFY(!code.isEmpty());
+        QVERIFY(!saved.contains("<header"));
+
+        // What the pane fills its site with: the saved page's code in the
+        // sample's header band, the content after it; the saved script.
+        const auto preview = [&](const TMenuDocument& d) {
+            auto site = std::make_unique<TPreviewSite>();
+            site->SetMenu(PrepareSave(d, {true, -1}, status, TPageCode::Classic), Setup({env.programFolder}));
+            return site;
+        };
+        const auto bar = preview(form->Document().Document());
+        const QByteArray page = bar->Resolve(bar->PageUrl()).bytes;
+        QCOMPARE(bar->GeneratedPage(), saved);
+        QVERIFY2(Where(page, "<header") >= 0 && Where(page, "Example Site") > Where(page, "<header"), page.constData());
+        QVERIFY(Where(page, code.constData()) > Where(page, "Example Site"));
+        QCOMPARE(Where(page, "</header>"), Where(page, code.constData()) + code.size());
+        QVERIFY(Where(page, "<main") > Where(page, "</header>"));
+        const QByteArray script = bar->Resolve(At("/tmzcfg.js")).bytes;
+        QCOMPARE(script, TEditorTestEnv::ReadBytes(env.Path("bar/tmzcfg.js")));
+        QVERIFY(script.contains("createMenuExtendedParams(\"Layout\",\"Bar\")"));
+
+        // A bar that sticks stands right after the band, in the body; a
+        // sidebar in a side column beside the content; a floating menu on
+        // the generated page alone.
+        document.extended.AddAsRead("Sticky", "1");
+        const auto sticky = preview(document);
+        const QByteArray stuck = sticky->Resolve(sticky->PageUrl()).bytes;
+        QCOMPARE(Where(stuck, code.constData()), Where(stuck, "</header>") + qsizetype(strlen("</header>\n")));
+        document.extended.AddAsRead("Layout", "Sidebar");
+        const auto side = preview(document);
+        const QByteArray column = side->Resolve(side->PageUrl()).bytes;
+        QVERIFY(Where(column, "</header>") < Where(column, "<aside"));
+        QVERIFY(Where(column, "<aside") < Where(column, code.constData()));
+        QCOMPARE(Where(column, "</aside>"), Where(column, code.constData()) + code.size());
+        QVERIFY(Where(column, "<main") > Where(column, "</aside>"));
+        document.extended.AddAsRead("Layout", "Floating");
+        const auto floating = preview(document);
+        QCOMPARE(floating->Resolve(floating->PageUrl()).bytes, floating->GeneratedPage());
+        form->SetModified(false);
     }
 
     void theMenuCodeGoesRightAfterTheBodyTag_data()
