@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(chromium firefox-esr clang libclang-rt-dev dpkg-dev file desktop-file-utils)
+  packages+=(chromium firefox-esr openbox xdotool x11-utils clang libclang-rt-dev dpkg-dev file desktop-file-utils)
 fi
 missing=()
 for p in "${packages[@]}"; do

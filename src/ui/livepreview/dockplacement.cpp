@@ -53,6 +53,8 @@ void TDockPlacement::Restore(bool windowSizeKept)
         dock_.restoreGeometry(settings_.EditorValue(kFloatingGeometry).toByteArray());
     }
     dock_.setVisible(visible);
+    if (fitWindow_ && visible && !dock_.isFloating())
+        WantPreviewInFirstWindow(window_, width_);
 
     // Only what the user does is kept: the window hiding the dock as it
     // closes is no choice.

@@ -2,11 +2,14 @@
 
 #include <QScreen>
 #include <QSplitter>
+#include <QVariant>
 #include <QWidget>
 #include <QtGlobal>
 #include <cmath>
 
 namespace {
+
+const char kPreviewWidthProperty[] = "trellimenuFirstPreviewWidth";
 
 int Scaled(int screenPixels, qreal ratio)
 {
@@ -64,9 +67,18 @@ TFirstWindowScreen FirstWindowScreenOf(const QWidget& window)
     return screen;
 }
 
+void WantPreviewInFirstWindow(QWidget& window, int previewWidth)
+{
+    window.setProperty(kPreviewWidthProperty, previewWidth);
+}
+
 void PlaceFirstWindow(QWidget& window, QSplitter* splitter)
 {
-    const TFirstWindowLayout layout = TFirstWindow::Layout(FirstWindowScreenOf(window));
+    TFirstWindowScreen screen = FirstWindowScreenOf(window);
+    const QVariant previewWidth = window.property(kPreviewWidthProperty);
+    screen.previewWanted = previewWidth.isValid();
+    screen.previewWidth = previewWidth.toInt();
+    const TFirstWindowLayout layout = TFirstWindow::Layout(screen);
     window.setGeometry(layout.client);
     if (splitter)
         splitter->setSizes({layout.treeWidth, layout.pagesWidth});

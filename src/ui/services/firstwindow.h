@@ -50,6 +50,10 @@ public:
 
 // The screen `window` is on (or a 1024 x 768 one), and its frame as known so far.
 TFirstWindowScreen FirstWindowScreenOf(const QWidget& window);
-// Sizes and places a window without the preview, and the tree and pages in
-// `splitter` (may be null).
+// A pane docked beside the editor asks for its room before the window is
+// first shown, so the window is mapped at its full size at once: a window
+// manager may ignore a resize asked for once the window is on the screen.
+void WantPreviewInFirstWindow(QWidget& window, int previewWidth);
+// Sizes and places a window, with the room a pane asked for if the screen
+// has it, and the tree and pages in `splitter` (may be null).
 void PlaceFirstWindow(QWidget& window, QSplitter* splitter);
