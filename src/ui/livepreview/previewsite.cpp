@@ -251,8 +251,9 @@ TPreviewResource TPreviewSite::LocalPage() const
         problem = file.errorString();
     if (!problem.isEmpty()) {
         return Bytes(PageAlone(), "text/html",
-                     QStringLiteral("The background page %1 could not be read: %2. The menu shows on an empty page.")
-                         .arg(QDir::toNativeSeparators(path), problem));
+                     QStringLiteral("The background page %1 could not be read: %2. The menu shows on %3.")
+                         .arg(QDir::toNativeSeparators(path), problem,
+                              sample_.isEmpty() ? QStringLiteral("an empty page") : QStringLiteral("the sample page")));
     }
     return Bytes(WithMenuCode(file.readAll()), "text/html");
 }

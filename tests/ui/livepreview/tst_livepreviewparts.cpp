@@ -141,6 +141,7 @@ private slots:
         QVERIFY2(gone.problem.contains(pagePath) && gone.problem.contains("No such file"), qPrintable(gone.problem));
         site.SetBackground(QUrl::fromLocalFile(site0.filePath("docs")));
         QVERIFY(site.Resolve(site.PageUrl()).problem.contains("folder"));
+        QVERIFY(site.Resolve(site.PageUrl()).problem.endsWith("The menu shows on an empty page."));
     }
 
     void aWebPageIsFetchedWithItsFilesFromItsSite()
@@ -212,6 +213,11 @@ private slots:
         QVERIFY(Where(column, "<aside") < Where(column, code.constData()));
         QCOMPARE(Where(column, "</aside>"), Where(column, code.constData()) + code.size());
         QVERIFY(Where(column, "<main") > Where(column, "</aside>"));
+        // A background page that cannot be read leaves the sample, and says so.
+        side->SetBackground(QUrl::fromLocalFile(env.Path("bar/missing.html")));
+        const TPreviewResource fallback = side->Resolve(side->PageUrl());
+        QCOMPARE(fallback.bytes, column);
+        QVERIFY2(fallback.problem.endsWith("The menu shows on the sample page."), qPrintable(fallback.problem));
         document.extended.AddAsRead("Layout", "Floating");
         const auto floating = preview(document);
         QCOMPARE(floating->Resolve(floating->PageUrl()).bytes, floating->GeneratedPage());
