@@ -148,8 +148,9 @@ function styleSheet(o) {
       'overflow-wrap:break-word;width:' + o.descWidth + 'px;background:' + o.descBg + ';color:' +
       o.descColor + ';border:' + Math.max(0, o.descBorderWidth) + 'px ' + o.descBorderStyle + ' ' +
       o.descBorderColor + ';font:' + font(o.itemSize, false, false, o.itemFont) + '}',
-    // The button that stands for the menu on a narrow window, in the items' look.
-    '.tmz-nav .tmz-b{position:' + (o.layout === 'Floating' ? 'absolute' : 'relative') + ';z-index:' + o.zIndex +
+    // The button that stands for the menu on a narrow window, in the items' look;
+    // one step below the panels, so another menu's open panel lies over it.
+    '.tmz-nav .tmz-b{position:' + (o.layout === 'Floating' ? 'absolute' : 'relative') + ';z-index:' + (o.zIndex - 1) +
       ';box-sizing:border-box;margin:0;min-width:44px;' +
       'min-height:44px;padding:4px 14px;border:2px solid ' + o.base + ';border-radius:0;appearance:none;' +
       'cursor:pointer;-webkit-tap-highlight-color:transparent;color:' + o.itemColor + ';background:' + o.itemBg + ';font:' + itemFont +

@@ -255,6 +255,33 @@ test('two menus from two folders draw on one page each with its own look; the sa
   }
 });
 
+test('on a phone the open panel of one menu lies over the button of the next one', async () => {
+  const root = mkdtempSync(join(tmpdir(), 'tmz-two-phones-'));
+  try {
+    // The same project published into two folders: two menus of one z-index.
+    const bar = publish('Ocean Teal', {}, { from: TEMPLATES });
+    extend(bar, { Layout: 'Bar' });
+    cpSync(bar, join(root, 'a'), { recursive: true });
+    cpSync(bar, join(root, 'b'), { recursive: true });
+    const page = headerPage(root, 'phones.html', [block(bar, 'Ocean Teal', 'a/'), block(bar, 'Ocean Teal', 'b/')]);
+    const site = await serve(root);
+    const opened = await openPage(browser, site, page, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
+    try {
+      const buttons = opened.page.locator('.tmz-b');
+      await buttons.nth(0).tap();
+      const next = await box(buttons.nth(1));
+      const onTop = await opened.page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('.tmz-nav, .tmz') &&
+        !!document.elementFromPoint(x, y).closest('.tmz.tmz-p'), [next.x + next.width / 2, next.y + next.height / 2]);
+      assert.ok(onTop, 'the first panel covers the second button');
+    } finally {
+      await opened.close();
+      site.close();
+    }
+  } finally {
+    rmSync(root, { recursive: true, force: true });
+  }
+});
+
 // Boxes that share no pixel.
 const apart = (a, b) => a.right <= b.x || b.right <= a.x || a.bottom <= b.y || b.bottom <= a.y;
 
