@@ -34,6 +34,19 @@ function headerPage(folder, file, blocks, { dir = 'ltr', header = true } = {}) {
   return file;
 }
 
+// A page in a folder of its own holding the published folders given, each
+// copied into its sub-folder, with their blocks in the header in the order
+// given (a sub-folder may be pasted twice): [folder, template name, sub-folder].
+async function foldersPage(file, blocks, options = {}) {
+  const root = mkdtempSync(join(tmpdir(), 'tmz-folders-'));
+  for (const [folder, , sub] of blocks) cpSync(folder, join(root, sub), { recursive: true });
+  const page = headerPage(root, file, blocks.map(([folder, name, sub]) =>
+    block(folder, name, sub + '/').replace(/href="tmzmenu/g, 'href="' + sub + '/tmzmenu')));
+  const site = await serve(root);
+  const opened = await openPage(browser, site, page, options);
+  return { ...opened, close: async () => { await opened.close(); site.close(); rmSync(root, { recursive: true, force: true }); } };
+}
+
 // Publishes basic with the extended values and opens it in a header page.
 async function barPage(pairs, options = {}) {
   const folder = publish('basic', options.values || {});
@@ -200,85 +213,54 @@ test('the current page\'s link and the toggles that lead to it are marked', asyn
 });
 
 test('a classic block pasted after a modern one leaves the modern block its own list', async () => {
-  const root = mkdtempSync(join(tmpdir(), 'tmz-mixed-'));
+  const modern = publish('basic', {}, { pageCode: 'modern' }), classic = publish('Ocean Teal', {}, { from: TEMPLATES });
+  extend(modern, { Layout: 'Bar' });
+  const opened = await foldersPage('mixed.html', [[modern, 'basic', 'a'], [classic, 'Ocean Teal', 'b']]);
   try {
-    const modern = publish('basic', {}, { pageCode: 'modern' }), classic = publish('Ocean Teal', {}, { from: TEMPLATES });
-    extend(modern, { Layout: 'Bar' });
-    cpSync(modern, join(root, 'a'), { recursive: true });
-    cpSync(classic, join(root, 'b'), { recursive: true });
-    const page = headerPage(root, 'mixed.html', [block(modern, 'basic', 'a/').replace(/href="tmzmenu/g, 'href="a/tmzmenu'),
-      block(classic, 'Ocean Teal', 'b/')]);
-    const site = await serve(root);
-    const opened = await openPage(browser, site, page);
-    try {
-      const navs = opened.page.locator('nav.tmz-nav');
-      assert.equal(await navs.count(), 2);
-      assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the modern list holds its bar');
-      assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the classic menu floats');
-      assert.deepEqual(opened.errors, []);
-    } finally {
-      await opened.close();
-      site.close();
-    }
+    const navs = opened.page.locator('nav.tmz-nav');
+    assert.equal(await navs.count(), 2);
+    assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the modern list holds its bar');
+    assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the classic menu floats');
+    assert.deepEqual(opened.errors, []);
   } finally {
-    rmSync(root, { recursive: true, force: true });
+    await opened.close();
   }
 });
 
 test('two menus from two folders draw on one page each with its own look; the same block twice draws once', async () => {
-  const root = mkdtempSync(join(tmpdir(), 'tmz-two-'));
+  const first = publish('basic'), second = publish('Ocean Teal', {}, { from: TEMPLATES });
+  extend(first, { Layout: 'Bar' });
+  const opened = await foldersPage('both.html', [[first, 'basic', 'a'], [second, 'Ocean Teal', 'b'], [first, 'basic', 'a']]);
   try {
-    const first = publish('basic'), second = publish('Ocean Teal', {}, { from: TEMPLATES });
-    extend(first, { Layout: 'Bar' });
-    cpSync(first, join(root, 'a'), { recursive: true });
-    cpSync(second, join(root, 'b'), { recursive: true });
-    const page = headerPage(root, 'both.html', [block(first, 'basic', 'a/'), block(second, 'Ocean Teal', 'b/'),
-      block(first, 'basic', 'a/')]);
-    const site = await serve(root);
-    const opened = await openPage(browser, site, page);
-    try {
-      const navs = opened.page.locator('nav.tmz-nav');
-      assert.equal(await navs.count(), 2);
-      assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the first is its bar');
-      assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the second floats');
-      const colour = (n) => css(navs.nth(n).locator('.tmz-i').first(), 'color');
-      assert.equal(await colour(0), 'rgb(255, 255, 0)');
-      assert.notEqual(await colour(1), await colour(0));
-      assert.equal(opened.messages.filter((m) => /twice/.test(m)).length, 1);
-      assert.deepEqual(opened.errors, []);
-    } finally {
-      await opened.close();
-      site.close();
-    }
+    const navs = opened.page.locator('nav.tmz-nav');
+    assert.equal(await navs.count(), 2);
+    assert.equal(await css(navs.nth(0).locator('.tmz'), 'position'), 'relative', 'the first is its bar');
+    assert.notEqual(await css(navs.nth(1).locator('.tmz'), 'position'), 'relative', 'the second floats');
+    const colour = (n) => css(navs.nth(n).locator('.tmz-i').first(), 'color');
+    assert.equal(await colour(0), 'rgb(255, 255, 0)');
+    assert.notEqual(await colour(1), await colour(0));
+    assert.equal(opened.messages.filter((m) => /twice/.test(m)).length, 1);
+    assert.deepEqual(opened.errors, []);
   } finally {
-    rmSync(root, { recursive: true, force: true });
+    await opened.close();
   }
 });
 
 test('on a phone the open panel of one menu lies over the button of the next one', async () => {
-  const root = mkdtempSync(join(tmpdir(), 'tmz-two-phones-'));
+  // The same project published into two folders: two menus of one z-index.
+  const bar = publish('Ocean Teal', {}, { from: TEMPLATES });
+  extend(bar, { Layout: 'Bar' });
+  const opened = await foldersPage('phones.html', [[bar, 'Ocean Teal', 'a'], [bar, 'Ocean Teal', 'b']],
+    { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
   try {
-    // The same project published into two folders: two menus of one z-index.
-    const bar = publish('Ocean Teal', {}, { from: TEMPLATES });
-    extend(bar, { Layout: 'Bar' });
-    cpSync(bar, join(root, 'a'), { recursive: true });
-    cpSync(bar, join(root, 'b'), { recursive: true });
-    const page = headerPage(root, 'phones.html', [block(bar, 'Ocean Teal', 'a/'), block(bar, 'Ocean Teal', 'b/')]);
-    const site = await serve(root);
-    const opened = await openPage(browser, site, page, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
-    try {
-      const buttons = opened.page.locator('.tmz-b');
-      await buttons.nth(0).tap();
-      const next = await box(buttons.nth(1));
-      const onTop = await opened.page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('.tmz-nav, .tmz') &&
-        !!document.elementFromPoint(x, y).closest('.tmz.tmz-p'), [next.x + next.width / 2, next.y + next.height / 2]);
-      assert.ok(onTop, 'the first panel covers the second button');
-    } finally {
-      await opened.close();
-      site.close();
-    }
+    const buttons = opened.page.locator('.tmz-b');
+    await buttons.nth(0).tap();
+    const next = await box(buttons.nth(1));
+    const onTop = await opened.page.evaluate(([x, y]) => !!document.elementFromPoint(x, y).closest('.tmz.tmz-p'),
+      [next.x + next.width / 2, next.y + next.height / 2]);
+    assert.ok(onTop, 'the first panel covers the second button');
   } finally {
-    rmSync(root, { recursive: true, force: true });
+    await opened.close();
   }
 });
 
