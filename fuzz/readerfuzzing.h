@@ -1,7 +1,7 @@
 #pragma once
 // What both reader fuzzers check after every input: a read either changes
-// nothing or leaves an item list and a tree that agree in count and levels,
-// and an accepted document survives a write and a second read unchanged.
+// nothing or leaves an item list whose levels already describe a tree, and an
+// accepted document survives a write and a second read unchanged.
 
 #include <unistd.h>
 
@@ -15,7 +15,7 @@
 #include "files/structurefile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
+#include "model/menushape.h"
 
 namespace fuzzing {
 
@@ -36,35 +36,21 @@ inline std::string ScratchPath(const char* name)
     return "/tmp/trellimenu-fuzz-" + std::to_string(getpid()) + "-" + name;
 }
 
-inline void CheckTreeMatchesList(const TvarnAppletAgent& agent, const TMemoryMenuTree& tree)
+// Every stored level is plain decimal and the depth the levels give its item.
+inline void CheckLevelsInShape(const TItemArray& items)
 {
-    Check(tree.Count() == agent.ItemCount() + 1, "node count is item count + 1");
-    Check(tree.Text(tree.Root()) == kRootNodeText, "root text");
-    for (int k = 0; k < agent.ItemCount(); ++k) {
-        const TMenuTree::Node node = tree.NodeAt(k + 1);
-        const TItemData& item = agent.Items()[static_cast<size_t>(k)];
-        Check(tree.Text(node) == item[ICaption], "node text is the caption");
-        Check(std::to_string(tree.Level(node) - 1) == item[pLevel], "node depth is the level");
-    }
-}
-
-// Reads as the editor does: into the agent's document, the tree view built
-// anew from the levels when the read was accepted.
-inline TReadResult Open(TDocumentReader read, TvarnAppletAgent& agent, const std::string& path, TMemoryMenuTree& tree)
-{
-    TSilentStatus status;
-    const TReadResult result = ReadInto(read, path, agent.Document(), status);
-    if (result.Accepted())
-        agent.ShowInTree(tree);
-    return result;
+    const TMenuShape shape = TMenuShape::FromLevels(items);
+    for (int k = 0; k < shape.ItemCount(); ++k)
+        Check(items[static_cast<size_t>(k)][pLevel] == shape.LevelText(k), "a stored level is its item's depth");
 }
 
 // read fills a document; write(document, path, status) writes the same format.
 template <typename Write>
 int FuzzReader(const uint8_t* data, size_t size, TDocumentReader read, Write write)
 {
-    const auto load = [read](TvarnAppletAgent& agent, const std::string& path, TMemoryMenuTree& tree) {
-        return Open(read, agent, path, tree);
+    const auto load = [read](TvarnAppletAgent& agent, const std::string& path) {
+        TSilentStatus status;
+        return ReadInto(read, path, agent.Document(), status);
     };
     static const std::string input = ScratchPath("input");
     static const std::string output = ScratchPath("output");
@@ -75,37 +61,32 @@ int FuzzReader(const uint8_t* data, size_t size, TDocumentReader read, Write wri
 
     // A recognisable open document that a refused read must leave alone.
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
     agent.ResetAppletToDefaults();
-    tree.AddRoot(kRootNodeText);
-    agent.InsertItem(0, NewDefaultItem());
-    tree.AddChild(tree.Root(), "Item");
+    agent.Document().items.push_back(NewDefaultItem());
     const TItemArray itemsBefore = agent.Items();
     const TAppletData appletBefore = agent.GetAppletData();
 
-    const TReadResult result = load(agent, input, tree);
+    const TReadResult result = load(agent, input);
     if (!result.Accepted()) {
         Check(!result.message.empty(), "a refusal says why");
         Check(agent.Items() == itemsBefore && agent.GetAppletData() == appletBefore, "refusal changes nothing");
-        Check(tree.Count() == 2, "refusal keeps the tree");
         return 0;
     }
-    CheckTreeMatchesList(agent, tree);
+    CheckLevelsInShape(agent.Items());
 
     const TItemArray items = agent.Items();
     const TAppletData applet = agent.GetAppletData();
     TSilentStatus status;
     write(agent.Document(), output, status);
     TvarnAppletAgent again;
-    TMemoryMenuTree againTree;
-    const TReadResult second = load(again, output, againTree);
+    const TReadResult second = load(again, output);
     Check(second.status == TReadResult::Complete, "a written file reads back complete");
     Check(again.Items() == items, "items survive a round trip");
     // Only the carried parameters: a fresh document's reset values in the
     // uncarried slots are not stored, by design.
     const auto carried = [](const TAppletData& data) { return StringsToApplet(AppletToStrings(data)); };
     Check(carried(again.GetAppletData()) == carried(applet), "parameters survive a round trip");
-    CheckTreeMatchesList(again, againTree);
+    CheckLevelsInShape(again.Items());
     return 0;
 }
 

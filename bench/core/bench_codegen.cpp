@@ -34,7 +34,7 @@ struct TLargeMenu {
             item[ICaption] = "Item " + std::to_string(i);
             item[pURL] = "http://www.example.com/page" + std::to_string(i) + ".html";
             item[pLevel] = std::to_string(i % 100 == 0 ? 0 : (i % 10 == 0 ? 1 : 2));
-            agent.InsertItem(agent.ItemCount(), item);
+            agent.Document().items.push_back(item);
         }
     }
     ~TLargeMenu() {

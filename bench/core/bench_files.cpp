@@ -12,7 +12,6 @@
 #include "files/projectfile.h"
 #include "files/structurefile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 
 namespace {
 
@@ -23,10 +22,9 @@ std::string ScratchPath(const std::string& name)
 
 // A menu of n items, up to six levels deep, with realistic text in the fields
 // a user fills.
-void FillMenu(TvarnAppletAgent& agent, TMemoryMenuTree& tree, int n)
+void FillMenu(TvarnAppletAgent& agent, int n)
 {
     agent.ResetAppletToDefaults();
-    tree.AddRoot(kRootNodeText);
     unsigned state = 12345;
     int previous = -1;
     for (int k = 0; k < n; ++k) {
@@ -39,16 +37,14 @@ void FillMenu(TvarnAppletAgent& agent, TMemoryMenuTree& tree, int n)
         item[pStatusMsg] = item[pURL];
         item[pPopDescText] = "Description of item " + std::to_string(k);
         item[pLevel] = std::to_string(level);
-        agent.InsertItem(k, item);
+        agent.Document().items.push_back(item);
         previous = level;
     }
-    agent.BuildTreeFromLevels(tree);
 }
 
 // One menu per size, written once, shared by the benchmarks of that size.
 struct Fixture {
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
     TSilentStatus status;
     std::string project;
     std::string structure;
@@ -56,7 +52,7 @@ struct Fixture {
     explicit Fixture(int n)
         : project(ScratchPath(std::to_string(n) + ".tmz")), structure(ScratchPath(std::to_string(n) + ".gms"))
     {
-        FillMenu(agent, tree, n);
+        FillMenu(agent, n);
         SaveProjectFile(agent.Document(), project, status);
         ExportStructureFile(agent.Document(), structure, status);
     }

@@ -167,7 +167,7 @@ TEST(Generator, DamagedLevelsAttachToTheDeepestPossibleParent) {
     TItemData jumped = TvarnAppletAgent::NewDefaultItem();
     jumped[ICaption] = "Deep";
     jumped[pLevel] = "5";  // more than one below its predecessor
-    menu.agent.InsertItem(2, jumped);
+    menu.agent.Document().items.push_back(jumped);
     menu.Generate();
     EXPECT_EQ(menu.agent.Items()[2][pLevel], "2");
     EXPECT_EQ(menu.agent.Items()[1][pHasChildren], "1");
@@ -180,7 +180,7 @@ TEST(Generator, NegativeAndWildLevelsGiveATreeNotAnException) {
         TItemData item = TvarnAppletAgent::NewDefaultItem();
         item[ICaption] = level;
         item[pLevel] = level;
-        menu.agent.InsertItem(menu.agent.ItemCount(), item);
+        menu.agent.Document().items.push_back(item);
     }
     TGeneratedMenu generated;
     ASSERT_NO_THROW(generated = menu.Generate());

@@ -15,7 +15,6 @@
 
 #include "codegen/generation.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 
 namespace codegentest {
 
@@ -62,7 +61,7 @@ struct TMenuLine {
     std::string caption;
 };
 
-// An agent with reset values, the given items and a tree built from their levels.
+// An agent with reset values and the given items.
 class MenuFixture {
 public:
     explicit MenuFixture(const std::vector<TMenuLine>& lines = {}) {
@@ -71,10 +70,8 @@ public:
             TItemData item = TvarnAppletAgent::NewDefaultItem();
             item[ICaption] = line.caption;
             item[pLevel] = std::to_string(line.level);
-            agent.InsertItem(agent.ItemCount(), item);
+            agent.Document().items.push_back(item);
         }
-        tree.AddRoot(kRootNodeText);
-        agent.BuildTreeFromLevels(tree);
     }
     // Generates as the editor does: the records take what the generator leaves.
     TGeneratedMenu Generate(TStatusDisplay* status = nullptr, TPageCode pageCode = TPageCode::Classic) {
@@ -101,7 +98,6 @@ public:
     }
 
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
 };
 
 // Compares a produced file with tests/data/codegen/<case>/<name>. With

@@ -3,9 +3,9 @@
 #include "files/projectfile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 #include "test_files_support.h"
 
+using testfiles::ExpectLevelsInShape;
 using testfiles::GoldenPath;
 using testfiles::ReadBytes;
 using testfiles::TRecordingStatus;
@@ -47,20 +47,15 @@ std::string ItemLine(const std::string& caption, const std::string& level)
 
 class ProjectFileTest : public testfiles::ScratchFolderTest {
 protected:
-    ProjectFileTest()
-    {
-        agent.ResetAppletToDefaults();
-        tree.AddRoot(kRootNodeText);
-    }
+    ProjectFileTest() { agent.ResetAppletToDefaults(); }
 
-    TReadResult Load(const std::string& path) { return testfiles::OpenInto(ReadProjectFile, path, agent, tree, status); }
+    TReadResult Load(const std::string& path) { return ReadInto(ReadProjectFile, path, agent.Document(), status); }
     void Save(const std::string& path) { SaveProjectFile(agent.Document(), path, status); }
 
     // A document the tests can recognise after a refused read.
     void OpenSomething()
     {
-        agent.InsertItem(0, NewDefaultItem());
-        tree.AddChild(tree.Root(), "Item");
+        agent.Document().items.push_back(NewDefaultItem());
         TAppletData data = agent.GetAppletData();
         data[pItemNoColor] = "ABCDEF";
         agent.SetAppletData(data);
@@ -69,16 +64,6 @@ protected:
     {
         EXPECT_EQ(agent.ItemCount(), 1);
         EXPECT_EQ(agent.GetAppletData()[pItemNoColor], "ABCDEF");
-        EXPECT_EQ(tree.Count(), 2);
-    }
-    void ExpectTreeMatchesList() const
-    {
-        ASSERT_EQ(tree.Count(), agent.ItemCount() + 1);
-        EXPECT_EQ(tree.Text(tree.Root()), "Trellimenu 2006");
-        for (int k = 0; k < agent.ItemCount(); ++k) {
-            EXPECT_EQ(tree.Text(tree.NodeAt(k + 1)), agent.GetItem(k)[ICaption]);
-            EXPECT_EQ(std::to_string(tree.Level(tree.NodeAt(k + 1)) - 1), agent.GetItem(k)[pLevel]);
-        }
     }
     void ExpectStatusReset() const
     {
@@ -89,14 +74,13 @@ protected:
 
     TRecordingStatus status;
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
 };
 
 }  // namespace
 
 TEST_F(ProjectFileTest, SavesByteForByte)
 {
-    agent.InsertItem(0, GeneratedLoneItem());
+    agent.Document().items.push_back(GeneratedLoneItem());
     Save(PathOf("one.tmz"));
     EXPECT_EQ(ReadBytes(PathOf("one.tmz")), ReadBytes(GoldenPath("default_one_item.tmz")));
 
@@ -107,8 +91,7 @@ TEST_F(ProjectFileTest, SavesByteForByte)
 
 TEST_F(ProjectFileTest, SaveReportsProgressAndResetsTheStatus)
 {
-    agent.InsertItem(0, GeneratedLoneItem());
-    agent.InsertItem(1, GeneratedLoneItem());
+    agent.Document().items = {GeneratedLoneItem(), GeneratedLoneItem()};
     Save(PathOf("two.tmz"));
     EXPECT_EQ(status.calls, (std::vector<std::string>{"max:91", "hint:Saving Data ... ...", "busy", "position:0",
                                                       "hint:", "normal"}));
@@ -126,32 +109,27 @@ TEST_F(ProjectFileTest, LoadsWhatItSaves)
         item[ICaption] = "Caption " + std::to_string(agent.ItemCount());
         item[pURL] = "page.html?x=1&y=<2>";
         item[pLevel] = std::to_string(level);
-        agent.InsertItem(agent.ItemCount(), item);
+        agent.Document().items.push_back(item);
     }
     const TItemArray saved = agent.Items();
     Save(PathOf("menu.tmz"));
 
     TvarnAppletAgent other;
-    TMemoryMenuTree otherTree;
-    const TReadResult result = testfiles::OpenProject(PathOf("menu.tmz"), other, otherTree);
+    const TReadResult result = testfiles::OpenProject(PathOf("menu.tmz"), other);
     EXPECT_EQ(result.status, TReadResult::Complete);
     EXPECT_EQ(other.Items(), saved);
     EXPECT_EQ(other.GetAppletData()[pSoundFile], "");
     EXPECT_EQ(other.GetAppletData()[pOnClickEventHandler], "  alert('hi');  ");
     EXPECT_EQ(other.GetAppletData(), StringsToApplet(AppletToStrings(data)));
     EXPECT_EQ(other.LoadedFileVersion(), "1.0");
-    EXPECT_EQ(otherTree.Count(), 5);
-    EXPECT_EQ(otherTree.ChildCount(otherTree.NodeAt(1)), 2);
-    EXPECT_EQ(otherTree.Parent(otherTree.NodeAt(4)), otherTree.Root());
 }
 
-TEST_F(ProjectFileTest, LoadReplacesTreeAndReportsStatus)
+TEST_F(ProjectFileTest, LoadReplacesTheDocumentAndReportsStatus)
 {
     OpenSomething();
     const TReadResult result = Load(GoldenPath("empty_menu.tmz"));
     EXPECT_TRUE(result.Accepted());
     EXPECT_EQ(agent.ItemCount(), 0);
-    EXPECT_EQ(tree.Count(), 1);
     EXPECT_EQ(agent.GetAppletData(), StringsToApplet(AppletToStrings(DefaultAppletData())));
     EXPECT_EQ(status.calls, (std::vector<std::string>{"hint:Loading Data ... ...", "busy", "position:0", "hint:",
                                                       "normal"}));
@@ -257,7 +235,7 @@ TEST_F(ProjectFileTest, DamagedLevelsAttachToTheDeepestPossibleParent)
     EXPECT_EQ(agent.GetItem(1)[pLevel], "1");
     EXPECT_EQ(agent.GetItem(2)[pLevel], "1");
     EXPECT_EQ(agent.GetItem(3)[pLevel], "0");
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
 }
 
 TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
@@ -267,7 +245,7 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
     const TReadResult result = Load(path);
     EXPECT_EQ(result.status, TReadResult::Incomplete);
     EXPECT_EQ(agent.ItemCount(), 2);
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
     ExpectStatusReset();
 
     // Cut before the items: an empty menu with the reset parameters.
@@ -275,7 +253,7 @@ TEST_F(ProjectFileTest, TruncatedFileOpensWhatWasRead)
     EXPECT_EQ(early.status, TReadResult::Incomplete);
     EXPECT_EQ(agent.ItemCount(), 0);
     EXPECT_EQ(agent.GetAppletData()[pItemNoColor], "FFFFFF");
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
 
     // Ctrl-Z inside the item section ends the file there.
     const std::string z = ProjectText("", {ItemLine("A", "0"), "\x1A" + ItemLine("B", "0")});
@@ -302,7 +280,7 @@ TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
     EXPECT_EQ(result.status, TReadResult::Incomplete) << result.message;
     ASSERT_EQ(agent.ItemCount(), 1);
     EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
     ExpectStatusReset();
 
     // Cut after the level: the item keeps what it has.
@@ -310,7 +288,7 @@ TEST_F(ProjectFileTest, ALastItemLineCutBeforeItsLevelIsDropped)
     ASSERT_EQ(Load(Put("late.tmz", late)).status, TReadResult::Incomplete);
     ASSERT_EQ(agent.ItemCount(), 2);
     EXPECT_EQ(agent.GetItem(1)[pLevel], "1");
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
 }
 
 TEST_F(ProjectFileTest, HostileBytesReadSoundly)
@@ -332,12 +310,12 @@ TEST_F(ProjectFileTest, HostileBytesReadSoundly)
     EXPECT_EQ(agent.Document().encoding, TTextEncoding::Windows1252);
     EXPECT_EQ(agent.GetItem(0)[ICaption], Windows1252ToUtf8(binary));
     EXPECT_EQ(agent.GetItem(1)[ICaption].size(), huge.size());
-    ExpectTreeMatchesList();
+    ExpectLevelsInShape(agent.Items());
 }
 
 TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFile)
 {
-    agent.InsertItem(0, GeneratedLoneItem());
+    agent.Document().items.push_back(GeneratedLoneItem());
     const std::string path = Put("keep.tmz", "previous contents");
     std::filesystem::create_directory(PathOf("blocker"));
     Put("blocker/inside", "x");  // renaming over a non-empty folder must fail

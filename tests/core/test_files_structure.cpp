@@ -3,7 +3,6 @@
 #include "files/structurefile.h"
 #include "files/textfile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
 #include "test_files_support.h"
 
 using testfiles::GoldenPath;
@@ -19,31 +18,24 @@ const char* const kHeader =
 
 class StructureFileTest : public testfiles::ScratchFolderTest {
 protected:
-    StructureFileTest()
-    {
-        agent.ResetAppletToDefaults();
-        tree.AddRoot(kRootNodeText);
-    }
+    StructureFileTest() { agent.ResetAppletToDefaults(); }
 
     TReadResult ImportFile(const std::string& path)
     {
-        return testfiles::OpenInto(ReadStructureFile, path, agent, tree, status);
+        return ReadInto(ReadStructureFile, path, agent.Document(), status);
     }
     void Export(const std::string& path) { ExportStructureFile(agent.Document(), path, status); }
 
-    void Add(TMenuTree::Node parent, const std::string& caption, const std::string& url,
-                   const std::string& target, const std::string& statusMsg)
+    void Add(int level, const std::string& caption, const std::string& url, const std::string& target,
+             const std::string& statusMsg)
     {
-        TMenuTree::Node node = tree.AddChild(parent, caption);
-        const int k = tree.AbsoluteIndex(node) - 1;
         TItemData item = NewDefaultItem();
-        item[pLevel] = std::to_string(tree.Level(node) - 1);
+        item[pLevel] = std::to_string(level);
         item[ICaption] = caption;
         item[pURL] = url;
         item[pTarget] = target;
         item[pStatusMsg] = statusMsg;
-        agent.InsertItem(k, item);
-        nodes.push_back(node);
+        agent.Document().items.push_back(item);
     }
     TReadResult Import(const std::string& body)
     {
@@ -52,19 +44,17 @@ protected:
 
     TRecordingStatus status;
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
-    std::vector<TMenuTree::Node> nodes;
 };
 
 }  // namespace
 
 TEST_F(StructureFileTest, ExportsByteForByte)
 {
-    Add(tree.Root(), "Home", "index.html", "_self", "");
-    Add(nodes[0], "News", "news.html", "_blank", "Latest news");
-    Add(nodes[1], "Archive", "", "_self", "");
-    Add(nodes[0], "About", "about.html", "", "");
-    Add(tree.Root(), "Contact", "mailto:me@example.com", "_top", "Write to us");
+    Add(0, "Home", "index.html", "_self", "");
+    Add(1, "News", "news.html", "_blank", "Latest news");
+    Add(2, "Archive", "", "_self", "");
+    Add(1, "About", "about.html", "", "");
+    Add(0, "Contact", "mailto:me@example.com", "_top", "Write to us");
     Export(PathOf("out.gms"));
     EXPECT_EQ(ReadBytes(PathOf("out.gms")), ReadBytes(GoldenPath("sample.gms")));
     EXPECT_EQ(status.calls, (std::vector<std::string>{"max:205", "hint:Saving Data ... ...", "busy", "position:0",
@@ -78,7 +68,6 @@ TEST_F(StructureFileTest, EmptyMenuRoundTrip)
     EXPECT_EQ(ReadBytes(PathOf("empty.gms")), ReadBytes(GoldenPath("empty_menu.gms")));
     EXPECT_EQ(ImportFile(PathOf("empty.gms")).status, TReadResult::Complete);
     EXPECT_EQ(agent.ItemCount(), 0);
-    EXPECT_EQ(tree.Count(), 1);
 }
 
 TEST_F(StructureFileTest, ImportResetsEverythingButTheFiveFields)
@@ -97,7 +86,7 @@ TEST_F(StructureFileTest, ImportResetsEverythingButTheFiveFields)
     EXPECT_EQ(sub[pTarget], "");
     EXPECT_EQ(sub[pImageLeft], "105");
     EXPECT_EQ(sub[UseURLAsStatusBarMsg], "1");
-    EXPECT_EQ(tree.Parent(tree.NodeAt(2)), tree.NodeAt(1));
+    EXPECT_EQ(sub[pLevel], "1");
     const TItemData many = agent.GetItem(2);
     EXPECT_EQ(many[pStatusMsg], "s");
     TItemData expected = NewDefaultItem();
@@ -113,7 +102,7 @@ TEST_F(StructureFileTest, ImportResetsEverythingButTheFiveFields)
 
 TEST_F(StructureFileTest, ForeignFilesAreRefusedAndChangeNothing)
 {
-    Add(tree.Root(), "Keep", "", "", "");
+    Add(0, "Keep", "", "", "");
     const TItemArray before = agent.Items();
     const std::string project = ReadBytes(GoldenPath("default_one_item.tmz"));
     for (const std::string& bytes : {std::string(), project, std::string("<Product_Name>\r\nTrellimenu 2006\r\n")}) {
@@ -121,26 +110,23 @@ TEST_F(StructureFileTest, ForeignFilesAreRefusedAndChangeNothing)
         EXPECT_EQ(result.status, TReadResult::Refused);
         EXPECT_EQ(result.message, "This file wasn't saved by specified format, open failed!");
         EXPECT_EQ(agent.Items(), before);
-        EXPECT_EQ(tree.Count(), 2);
     }
     EXPECT_THROW(ImportFile(PathOf("missing.gms")), TFileError);
     EXPECT_EQ(agent.Items(), before);
 }
 
-TEST_F(StructureFileTest, DamagedFilesKeepListAndTreeInStep)
+TEST_F(StructureFileTest, DamagedLevelsAreRepairedAndANonNumberRefused)
 {
     const TReadResult jump = Import("3#$@A#$@#$@#$@#$@\r\n0#$@B#$@#$@#$@#$@\r\n4#$@C#$@#$@#$@#$@\r\n");
     EXPECT_EQ(jump.status, TReadResult::Incomplete);
     ASSERT_EQ(agent.ItemCount(), 3);
     EXPECT_EQ(agent.GetItem(0)[pLevel], "0");
+    EXPECT_EQ(agent.GetItem(1)[pLevel], "0");
     EXPECT_EQ(agent.GetItem(2)[pLevel], "1");
-    EXPECT_EQ(tree.Count(), 4);
-    EXPECT_EQ(tree.Parent(tree.NodeAt(3)), tree.NodeAt(2));
 
     const TReadResult bad = Import("0#$@A#$@#$@#$@#$@\r\nA#$@B#$@\r\n</Structure_Description>\r\n");
     EXPECT_EQ(bad.message, "Line 12: 'A' is not a valid integer value");
     EXPECT_EQ(agent.ItemCount(), 3);
-    EXPECT_EQ(tree.Count(), 4);
 }
 
 TEST_F(StructureFileTest, AValueWithoutItsSeparatorIsEmpty)
@@ -153,7 +139,6 @@ TEST_F(StructureFileTest, AValueWithoutItsSeparatorIsEmpty)
     EXPECT_EQ(agent.GetItem(0)[pStatusMsg], "A status");
     EXPECT_EQ(agent.GetItem(1)[pTarget], "_top");
     EXPECT_EQ(agent.GetItem(1)[pStatusMsg], "");
-    EXPECT_EQ(tree.Count(), 3);
 }
 
 TEST_F(StructureFileTest, ALastLineCutInsideItsLevelIsDropped)
@@ -162,7 +147,6 @@ TEST_F(StructureFileTest, ALastLineCutInsideItsLevelIsDropped)
     EXPECT_EQ(cut.status, TReadResult::Incomplete) << cut.message;
     ASSERT_EQ(agent.ItemCount(), 1);
     EXPECT_EQ(agent.GetItem(0)[ICaption], "A");
-    EXPECT_EQ(tree.Count(), 2);
 }
 
 TEST_F(StructureFileTest, ExportWritesTheLevelsOfTheTreeTheStoredOnesDescribe)

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the file tests: a scratch folder per test, byte access,
-// golden files and a status display that records what it was told.
+// golden files, a status display that records what it was told, and what a
+// read must leave.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@
 #include "files/projectfile.h"
 #include "files/structurefile.h"
 #include "model/appletagent.h"
-#include "model/memorymenutree.h"
+#include "model/menushape.h"
 #include "model/statusdisplay.h"
 
 namespace testfiles {
@@ -99,21 +100,19 @@ public:
     bool busy = false;
 };
 
-// Reads as the editor's Open and Import do: an accepted read replaces the
-// agent's document, and the tree view is built anew from its levels.
-inline TReadResult OpenInto(TDocumentReader read, const std::string& path, TvarnAppletAgent& agent,
-                            TMemoryMenuTree& tree, TStatusDisplay& status)
-{
-    const TReadResult result = ReadInto(read, path, agent.Document(), status);
-    if (result.Accepted())
-        agent.ShowInTree(tree);
-    return result;
-}
-
-inline TReadResult OpenProject(const std::string& path, TvarnAppletAgent& agent, TMemoryMenuTree& tree)
+inline TReadResult OpenProject(const std::string& path, TvarnAppletAgent& agent)
 {
     TSilentStatus status;
-    return OpenInto(ReadProjectFile, path, agent, tree, status);
+    return ReadInto(ReadProjectFile, path, agent.Document(), status);
+}
+
+// Every stored level is plain decimal and already the depth-1 of the tree the
+// levels describe: nothing left for the editor or the generator to repair.
+inline void ExpectLevelsInShape(const TItemArray& items)
+{
+    const TMenuShape shape = TMenuShape::FromLevels(items);
+    for (int k = 0; k < shape.ItemCount(); ++k)
+        EXPECT_EQ(items[static_cast<size_t>(k)][pLevel], shape.LevelText(k)) << "item " << k;
 }
 
 }  // namespace testfiles

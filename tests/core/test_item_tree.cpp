@@ -1,9 +1,12 @@
-// The tree the levels describe, asked by position, and items on the clipboard.
+// The tree the levels describe, asked by position or built whole, the levels
+// brought into shape, and items on the clipboard.
 #include <gtest/gtest.h>
 
 #include "files/itemclipboard.h"
 #include "files/structurefile.h"
+#include "model/itemlevels.h"
 #include "model/itemtree.h"
+#include "model/menushape.h"
 
 namespace {
 
@@ -19,6 +22,22 @@ TItemArray Menu()
         items.push_back(item);
     }
     return items;
+}
+
+TItemArray WithLevels(const std::vector<std::string>& levels)
+{
+    TItemArray items(levels.size(), NewDefaultItem());
+    for (size_t k = 0; k < levels.size(); ++k)
+        items[k][pLevel] = levels[k];
+    return items;
+}
+
+std::vector<std::string> LevelsOf(const TItemArray& items)
+{
+    std::vector<std::string> levels;
+    for (const TItemData& item : items)
+        levels.push_back(item[pLevel]);
+    return levels;
 }
 
 std::string Captions(const TItemArray& items)
@@ -84,6 +103,48 @@ TEST(ItemTree, BlocksMoveTheirLevelsTogether)
     EXPECT_EQ(Captions(block), "B0C1");
     SetBlockLevel(block, 3);
     EXPECT_EQ(Captions(block), "B3C4");
+}
+
+TEST(ItemTree, ADeepChainNeedsNoRecursion)
+{
+    std::vector<std::string> levels(200000);
+    for (size_t k = 0; k < levels.size(); ++k)
+        levels[k] = std::to_string(k);
+    const TItemArray items = WithLevels(levels);
+    EXPECT_EQ(SubtreeEnd(items, 0), 200000);
+    EXPECT_EQ(ParentIndex(items, 199999), 199998);
+    const TMenuShape shape = TMenuShape::FromLevels(items);
+    EXPECT_EQ(shape.Depth(199999), 200000);
+    EXPECT_EQ(shape.Parent(199999), 199998);
+}
+
+TEST(MenuShape, DamagedLevelsHangUnderTheDeepestPossibleParent)
+{
+    // 4 jumps below B: C goes under B. "x" is no number: E is a main menu item.
+    const TMenuShape shape = TMenuShape::FromLevels(WithLevels({"0", "1", "4", "1", "x", "1"}));
+    ASSERT_EQ(shape.ItemCount(), 6);
+    std::vector<int> parents, depths;
+    for (int k = 0; k < shape.ItemCount(); ++k) {
+        parents.push_back(shape.Parent(k));
+        depths.push_back(shape.Depth(k));
+    }
+    EXPECT_EQ(parents, (std::vector<int>{TMenuShape::kRoot, 0, 1, 0, TMenuShape::kRoot, 4}));
+    EXPECT_EQ(depths, (std::vector<int>{1, 2, 3, 2, 1, 2}));
+    EXPECT_EQ(shape.Children(TMenuShape::kRoot), (std::vector<int>{0, 4}));
+    EXPECT_EQ(shape.Children(0), (std::vector<int>{1, 3}));
+    EXPECT_EQ(shape.IndexInGroup(3), 1);
+}
+
+TEST(ItemLevels, NormalisingClampsInOrderAndWritesPlainDecimal)
+{
+    TItemArray items = WithLevels({"5", "+1", "3", "-2", "01", "-0"});
+    EXPECT_EQ(NormalizeItemLevels(items), -1);
+    EXPECT_EQ(LevelsOf(items), (std::vector<std::string>{"0", "1", "2", "0", "1", "0"}));
+
+    // A level that is no number is named, and no level changes.
+    TItemArray bad = WithLevels({"+0", "7", "1x"});
+    EXPECT_EQ(NormalizeItemLevels(bad), 2);
+    EXPECT_EQ(LevelsOf(bad), (std::vector<std::string>{"+0", "7", "1x"}));
 }
 
 TEST(ItemClipboard, EveryFieldSurvivesAndForeignTextIsRefused)

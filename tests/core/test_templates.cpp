@@ -18,7 +18,7 @@
 #include "test_files_support.h"
 #include "model/appletagent.h"
 #include "model/colorconversion.h"
-#include "model/memorymenutree.h"
+#include "model/menushape.h"
 
 namespace {
 
@@ -59,13 +59,12 @@ std::string Shade(const std::string& hex, int darkenings, bool lighten = false)
 
 struct TOpened {
     TvarnAppletAgent agent;
-    TMemoryMenuTree tree;
     TReadResult result;
 };
 
 void Open(const fs::path& path, TOpened& opened)
 {
-    opened.result = testfiles::OpenProject(path.string(), opened.agent, opened.tree);
+    opened.result = testfiles::OpenProject(path.string(), opened.agent);
 }
 
 // WCAG 2 relative luminance of "RRGGBB", and the contrast ratio of two colours.
@@ -123,15 +122,13 @@ TEST(Templates, BarsAndASidebarAmongThem)
     EXPECT_GE(sidebars, 1);
 }
 
-TEST_P(TemplateTest, OpensCompletelyWithATreeForEveryItem)
+TEST_P(TemplateTest, OpensCompletelyWithLevelsInShape)
 {
     TOpened opened;
     Open(GetParam(), opened);
     ASSERT_EQ(opened.result.status, TReadResult::Complete) << opened.result.message;
     ASSERT_GT(opened.agent.ItemCount(), 0);
-    EXPECT_EQ(opened.tree.Count(), opened.agent.ItemCount() + 1);
-    for (int i = 0; i < opened.agent.ItemCount(); ++i)
-        EXPECT_EQ(opened.tree.Level(opened.tree.NodeAt(i + 1)) - 1, std::stoi(opened.agent.GetItem(i)[pLevel]));
+    testfiles::ExpectLevelsInShape(opened.agent.Items());
 }
 
 TEST_P(TemplateTest, ValuesAreOnesThePagesCanShow)
@@ -177,12 +174,12 @@ TEST_P(TemplateTest, SeparatorsStandBetweenTwoItems)
 {
     TOpened opened;
     Open(GetParam(), opened);
-    for (int i = 0; i < opened.agent.ItemCount(); ++i) {
+    const TMenuShape shape = TMenuShape::FromLevels(opened.agent.Items());
+    for (int i = 0; i < shape.ItemCount(); ++i) {
         if (opened.agent.GetItem(i)[pSeparator] != "1")
             continue;
-        const auto node = opened.tree.NodeAt(i + 1);
-        EXPECT_NE(opened.tree.NextSibling(node), nullptr) << "item " << i;
-        EXPECT_EQ(opened.tree.ChildCount(node), 0) << "item " << i;
+        EXPECT_LT(shape.IndexInGroup(i) + 1, static_cast<int>(shape.Children(shape.Parent(i)).size())) << "item " << i;
+        EXPECT_FALSE(shape.HasChildren(i)) << "item " << i;
     }
 }
 

@@ -31,7 +31,7 @@ void WriteProjectWith(const QString& path, const QList<std::pair<std::string, st
     TItemData item = NewDefaultItem();
     item[ICaption] = "Home";
     item[pLevel] = "0";
-    agent.InsertItem(0, item);
+    agent.Document().items.push_back(item);
     for (const auto& [name, value] : lines)
         agent.Document().extended.AddAsRead(name, value);
     TSilentStatus status;

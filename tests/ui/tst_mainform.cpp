@@ -427,7 +427,7 @@ private slots:
             TItemData item = NewDefaultItem();
             item[ICaption] = "Odd";
             item[pLevel] = "0";
-            agent.InsertItem(0, item);
+            agent.Document().items.push_back(item);
             TSilentStatus status;
             SaveProjectFile(agent.Document(), LocalPath(file), status);
         }

@@ -88,7 +88,7 @@ public:
             TItemData data = NewDefaultItem();
             data[ICaption] = item.caption.toStdString();
             data[pLevel] = std::to_string(item.level);
-            agent.InsertItem(agent.ItemCount(), data);
+            agent.Document().items.push_back(data);
         }
         TSilentStatus status;
         SaveProjectFile(agent.Document(), LocalPath(path), status);

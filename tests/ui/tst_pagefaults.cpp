@@ -31,7 +31,7 @@ void WriteProjectAligned(const QString& path, const std::string& word)
     TItemData item = NewDefaultItem();
     item[ICaption] = "Home";
     item[pLevel] = "0";
-    agent.InsertItem(0, item);
+    agent.Document().items.push_back(item);
     TSilentStatus status;
     SaveProjectFile(agent.Document(), LocalPath(path), status);
 }

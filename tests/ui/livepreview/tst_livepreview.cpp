@@ -389,7 +389,7 @@ private slots:
         TItemData item = NewDefaultItem();
         item[ICaption] = "Home";
         item[pLevel] = "0";
-        agent.InsertItem(0, item);
+        agent.Document().items.push_back(item);
         TSilentStatus status;
         SaveProjectFile(agent.Document(), LocalPath(env.Path("shades.tmz")), status);
         QCOMPARE(agent.Document().applet[pMainMenuBorderLightColor1], std::string("FFFFFF"));
