@@ -4,10 +4,8 @@
 // generation are functions over the document (src/files, src/codegen).
 
 #include <string>
-#include <vector>
 
 #include "model/document.h"
-#include "model/menutree.h"
 #include "model/records.h"
 
 class TvarnAppletAgent {
@@ -29,20 +27,6 @@ public:
 
     void ResetAppletToDefaults();  // reset values, no items, a new (UTF-8) document
     static TItemData NewDefaultItem() { return ::NewDefaultItem(); }
-
-    // --- Elementary list edit (the editor's item edits are commands on its
-    // document, over the positions of model/itemtree.h) ---
-    void InsertItem(int index, const TItemData& item);
-
-    // Adds a node per item to a tree that holds only its root (adding the root
-    // when there is none). Damaged levels are clamped to the deepest possible
-    // parent and written back, so list and tree always agree; a level that is
-    // not an integer throws std::invalid_argument before any node is added.
-    void BuildTreeFromLevels(TMenuTree& tree);
-    // The tree emptied and given its root and a node per item.
-    void ShowInTree(TMenuTree& tree);
-    // pLevel of every item from its node's depth.
-    void RefreshLevelsFromTree(const TMenuTree& tree);
 
 private:
     TMenuDocument document_;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <string_view>
+#include <vector>
 
 bool ParseLevel(std::string_view text, int& level)
 {
@@ -28,7 +29,7 @@ bool ParseLevel(std::string_view text, int& level)
     return true;
 }
 
-int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
+int NormalizeItemLevels(TItemArray& items)
 {
     std::vector<int> parsed(items.size());
     for (size_t k = 0; k < items.size(); ++k)
@@ -36,13 +37,9 @@ int NormalizeItemLevels(TItemArray& items, std::vector<int>* levels)
             return static_cast<int>(k);
     int previous = -1;
     for (size_t k = 0; k < items.size(); ++k) {
-        const int level = ClampLevel(parsed[k], previous);
-        StoreLevelText(items[k][pLevel], level);
-        parsed[k] = level;
-        previous = level;
+        previous = ClampLevel(parsed[k], previous);
+        StoreLevelText(items[k][pLevel], previous);
     }
-    if (levels)
-        *levels = std::move(parsed);
     return -1;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The structure of a menu as the generator needs it: for every item its depth,
 // its parent and its place among its siblings, plus the order in which the
-// item lines are generated. Built in one pass over the tree (or over the
-// stored levels when no tree matches the list), linear in the item count.
+// item lines are generated. Built in one pass over the stored levels, linear
+// in the item count.
 
 #include <string>
 #include <vector>

@@ -3,6 +3,8 @@
 // and the windows.
 
 inline constexpr const char* kProductName = "Trellimenu 2006";
+// The caption of the editor tree's root, the node that stands for the menu itself.
+inline constexpr const char* kRootNodeText = kProductName;
 inline constexpr const char* kProductVersion = "1.0";
 // The maker's pages live on a reserved example domain; no real company is named.
 inline constexpr const char* kMakerWebAddress = "https://www.example.com/trellimenu/";

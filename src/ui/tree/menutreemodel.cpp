@@ -8,7 +8,7 @@
 
 #include "model/fieldrules.h"
 #include "model/itemtree.h"
-#include "model/menutree.h"
+#include "model/product.h"
 #include "ui/document/editordocument.h"
 
 namespace {

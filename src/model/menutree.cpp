@@ -1,5 +1,0 @@
-#include "model/menutree.h"
-
-#include "model/product.h"
-
-const char* const kRootNodeText = kProductName;
