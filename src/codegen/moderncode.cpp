@@ -205,8 +205,9 @@ std::string FlowStylesheet(const TMenuDocument& prepared, const std::string& nav
     rule(nav + " li:hover>ul," + nav + " li:focus-within>ul", "display:block");
     // The phone form: the engine's button where the list would be.
     const int phoneBelow = LeadingNumber(prepared.extended.ValueOrDefault(extended::kPhoneBelow), 640);
-    rule("@media (scripting:enabled) and (max-width:" + std::to_string(phoneBelow - 1) + ".98px){" + nav + ">ul",
-         "display:none}" + nav + "::before{content:" + CssString(ButtonLabel(a)) +
+    const std::string waiting = nav + ":not(.tmz-plain)";
+    rule("@media (scripting:enabled) and (max-width:" + std::to_string(phoneBelow - 1) + ".98px){" + waiting + ">ul",
+         "display:none}" + waiting + "::before{content:" + CssString(ButtonLabel(a)) +
              ";display:block;width:fit-content;box-sizing:border-box;min-width:44px;min-height:44px;padding:4px 14px;"
              "border:2px solid " + base + ";color:" + colour + ";background:" + background + ";font:" + font + "}");
     return css;

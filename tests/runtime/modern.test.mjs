@@ -23,7 +23,7 @@ after(async () => { await browser.close(); });
 // strict policy: the published page itself, or with options.site the block
 // pasted into a page made for phones; options.lose: a file to take away.
 async function withModern(values, options, body) {
-  const folder = publish('basic', values, { pageCode: 'modern' });
+  const folder = publish('basic', values, { pageCode: 'modern', extended: options.extended });
   const page = options.site ? sitePage(folder, 'basic') : 'basic.html';
   if (options.lose) rmSync(join(folder, options.lose));
   const site = await serve(folder, STRICT);
@@ -112,13 +112,17 @@ test('without JavaScript every item\'s link is in the page and reachable by Tab'
     assert.ok(await nav.getByText('About', { exact: true }).isVisible(), 'an item without a link shows its caption');
   }));
 
-test('when the menu\'s settings do not load, the plain list of links shows instead', () =>
-  withModern(NO_HANDLERS, { lose: 'tmzcfg.js' }, async (page) => {
-    await page.waitForLoadState('load');
-    const nav = page.getByRole('navigation', { name: 'Site Menu' });
-    assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
-    assert.equal(await mainMenu(page).count(), 0);
-  }));
+test('when the menu\'s settings do not load, the plain list of links shows instead, on a phone a bar\'s too', async () => {
+  for (const options of [{}, { ...PHONE, extended: { Layout: 'Bar' } }]) {
+    await withModern(NO_HANDLERS, { lose: 'tmzcfg.js', ...options }, async (page) => {
+      await page.waitForLoadState('load');
+      const nav = page.getByRole('navigation', { name: 'Site Menu' });
+      assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
+      assert.equal(await nav.evaluate((e) => getComputedStyle(e, '::before').content), 'none', 'no button that opens nothing');
+      assert.equal(await mainMenu(page).count(), 0);
+    });
+  }
+});
 
 // Every layout shift of the page, as Chromium reports them.
 const SHIFTS = "window.shifts = []; new PerformanceObserver((l) => l.getEntries().forEach((e) => window.shifts.push(e.value)))" +
