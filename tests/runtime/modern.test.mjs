@@ -131,10 +131,10 @@ const SHIFTS = "window.shifts = []; new PerformanceObserver((l) => l.getEntries(
 // A bar or a sidebar in the modern page code, with the engine held back
 // until the page has been painted from tmzmenu.css: its nav's box then and
 // once drawn, and the layout shifts in between.
-async function boxesAcrossTheEngine(extended, viewport) {
+async function boxesAcrossTheEngine(extended, viewport, within = browser) {
   const folder = publish('basic', NO_HANDLERS, { pageCode: 'modern', extended });
   const site = await serve(folder, STRICT);
-  const context = await browser.newContext({ viewport, hasTouch: viewport.width < 500 });
+  const context = await within.newContext({ viewport, hasTouch: viewport.width < 500 });
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   try {
@@ -170,5 +170,19 @@ test('a bar or a sidebar in the modern page code has its final size and place be
     assert.ok(before.height > 20, name + ': the nav shows before the engine');
     assert.deepEqual([after.x, after.y, after.width, after.height], [before.x, before.y, before.width, before.height], name);
     assert.deepEqual(shifts, [], name + ': no layout shift');
+  }
+});
+
+test('with a desktop\'s scroll bar, a bar just wider than its phone width stays a bar when the engine starts', async () => {
+  const desktop = await launchBrowser({ scrollbars: true });
+  try {
+    for (const width of [645, 635]) {
+      const { before, after, shifts } = await boxesAcrossTheEngine({ Layout: 'Bar' }, { width, height: 300 }, desktop);
+      assert.equal(before.height === 44, width < 640, width + ': a bar above 640 px, the phone form\'s button below');
+      assert.deepEqual([after.width, after.height], [before.width, before.height], width + ' px');
+      assert.deepEqual(shifts, [], width + ': no layout shift');
+    }
+  } finally {
+    await desktop.close();
   }
 });
