@@ -82,9 +82,13 @@ function writeStatic(folder, items) {
   // A CSS-only dropdown bar: top items side by side, submenus below, deeper ones beside.
   const bar = css.replace('width:200px;', '') + '#m{display:flex;flex-wrap:wrap;width:auto}#m ul{width:200px}' +
     '#m>li>ul{left:0;top:100%}';
-  writeFileSync(join(folder, 'static-bar.html'), '<!DOCTYPE html><html><head><style>' + bar + '</style></head><body><header>' +
+  // The same bar as most sites ship it: its rules in a style sheet file of the site, linked in the head.
+  const barPage = (head) => '<!DOCTYPE html><html><head>' + head + '</head><body><header>' +
     listHtml(items).replace('<ul>', '<ul id="m">') + '</header><main><h1>Page</h1></main><script>' + DRAWN +
-    '</script></body></html>');
+    '</script></body></html>';
+  writeFileSync(join(folder, 'static-bar.html'), barPage('<style>' + bar + '</style>'));
+  writeFileSync(join(folder, 'bar.css'), bar);
+  writeFileSync(join(folder, 'static-bar-file.html'), barPage('<link rel="stylesheet" href="bar.css">'));
 }
 
 // --- Measuring ------------------------------------------------------------------
@@ -147,6 +151,8 @@ const CONTENDERS = [
   { name: 'Trellimenu Bar, modern page code', page: 'modern/site.html', watch: WATCH_MODERN, item: (i) => `.tmz-main > li:nth-child(${i + 1}) .tmz-i`,
     submenu: (i) => `() => document.getElementById(document.querySelector('.tmz-main > li:nth-child(${i + 1}) .tmz-t').getAttribute('aria-controls'))` },
   { name: 'CSS-only bar', page: 'static-bar.html', watch: FRAME(laidOut('#m > li > a')), item: (i) => `#m > li:nth-child(${i + 1}) > a`,
+    submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
+  { name: 'CSS-only bar, style sheet file', page: 'static-bar-file.html', watch: FRAME(laidOut('#m > li > a')), item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
   { name: 'SmartMenus 1.2', page: 'smartmenus.html', item: (i) => `#m > li:nth-child(${i + 1}) > a`,
     submenu: (i) => `() => document.querySelector('#m > li:nth-child(${i + 1}) > ul')` },
@@ -253,6 +259,7 @@ try {
       'Trellimenu Bar': [['bar/tmzparams.js', 'bar/tmzmo.js'], ['bar/tmzcfg.js']],
       'Trellimenu Bar, modern page code': [['modern/tmzparams.js', 'modern/tmzmo.js'], ['modern/tmzcfg.js', 'modern/tmzmenu.css']],
       'CSS-only bar': [[], []],
+      'CSS-only bar, style sheet file': [[], ['bar.css']],
       'SmartMenus 1.2': [['jquery.min.js', 'jquery.smartmenus.min.js'], []],
       'Static CSS list': [[], []],
       'Static CSS list + one empty script file': [['empty.js'], []]

@@ -114,6 +114,7 @@ if (NS.menus && NS.menus.length) {
   });
 } else {
   // Without its settings (tmzcfg.js did not load) the menu cannot be drawn;
-  // the modern page code's plain list of links shows instead.
-  doc.querySelectorAll('nav.trellimenu').forEach(function (plain) { plain.hidden = false; });
+  // the modern page code's plain list of links shows instead, in full on a
+  // phone too: a bar's sheet keeps a button's room there only for the engine.
+  doc.querySelectorAll('nav.trellimenu').forEach(function (plain) { plain.hidden = false; plain.classList.add('tmz-plain'); });
 }

@@ -89,7 +89,10 @@ function Forms(o, nav, root, menus, float, label, need) {
 
   this.update = function () {
     var w = windowSize().w, s = root.style;
-    var panel = w < need || (window.top === window ? w : screen.width) < o.phoneBelow;
+    // A bar or a sidebar (need 0) switches where its sheet's media query does,
+    // counting the scroll bar, or the two would disagree just above the phone
+    // width; a floating menu keeps measuring without it.
+    var panel = w < need || (window.top !== window ? screen.width : need ? w : innerWidth) < o.phoneBelow;
     if (panel === menus.panel) {
       if (open) layout();
       return;

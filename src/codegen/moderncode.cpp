@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "model/bytehash.h"
 #include "model/extendedvalues.h"
 #include "model/product.h"
 #include "model/textencoding.h"
@@ -133,7 +134,7 @@ std::string ButtonLabel(const TAppletData& applet) {
  * height and place when the engine replaces the list (no layout shift).
  * Submenus open on hover and focus until then, and for visitors without
  * script. Every rule stops applying once the engine marks the nav its own. */
-std::string FlowStylesheet(const TMenuDocument& prepared) {
+std::string FlowStylesheet(const TMenuDocument& prepared, const std::string& nav) {
     const TAppletData& a = prepared.applet;
     const bool bar = prepared.extended.ValueOrDefault(extended::kLayout) == "Bar";
     const std::string align = prepared.extended.ValueOrDefault(extended::kBarAlign);
@@ -153,13 +154,16 @@ std::string FlowStylesheet(const TMenuDocument& prepared) {
         const std::string pad = "max(3px,calc((" + Px(px) + " - 1.25em) / 2))";
         return "padding-top:" + pad + ";padding-bottom:" + pad + ";min-height:max(" + Px(px) + ",calc(1.25em + 6px))";
     };
-    const std::string nav = "nav.trellimenu:not(.tmz-nav)";
     std::string css = "/* The menu drawn before its script runs, and for visitors without script. */\r\n";
     const auto rule = [&css](const std::string& selector, const std::string& body) {
         css += selector + "{" + body + "}\r\n";
     };
-    rule(nav + "," + nav + " ul," + nav + " li," + nav + " a", "all:initial;box-sizing:border-box");
-    rule(nav, std::string("display:block") +
+    // The nav takes nothing from the page; inside it, what a page's own rules
+    // for lists and links most often change is set back, as the engine does
+    // for its items (resetting every property of a thousand links would cost
+    // the first frame more than the whole sheet otherwise does).
+    rule(nav + " ul," + nav + " li," + nav + " a", "box-sizing:border-box;margin:0;padding:0;border:0;float:none;list-style:none");
+    rule(nav, std::string("all:initial;box-sizing:border-box;display:block") +
                   (bar && prepared.extended.ValueOrDefault(extended::kSticky) == "1" ? ";position:sticky;top:0;z-index:" + zIndex : ""));
     // The engine's frame and main list in one box: its border, then the two
     // bevels, the base colour, the list's border and bevel, as shadows.
@@ -179,7 +183,9 @@ std::string FlowStylesheet(const TMenuDocument& prepared) {
                          : ""));
     rule(nav + " li", "display:block;position:relative");
     rule(nav + " a", "display:block;padding:3px 4px;padding-inline-start:" + Px(LeadingNumber(a[pItemPaddingLeft], 20)) + ";" +
-                         tall(24) + ";color:" + colour + ";background:" + background + ";font:" + font + ";cursor:pointer");
+                         tall(24) + ";color:" + colour + ";background:" + background + ";font:" + font +
+                         ";text-transform:none;letter-spacing:normal;word-spacing:normal;text-decoration:none;text-align:start;"
+                         "text-indent:0;text-shadow:none;white-space:normal;cursor:pointer");
     rule("@media (pointer:coarse){" + nav + " a", tall(44) + "}");
     if (bar) rule(nav + ">ul>li>a", "white-space:nowrap;padding-inline-end:30px");
     rule(nav + " a:hover," + nav + " a:focus," + nav + " li:hover>a",
@@ -199,11 +205,22 @@ std::string FlowStylesheet(const TMenuDocument& prepared) {
     rule(nav + " li:hover>ul," + nav + " li:focus-within>ul", "display:block");
     // The phone form: the engine's button where the list would be.
     const int phoneBelow = LeadingNumber(prepared.extended.ValueOrDefault(extended::kPhoneBelow), 640);
-    rule("@media (scripting:enabled) and (max-width:" + std::to_string(phoneBelow - 1) + ".98px){" + nav + ">ul",
-         "display:none}" + nav + "::before{content:" + CssString(ButtonLabel(a)) +
+    const std::string waiting = nav + ":not(.tmz-plain)";
+    rule("@media (scripting:enabled) and (max-width:" + std::to_string(phoneBelow - 1) + ".98px){" + waiting + ">ul",
+         "display:none}" + waiting + "::before{content:" + CssString(ButtonLabel(a)) +
              ";display:block;width:fit-content;box-sizing:border-box;min-width:44px;min-height:44px;padding:4px 14px;"
              "border:2px solid " + base + ";color:" + colour + ";background:" + background + ";font:" + font + "}");
     return css;
+}
+
+// Two bars from two projects on one page must not draw each other before
+// their engines run: each project's sheet selects only the nav whose class
+// is named after the sheet's own text, so only the same look shares a name.
+std::string FlowNavClass(const TMenuDocument& prepared) {
+    char name[32];
+    std::snprintf(name, sizeof name, "trellimenu-%08x",
+                  static_cast<unsigned>(HashBytes(FlowStylesheet(prepared, "nav.trellimenu")) & 0xFFFFFFFFu));
+    return name;
 }
 
 }  // namespace
@@ -255,7 +272,8 @@ std::vector<std::string> ModernCodeLines(const TMenuDocument& prepared, const TM
         "<!-- PLEASE INSERT THE CODES BELOW AFTER <BODY> TAG IMMEDIATELY! -->",
         "<!-- CODES BEGIN -->",
         std::string("<!-- ") + kCopyrightNotice + " -->",
-        "<nav class=\"trellimenu\" aria-label=\"" + NavigationLabel(prepared.applet) + (flow ? "\">" : "\" hidden>"),
+        "<nav class=\"trellimenu" + (flow ? " " + FlowNavClass(prepared) : std::string()) + "\" aria-label=\"" +
+            NavigationLabel(prepared.applet) + (flow ? "\">" : "\" hidden>"),
         "<ul>",
     };
     // A bar or a sidebar is drawn by its style sheet before any script runs,
@@ -299,7 +317,8 @@ std::vector<std::string> ModernCodeLines(const TMenuDocument& prepared, const TM
 }
 
 std::string MenuStylesheet(const TMenuDocument& prepared) {
-    return InFlow(prepared) ? FlowStylesheet(prepared) : MenuStylesheet(prepared.applet);
+    return InFlow(prepared) ? FlowStylesheet(prepared, "nav." + FlowNavClass(prepared) + ":not(.tmz-nav)")
+                            : MenuStylesheet(prepared.applet);
 }
 
 std::string MenuStylesheet(const TAppletData& applet) {

@@ -25,16 +25,6 @@ TFileIdentity IdentifyEntry(const std::string& path)
     return Identify(path, false);
 }
 
-std::uint64_t HashBytes(std::string_view bytes)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
 TFileFingerprint FingerprintFile(const std::string& path)
 {
     TFileFingerprint fingerprint;

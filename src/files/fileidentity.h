@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/bytehash.h"
+
 struct TFileIdentity {
     bool exists = false;
     std::uint64_t device = 0;
@@ -32,9 +34,6 @@ TFileIdentity IdentifyEntry(const std::string& path);
 struct stat;
 TFileIdentity IdentityOf(const struct stat& info);
 
-// A 64-bit FNV-1a hash: enough to tell another program's change from none,
-// not a defence against someone forging a file.
-std::uint64_t HashBytes(std::string_view bytes);
 
 // Identity and content together.
 struct TFileFingerprint {

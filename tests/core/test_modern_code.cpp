@@ -133,12 +133,16 @@ TEST(ModernPageCode, ABarOrSidebarIsDrawnByItsStyleSheetBeforeAnyScript) {
     bar.agent.Document().extended.Set("Layout", "Bar");
     bar.agent.Document().extended.Set("PhoneBelow", "500");
     const TGeneratedMenu generated = bar.Generate(nullptr, TPageCode::Modern);
-    EXPECT_NE(generated.page.find("<link rel=\"stylesheet\" href=\"tmzmenu.css\">\r\n<nav class=\"trellimenu\" aria-label=\""
-                                  "Caf&#xE9; &quot;x\\&quot;}\">\r\n<ul>"),
-              std::string::npos)
-        << generated.page;
+    // The nav's second class names its sheet: the sheet selects that class only.
+    const std::string opening = "<link rel=\"stylesheet\" href=\"tmzmenu.css\">\r\n<nav class=\"trellimenu trellimenu-";
+    const size_t at = generated.page.find(opening);
+    ASSERT_NE(at, std::string::npos) << generated.page;
+    const std::string scope = generated.page.substr(at + opening.size() - 11, 19);
+    EXPECT_EQ(generated.page.substr(at + opening.size() + 8, 47), "\" aria-label=\"Caf&#xE9; &quot;x\\&quot;}\">\r\n<ul>");
     EXPECT_EQ(generated.page.find("noscript"), std::string::npos);
     const std::string& css = generated.stylesheet;
+    EXPECT_EQ(css.find("nav.trellimenu:"), std::string::npos) << css;
+    EXPECT_NE(css.find("\r\nnav." + scope + ":not(.tmz-nav){all:initial;"), std::string::npos) << scope << css;
     EXPECT_NE(css.find("content:\"Caf\\E9  \\22 x\\5C \\22 }\";"), std::string::npos) << css;
     EXPECT_NE(css.find("(max-width:499.98px)"), std::string::npos);
     EXPECT_NE(css.find("display:flex;flex-wrap:wrap;justify-content:flex-start;"), std::string::npos);
@@ -148,4 +152,13 @@ TEST(ModernPageCode, ABarOrSidebarIsDrawnByItsStyleSheetBeforeAnyScript) {
     const std::string side = sidebar.Generate(nullptr, TPageCode::Modern).stylesheet;
     EXPECT_NE(side.find(";width:158px}"), std::string::npos) << "the main list and the frame round it: " << side;
     EXPECT_EQ(side.find("display:flex"), std::string::npos);
+
+    // Another look gets another name; the same look, published again, the same.
+    const auto scopeOf = [](MenuFixture& menu) {
+        const std::string page = menu.Generate(nullptr, TPageCode::Modern).page;
+        return page.substr(page.find("trellimenu-"), 19);
+    };
+    EXPECT_EQ(scopeOf(bar), scope);
+    bar.SetApplet(pItemNoColor, "FFFF00");
+    EXPECT_NE(scopeOf(bar), scope);
 }

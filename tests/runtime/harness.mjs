@@ -24,10 +24,13 @@ function browserEnvironment() {
   return { ...process.env, HOME: home, XDG_CONFIG_HOME: join(home, 'config'), XDG_CACHE_HOME: join(home, 'cache') };
 }
 
-export function launchBrowser() {
+// scrollbars: classic scroll bars that take room, as on most desktops
+// (headless Chromium hides them unless told otherwise).
+export function launchBrowser({ scrollbars = false } = {}) {
   return chromium.launch({
     executablePath: process.env.TRELLIMENU_CHROMIUM || '/usr/bin/chromium',
     headless: true,
+    ignoreDefaultArgs: scrollbars ? ['--hide-scrollbars'] : [],
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
       '--disable-component-update', '--no-first-run'],
     env: browserEnvironment()

@@ -246,6 +246,24 @@ test('two menus from two folders draw on one page each with its own look; the sa
   }
 });
 
+test('two modern bars from two projects each show their own look before any script, as each does alone', async () => {
+  const extended = { Layout: 'Bar' };
+  const first = publish('basic', {}, { pageCode: 'modern', extended });
+  const second = publish('Ocean Teal', {}, { from: TEMPLATES, pageCode: 'modern', extended });
+  const looks = async (blocks) => {
+    const opened = await foldersPage('looks.html', blocks, { javaScriptEnabled: false });
+    try {
+      return await opened.page.locator('nav.trellimenu > ul > li:first-child > a').evaluateAll((links) =>
+        links.map((a) => [getComputedStyle(a).backgroundColor, getComputedStyle(a).color, a.getBoundingClientRect().height]));
+    } finally {
+      await opened.close();
+    }
+  };
+  const [alone1] = await looks([[first, 'basic', 'a']]), [alone2] = await looks([[second, 'Ocean Teal', 'b']]);
+  assert.notDeepEqual(alone1, alone2, 'two looks to tell apart');
+  assert.deepEqual(await looks([[first, 'basic', 'a'], [second, 'Ocean Teal', 'b']]), [alone1, alone2]);
+});
+
 test('on a phone the open panel of one menu lies over the button of the next one', async () => {
   // The same project published into two folders: two menus of one z-index.
   const bar = publish('Ocean Teal', {}, { from: TEMPLATES });

@@ -4,7 +4,7 @@
 // show as a plain list.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { rmSync } from 'node:fs';
+import { rmSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { launchBrowser, mainMenu, publish, sitePage, serve, openPage, item, submenu, css, box, pointTo, shown, PHONE } from './harness.mjs';
 
@@ -23,7 +23,7 @@ after(async () => { await browser.close(); });
 // strict policy: the published page itself, or with options.site the block
 // pasted into a page made for phones; options.lose: a file to take away.
 async function withModern(values, options, body) {
-  const folder = publish('basic', values, { pageCode: 'modern' });
+  const folder = publish('basic', values, { pageCode: 'modern', extended: options.extended });
   const page = options.site ? sitePage(folder, 'basic') : 'basic.html';
   if (options.lose) rmSync(join(folder, options.lose));
   const site = await serve(folder, STRICT);
@@ -112,13 +112,17 @@ test('without JavaScript every item\'s link is in the page and reachable by Tab'
     assert.ok(await nav.getByText('About', { exact: true }).isVisible(), 'an item without a link shows its caption');
   }));
 
-test('when the menu\'s settings do not load, the plain list of links shows instead', () =>
-  withModern(NO_HANDLERS, { lose: 'tmzcfg.js' }, async (page) => {
-    await page.waitForLoadState('load');
-    const nav = page.getByRole('navigation', { name: 'Site Menu' });
-    assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
-    assert.equal(await mainMenu(page).count(), 0);
-  }));
+test('when the menu\'s settings do not load, the plain list of links shows instead, on a phone a bar\'s too', async () => {
+  for (const options of [{}, { ...PHONE, extended: { Layout: 'Bar' } }]) {
+    await withModern(NO_HANDLERS, { lose: 'tmzcfg.js', ...options }, async (page) => {
+      await page.waitForLoadState('load');
+      const nav = page.getByRole('navigation', { name: 'Site Menu' });
+      assert.ok(await nav.getByRole('link', { name: 'Home' }).isVisible());
+      assert.equal(await nav.evaluate((e) => getComputedStyle(e, '::before').content), 'none', 'no button that opens nothing');
+      assert.equal(await mainMenu(page).count(), 0);
+    });
+  }
+});
 
 // Every layout shift of the page, as Chromium reports them.
 const SHIFTS = "window.shifts = []; new PerformanceObserver((l) => l.getEntries().forEach((e) => window.shifts.push(e.value)))" +
@@ -127,17 +131,20 @@ const SHIFTS = "window.shifts = []; new PerformanceObserver((l) => l.getEntries(
 // A bar or a sidebar in the modern page code, with the engine held back
 // until the page has been painted from tmzmenu.css: its nav's box then and
 // once drawn, and the layout shifts in between.
-async function boxesAcrossTheEngine(extended, viewport) {
+async function boxesAcrossTheEngine(extended, viewport, within = browser) {
   const folder = publish('basic', NO_HANDLERS, { pageCode: 'modern', extended });
   const site = await serve(folder, STRICT);
-  const context = await browser.newContext({ viewport, hasTouch: viewport.width < 500 });
+  const context = await within.newContext({ viewport, hasTouch: viewport.width < 500 });
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   try {
     const page = await context.newPage();
     await page.route('**/tmzmo.js', async (route) => { await held; await route.continue(); });
     await page.addInitScript(SHIFTS);
-    await page.goto(site.origin + '/' + sitePage(folder, 'basic'), { waitUntil: 'commit' });
+    // The site's own rules for lists and links do not reach the menu, before the engine or after.
+    writeFileSync(join(folder, 'site.css'), 'ul{margin:2em;padding:1em}li{float:left;margin:4px;padding:3px}' +
+      'a{text-transform:uppercase;letter-spacing:2px;border-bottom:3px solid;text-indent:1em}');
+    await page.goto(site.origin + '/' + sitePage(folder, 'basic', '<link rel="stylesheet" href="site.css">'), { waitUntil: 'commit' });
     const nav = page.locator('nav.trellimenu');
     await page.locator('main h1').waitFor();
     await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
@@ -163,5 +170,19 @@ test('a bar or a sidebar in the modern page code has its final size and place be
     assert.ok(before.height > 20, name + ': the nav shows before the engine');
     assert.deepEqual([after.x, after.y, after.width, after.height], [before.x, before.y, before.width, before.height], name);
     assert.deepEqual(shifts, [], name + ': no layout shift');
+  }
+});
+
+test('with a desktop\'s scroll bar, a bar just wider than its phone width stays a bar when the engine starts', async () => {
+  const desktop = await launchBrowser({ scrollbars: true });
+  try {
+    for (const width of [645, 635]) {
+      const { before, after, shifts } = await boxesAcrossTheEngine({ Layout: 'Bar' }, { width, height: 300 }, desktop);
+      assert.equal(before.height === 44, width < 640, width + ': a bar above 640 px, the phone form\'s button below');
+      assert.deepEqual([after.width, after.height], [before.width, before.height], width + ' px');
+      assert.deepEqual(shifts, [], width + ': no layout shift');
+    }
+  } finally {
+    await desktop.close();
   }
 });
