@@ -22,7 +22,6 @@
 #include "ui/actions/recentfiles.h"
 #include "ui/dialogs/helpwindow.h"
 #include "ui/services/statusarea.h"
-#include "ui/tree/designpanel.h"
 #include "ui/tree/menutreemodel.h"
 
 namespace {
@@ -30,12 +29,6 @@ namespace {
 QTreeView* TreeOf(TMainForm& form)
 {
     return form.findChild<QTreeView*>("trvwDesignPanel");
-}
-
-// Drops the current node at the middle of `target`, as a drag does.
-bool DropOn(TEditorRig& rig, TNode target)
-{
-    return static_cast<TDesignPanel*>(rig.editor.TreePanel())->DropCurrentAt(rig.Tree()->visualRect(target).center());
 }
 
 // A window with site.tmz open: two top-level items, Home and News.
@@ -365,36 +358,6 @@ private slots:
         QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools"}));
         second.host.document.UndoStack().undo();
         QCOMPARE(second.ListCaptions(), QStringList({"Home", "Products", "Tools", "Products", "Tools"}));
-    }
-
-    void dragAndDropMovesASubtreeAndRefusesItsOwnSubtree()
-    {
-        TEditorRig rig;
-        TNode a = rig.Add(rig.Root(), "A");
-        rig.Add(a, "A1");
-        rig.Add(rig.Root(), "B");
-        TNode c = rig.Add(rig.Root(), "C");
-        QVERIFY(rig.ShowTreeOpen());
-        QTreeView* tree = rig.Tree();
-
-        // A onto C: A becomes C's child, in one undoable step.
-        rig.Select(a);
-        QVERIFY(DropOn(rig, c));
-        QCOMPARE(rig.ListCaptions(), QStringList({"B", "C", "A", "A1"}));
-        QCOMPARE(rig.host.agent.GetItem(2)[pLevel], std::string("1"));
-        QCOMPARE(rig.host.agent.GetItem(3)[pLevel], std::string("2"));
-        QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
-        QCOMPARE(rig.host.document.UndoStack().undoText(), QString("Move 'A'"));
-        rig.host.document.UndoStack().undo();
-        QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
-
-        // Into its own subtree: refused, nothing changes.
-        tree->expandAll();
-        rig.Select(rig.Root().Child(0));
-        const int steps = rig.host.document.UndoStack().count();
-        QVERIFY(!DropOn(rig, rig.Root().Child(0).Child(0)));
-        QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
-        QCOMPARE(rig.host.document.UndoStack().count(), steps);
     }
 
     void randomCommandsAndTheirUndoKeepTreeListAndSelectionInStep()

@@ -25,17 +25,11 @@ QStringList Entries(const TMenuDocument& document)
 void WriteProjectWith(const QString& path, const QList<std::pair<std::string, std::string>>& lines,
                       const std::string& initMenuX = "10")
 {
-    TvarnAppletAgent agent;
-    agent.ResetAppletToDefaults();
-    agent.Document().applet[pInitMenuX] = initMenuX;
-    TItemData item = NewDefaultItem();
-    item[ICaption] = "Home";
-    item[pLevel] = "0";
-    agent.Document().items.push_back(item);
-    for (const auto& [name, value] : lines)
-        agent.Document().extended.AddAsRead(name, value);
-    TSilentStatus status;
-    SaveProjectFile(agent.Document(), LocalPath(path), status);
+    TEditorTestEnv::WriteProject(path, {{"Home", 0}}, [&](TMenuDocument& document) {
+        document.applet[pInitMenuX] = initMenuX;
+        for (const auto& [name, value] : lines)
+            document.extended.AddAsRead(name, value);
+    });
 }
 
 // The settings a menu in the page's flow does not use, and the bar's own.

@@ -79,8 +79,10 @@ public:
     QString Path(const QString& name) const { return root.filePath(name); }
     QString TemplatesFolder() const { return ::TemplatesFolder(programFolder); }
 
-    // A project written by the core: items with captions and levels.
-    static void WriteProject(const QString& path, const QList<TTestItem>& items)
+    // A project written by the core: items with captions and levels, and
+    // whatever `adjust` sets beyond them.
+    static void WriteProject(const QString& path, const QList<TTestItem>& items,
+                             const std::function<void(TMenuDocument&)>& adjust = {})
     {
         TvarnAppletAgent agent;
         agent.ResetAppletToDefaults();
@@ -90,6 +92,8 @@ public:
             data[pLevel] = std::to_string(item.level);
             agent.Document().items.push_back(data);
         }
+        if (adjust)
+            adjust(agent.Document());
         TSilentStatus status;
         SaveProjectFile(agent.Document(), LocalPath(path), status);
     }

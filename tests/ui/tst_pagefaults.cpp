@@ -25,15 +25,8 @@ QString Hint(TMainForm& form)
 // A project whose drag bar title is aligned by `word`.
 void WriteProjectAligned(const QString& path, const std::string& word)
 {
-    TvarnAppletAgent agent;
-    agent.ResetAppletToDefaults();
-    agent.Document().applet[pDragBar_TitleAlign] = word;
-    TItemData item = NewDefaultItem();
-    item[ICaption] = "Home";
-    item[pLevel] = "0";
-    agent.Document().items.push_back(item);
-    TSilentStatus status;
-    SaveProjectFile(agent.Document(), LocalPath(path), status);
+    TEditorTestEnv::WriteProject(path, {{"Home", 0}},
+                                 [&](TMenuDocument& document) { document.applet[pDragBar_TitleAlign] = word; });
 }
 
 std::string SavedField(const QString& path, int field)

@@ -246,8 +246,13 @@ private slots:
         };
         dropAt(tree->visualRect(c).center());
         QCOMPARE(rig.ListCaptions(), QStringList({"B", "C", "A", "A1"}));
+        QCOMPARE(rig.host.agent.GetItem(2)[pLevel], std::string("1"));
+        QCOMPARE(rig.host.agent.GetItem(3)[pLevel], std::string("2"));
         QCOMPARE(rig.TreeCaptions(), rig.ListCaptions());
         QCOMPARE(rig.host.document.UndoStack().undoText(), QString("Move 'A'"));
+        rig.host.document.UndoStack().undo();
+        QCOMPARE(rig.ListCaptions(), QStringList({"A", "A1", "B", "C"}));
+        rig.host.document.UndoStack().redo();
 
         // Into its own subtree: refused.
         tree->expandAll();

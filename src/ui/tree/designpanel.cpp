@@ -244,7 +244,3 @@ void TDesignPanel::RenameCurrent()
         tree_->edit(tree_->currentIndex());
 }
 
-bool TDesignPanel::DropCurrentAt(const QPoint& point)
-{
-    return static_cast<TDesignTree*>(tree_)->DropCurrentAt(point);
-}

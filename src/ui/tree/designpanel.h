@@ -28,9 +28,6 @@ public:
     void SelectItem(int k);
     // Opens the in-place editor on the current item's caption.
     void RenameCurrent();
-    // What dropping the current node's subtree at a point of the tree's
-    // viewport asks for (dropRequested); false where it may not go.
-    bool DropCurrentAt(const QPoint& point);
 
 signals:
     // The current node changed (the user, or SelectItem).
