@@ -144,7 +144,9 @@ function styleSheet(o) {
       'white-space:nowrap;text-overflow:ellipsis;user-select:none;-webkit-user-select:none;touch-action:none;background:' +
       o.barBg + ';color:' + o.barColor + ';text-align:' + o.barAlign + ';cursor:' + o.barCursor +
       ';font:' + font(o.barSize, o.barBold, o.barItalic, o.barFont) + '}',
-    '.tmz-d{position:absolute;z-index:1;padding:3px 5px;' + TEXT_RESET +
+    // The box's text takes its direction from its own first letter: an
+    // English description on a right-to-left page keeps its full stop last.
+    '.tmz-d{position:absolute;z-index:1;padding:3px 5px;unicode-bidi:plaintext;' + TEXT_RESET +
       'overflow-wrap:break-word;width:' + o.descWidth + 'px;background:' + o.descBg + ';color:' +
       o.descColor + ';border:' + Math.max(0, o.descBorderWidth) + 'px ' + o.descBorderStyle + ' ' +
       o.descBorderColor + ';font:' + font(o.itemSize, false, false, o.itemFont) + '}',

@@ -145,7 +145,8 @@ test('below the phone width a bar is a button and a panel that keeps focus and h
 });
 
 test('right to left: the bar runs from the right, submenus open to the left, arrows mirror', async () => {
-  const menu = await barPage({ Layout: 'Bar' }, { dir: 'rtl', viewport: { width: 1280, height: 800 } });
+  const menu = await barPage({ Layout: 'Bar' }, { dir: 'rtl', viewport: { width: 1280, height: 800 },
+    values: { 10: '0', items: { Widgets: { 28: 'Small parts, by size.' } } } });
   try {
     const { page } = menu;
     const row = await tops(page);
@@ -157,6 +158,13 @@ test('right to left: the bar runs from the right, submenus open to the left, arr
     assert.ok((await box(submenu(page, 'Gadgets'))).right <= second.x + 8, 'the third level opens to the left');
     assert.equal(await css(toggle(page, 'Gadgets').locator('.tmz-o'), 'transform'), 'matrix(-1, 0, 0, 1, 0, 0)');
     assert.equal(await css(item(page, 'Widgets'), 'direction'), 'rtl');
+    // An English description keeps its full stop at its end, the right.
+    await pointTo(page, item(page, 'Widgets'));
+    const stop = await page.locator('.tmz-d').evaluate((d) => {
+      const text = d.firstChild, at = (k) => { const r = document.createRange(); r.setStart(text, k); r.setEnd(text, k + 1); return r.getBoundingClientRect().x; };
+      return { first: at(0), last: at(text.length - 1) };
+    });
+    assert.ok(stop.last > stop.first, JSON.stringify(stop));
   } finally {
     await menu.close();
   }
