@@ -133,7 +133,7 @@ function styleSheet(o) {
     '.tmz-nav[dir=rtl] .tmz-a{transform:scaleX(-1)}',
     '.tmz-a{position:absolute;border:0;pointer-events:none}',
     // The program's arrow (8 by 11 pixels) in the text colour, pixel for pixel.
-    '.tmz-w{width:8px;height:11px;object-position:99px;clip-path:path("M1 1h2v1h1v1h1v1h2v3h-2v1h-1v1h-1v1h-2z")}',
+    '.tmz-w{width:8px;height:11px;clip-path:path("M1 1h2v1h1v1h1v1h2v3h-2v1h-1v1h-1v1h-2z")}',
     '.tmz-w.tmz-n{background:' + o.itemColor + '}.tmz-w.tmz-o{background:' + o.overColor + '}',
     '.tmz-o,' + arrowsOf('.tmz-n') + '{display:none}',
     arrowsOf('.tmz-o') + '{display:block}',

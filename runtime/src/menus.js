@@ -77,10 +77,14 @@ function Menus(o, root) {
     if (!normal) return;
     [[normal, 'tmz-a tmz-n'], [over, 'tmz-a tmz-o']].forEach(function (p) {
       // The program's own arrows are drawn in the item's text colour, so they
-      // contrast with the item as its caption does.
-      var img = make('img', p[1] + (/arrow_(normal|over)\.gif$/.test(p[0]) ? ' tmz-w' : ''), host);
-      img.alt = '';
-      img.src = p[0];
+      // contrast with the item as its caption does. Their pictures are not
+      // fetched: they would not show, and a page in another folder than the
+      // menu's would ask for them beside itself in vain.
+      var own = /arrow_(normal|over)\.gif$/.test(p[0]), img = make(own ? 'span' : 'img', p[1] + (own ? ' tmz-w' : ''), host);
+      if (!own) {
+        img.alt = '';
+        img.src = p[0];
+      }
       if (x == null) return;
       img.style[start] = x + 'px';
       img.style.top = 'calc(' + it.arrowY + 'px + var(--tmz-s,0px))';
