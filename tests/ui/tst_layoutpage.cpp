@@ -33,11 +33,11 @@ void WriteProjectWith(const QString& path, const QList<std::pair<std::string, st
 }
 
 // The settings a menu in the page's flow does not use, and the bar's own.
-const char* const kFloatingOnly[] = {"spnedtpInitMenuX", "spnedtpInitMenuY", "chckbxpDragBarEnabled",
-                                     "edtpDragBar_Title", "pnlpDragBar_BGColor", "cmbxpMenuScrollType",
-                                     "chckbxpSnapEnabled", "spnedtpSnapDistance"};
-const char* const kBarOnly[] = {"cmbxBarWidth", "cmbxBarAlign", "chckbxSticky"};
-const char* const kEveryLayout[] = {"spnedtPhoneBelow", "pnlDarkItemBGColor", "spnedtpSlideStep", "pnlpItemNoColor"};
+const QStringList kFloatingOnly = {"spnedtpInitMenuX", "spnedtpInitMenuY", "chckbxpDragBarEnabled",
+                                   "edtpDragBar_Title", "pnlpDragBar_BGColor", "cmbxpMenuScrollType",
+                                   "chckbxpSnapEnabled", "spnedtpSnapDistance"};
+const QStringList kBarOnly = {"cmbxBarWidth", "cmbxBarAlign", "chckbxSticky"};
+const QStringList kEveryLayout = {"spnedtPhoneBelow", "pnlDarkItemBGColor", "spnedtpSlideStep", "pnlpItemNoColor"};
 
 }  // namespace
 
@@ -64,33 +64,15 @@ class TestLayoutPage : public QObject {
         tabs->setCurrentWidget(tabs->findChild<QWidget*>("tbshtLayout"));
         LayoutList()->setFocus();
     }
-    // Which of the names' controls can be used; the others are greyed.
-    QStringList Usable(std::initializer_list<const char* const*> lists, std::initializer_list<size_t> sizes) const
-    {
-        QStringList usable;
-        auto size = sizes.begin();
-        for (const char* const* list : lists) {
-            for (size_t i = 0; i < *size; ++i) {
-                if (Control<QWidget>(list[i])->isEnabled())
-                    usable << list[i];
-            }
-            ++size;
-        }
-        return usable;
-    }
+    // Which of the layout-dependent controls can be used; the others are greyed.
     QStringList UsableOfAll() const
     {
-        return Usable({kFloatingOnly, kBarOnly, kEveryLayout},
-                      {std::size(kFloatingOnly), std::size(kBarOnly), std::size(kEveryLayout)});
-    }
-    static QStringList Names(std::initializer_list<std::pair<const char* const*, size_t>> lists)
-    {
-        QStringList names;
-        for (const auto& [list, size] : lists) {
-            for (size_t i = 0; i < size; ++i)
-                names << list[i];
+        QStringList usable;
+        for (const QString& name : kFloatingOnly + kBarOnly + kEveryLayout) {
+            if (Control<QWidget>(qPrintable(name))->isEnabled())
+                usable << name;
         }
-        return names;
+        return usable;
     }
 
 private slots:
@@ -158,9 +140,9 @@ private slots:
 
     void greyingFollowsTheLayoutBothWays()
     {
-        const QStringList floating = Names({{kFloatingOnly, std::size(kFloatingOnly)}, {kEveryLayout, std::size(kEveryLayout)}});
-        const QStringList bar = Names({{kBarOnly, std::size(kBarOnly)}, {kEveryLayout, std::size(kEveryLayout)}});
-        const QStringList sidebar = Names({{kEveryLayout, std::size(kEveryLayout)}});
+        const QStringList floating = kFloatingOnly + kEveryLayout;
+        const QStringList bar = kBarOnly + kEveryLayout;
+        const QStringList sidebar = kEveryLayout;
         QCOMPARE(UsableOfAll(), floating);
         LayoutList()->setCurrentIndex(1);
         QCOMPARE(UsableOfAll(), bar);

@@ -202,20 +202,6 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
-    // A caption typed into the view is asked for, not stored by the model.
-    void aTypedCaptionIsARequest()
-    {
-        TModelRig rig;
-        QSignalSpy requested(&rig.model, &TMenuTreeModel::renameRequested);
-        QVERIFY(rig.model.setData(rig.model.IndexOfItem(1), "Renamed"));
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(requested.first()[0].toInt(), 1);
-        QCOMPARE(requested.first()[1].toString(), QString("Renamed"));
-        QCOMPARE(rig.agent.Items()[1][ICaption], std::string("A1"));
-        QVERIFY(!rig.model.setData(rig.model.RootIndex(), "Menu"));
-        QCOMPARE(requested.count(), 1);
-    }
-
     // The drag's own drop events through the view's viewport: a subtree
     // dropped onto another item becomes its last child, in one step.
     void aDropOnTheViewportMovesTheDraggedSubtree()
